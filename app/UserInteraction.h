@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class TControlCursos;
+
+// Everything a run asks of the user or shows to the user. Run logic never opens
+// a window itself: the main window implements this with Qt widgets, tests
+// implement it with a script of answers and a record of what was shown.
+// Texts arrive exactly as the user must see them (line breaks are LF CR).
+class UserInteraction {
+public:
+    enum class Buttons { YesNo, OkCancel };
+    enum class Icon { None, Warning, Error };
+    enum class Answer { Ok, Cancel, Yes, No, Closed };
+
+    struct OpenFileDialog {
+        QString title;
+        QString filter;           // "*.xml|*.xml": description|pattern
+        QString defaultExtension; // "xml"
+        QString initialFolder;    // a local path
+    };
+
+    struct Question {
+        QString caption;
+        QString text;
+        Buttons buttons = Buttons::YesNo;
+        Answer defaultButton = Answer::Yes;
+        Icon icon = Icon::Warning;
+    };
+
+    virtual ~UserInteraction() = default;
+
+    // The chosen file's full path, or nothing when the user cancels.
+    virtual std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) = 0;
+
+    // A plain message: the application title as caption, no icon, one OK button.
+    virtual void showMessage(const QString &text) = 0;
+
+    // A question with its own caption, buttons, default button and icon.
+    virtual Answer ask(const Question &question) = 0;
+
+    // The standard error report: application title, error icon, OK. The text
+    // is already completed by standardErrorText.
+    virtual void showError(const QString &text) = 0;
+
+    // The hourglass pointer, on or back to normal.
+    virtual void setHourglass(bool on) = 0;
+
+    // Shows the level and course dialog modally and returns once it has closed.
+    virtual void showControlCursos(TControlCursos &dialog) = 0;
+
+    // Asks the main window to close: its close handling runs at once, and the
+    // program ends once control is back in the event loop.
+    virtual void closeMainWindow() = 0;
+};
+
+// The message of the standard error report: the error's own message, with a
+// full stop added when its last character's code is above that of ".".
+QString standardErrorText(const QString &message);

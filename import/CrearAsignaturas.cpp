@@ -1,0 +1,7 @@
+#include "import/CrearAsignaturas.h"
+
+#include "app/MainFormState.h"
+
+void CrearAsignaturas(MainFormState &form)
+{
+}

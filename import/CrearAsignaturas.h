@@ -1,0 +1,6 @@
+#pragma once
+
+
+struct MainFormState;
+
+void CrearAsignaturas(MainFormState &form);

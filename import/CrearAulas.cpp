@@ -1,0 +1,7 @@
+#include "import/CrearAulas.h"
+
+#include "app/MainFormState.h"
+
+void CrearAulas(MainFormState &form)
+{
+}

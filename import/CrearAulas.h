@@ -1,0 +1,6 @@
+#pragma once
+
+
+struct MainFormState;
+
+void CrearAulas(MainFormState &form);

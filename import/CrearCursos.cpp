@@ -1,0 +1,7 @@
+#include "import/CrearCursos.h"
+
+#include "app/MainFormState.h"
+
+void CrearCursos(MainFormState &form, UserInteraction &ui)
+{
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class UserInteraction;
+struct MainFormState;
+
+void CrearCursos(MainFormState &form, UserInteraction &ui);

@@ -1,0 +1,5 @@
+#include "import/CrearDiasHoras.h"
+
+void CrearDiasHoras()
+{
+}

@@ -1,0 +1,7 @@
+#include "import/CrearGrupos.h"
+
+#include "app/MainFormState.h"
+
+void CrearGrupos(MainFormState &form)
+{
+}

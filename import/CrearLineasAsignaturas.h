@@ -1,0 +1,6 @@
+#pragma once
+
+class UserInteraction;
+struct MainFormState;
+
+void CrearLineasAsignaturas(MainFormState &form, UserInteraction &ui);

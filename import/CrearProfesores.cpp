@@ -1,0 +1,7 @@
+#include "import/CrearProfesores.h"
+
+#include "app/MainFormState.h"
+
+void CrearProfesores(MainFormState &form)
+{
+}

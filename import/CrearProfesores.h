@@ -1,0 +1,6 @@
+#pragma once
+
+
+struct MainFormState;
+
+void CrearProfesores(MainFormState &form);

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+// dBase table access: the tables of the timetabling program's working folder.
+// Tables are written as dBase IV files (version byte 0x03, code page 1252,
+// language driver 0x57) and read whatever dBase level (III+, IV, 5, 7) and code
+// page another engine wrote them with.
+namespace dbf {
+
+// Every failure of the table layer. The message is what the user reads.
+class DbfError : public std::runtime_error {
+public:
+    explicit DbfError(const QString &message);
+    QString message() const;
+};
+
+enum class FieldType {
+    String,  // character field of the given width (C)
+    Boolean, // logical (L, 1)
+    Integer, // 32-bit integer, stored as N(11,0)
+    Float,   // floating-point number, stored as N(20,4)
+};
+
+struct FieldDef {
+    QString name;
+    FieldType type = FieldType::String;
+    int width = 0; // characters, for String only
+};
+
+// The one index definition the system uses (MATIB's "ABREV" on ABREV):
+// ascending, not unique, kept in the table's production .MDX file.
+struct IndexDef {
+    QString name;
+    QString field;
+};
+
+// A table component: names its table by a folder and a table name and opens
+// it exclusively or shared. The same type serves the main window's components
+// (folder "\vtemp", name "ASIGNOMT", exclusive) and the steps' own objects
+// (folder "C:\VTEMP", name "ASIGNOMT.DBF").
+//
+// Navigation and editing follow the data-set model the dialog's grid needs:
+// Browse, Edit (current record changed in a buffer) and Insert (appended
+// record in a buffer); post writes the buffer to disk before it returns.
+class Table {
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+
+    // A named component prefixes "Name: " to the message of a missing field.
+    explicit Table(QString componentName = {});
+    Table(QString componentName, QString windowsFolder, QString tableName, bool exclusive);
+    ~Table(); // closes the table (an unposted buffer is discarded)
+    Table(const Table &) = delete;
+    Table &operator=(const Table &) = delete;
+
+    void setFolder(const QString &windowsFolder);
+    void setTableName(const QString &tableName); // ".DBF" is added when there is no extension
+    void setExclusive(bool exclusive);
+    QString componentName() const;
+    QString localPath() const; // the mapped path of the .DBF file
+
+    // Definitions used by createTable.
+    std::vector<FieldDef> &fieldDefs();
+    std::vector<IndexDef> &indexDefs();
+
+    // A new, empty table with exactly the defined fields, replacing any file
+    // of that name; creates the working folder when missing and writes the
+    // production index when one is defined. The table stays closed.
+    void createTable();
+
+    // Opening an open table changes nothing. An exclusive open fails while
+    // another process holds the table; a held table stays held until close.
+    void open();
+    void close();
+    bool isOpen() const;
+    State state() const;
+
+    // Navigation over the live records, in record (append) order.
+    void first();
+    void last();
+    void next();      // posts an edit or insert first, as post would
+    void prior();
+    int moveBy(int n); // returns how many records it actually moved (signed)
+    void refresh();    // re-reads the file; keeps the position where possible
+    bool eof() const;  // true on an empty table and after next from the last record
+    bool bof() const;
+    int recordCount() const; // live records
+    int recNo() const;       // 1-based position among the live records, 0 when none
+
+    void append(); // Insert state: a blank buffer, added at the end on post
+    void edit();   // Edit state on the current record (on an empty table: append)
+    void post();   // writes the buffer to disk; back to Browse
+    void cancel(); // discards the buffer; back to Browse
+
+    // Reading: text without the blanks that pad it; numbers in shortest decimal
+    // form ("2", "2.5"), empty when blank; logicals "True"/"False", empty when unset.
+    // Whole numbers and numbers with fraction read 0 when blank.
+    QString asString(const QString &field) const;
+    long long asInteger(const QString &field) const;
+    double asFloat(const QString &field) const;
+    bool asBoolean(const QString &field) const;
+
+    // Writing (Edit or Insert state): text is cut to the width without error,
+    // characters outside code page 1252 become '?', empty text leaves the field blank.
+    void setString(const QString &field, const QString &value);
+    void setBoolean(const QString &field, bool value);
+    void setFloat(const QString &field, double value);
+    void setInteger(const QString &field, long long value);
+
+    // The first live record in record order whose field equals the value
+    // exactly (text as asString reads it, case-sensitive) becomes current.
+    bool locate(const QString &field, const QString &value);
+
+    bool hasField(const QString &field) const;
+    std::vector<FieldDef> fields() const; // the open table's fields, as on disk
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace dbf

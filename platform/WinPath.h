@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// Windows paths as the timetabling program and the converter name them
+// ("C:\VTEMP\ASIGNOMT.DBF", "\vtemp"). On Windows they are used as written.
+// Elsewhere drive C: is $WINEPREFIX/drive_c (default ~/.wine/drive_c), the C:
+// drive a Windows timetabling program running under Wine sees; a path without
+// a drive is on drive C:. Existing files and folders are found whatever the
+// letter case of their names, as Windows and Wine do; parts that do not exist
+// yet keep the case in which they are written.
+namespace winpath {
+
+// The local path for a Windows path. A path that is not a Windows path
+// (no drive letter and no leading backslash) is returned unchanged.
+QString toLocal(const QString &windowsPath);
+
+// The local path of the file `name` in the Windows folder `folder`
+// ("C:\VTEMP" + "ASIGNOMT.DBF").
+QString fileInFolder(const QString &windowsFolder, const QString &name);
+
+// Whether a file exists at the (Windows or local) path; a link counts by its target.
+bool fileExists(const QString &path);
+
+// Deletes the file at the (Windows or local) path; true when it is gone.
+bool deleteFile(const QString &path);
+
+// Creates the folder and its parents when missing (used before a table is created).
+void ensureFolder(const QString &localFolder);
+
+} // namespace winpath

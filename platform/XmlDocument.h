@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+// XML documents over libxml2: loading a GestIB document, selecting elements by
+// plain paths of element names, reading attributes, and building and saving
+// the timetable document.
+namespace xml {
+
+// Every failure of the XML layer. The message is what the user reads.
+class XmlError : public std::runtime_error {
+public:
+    explicit XmlError(const QString &message);
+    QString message() const;
+};
+
+struct DocumentData; // the libxml2 document, shared by the document and its nodes
+
+class Node;
+
+// Selected elements, in document order.
+class NodeList {
+public:
+    NodeList() = default;
+    int length() const;
+    Node item(int i) const; // counted from 0
+
+private:
+    friend class Document;
+    friend class Node;
+    std::shared_ptr<DocumentData> m_doc;
+    std::vector<void *> m_nodes;
+};
+
+// An attribute as the document holds it; a missing attribute reads as empty text.
+class AttributeNode {
+public:
+    QString text() const;
+    bool exists() const;
+
+private:
+    friend class AttributeMap;
+    QString m_text;
+    bool m_exists = false;
+};
+
+// The attributes of one element.
+class AttributeMap {
+public:
+    AttributeMap() = default;
+    AttributeNode getNamedItem(const QString &name) const;
+
+private:
+    friend class Node;
+    std::shared_ptr<DocumentData> m_doc;
+    void *m_element = nullptr;
+};
+
+// An element of a document (or none).
+class Node {
+public:
+    Node() = default;
+    bool isNull() const;
+    QString nodeName() const;
+    AttributeMap attributes() const;
+    NodeList selectNodes(const QString &childName) const; // the element's children of that name
+    void appendChild(const Node &child);                   // child becomes the last child
+    // A new attribute goes after the existing ones; an existing one keeps its place.
+    void setAttribute(const QString &name, const QString &value);
+
+private:
+    friend class Document;
+    friend class NodeList;
+    std::shared_ptr<DocumentData> m_doc;
+    void *m_node = nullptr;
+};
+
+class Document {
+public:
+    Document(); // a new, empty document
+
+    // Reads the file. A file that is not well-formed XML is an error naming
+    // the file, line, column and reason. No network access, no external
+    // entities or DTDs are loaded.
+    void load(const QString &path);
+
+    Node documentElement() const;
+    // Every element on an absolute path of element names ("/CENTRE/MATERIES/MATERIA").
+    NodeList selectNodes(const QString &absolutePath) const;
+    Node selectSingleNode(const QString &absolutePath) const;
+
+    Node createElement(const QString &name); // outside the tree until appended
+    void appendChild(const Node &child);     // becomes the document element
+
+    // The whole document in UTF-8 without an XML declaration; tabs, line
+    // breaks and carriage returns inside attribute values as character
+    // references. An existing file is replaced atomically: if saving fails
+    // the old file stays whole.
+    void save(const QString &path) const;
+    QByteArray toBytes() const;
+
+private:
+    std::shared_ptr<DocumentData> m_doc;
+};
+
+} // namespace xml

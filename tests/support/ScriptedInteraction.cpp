@@ -1,0 +1,81 @@
+#include "tests/support/ScriptedInteraction.h"
+
+QStringList ScriptedInteraction::messages() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        if (s.kind == Shown::Message)
+            out << s.text;
+    return out;
+}
+
+QStringList ScriptedInteraction::errors() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        if (s.kind == Shown::Error)
+            out << s.text;
+    return out;
+}
+
+QStringList ScriptedInteraction::questions() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        if (s.kind == Shown::Question)
+            out << s.text;
+    return out;
+}
+
+int ScriptedInteraction::closeRequests() const
+{
+    int n = 0;
+    for (const Shown &s : shown)
+        n += s.kind == Shown::Close;
+    return n;
+}
+
+std::optional<QString> ScriptedInteraction::chooseOpenFile(const OpenFileDialog &dialog)
+{
+    lastFileDialog = dialog;
+    shown.push_back({Shown::FileDialog, dialog.title, {}, Buttons::YesNo, Answer::Ok, Icon::None});
+    if (fileChoices.empty())
+        return std::nullopt;
+    std::optional<QString> choice = fileChoices.front();
+    fileChoices.pop_front();
+    return choice;
+}
+
+void ScriptedInteraction::showMessage(const QString &text)
+{
+    shown.push_back({Shown::Message, text, {}, Buttons::YesNo, Answer::Ok, Icon::None});
+}
+
+UserInteraction::Answer ScriptedInteraction::ask(const Question &question)
+{
+    shown.push_back({Shown::Question, question.text, question.caption, question.buttons,
+                     question.defaultButton, question.icon});
+    if (answers.empty())
+        return Answer::Closed;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+void ScriptedInteraction::showError(const QString &text)
+{
+    shown.push_back({Shown::Error, text, {}, Buttons::YesNo, Answer::Ok, Icon::Error});
+}
+
+void ScriptedInteraction::setHourglass(bool on)
+{
+    hourglassCalls.push_back(on);
+    hourglassDepth += on ? 1 : -1;
+}
+
+void ScriptedInteraction::closeMainWindow()
+{
+    shown.push_back({Shown::Close, {}, {}, Buttons::YesNo, Answer::Ok, Icon::None});
+    if (onCloseMainWindow)
+        onCloseMainWindow();
+}

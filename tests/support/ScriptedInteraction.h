@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/UserInteraction.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The user, scripted: answers come from queues filled by the test, and
+// everything shown is recorded in order, texts exactly as they were shown.
+class ScriptedInteraction : public UserInteraction {
+public:
+    // What the file dialog returns, in order; nothing (cancel) when the queue is empty.
+    std::deque<std::optional<QString>> fileChoices;
+    // Answers to questions, in order; Closed when the queue is empty.
+    std::deque<Answer> answers;
+    // One action per pass of the level and course dialog. Each gets the dialog
+    // after its FormShow has run and must end the pass (OK, forced exit or
+    // leaving it alone, which closes it by other means). With the queue empty
+    // the pass fills every blank NIVEL and CURSO and presses OK.
+    std::deque<std::function<void(TControlCursos &)>> cursosPasses;
+    // Runs when the main window is asked to close (the main window's close handling).
+    std::function<void()> onCloseMainWindow;
+
+    struct Shown {
+        enum Kind { FileDialog, Message, Question, Error, ControlCursos, Close } kind;
+        QString text;    // message, question or error text; dialog title
+        QString caption; // questions only
+        Buttons buttons = Buttons::YesNo;
+        Answer defaultButton = Answer::Ok;
+        Icon icon = Icon::None;
+    };
+    std::vector<Shown> shown;
+    int hourglassDepth = 0; // on minus off
+    std::vector<bool> hourglassCalls;
+    OpenFileDialog lastFileDialog;
+
+    QStringList messages() const; // texts of plain messages, in order
+    QStringList errors() const;   // texts of error reports, in order
+    QStringList questions() const;
+    int closeRequests() const;
+
+    std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
+    void showMessage(const QString &text) override;
+    Answer ask(const Question &question) override;
+    void showError(const QString &text) override;
+    void setHourglass(bool on) override;
+    void showControlCursos(TControlCursos &dialog) override;
+    void closeMainWindow() override;
+
+    // The default pass, for tests that need it inside their own action.
+    static std::function<void(TControlCursos &)> defaultCursosPass;
+};
