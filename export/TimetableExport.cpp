@@ -1,8 +1,124 @@
 #include "export/TimetableExport.h"
 
 #include "app/MainFormState.h"
+#include "app/OpenDialogXML.h"
 #include "app/UserInteraction.h"
+#include "export/DayPeriodKey.h"
+#include "export/FirstMatchIndex.h"
+#include "export/RequireFields.h"
+#include "export/SolucioHorari.h"
+#include "platform/Dbf.h"
+#include "platform/WinPath.h"
+#include "platform/XmlDocument.h"
 
-void BImportarClick(MainFormState &, UserInteraction &)
+#include <QFileInfo>
+
+namespace {
+constexpr int drivenMode = 2;
+
+// Sets the pointer back to normal however the run ends, so that neither the
+// final message nor an error report is shown under the hourglass.
+class Hourglass {
+public:
+    explicit Hourglass(UserInteraction &ui)
+        : m_ui(ui)
+    {
+        m_ui.setHourglass(true);
+    }
+    ~Hourglass() { m_ui.setHourglass(false); }
+    Hourglass(const Hourglass &) = delete;
+    Hourglass &operator=(const Hourglass &) = delete;
+
+private:
+    UserInteraction &m_ui;
+};
+
+// The chosen file only says where GestIB expects the timetable: it is never read.
+QString outputPath(const QString &archivoXML)
 {
+    return winpath::fileInFolder(QFileInfo(winpath::toLocal(archivoXML)).path(), QStringLiteral("SolucioHorari.xml"));
+}
+
+void openTables(MainFormState &form)
+{
+    for (dbf::Table *table : {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas, &form.wwTableNomAsg,
+                              &form.wwTableGrupos, &form.wwTableDiasHoras})
+        table->open();
+}
+
+void closeTables(MainFormState &form)
+{
+    for (dbf::Table *table : {&form.wwTableSoluc, &form.wwTableGrupos, &form.wwTableProfesor, &form.wwTableAulas,
+                              &form.wwTableNomAsg, &form.wwTableDiasHoras})
+        table->close();
+}
+
+// One SESSIO per SOLUC record placed on a day, in SOLUC's order.
+void appendSessions(MainFormState &form, SolucioHorari &document)
+{
+    dbf::Table &soluc = form.wwTableSoluc;
+    // Checked before anything is read, so that the error names the first
+    // missing field whatever the records hold.
+    requireFields(soluc, {QStringLiteral("DIA"), QStringLiteral("HORA"), QStringLiteral("PROF"),
+                          QStringLiteral("CODGRUPO"), QStringLiteral("AULA"), QStringLiteral("ASIG"),
+                          QStringLiteral("TAREA")});
+    const bool halfHourMode = hasHalfHours(soluc);
+
+    const FirstMatchIndex profesores(form.wwTableProfesor, QStringLiteral("ABREV"), {QStringLiteral("CODI")});
+    const FirstMatchIndex grupos(form.wwTableGrupos, QStringLiteral("ABREV"),
+                                 {QStringLiteral("CODICURS"), QStringLiteral("CODI")});
+    const FirstMatchIndex diasHoras(form.wwTableDiasHoras, QStringLiteral("DIHO"),
+                                    {QStringLiteral("DIA"), QStringLiteral("HORADESDE"), QStringLiteral("MINUTOS")});
+    const FirstMatchIndex aulas(form.wwTableAulas, QStringLiteral("ABREV"), {QStringLiteral("CODI")});
+    const FirstMatchIndex asignaturas(form.wwTableNomAsg, QStringLiteral("COD"), {QStringLiteral("CODI")});
+
+    for (soluc.first(); !soluc.eof(); soluc.next()) {
+        // Day 0 is a session the timetabling program could not place.
+        if (soluc.asInteger(QStringLiteral("DIA")) == 0)
+            continue;
+        const QStringList &profesor = profesores.find(soluc.asString(QStringLiteral("PROF")));
+        const QStringList &grupo = grupos.find(soluc.asString(QStringLiteral("CODGRUPO")));
+        const QString key = dayPeriodKey(soluc.asString(QStringLiteral("DIA")),
+                                         periodNumber(soluc.asFloat(QStringLiteral("HORA")), halfHourMode));
+        const QStringList &diaHora = diasHoras.find(key);
+        const QStringList &aula = aulas.find(soluc.asString(QStringLiteral("AULA")));
+        const QStringList &asignatura = asignaturas.find(soluc.asString(QStringLiteral("ASIG")));
+        document.append({profesor[0], grupo[0], grupo[1], diaHora[0], diaHora[1], diaHora[2], aula[0], asignatura[0],
+                         soluc.asString(QStringLiteral("TAREA"))});
+    }
+}
+} // namespace
+
+void BImportarClick(MainFormState &form, UserInteraction &ui)
+{
+    if (const std::optional<QString> chosen = ui.chooseOpenFile(OpenDialogXML()))
+        form.ArchivoXML = *chosen;
+
+    if (!winpath::fileExists(form.ArchivoXML)) {
+        ui.showMessage(QStringLiteral("No existe archivo"));
+        if (form.ModoAutomatico == drivenMode) {
+            form.ResultadoTransformacion = 0;
+            ui.closeMainWindow();
+        }
+        return;
+    }
+
+    {
+        const Hourglass hourglass(ui);
+        const QString output = outputPath(form.ArchivoXML);
+        form.DocXML = std::make_shared<xml::Document>();
+        SolucioHorari document(*form.DocXML);
+        openTables(form);
+        appendSessions(form, document);
+        closeTables(form);
+        // Saved whole in one step: a run that fails before this leaves an
+        // older timetable as it was.
+        form.DocXML->save(output);
+    }
+
+    form.ResultadoTransformacion = 1;
+    ui.showMessage(QStringLiteral("Proceso finalizado"));
+    form.runButtonsEnabled = false;
+    if (form.ModoAutomatico == drivenMode)
+        ui.closeMainWindow();
 }

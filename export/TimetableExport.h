@@ -3,5 +3,8 @@
 class UserInteraction;
 struct MainFormState;
 
-// The timetable export: SOLUC and the import's tables to "SolucioHorari.xml".
+// The timetable export: the timetabling program's solution SOLUC, resolved
+// through the centre import's tables, becomes "SolucioHorari.xml" for GestIB
+// in the folder of the file the user chooses. Errors of the tables or the
+// document leave it as exceptions, with no file written.
 void BImportarClick(MainFormState &form, UserInteraction &ui);

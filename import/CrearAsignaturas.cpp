@@ -1,7 +1,75 @@
 #include "import/CrearAsignaturas.h"
 
 #include "app/MainFormState.h"
+#include "import/CentreDocument.h"
+#include "import/RecreateTable.h"
+#include "import/ShortCodes.h"
 
+namespace {
+
+const std::vector<dbf::FieldDef> asignomtFields = {
+    {QStringLiteral("COD"), dbf::FieldType::String, 10},
+    {QStringLiteral("CODLARGO"), dbf::FieldType::String, 10},
+    {QStringLiteral("NOMBRE"), dbf::FieldType::String, 80},
+    {QStringLiteral("CODI"), dbf::FieldType::String, 20},
+    {QStringLiteral("HORAS"), dbf::FieldType::String, 8},
+    {QStringLiteral("CODICURS"), dbf::FieldType::String, 20},
+    {QStringLiteral("ESTAREA"), dbf::FieldType::Boolean, 0},
+    {QStringLiteral("DENIVEL"), dbf::FieldType::String, 5},
+    {QStringLiteral("DECURSO"), dbf::FieldType::String, 3},
+};
+
+// The centre document carries no hours; every row starts from the same value.
+const QString defaultHours = QStringLiteral("4");
+
+} // namespace
+
+// Subjects first, then activities, each in document order: the groups and
+// subject-lines steps read the table in this order. DENIVEL and DECURSO stay
+// blank until the groups step fills them.
 void CrearAsignaturas(MainFormState &form)
 {
+    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("ASIGNOMT"), asignomtFields);
+    table->open();
+    CodeList codes;
+
+    const int subjects = selectCentreNodes(form, QStringLiteral("/CENTRE/MATERIES/MATERIA"));
+    for (int i = 0; i < subjects; ++i) {
+        takeCentreNode(form, i);
+        const QString codi = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
+        const QString curs = readTrimmed(form.AtributosNodo, QStringLiteral("curs"));
+        const QString descripcio = readTrimmed(form.AtributosNodo, QStringLiteral("descripcio"));
+        const QString curta = readTrimmed(form.AtributosNodo, QStringLiteral("curta"));
+
+        table->append();
+        table->setString(QStringLiteral("COD"), subjectShortCode(codes, curta));
+        table->setString(QStringLiteral("CODLARGO"), subjectLongCode(curta));
+        table->setString(QStringLiteral("NOMBRE"), descripcio);
+        table->setString(QStringLiteral("CODI"), codi);
+        table->setString(QStringLiteral("CODICURS"), curs);
+        table->setString(QStringLiteral("HORAS"), defaultHours);
+        table->setBoolean(QStringLiteral("ESTAREA"), false);
+        table->post();
+    }
+
+    // An activity is named by its own GestIB code, so it takes no short code
+    // and is never compared with the subjects' codes.
+    const int activities = selectCentreNodes(form, QStringLiteral("/CENTRE/ACTIVITATS/ACTIVITAT"));
+    for (int i = 0; i < activities; ++i) {
+        takeCentreNode(form, i);
+        const QString codi = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
+        const QString descripcio = readTrimmed(form.AtributosNodo, QStringLiteral("descripcio"));
+        const QString curta = readTrimmed(form.AtributosNodo, QStringLiteral("curta"));
+
+        table->append();
+        table->setString(QStringLiteral("COD"), codi);
+        table->setString(QStringLiteral("CODLARGO"), firstCharacters(curta, 10));
+        table->setString(QStringLiteral("NOMBRE"), descripcio);
+        table->setString(QStringLiteral("CODI"), codi);
+        table->setString(QStringLiteral("HORAS"), defaultHours);
+        table->setBoolean(QStringLiteral("ESTAREA"), true);
+        table->post();
+    }
+
+    table->close();
 }

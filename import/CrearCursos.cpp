@@ -1,7 +1,54 @@
 #include "import/CrearCursos.h"
 
 #include "app/MainFormState.h"
+#include "app/UserInteraction.h"
+#include "import/CentreDocument.h"
+#include "import/Cursos/TControlCursos.h"
+#include "import/RecreateTable.h"
+
+#include <memory>
 
 void CrearCursos(MainFormState &form, UserInteraction &ui)
 {
+    const QString CODI = QStringLiteral("CODI");
+    const QString DESCRIPCIO = QStringLiteral("DESCRIPCIO");
+    const QString NIVEL = QStringLiteral("NIVEL");
+    const QString CURSO = QStringLiteral("CURSO");
+
+    std::unique_ptr<dbf::Table> cursos = recreateTable(QStringLiteral("CURSOST"),
+                                                       {{CODI, dbf::FieldType::String, 20},
+                                                        {DESCRIPCIO, dbf::FieldType::String, 100},
+                                                        {NIVEL, dbf::FieldType::String, 5},
+                                                        {CURSO, dbf::FieldType::String, 3}});
+    cursos->open();
+    const int count = selectCentreNodes(form, QStringLiteral("/CENTRE/CURSOS/CURS"));
+    for (int i = 0; i < count; ++i) {
+        takeCentreNode(form, i);
+        const QString codi = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
+        const QString descripcio = readTrimmed(form.AtributosNodo, QStringLiteral("descripcio"));
+        // The user gives the level and the course number in the dialog.
+        cursos->append();
+        cursos->setString(CODI, codi);
+        cursos->setString(DESCRIPCIO, descripcio);
+        cursos->setString(NIVEL, QString());
+        cursos->setString(CURSO, QString());
+        cursos->post();
+    }
+    cursos->close();
+    cursos.reset();
+
+    // One dialog per pass, until a pass ends without a failed test. A dialog
+    // whose pass has ended is never used again; it goes as soon as its
+    // outcome has been read, so that no table it still holds (CURSOST2 after
+    // a recovery) stands in the way of a later pass deleting or rewriting it.
+    for (;;) {
+        const auto dialog = std::make_unique<TControlCursos>(form, ui);
+        ui.showControlCursos(*dialog);
+        if (!dialog->result) {
+            if (dialog->result2 == QStringLiteral("fuera"))
+                ui.closeMainWindow(); // the run goes on; the program ends once back in its event loop
+            return;
+        }
+        form.result = true;
+    }
 }

@@ -1,3 +1,5 @@
 #pragma once
 
+// Step 7 of the centre import: re-creates DIASHORAST empty and closed; the
+// timetabling program fills in the days and periods itself.
 void CrearDiasHoras();

@@ -1,6 +1,10 @@
 #pragma once
 
-
 struct MainFormState;
 
+// Step 5 of the centre import: writes GRUPOST (one row per group of each course
+// of the document, with the level and course the user gave the course in
+// CURSOST), then MATIB (each subject whose course has a group, with that level
+// and course) and stores the same pair in DENIVEL and DECURSO of ASIGNOMT.
+// Releases the main window's CURSOST component.
 void CrearGrupos(MainFormState &form);

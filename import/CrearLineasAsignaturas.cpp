@@ -1,7 +1,149 @@
 #include "import/CrearLineasAsignaturas.h"
 
 #include "app/MainFormState.h"
+#include "app/UserInteraction.h"
+#include "import/RecreateTable.h"
+
+#include <QHash>
+#include <QLocale>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+const std::vector<dbf::FieldDef> asigtFields = {
+    {QStringLiteral("CASIG"), dbf::FieldType::String, 10},
+    {QStringLiteral("CPROF"), dbf::FieldType::String, 10},
+    {QStringLiteral("CGRUP"), dbf::FieldType::String, 10},
+    {QStringLiteral("CAULA"), dbf::FieldType::String, 10},
+    {QStringLiteral("TURNO"), dbf::FieldType::String, 1},
+    {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},
+    {QStringLiteral("CURSO"), dbf::FieldType::String, 3},
+    {QStringLiteral("GRUPO"), dbf::FieldType::String, 2},
+    {QStringLiteral("HORAS"), dbf::FieldType::Float, 0},
+    {QStringLiteral("SESIONES"), dbf::FieldType::String, 20},
+    {QStringLiteral("NCONEX"), dbf::FieldType::String, 4},
+    {QStringLiteral("CTAREA"), dbf::FieldType::String, 10},
+};
+
+UserInteraction::Question createLinesQuestion()
+{
+    // Lines end in a blank and are joined by LF CR, as in every message of the converter.
+    const QStringList lines = {
+        QStringLiteral("¿Quiere crear automáticamente las Líneas de Asignaturas "),
+        QStringLiteral("que esta aplicación estime necesarias para cada Grupo? "),
+        QStringLiteral("Seguramente se crearán más líneas de las necesarias, "),
+        QStringLiteral("pero podrá eliminar las que considere innecesarias. "),
+        QString(28, QLatin1Char(' ')) + QStringLiteral("¿Crear Líneas?"),
+    };
+    UserInteraction::Question question;
+    question.caption = QStringLiteral("Creación automática de Líneas de Asignaturas");
+    question.text = lines.join(QStringLiteral("\n\r"));
+    question.buttons = UserInteraction::Buttons::OkCancel;
+    question.defaultButton = UserInteraction::Answer::Ok;
+    question.icon = UserInteraction::Icon::Warning;
+    return question;
+}
+
+struct Subject {
+    QString cod;
+    QString horas;
+};
+
+// ASIGNOMT's subjects by their course code, each list in table order, read in
+// one pass so that every group finds its course's subjects without a walk of
+// the whole table.
+QHash<QString, QList<Subject>> subjectsByCourse(dbf::Table &asignaturas)
+{
+    QHash<QString, QList<Subject>> subjects;
+    for (asignaturas.first(); !asignaturas.eof(); asignaturas.next())
+        subjects[asignaturas.asString(QStringLiteral("CODICURS"))].append(
+            Subject{asignaturas.asString(QStringLiteral("COD")), asignaturas.asString(QStringLiteral("HORAS"))});
+    return subjects;
+}
+
+// The user's regional number settings, with grouping separators refused:
+// "1.000" is no thousand hours but a text that does not convert.
+QLocale regionalHoursSettings()
+{
+    QLocale regional;
+    regional.setNumberOptions(regional.numberOptions() | QLocale::RejectGroupSeparator);
+    return regional;
+}
+
+// A point is first turned into a comma, so "2.5" is 2.5 only where the comma is
+// the decimal separator. A text that is no finite number counts as 1 hour.
+double hoursFromText(QString text, const QLocale &regional)
+{
+    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    bool ok = false;
+    const double hours = regional.toDouble(text, &ok);
+    return ok && std::isfinite(hours) ? hours : 1.0;
+}
+
+// One weekly session per hour: up to 13 hours a "1" per hour; from 14 on, the
+// hours over 13 in digits followed by thirteen ones.
+QString sessionPattern(double roundedUpHours)
+{
+    if (roundedUpHours <= 0)
+        return {};
+    if (roundedUpHours <= 13)
+        return QString(static_cast<qsizetype>(roundedUpHours), QLatin1Char('1'));
+    return QString::number(roundedUpHours - 13, 'f', 0) + QString(13, QLatin1Char('1'));
+}
+
+void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas, const QLocale &regional)
+{
+    const QHash<QString, QList<Subject>> subjects = subjectsByCourse(asignaturas);
+    for (grupos.first(); !grupos.eof(); grupos.next()) {
+        const QString abrev = grupos.asString(QStringLiteral("ABREV"));
+        const QString turno = grupos.asString(QStringLiteral("TURNO"));
+        const QString nivel = grupos.asString(QStringLiteral("NIVEL"));
+        const QString curso = grupos.asString(QStringLiteral("CURSO"));
+        const QString grupo = grupos.asString(QStringLiteral("GRUPO"));
+        const QString codicurs = grupos.asString(QStringLiteral("CODICURS"));
+
+        // The teacher, room, connection and task stay blank for the user to fill.
+        for (const Subject &subject : subjects.value(codicurs)) {
+            lineas.append();
+            lineas.setString(QStringLiteral("CASIG"), subject.cod);
+            lineas.setString(QStringLiteral("CGRUP"), abrev);
+            lineas.setString(QStringLiteral("TURNO"), turno);
+            lineas.setString(QStringLiteral("NIVEL"), nivel);
+            lineas.setString(QStringLiteral("CURSO"), curso);
+            lineas.setString(QStringLiteral("GRUPO"), grupo);
+            if (!subject.horas.isEmpty())
+                lineas.setFloat(QStringLiteral("HORAS"), hoursFromText(subject.horas, regional));
+            // The pattern follows the hours as the field holds them (blank reads 0).
+            lineas.setString(QStringLiteral("SESIONES"),
+                             sessionPattern(std::ceil(lineas.asFloat(QStringLiteral("HORAS")))));
+            lineas.post();
+        }
+    }
+}
+
+} // namespace
 
 void CrearLineasAsignaturas(MainFormState &form, UserInteraction &ui)
 {
+    const std::unique_ptr<dbf::Table> lineas = recreateTable(QStringLiteral("ASIGT"), asigtFields);
+    lineas->open();
+
+    // Nothing is read from PROFT and AULAT, but opening them exclusively makes
+    // the step fail at once while another program holds them.
+    form.wwTableGrupos.open();
+    form.wwTableProfesor.open();
+    form.wwTableAulas.open();
+    form.wwTableNomAsg.open();
+    form.wwTableGrupos.first();
+
+    if (ui.ask(createLinesQuestion()) == UserInteraction::Answer::Ok)
+        appendLines(*lineas, form.wwTableGrupos, form.wwTableNomAsg, regionalHoursSettings());
+
+    lineas->close();
+    form.wwTableGrupos.close();
+    form.wwTableProfesor.close();
+    form.wwTableAulas.close();
+    form.wwTableNomAsg.close();
 }

@@ -1,7 +1,54 @@
 #include "import/CrearProfesores.h"
 
 #include "app/MainFormState.h"
+#include "import/CentreDocument.h"
+#include "import/RecreateTable.h"
+#include "import/ShortCodes.h"
 
+namespace {
+
+const std::vector<dbf::FieldDef> proftFields = {
+    {QStringLiteral("ABREV"), dbf::FieldType::String, 10},
+    {QStringLiteral("NOMBRE"), dbf::FieldType::String, 80},
+    {QStringLiteral("DEPART"), dbf::FieldType::String, 40},
+    {QStringLiteral("DNI"), dbf::FieldType::Integer, 0},
+    {QStringLiteral("CODI"), dbf::FieldType::String, 40},
+    {QStringLiteral("EMAIL"), dbf::FieldType::String, 100},
+};
+
+// A description longer than the 80-character NOMBRE keeps its first 75 and
+// its last 5 characters: posts' descriptions end in what tells similar posts
+// apart (a number, a share such as "1/2"), which a plain cut would lose.
+QString shortenedDescription(const QString &descripcio)
+{
+    if (characterCount(descripcio) <= 80)
+        return descripcio;
+    return firstCharacters(descripcio, 75) + lastCharacters(descripcio, 5);
+}
+
+} // namespace
+
+// DNI and EMAIL stay blank: the centre document does not carry them.
 void CrearProfesores(MainFormState &form)
 {
+    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("PROFT"), proftFields);
+    table->open();
+    CodeList codes;
+
+    const int posts = selectCentreNodes(form, QStringLiteral("/CENTRE/PLACES/PLACA"));
+    for (int i = 0; i < posts; ++i) {
+        takeCentreNode(form, i);
+        const QString codi = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
+        const QString descripcio = shortenedDescription(readTrimmed(form.AtributosNodo, QStringLiteral("descripcio")));
+        const QString curta = readTrimmed(form.AtributosNodo, QStringLiteral("curta"));
+
+        table->append();
+        table->setString(QStringLiteral("ABREV"), teacherShortCode(codes, curta));
+        table->setString(QStringLiteral("NOMBRE"), descripcio);
+        table->setString(QStringLiteral("DEPART"), descripcio);
+        table->setString(QStringLiteral("CODI"), codi);
+        table->post();
+    }
+
+    table->close();
 }

@@ -1,5 +1,353 @@
 #include "import/Cursos/ControlCursosWindow.h"
 
-void showControlCursosModal(TControlCursos &, QWidget *)
+#include "import/Cursos/CursosGrid.h"
+#include "import/Cursos/CursosTableModel.h"
+#include "import/Cursos/TControlCursos.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+
+using Control = TControlCursos::Control;
+using Ending = TControlCursos::Ending;
+using NavigatorAction = TableDataSource::NavigatorAction;
+
+namespace {
+
+struct LabelSpec {
+    const char *name;
+    QRect geometry;
+    const char16_t *text;
+    const char *look; // style sheet: colours
+    int pointSize;    // 0: the dialog's size
+    bool underline;
+    bool centred;
+};
+
+// In reading order. Label2 has two blanks after NIVEL, Label5 ends in a blank.
+const LabelSpec labels[] = {
+    {"Label1", {86, 5, 320, 20}, u"ASIGNACIÓN DE NIVELES Y CURSOS", "color: #ffff00;", 12, true, false},
+    {"Label3", {468, 55, 190, 13}, u"INCIDENCIAS EN EL TRASPASO", "color: #0000ff; background-color: #ffffff;", 0,
+     true, true},
+    {"Label2", {473, 70, 180, 65},
+     u"Se ha detectado que falta por indicar algún NIVEL  o CURSO. Complete el/los datos que falten, para poder "
+     u"concluir el proceso, antes de Salir.",
+     "color: #000080; background-color: #ffff00;", 0, false, false},
+    {"Label4", {471, 136, 134, 20}, u"¡ IMPORTANTE !", "color: #000000;", 12, true, false},
+    {"Label5", {472, 156, 185, 52},
+     u"Las Abreviaturas de sus Grupos (Unidades), se formarán, en función del NIVEL y CURSO, del siguiente modo: ",
+     "color: #800000;", 0, false, false},
+    {"Label6", {472, 207, 140, 39}, u"Por ejemplo, NIVEL=ESO y CURSO=1 daría como resultado", "color: #0000ff;", 0,
+     false, false},
+    {"Label10", {473, 244, 180, 13}, u"Abreviatura del Grupo = ESO1A", "color: #ff00ff;", 0, true, false},
+    {"Label7", {472, 257, 194, 39},
+     u"y así secuencialmente para el resto de Grupos del mismo NIVEL y CURSO, ESO1B, ESO1C.", "color: #800080;", 0,
+     false, false},
+    {"Label11", {457, 298, 215, 52},
+     u"Ejemplos de Niveles: BCT=Bach.C.T., BHC=Bach.Hum., BT=Bach.Tecnol., LS=Leng.Signos, GAD=Gest.Admin., "
+     u"EDSO=ESO Diversificación, etc...",
+     "color: #800000; background-color: #ffffff;", 0, false, false},
+    {"Label9", {458, 355, 217, 39},
+     u"Luego es de vital IMPORTANCIA que para cada NIVEL sus 5 Primeros caracteres sean DISTINTOS.",
+     "color: #ff0000; background-color: #a6caf0;", 0, true, false},
+    {"Label8", {470, 450, 182, 39},
+     u"¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES.",
+     "color: #000080; background-color: #ffff00;", 0, false, true},
+};
+
+struct NavigatorSpec {
+    NavigatorAction action;
+    const char *name;
+    const char16_t *glyph;
+    const char *hint;
+};
+
+const NavigatorSpec navigatorButtons[] = {
+    {NavigatorAction::First, "wwDBNavigator1First", u"|◀", "Move to first record"},
+    {NavigatorAction::PriorPage, "wwDBNavigator1PriorPage", u"◀◀", "Move backward 10 records"},
+    {NavigatorAction::Prior, "wwDBNavigator1Prior", u"◀", "Move to prior record"},
+    {NavigatorAction::Next, "wwDBNavigator1Next", u"▶", "Move to next record"},
+    {NavigatorAction::NextPage, "wwDBNavigator1NextPage", u"▶▶", "Move forward 10 records"},
+    {NavigatorAction::Last, "wwDBNavigator1Last", u"▶|", "Move to last record"},
+    {NavigatorAction::Edit, "wwDBNavigator1Edit", u"✎", "Edit current record"},
+    {NavigatorAction::Post, "wwDBNavigator1Post", u"✔", "Post changes of current record"},
+    {NavigatorAction::Cancel, "wwDBNavigator1Cancel", u"✘", "Cancel changes made to current record"},
+    {NavigatorAction::Refresh, "wwDBNavigator1Refresh", u"⟳", "Refresh the contents of the dataset"},
+};
+
+// The dialog's font is MS Sans Serif; where it is missing, the nearest in width.
+QFont dialogFont()
 {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans Condensed")});
+    font.setPointSize(8);
+    return font;
+}
+
+// Texts are laid out for MS Sans Serif; in a wider font a label takes a
+// smaller size rather than lose the end of its text.
+void fitToLabel(QLabel *label)
+{
+    QFont font = label->font();
+    const auto fits = [&] {
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 10000),
+                                                             Qt::TextWordWrap, label->text());
+        return needed.height() <= label->height() && needed.width() <= label->width();
+    };
+    while (!fits() && font.pointSize() > 5)
+        font.setPointSize(font.pointSize() - 1);
+    label->setFont(font);
+}
+
+QFont boldFont(const QFont &base)
+{
+    QFont font = base;
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                         | Qt::WindowCloseButtonHint)
+    , m_dialog(dialog)
+{
+    setObjectName(QStringLiteral("ControlCursos"));
+    setWindowTitle(TControlCursos::Caption);
+    setFont(dialogFont());
+    setFixedSize(679, 499);
+
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Draw3D1"));
+    panel->setGeometry(rect());
+    panel->setStyleSheet(QStringLiteral("#Draw3D1 { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, "
+                                        "stop: 0 #ff0000, stop: 0.5 #ffff00, stop: 1 #ff0000); }"));
+
+    buildGrid();
+    buildNavigator();
+    buildLabels();
+
+    m_ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), panel);
+    m_ok->setObjectName(QStringLiteral("BitBtn1"));
+    m_ok->setGeometry(514, 397, 105, 25);
+    m_ok->setFont(boldFont(font()));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &ControlCursosWindow::pressOk);
+
+    m_forcedExit = new QPushButton(QStringLiteral("Forzar Salida Sin Terminar Proceso "), panel);
+    m_forcedExit->setObjectName(QStringLiteral("BitBtn2"));
+    m_forcedExit->setGeometry(458, 424, 217, 24);
+    m_forcedExit->setFont(boldFont(font()));
+    QPalette red = m_forcedExit->palette();
+    red.setColor(QPalette::ButtonText, Qt::red);
+    m_forcedExit->setPalette(red);
+    m_forcedExit->setAutoDefault(false);
+    m_forcedExit->hide();
+    connect(m_forcedExit, &QPushButton::clicked, this, &ControlCursosWindow::pressForcedExit);
+
+    // The grid comes first in the tab order and so takes the focus at the start.
+    setTabOrder(m_grid, m_ok);
+    setTabOrder(m_ok, m_forcedExit);
+    m_grid->setFocus();
+
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget *, QWidget *now) { onFocusChanged(now); });
+    m_dialog.setChangeListener([this] { sync(); });
+
+    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
+    sync();
+}
+
+ControlCursosWindow::~ControlCursosWindow()
+{
+    // Destroying the widgets moves the focus; this window no longer follows it.
+    disconnect(m_focusWatch);
+    m_dialog.setChangeListener({});
+}
+
+void ControlCursosWindow::run()
+{
+    m_dialog.FormShow();
+    exec();
+    m_dialog.closeOtherwise(); // when nothing else ended the pass
+}
+
+void ControlCursosWindow::buildGrid()
+{
+    QWidget *panel = findChild<QWidget *>(QStringLiteral("Draw3D1"));
+    m_grid = new CursosGrid(panel);
+    m_grid->setObjectName(QStringLiteral("CursosTDBGrid"));
+    m_grid->setGeometry(7, 56, 448, 433);
+    m_grid->setAlternatingRowColors(false); // the model gives each row its colour
+    m_grid->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: rgb(254, 228, 169); "
+                                         "font-weight: bold; padding-left: 3px; }"));
+    m_model = new CursosTableModel(m_dialog, this);
+    m_grid->setModel(m_model);
+
+    QHeaderView *titles = m_grid->horizontalHeader();
+    titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    titles->setFixedHeight(2 * QFontMetrics(boldFont(font())).height() + 6);
+    titles->setStretchLastSection(false);
+    const QFontMetrics cells(font());
+    const QFontMetrics bold(boldFont(font()));
+    for (int column = 0; column < CursosTableModel::ColumnCount; ++column) {
+        const int text = cells.averageCharWidth() * CursosTableModel::widthInCharacters(column);
+        const int title = bold.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString());
+        m_grid->setColumnWidth(column, std::max(text, title) + 16);
+    }
+    m_grid->verticalHeader()->setDefaultSectionSize(cells.height() + 6);
+
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { onCurrentChanged(current); });
+    connect(m_grid, &CursosGrid::cancelRequested, this,
+            [this] { m_dialog.guarded([this] { m_dialog.wwDataSource1.act(NavigatorAction::Cancel); }); });
+}
+
+void ControlCursosWindow::buildNavigator()
+{
+    auto *navigator = new QWidget(findChild<QWidget *>(QStringLiteral("Draw3D1")));
+    navigator->setObjectName(QStringLiteral("wwDBNavigator1"));
+    const int size = 25;
+    navigator->setGeometry(105, 29, size * int(std::size(navigatorButtons)), size);
+    for (size_t i = 0; i < std::size(navigatorButtons); ++i) {
+        const NavigatorSpec &spec = navigatorButtons[i];
+        auto *button = new QToolButton(navigator);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setText(QString::fromUtf16(spec.glyph));
+        button->setToolTip(QString::fromLatin1(spec.hint));
+        button->setGeometry(int(i) * size, 0, size, size);
+        // The focus stays in the grid, so the row being edited stays the current one.
+        button->setFocusPolicy(Qt::NoFocus);
+        const NavigatorAction action = spec.action;
+        connect(button, &QToolButton::clicked, this, [this, action] {
+            // Cancel drops what is being typed; every other button acts on it.
+            if (action == NavigatorAction::Cancel)
+                m_grid->discardOpenEditor();
+            else
+                m_grid->commitOpenEditor();
+            m_dialog.guarded([this, action] { m_dialog.wwDataSource1.act(action); });
+        });
+        m_navigator[i] = button;
+    }
+}
+
+void ControlCursosWindow::buildLabels()
+{
+    QWidget *panel = findChild<QWidget *>(QStringLiteral("Draw3D1"));
+    for (const LabelSpec &spec : labels) {
+        auto *label = new QLabel(QString::fromUtf16(spec.text), panel);
+        label->setObjectName(QString::fromLatin1(spec.name));
+        label->setGeometry(spec.geometry);
+        label->setWordWrap(true);
+        label->setStyleSheet(QString::fromLatin1(spec.look));
+        QFont font = boldFont(this->font());
+        if (spec.pointSize)
+            font.setPointSize(spec.pointSize);
+        font.setUnderline(spec.underline);
+        label->setFont(font);
+        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        fitToLabel(label);
+    }
+    m_label2 = panel->findChild<QLabel *>(QStringLiteral("Label2"));
+    m_label3 = panel->findChild<QLabel *>(QStringLiteral("Label3"));
+    m_label8 = panel->findChild<QLabel *>(QStringLiteral("Label8"));
+    for (QLabel *hidden : {m_label2, m_label3, m_label8})
+        hidden->hide();
+}
+
+// Shows what the dialog's logic now holds: rows, current row, the shown and
+// hidden controls and the navigator's buttons that apply.
+void ControlCursosWindow::sync()
+{
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    m_model->refresh();
+    m_forcedExit->setVisible(m_dialog.isShown(Control::BitBtn2));
+    m_label8->setVisible(m_dialog.isShown(Control::Label8));
+    m_label3->setVisible(m_dialog.isShown(Control::Label3));
+    m_label2->setVisible(m_dialog.isShown(Control::Label2));
+    for (size_t i = 0; i < std::size(navigatorButtons); ++i)
+        m_navigator[i]->setEnabled(m_dialog.wwDataSource1.canAct(navigatorButtons[i].action));
+    const int row = m_dialog.wwDataSource1.currentRow();
+    if (row >= 0) {
+        const QModelIndex current = m_grid->currentIndex();
+        const QModelIndex wanted = m_model->index(row, current.isValid() ? current.column() : CursosTableModel::ColNivel);
+        if (current != wanted)
+            m_grid->selectionModel()->setCurrentIndex(wanted, QItemSelectionModel::ClearAndSelect);
+    }
+    m_syncing = false;
+}
+
+void ControlCursosWindow::onFocusChanged(QWidget *now)
+{
+    // Focus that goes to a message box and comes back never left the grid.
+    if (!now || now->window() != this)
+        return;
+    if (now == m_grid || m_grid->isAncestorOf(now)) {
+        m_dialog.enterGrid();
+    } else {
+        m_grid->commitOpenEditor();
+        m_dialog.leaveGrid();
+    }
+}
+
+void ControlCursosWindow::onCurrentChanged(const QModelIndex &current)
+{
+    if (!current.isValid())
+        return;
+    const bool columnEntered = m_column >= 0 && current.column() != m_column && !m_syncing;
+    m_column = current.column();
+    if (!m_syncing && current.row() != m_dialog.wwDataSource1.currentRow())
+        m_dialog.guarded([&] { m_dialog.wwDataSource1.moveTo(current.row()); });
+    if (columnEntered)
+        m_dialog.CursosTDBGridColEnter();
+}
+
+void ControlCursosWindow::pressOk()
+{
+    m_grid->commitOpenEditor();
+    m_dialog.pressOk();
+    accept();
+}
+
+void ControlCursosWindow::pressForcedExit()
+{
+    m_grid->commitOpenEditor();
+    m_dialog.pressForcedExit();
+    if (m_dialog.ending() != Ending::Open)
+        QDialog::reject();
+}
+
+void ControlCursosWindow::reject()
+{
+    m_dialog.closeOtherwise();
+    QDialog::reject();
+}
+
+// The dialog has no cancel button: Escape does not close it.
+void ControlCursosWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void showControlCursosModal(TControlCursos &dialog, QWidget *owner)
+{
+    ControlCursosWindow window(dialog, owner);
+    window.run();
 }

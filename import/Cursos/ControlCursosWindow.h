@@ -1,7 +1,57 @@
 #pragma once
 
-class QWidget;
+#include <QDialog>
+
+#include <array>
+
+class CursosGrid;
+class CursosTableModel;
+class QLabel;
+class QPushButton;
+class QToolButton;
 class TControlCursos;
+
+// The level and course dialog's window: binds one pass of TControlCursos to
+// the grid CursosTDBGrid, the navigator wwDBNavigator1, the labels and the
+// buttons BitBtn1 (OK) and BitBtn2 (forced exit). The widgets bear the
+// components' names as object names.
+class ControlCursosWindow : public QDialog {
+    Q_OBJECT
+public:
+    ControlCursosWindow(TControlCursos &dialog, QWidget *owner);
+    ~ControlCursosWindow() override;
+
+    // FormShow runs as the window is about to be shown; then the window is
+    // modal until the pass ends.
+    void run();
+
+protected:
+    void reject() override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildLabels();
+    void buildNavigator();
+    void buildGrid();
+    void sync();
+    void onFocusChanged(QWidget *now);
+    void onCurrentChanged(const QModelIndex &current);
+    void pressOk();
+    void pressForcedExit();
+
+    TControlCursos &m_dialog;
+    CursosGrid *m_grid = nullptr;
+    CursosTableModel *m_model = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_forcedExit = nullptr;
+    QLabel *m_label2 = nullptr;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_label8 = nullptr;
+    std::array<QToolButton *, 10> m_navigator{};
+    QMetaObject::Connection m_focusWatch;
+    int m_column = -1; // the grid's current column, for CursosTDBGridColEnter
+    bool m_syncing = false;
+};
 
 // Shows the level and course dialog over `dialog` modally, owned by `owner`,
 // and returns once it has closed.

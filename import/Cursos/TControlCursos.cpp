@@ -1,1 +1,277 @@
 #include "import/Cursos/TControlCursos.h"
+
+#include "app/MainFormState.h"
+#include "app/UserInteraction.h"
+#include "import/CentreDocument.h"
+#include "platform/WinPath.h"
+
+#include <exception>
+
+namespace {
+
+const QString cursost2File = QStringLiteral("C:\\VTEMP\\CURSOST2.DBF");
+const QString forcedExit = QStringLiteral("fuera");
+
+const QString CODI = QStringLiteral("CODI");
+const QString DESCRIPCIO = QStringLiteral("DESCRIPCIO");
+const QString NIVEL = QStringLiteral("NIVEL");
+const QString CURSO = QStringLiteral("CURSO");
+
+// CURSOST2 keeps CURSOST's values as they were stored, so its fields are as wide.
+std::vector<dbf::FieldDef> cursost2Fields()
+{
+    return {{CODI, dbf::FieldType::String, 20},
+            {DESCRIPCIO, dbf::FieldType::String, 100},
+            {NIVEL, dbf::FieldType::String, 5},
+            {CURSO, dbf::FieldType::String, 3}};
+}
+
+UserInteraction::Question recoveryQuestion()
+{
+    UserInteraction::Question q;
+    q.caption = QStringLiteral("Recuperación de Niveles y Cursos importados anteriormente");
+    q.text = QStringLiteral("Existen Niveles y Cursos ya definidos de una Importación anterior.")
+             + QStringLiteral("\n\r")
+             + QStringLiteral("¿Quiere recuperar las codificaciones introducidas anteriormente?");
+    q.buttons = UserInteraction::Buttons::YesNo;
+    q.defaultButton = UserInteraction::Answer::Yes;
+    q.icon = UserInteraction::Icon::Warning;
+    return q;
+}
+
+// A level or a course that is blank once trimmed leaves the row incomplete.
+bool isIncomplete(const dbf::Table &cursos)
+{
+    return trimControl(cursos.asString(NIVEL)).isEmpty() || trimControl(cursos.asString(CURSO)).isEmpty();
+}
+
+} // namespace
+
+const QString TControlCursos::Caption = QStringLiteral("Asignación de Niveles y Cursos");
+
+TControlCursos::TControlCursos(MainFormState &MForm, UserInteraction &ui)
+    : wwTableCursosT(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT"), QStringLiteral("\\VTEMP"),
+                                                  QStringLiteral("CURSOST.DBF"), false))
+    , wwTableCursosT2(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT2"), QStringLiteral("C:\\VTEMP"),
+                                                   QStringLiteral("CURSOST2.DBF"), false))
+    , wwDataSource1({CODI, DESCRIPCIO, NIVEL, CURSO})
+    , m_form(MForm)
+    , m_ui(ui)
+{
+    wwDataSource1.attach(wwTableCursosT.get());
+}
+
+TControlCursos::~TControlCursos() = default;
+
+void TControlCursos::guarded(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const dbf::DbfError &e) {
+        m_ui.showError(standardErrorText(e.message()));
+    } catch (const std::exception &e) {
+        m_ui.showError(standardErrorText(QString::fromUtf8(e.what())));
+    }
+    notify();
+}
+
+void TControlCursos::FormShow()
+{
+    guarded([this] {
+        dbf::Table &cursos = *wwTableCursosT;
+        cursos.open();
+        wwDataSource1.reload();
+        if (winpath::fileExists(cursost2File)) {
+            // Only an explicit No forgets the earlier answers: a question
+            // closed without an answer recovers nothing and deletes nothing.
+            const UserInteraction::Answer answer = m_ui.ask(recoveryQuestion());
+            if (answer == UserInteraction::Answer::Yes) {
+                dbf::Table &kept = *wwTableCursosT2;
+                cursos.first();
+                kept.open();
+                while (!cursos.eof()) {
+                    if (kept.locate(CODI, cursos.asString(CODI))) {
+                        cursos.edit();
+                        cursos.setString(NIVEL, kept.asString(NIVEL));
+                        cursos.setString(CURSO, kept.asString(CURSO));
+                        cursos.post();
+                    }
+                    cursos.next();
+                }
+                wwDataSource1.reload();
+            } else if (answer == UserInteraction::Answer::No && winpath::fileExists(cursost2File)) {
+                // A file another program holds stays, and that is not reported.
+                winpath::deleteFile(cursost2File);
+            }
+        }
+        if (m_form.result) {
+            setShown(Control::BitBtn2, true);
+            setShown(Control::Label8, true);
+        }
+    });
+}
+
+void TControlCursos::BitBtn1Click()
+{
+    result = false;
+    guarded([this] {
+        if (!wwTableCursosT)
+            return;
+        dbf::Table &cursos = *wwTableCursosT;
+        // Stops at the first incomplete row without pointing it out.
+        for (cursos.first(); !cursos.eof(); cursos.next()) {
+            if (isIncomplete(cursos)) {
+                result = true;
+                break;
+            }
+        }
+        if (result) {
+            setShown(Control::Label3, true);
+            setShown(Control::Label2, true);
+            m_ui.showMessage(QStringLiteral("¡Atención! Falta algún Dato"));
+            setShown(Control::BitBtn2, true);
+        } else {
+            if (!winpath::fileExists(cursost2File)) {
+                wwTableCursosT2->fieldDefs() = cursost2Fields();
+                wwTableCursosT2->createTable();
+            }
+            if (winpath::fileExists(cursost2File)) {
+                dbf::Table &kept = *wwTableCursosT2;
+                kept.open();
+                // Values go over as stored, untrimmed; a code kept before keeps
+                // the description it was first stored with.
+                for (cursos.first(); !cursos.eof(); cursos.next()) {
+                    if (kept.locate(CODI, cursos.asString(CODI))) {
+                        kept.edit();
+                    } else {
+                        kept.append();
+                        kept.setString(CODI, cursos.asString(CODI));
+                        kept.setString(DESCRIPCIO, cursos.asString(DESCRIPCIO));
+                    }
+                    kept.setString(NIVEL, cursos.asString(NIVEL));
+                    kept.setString(CURSO, cursos.asString(CURSO));
+                    kept.post();
+                }
+                kept.close();
+                wwTableCursosT2.reset();
+            }
+        }
+        releaseCursosT();
+    });
+}
+
+void TControlCursos::BitBtn2Click()
+{
+    guarded([this] {
+        releaseCursosT();
+        result = false;
+        result2 = forcedExit;
+        m_ending = Ending::ForcedExit;
+    });
+}
+
+void TControlCursos::CursosTDBGridEnter()
+{
+    guarded([this] { wwDataSource1.edit(); });
+}
+
+void TControlCursos::CursosTDBGridExit()
+{
+    guarded([this] { wwDataSource1.post(); });
+}
+
+void TControlCursos::CursosTDBGridColEnter()
+{
+    setShown(Control::BitBtn2, false);
+    setShown(Control::Label8, false);
+}
+
+void TControlCursos::enterGrid()
+{
+    if (m_gridHasFocus || m_ending != Ending::Open)
+        return;
+    m_gridHasFocus = true;
+    CursosTDBGridEnter();
+}
+
+void TControlCursos::leaveGrid()
+{
+    if (!m_gridHasFocus || m_ending != Ending::Open)
+        return;
+    m_gridHasFocus = false;
+    // The grid itself drops a new row nobody typed into before its exit handler posts.
+    guarded([this] { wwDataSource1.dropUntouchedNewRow(); });
+    CursosTDBGridExit();
+}
+
+bool TControlCursos::gridHasFocus() const
+{
+    return m_gridHasFocus;
+}
+
+void TControlCursos::pressOk()
+{
+    if (m_ending != Ending::Open)
+        return;
+    leaveGrid();
+    BitBtn1Click();
+    // OK closes the dialog whatever its handler found.
+    m_ending = Ending::Ok;
+    notify();
+}
+
+void TControlCursos::pressForcedExit()
+{
+    if (m_ending != Ending::Open)
+        return;
+    leaveGrid();
+    BitBtn2Click();
+}
+
+void TControlCursos::closeOtherwise()
+{
+    if (m_ending != Ending::Open)
+        return;
+    m_ending = Ending::ClosedOtherwise;
+    notify();
+}
+
+bool TControlCursos::isShown(Control control) const
+{
+    return m_shown[static_cast<int>(control)];
+}
+
+TControlCursos::Ending TControlCursos::ending() const
+{
+    return m_ending;
+}
+
+void TControlCursos::setChangeListener(std::function<void()> listener)
+{
+    m_listener = std::move(listener);
+}
+
+void TControlCursos::setShown(Control control, bool shown)
+{
+    bool &current = m_shown[static_cast<int>(control)];
+    if (current == shown)
+        return;
+    current = shown;
+    // The window must show the change before a message box takes over.
+    notify();
+}
+
+void TControlCursos::releaseCursosT()
+{
+    if (!wwTableCursosT)
+        return;
+    wwTableCursosT->close();
+    wwDataSource1.attach(nullptr);
+    wwTableCursosT.reset();
+}
+
+void TControlCursos::notify()
+{
+    if (m_listener)
+        m_listener();
+}

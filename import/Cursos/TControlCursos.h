@@ -1,5 +1,88 @@
 #pragma once
 
-// The level and course dialog's logic, without widgets (to be written).
+#include "import/Cursos/TableDataSource.h"
+#include "platform/Dbf.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class UserInteraction;
+struct MainFormState;
+
+// The level and course dialog without its widgets: one pass in which the user
+// gives every course of CURSOST its level (NIVEL) and course number (CURSO).
+// It offers the answers of an earlier import kept in CURSOST2, tests on OK
+// that nothing is blank, and stores confirmed answers in CURSOST2 for the
+// next import. The window (ControlCursosWindow) binds these handlers and
+// wwDataSource1 to its grid, navigator, labels and buttons; tests drive the
+// same calls headless.
 class TControlCursos {
+public:
+    // The controls whose shown/hidden state the handlers change.
+    enum class Control { BitBtn2, Label8, Label3, Label2 };
+    // How the pass ended.
+    enum class Ending { Open, Ok, ForcedExit, ClosedOtherwise };
+
+    static const QString Caption;
+
+    TControlCursos(MainFormState &MForm, UserInteraction &ui);
+    ~TControlCursos();
+    TControlCursos(const TControlCursos &) = delete;
+    TControlCursos &operator=(const TControlCursos &) = delete;
+
+    // True when the pass ended with a level or course still blank.
+    bool result = false;
+    // "fuera" after a forced exit.
+    QString result2;
+
+    // CURSOST as the dialog edits it, and CURSOST2, the answers kept from
+    // earlier imports, both opened shared. OK and the forced exit release
+    // wwTableCursosT, storing into CURSOST2 releases wwTableCursosT2
+    // (nullptr afterwards); the rest goes with the dialog.
+    std::unique_ptr<dbf::Table> wwTableCursosT;
+    std::unique_ptr<dbf::Table> wwTableCursosT2;
+    // The grid's and navigator's view of wwTableCursosT.
+    TableDataSource wwDataSource1;
+
+    // The event handlers. Each is a boundary: an error inside it is shown by
+    // the standard error report and ends only that handler.
+    void FormShow();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void CursosTDBGridEnter();
+    void CursosTDBGridExit();
+    void CursosTDBGridColEnter();
+
+    // What the user does, as the window turns it into handler calls.
+    void enterGrid(); // the grid receives the focus
+    void leaveGrid(); // the grid loses the focus: an untouched new row is dropped first
+    bool gridHasFocus() const;
+    void pressOk();          // the focus leaves the grid, BitBtn1Click, then the dialog closes with OK
+    void pressForcedExit();  // the focus leaves the grid, then BitBtn2Click closes the dialog
+    void closeOtherwise();   // the close box: nothing is tested or stored
+
+    // Runs what the user does in the grid or the navigator as a handler
+    // runs: an error is shown by the standard error report.
+    void guarded(const std::function<void()> &action);
+
+    bool isShown(Control control) const;
+    Ending ending() const;
+
+    // Called after anything the window shows has changed: the rows, the
+    // current row, a control's shown/hidden state or the end of the pass.
+    void setChangeListener(std::function<void()> listener);
+
+private:
+    void setShown(Control control, bool shown);
+    void releaseCursosT();
+    void notify();
+
+    MainFormState &m_form;
+    UserInteraction &m_ui;
+    bool m_shown[4] = {false, false, false, false};
+    Ending m_ending = Ending::Open;
+    bool m_gridHasFocus = false;
+    std::function<void()> m_listener;
 };

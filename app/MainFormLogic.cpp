@@ -1,0 +1,78 @@
+#include "app/MainFormLogic.h"
+
+#include "app/MainFormState.h"
+#include "app/UserInteraction.h"
+#include "export/TimetableExport.h"
+#include "import/CentreImport.h"
+#include "platform/Dbf.h"
+#include "platform/IniFile.h"
+#include "platform/XmlDocument.h"
+
+#include <QCoreApplication>
+
+namespace {
+constexpr int drivenMode = 2;
+
+bool isDriven(const QStringList &parameters)
+{
+    return parameters.size() == 2;
+}
+} // namespace
+
+void FormCreate(MainFormState &form, const QStringList &parameters)
+{
+    form.ResultadoTransformacion = 0;
+    if (isDriven(parameters))
+        form.ModoAutomatico = drivenMode;
+}
+
+void FormShow(MainFormState &form, UserInteraction &ui, const QStringList &parameters)
+{
+    if (!isDriven(parameters))
+        return;
+    if (lowerAsciiLetters(parameters.at(0)) == u"importar")
+        BImportarClick(form, ui);
+    if (lowerAsciiLetters(parameters.at(0)) == u"exportar")
+        BExportarClick(form, ui);
+}
+
+void FormClose(const MainFormState &form, const QString &resultFile)
+{
+    if (form.ModoAutomatico != drivenMode)
+        return;
+    ini::writeInteger(resultFile, QStringLiteral("Transformadores"), QStringLiteral("Transformado"),
+                      form.ResultadoTransformacion);
+}
+
+QString velarixIniPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Velarix.ini");
+}
+
+QString lowerAsciiLetters(const QString &text)
+{
+    QString lowered = text;
+    for (QChar &c : lowered)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    return lowered;
+}
+
+bool runHandler(UserInteraction &ui, const std::function<void()> &handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const dbf::DbfError &e) {
+        ui.showError(standardErrorText(e.message()));
+    } catch (const xml::XmlError &e) {
+        ui.showError(standardErrorText(e.message()));
+    } catch (const ini::IniError &e) {
+        ui.showError(standardErrorText(e.message()));
+    } catch (const std::exception &e) {
+        ui.showError(standardErrorText(QString::fromUtf8(e.what())));
+    } catch (...) {
+        ui.showError(standardErrorText(QStringLiteral("Error desconocido")));
+    }
+    return false;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class UserInteraction;
+struct MainFormState;
+
+// The main window's own handlers, without widgets. `parameters` are the
+// command-line parameters after the program's name, once Qt has taken its own
+// options out.
+
+// Starts the outcome at 0 and turns driven mode on for exactly two parameters.
+void FormCreate(MainFormState &form, const QStringList &parameters);
+
+// In driven mode, runs the direction that parameter 1 names ("importar" or
+// "exportar", letters A to Z in any case); anything else runs nothing.
+void FormShow(MainFormState &form, UserInteraction &ui, const QStringList &parameters);
+
+// In driven mode, writes the outcome as "Transformado" in section
+// "Transformadores" of the result file; raises ini::IniError when it cannot.
+void FormClose(const MainFormState &form, const QString &resultFile);
+
+// "Velarix.ini" in the executable's folder, where the timetabling program
+// reads the outcome whatever folder it started the converter from.
+QString velarixIniPath();
+
+// Only A to Z are lowered: the timetabling program compares the direction
+// that way, and a general lowering would also change accented capitals.
+QString lowerAsciiLetters(const QString &text);
+
+// Runs one event handler to its end. Every error it raises is shown through
+// the standard error report and goes no further, as an event handler must not
+// let an exception into the event loop. True when the handler ended without error.
+bool runHandler(UserInteraction &ui, const std::function<void()> &handler);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/UserInteraction.h"
+#include "platform/WinPath.h"
+
+// The file dialog both runs open to choose the GestIB file. It does not
+// require the typed file to exist: each run tests that itself.
+inline UserInteraction::OpenFileDialog OpenDialogXML()
+{
+    return {QStringLiteral("Seleccionar Archivo XML obtenido de GESTIB"), QStringLiteral("*.xml|*.xml"),
+            QStringLiteral("xml"), winpath::toLocal(QStringLiteral("c:\\vtemp\\saga"))};
+}

@@ -1,0 +1,200 @@
+#include "app/TMForm.h"
+
+#include "app/GradientPanel.h"
+#include "app/Help.h"
+#include "export/TimetableExport.h"
+#include "import/CentreImport.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+
+namespace {
+// The window, its panels and its buttons all lead to the same help topic.
+constexpr int helpContext = 1;
+
+template <typename T> T *component(const QString &name, T *widget)
+{
+    widget->setObjectName(name);
+    widget->setProperty("helpContext", helpContext);
+    return widget;
+}
+
+QLabel *label(const QString &name, const QString &text, QWidget *parent, const QRect &geometry)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    QFont font = l->font();
+    font.setBold(true);
+    l->setFont(font);
+    l->setGeometry(geometry);
+    return l;
+}
+
+// A direction's caption: large, wrapped over its panel.
+QLabel *caption(const QString &name, const QString &text, QWidget *parent, const QRect &geometry)
+{
+    QLabel *l = label(name, text, parent, geometry);
+    QFont font = l->font();
+    font.setPointSize(16);
+    l->setFont(font);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+// The program's name and version in red on the bottom band.
+QLabel *signature(const QString &name, const QString &text, QWidget *parent, const QRect &geometry)
+{
+    QLabel *l = label(name, text, parent, geometry);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    l->setPalette(palette);
+    return l;
+}
+
+QPushButton *button(const QString &name, const QString &text, QWidget *parent, const QRect &geometry)
+{
+    auto *b = component(name, new QPushButton(text, parent));
+    b->setGeometry(geometry);
+    return b;
+}
+
+QPushButton *buttonWithGlyph(const QString &name, const QString &text, QStyle::StandardPixmap glyph,
+                             QWidget *parent, const QRect &geometry)
+{
+    QPushButton *b = button(name, text, parent, geometry);
+    b->setIcon(parent->style()->standardIcon(glyph));
+    return b;
+}
+} // namespace
+
+TMForm::TMForm(const QStringList &parameters, const QString &resultFile)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
+    , QtInteraction(this)
+    , m_parameters(parameters)
+    , m_resultFile(resultFile)
+{
+    // The program ends when this window says so, not when its last window
+    // closes: see closeMainWindow and runEventHandler.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    setObjectName(QStringLiteral("MForm"));
+    setProperty("helpContext", helpContext);
+    setWindowTitle(QStringLiteral("Exportar e importar datos entre Velarix y GestIB"));
+    setFixedSize(632, 266);
+
+    Draw3D1 = component(QStringLiteral("Draw3D1"), new GradientPanel(QColor(255, 255, 255), QColor(128, 128, 160), this));
+    Draw3D1->setGeometry(0, 192, 632, 74);
+    Draw3D2 = component(QStringLiteral("Draw3D2"), new GradientPanel(QColor(200, 220, 255), QColor(0, 64, 160), this));
+    Draw3D2->setGeometry(0, 0, 316, 192);
+    BExportar = buttonWithGlyph(QStringLiteral("BExportar"), QStringLiteral("OK"), QStyle::SP_DialogApplyButton,
+                                Draw3D2, QRect(108, 134, 100, 34));
+    BClose = buttonWithGlyph(QStringLiteral("BClose"), QStringLiteral("&Salir"), QStyle::SP_DialogCloseButton, Draw3D1,
+                             QRect(266, 6, 100, 30));
+    Label3 = caption(QStringLiteral("Label3"), QStringLiteral("Transformar datos desde GestIB hacia Velarix "), Draw3D2,
+                     QRect(16, 16, 284, 104));
+    Draw3D3 = component(QStringLiteral("Draw3D3"), new GradientPanel(QColor(255, 230, 200), QColor(160, 64, 0), this));
+    Draw3D3->setGeometry(316, 0, 316, 192);
+    Label4 = caption(QStringLiteral("Label4"), QStringLiteral("Transformar datos desde Velarix hacia GestIB"), Draw3D3,
+                     QRect(16, 16, 284, 104));
+    BImportar = buttonWithGlyph(QStringLiteral("BImportar"), QStringLiteral("OK"), QStyle::SP_DialogApplyButton,
+                                Draw3D3, QRect(108, 134, 100, 34));
+    Label1 = signature(QStringLiteral("Label1"), QStringLiteral("TransVelarixGestIB para VX18 V-1.0"), Draw3D1,
+                       QRect(12, 24, 240, 24));
+    Button1 = button(QStringLiteral("Button1"), QStringLiteral("F1 AYUDA"), Draw3D1, QRect(266, 40, 100, 28));
+
+    connect(BExportar, &QPushButton::clicked, this, [this] { BExportarClick(); });
+    connect(BImportar, &QPushButton::clicked, this, [this] { BImportarClick(); });
+    connect(BClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] { Button1Click(); });
+
+    FormCreate(m_state, m_parameters);
+}
+
+void TMForm::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        m_closed = false;
+        runEventHandler([this] { FormShow(m_state, *this, m_parameters); });
+        if (m_closed)
+            return;
+        centreOnScreen();
+    }
+    QWidget::setVisible(visible);
+}
+
+void TMForm::closeMainWindow()
+{
+    // Qt sends no close event to a window it has already hidden (a run that
+    // closes twice), and a driven run closes the window before it has
+    // appeared; either way the close must still write the outcome.
+    if (isVisible())
+        close();
+    else
+        acceptClose();
+}
+
+void TMForm::closeEvent(QCloseEvent *event)
+{
+    if (acceptClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMForm::acceptClose()
+{
+    if (!runHandler(*this, [this] { FormClose(m_state, m_resultFile); }))
+        return false;
+    m_closed = true;
+    if (m_handlerDepth == 0)
+        QCoreApplication::quit();
+    else
+        m_quitPending = true;
+    return true;
+}
+
+void TMForm::BExportarClick()
+{
+    runEventHandler([this] { ::BExportarClick(m_state, *this); });
+}
+
+void TMForm::BImportarClick()
+{
+    runEventHandler([this] { ::BImportarClick(m_state, *this); });
+}
+
+void TMForm::Button1Click()
+{
+    runEventHandler([this] { showHelp(*this); });
+}
+
+void TMForm::runEventHandler(const std::function<void()> &handler)
+{
+    ++m_handlerDepth;
+    runHandler(*this, handler);
+    --m_handlerDepth;
+    BExportar->setEnabled(m_state.runButtonsEnabled);
+    BImportar->setEnabled(m_state.runButtonsEnabled);
+    if (m_handlerDepth == 0 && m_quitPending) {
+        m_quitPending = false;
+        QCoreApplication::quit();
+    }
+}
+
+void TMForm::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/MainFormLogic.h"
+#include "app/MainFormState.h"
+#include "app/QtInteraction.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class GradientPanel;
+class QLabel;
+class QPushButton;
+
+// The main window MForm: one button per direction, help and close, and the
+// run state both runs work on. It is also what the runs ask the user through.
+//
+// Closing and the end of the program: a close runs FormClose at once, but the
+// program may only end once no handler is running any more, because a run
+// that asked for the close goes on to its end (with message boxes still to
+// come), and quitting would also end their modal loops. So the application
+// does not quit on its last window closing; the window quits it itself when
+// no handler is running, else the outermost handler does when it ends.
+class TMForm : public QWidget, public QtInteraction {
+    Q_OBJECT
+
+public:
+    // `parameters`: the command line after the program's name and Qt's own
+    // options. `resultFile`: where driven mode writes its outcome.
+    explicit TMForm(const QStringList &parameters, const QString &resultFile = velarixIniPath());
+
+    MainFormState &state() { return m_state; }
+
+    // A show runs FormShow first, while the window is still invisible, so a
+    // driven run takes place before the window appears; a run that closed the
+    // window leaves it unshown.
+    void setVisible(bool visible) override;
+
+    void closeMainWindow() override;
+
+    // Components, named as the form definition names them.
+    GradientPanel *Draw3D1;
+    GradientPanel *Draw3D2;
+    QPushButton *BExportar;
+    QPushButton *BClose;
+    QLabel *Label3;
+    GradientPanel *Draw3D3;
+    QLabel *Label4;
+    QPushButton *BImportar;
+    QLabel *Label1;
+    QPushButton *Button1;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BExportarClick();
+    void BImportarClick();
+    void Button1Click();
+
+    void runEventHandler(const std::function<void()> &handler);
+    bool acceptClose();
+    void centreOnScreen();
+
+    MainFormState m_state;
+    QStringList m_parameters;
+    QString m_resultFile;
+    int m_handlerDepth = 0;
+    bool m_quitPending = false;
+    bool m_closed = false;
+};

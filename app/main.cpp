@@ -1,0 +1,21 @@
+#include "app/TMForm.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QtInteraction::applicationTitle);
+    QGuiApplication::setApplicationDisplayName(QtInteraction::applicationTitle);
+
+    QStringList parameters = QCoreApplication::arguments();
+    parameters.removeFirst();
+
+    TMForm MForm(parameters);
+    MForm.show();
+    // A driven run that closed the window did so before the event loop ran,
+    // where a request to quit would be lost.
+    if (!MForm.isVisible())
+        return 0;
+    return app.exec();
+}

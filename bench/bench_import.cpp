@@ -1,0 +1,107 @@
+// The first three steps of the centre import (subjects and activities,
+// teachers, rooms) over a large school's document at 1x, 10x and 100x its
+// size, next to the parse of the same document alone. The short names clash
+// often, so the short-code search is part of what is measured.
+
+#include "bench/CentreGenerator.h"
+
+#include "app/MainFormState.h"
+#include "import/CrearAsignaturas.h"
+#include "import/CrearAulas.h"
+#include "import/CrearProfesores.h"
+#include "import/ShortCodes.h"
+#include "platform/XmlDocument.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+// A working folder of its own (drive C: under a temporary WINEPREFIX) and the
+// document of one scale in it, made once per scale.
+class Workspace {
+public:
+    explicit Workspace(int scale)
+        : m_file(m_dir.path() + QStringLiteral("/centre.xml"))
+    {
+        QFile file(m_file);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bench::centreDocument(bench::largeSchool(scale))) < 0)
+            throw std::runtime_error("cannot write " + m_file.toStdString());
+    }
+
+    const QString &file() const { return m_file; }
+    QString prefix() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_file;
+};
+
+Workspace &workspace(int scale)
+{
+    static std::map<int, std::unique_ptr<Workspace>> workspaces;
+    std::unique_ptr<Workspace> &w = workspaces[scale];
+    if (!w)
+        w = std::make_unique<Workspace>(scale);
+    qputenv("WINEPREFIX", w->prefix().toLocal8Bit());
+    return *w;
+}
+
+void countElements(benchmark::State &state)
+{
+    const bench::CentreSize size = bench::largeSchool(int(state.range(0)));
+    state.SetComplexityN(state.range(0));
+    state.counters["elements"] = size.subjects + size.activities + size.posts + size.rooms;
+}
+
+void BM_ParseCentreDocument(benchmark::State &state)
+{
+    const Workspace &w = workspace(int(state.range(0)));
+    for (auto _ : state) {
+        xml::Document document;
+        document.load(w.file());
+        benchmark::DoNotOptimize(document);
+    }
+    countElements(state);
+}
+
+void BM_SubjectsTeachersRooms(benchmark::State &state)
+{
+    const Workspace &w = workspace(int(state.range(0)));
+    MainFormState form;
+    form.DocXML = std::make_shared<xml::Document>();
+    form.DocXML->load(w.file());
+    for (auto _ : state) {
+        CrearAsignaturas(form);
+        CrearProfesores(form);
+        CrearAulas(form);
+    }
+    countElements(state);
+}
+
+// The worst case of the short-code search: every subject has the same short
+// name, so the k-th one is the stem's k-th clash.
+void BM_ShortCodesOfOneName(benchmark::State &state)
+{
+    const QString curta = QStringLiteral("Matemàtiques");
+    for (auto _ : state) {
+        CodeList codes;
+        for (int i = 0; i < state.range(0); ++i)
+            benchmark::DoNotOptimize(subjectShortCode(codes, curta));
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK(BM_ParseCentreDocument)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_SubjectsTeachersRooms)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_ShortCodesOfOneName)->Arg(640)->Arg(6400)->Arg(64000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,41 @@
+#include "export/DayPeriodKey.h"
+
+#include "export/ExportError.h"
+#include "platform/Dbf.h"
+
+#include <cmath>
+
+namespace {
+bool hasFraction(double hora)
+{
+    return hora > std::trunc(hora);
+}
+
+// Beyond this a HORA has no exact integer part, and twice it could leave the
+// range of a whole number.
+constexpr double largestHora = 1e15;
+} // namespace
+
+bool hasHalfHours(dbf::Table &soluc)
+{
+    for (soluc.first(); !soluc.eof(); soluc.next()) {
+        if (hasFraction(soluc.asFloat(QStringLiteral("HORA"))))
+            return true;
+    }
+    return false;
+}
+
+long long periodNumber(double hora, bool halfHourMode)
+{
+    if (!(std::fabs(hora) < largestHora))
+        throw ExportError(QStringLiteral("HORA %1 of table SOLUC is not a period number").arg(hora));
+    const auto whole = static_cast<long long>(std::trunc(hora));
+    if (!halfHourMode)
+        return whole;
+    return hasFraction(hora) ? 2 * whole : 2 * whole - 1;
+}
+
+QString dayPeriodKey(const QString &dayText, long long period)
+{
+    return dayText + QString::number(period);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace dbf {
+class Table;
+}
+
+// The look-up of one table by one key field, read in a single pass: for each
+// key text, the values of the first record in record order that holds it.
+// A solution names the same teachers, groups and rooms thousands of times, so
+// every session asks this map instead of walking the table again.
+class FirstMatchIndex {
+public:
+    // Reads every record of the open table; a missing key or value field is
+    // the table layer's error, even when the table has no records.
+    FirstMatchIndex(dbf::Table &table, const QString &keyField, const QStringList &valueFields);
+
+    // The value fields of the first record whose key equals `key` exactly
+    // (letter case included, no trimming), in the order they were named; as
+    // many empty texts when no record holds it. An empty key names nothing:
+    // a session without a room must not take the room of a row without code.
+    const QStringList &find(const QString &key) const;
+
+private:
+    QHash<QString, QStringList> m_firstMatch;
+    QStringList m_none;
+};

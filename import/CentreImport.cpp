@@ -1,0 +1,66 @@
+#include "import/CentreImport.h"
+
+#include "app/Hourglass.h"
+#include "app/MainFormState.h"
+#include "app/OpenDialogXML.h"
+#include "app/UserInteraction.h"
+#include "import/CrearAsignaturas.h"
+#include "import/CrearAulas.h"
+#include "import/CrearCursos.h"
+#include "import/CrearDiasHoras.h"
+#include "import/CrearGrupos.h"
+#include "import/CrearLineasAsignaturas.h"
+#include "import/CrearProfesores.h"
+#include "platform/WinPath.h"
+#include "platform/XmlDocument.h"
+
+namespace {
+constexpr int drivenMode = 2;
+
+// Every step re-creates its tables before it reads the document, so a file
+// that is not a centre document would wipe them all and end in "Proceso
+// finalizado". It is refused before any table is touched.
+void requireCentreDocument(const xml::Document &document, const QString &path)
+{
+    const QString root = document.documentElement().nodeName();
+    if (root != u"CENTRE")
+        throw xml::XmlError(QStringLiteral("%1 is not a GestIB centre document: its root element is %2, not CENTRE")
+                                .arg(path, root));
+}
+} // namespace
+
+void BExportarClick(MainFormState &form, UserInteraction &ui)
+{
+    if (const std::optional<QString> chosen = ui.chooseOpenFile(OpenDialogXML()))
+        form.ArchivoXML = *chosen;
+
+    if (!winpath::fileExists(form.ArchivoXML)) {
+        ui.showMessage(QStringLiteral("No existe archivo"));
+        if (form.ModoAutomatico == drivenMode) {
+            form.ResultadoTransformacion = -1;
+            ui.closeMainWindow();
+        }
+        return;
+    }
+
+    form.DocXML = std::make_shared<xml::Document>();
+    form.DocXML->load(form.ArchivoXML);
+    requireCentreDocument(*form.DocXML, form.ArchivoXML);
+
+    {
+        const Hourglass hourglass(ui);
+        CrearAsignaturas(form);
+        CrearProfesores(form);
+        CrearAulas(form);
+        CrearCursos(form, ui);
+        CrearGrupos(form);
+        CrearLineasAsignaturas(form, ui);
+        CrearDiasHoras();
+    }
+
+    form.ResultadoTransformacion = 1;
+    ui.showMessage(QStringLiteral("Proceso finalizado"));
+    form.runButtonsEnabled = false;
+    if (form.ModoAutomatico == drivenMode)
+        ui.closeMainWindow();
+}

@@ -1,0 +1,158 @@
+#include "import/ShortCodes.h"
+
+#include "platform/Cp1252.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qsizetype codeWidth = 10;
+
+// Text as code page 1252 holds it: characters the code page lacks become '?'.
+QString inCodePage(const QString &text)
+{
+    const QByteArray bytes = dbf::cp1252::encode(text, text.size());
+    return dbf::cp1252::decode(bytes.constData(), bytes.size());
+}
+
+// A string as a code field of the tables gives it back: trailing blanks are
+// padding.
+QString storedForm(const QString &text)
+{
+    QString stored = inCodePage(text);
+    while (stored.endsWith(QLatin1Char(' ')))
+        stored.chop(1);
+    return stored;
+}
+
+bool startsSurrogatePair(const QString &text, qsizetype i)
+{
+    return i + 1 < text.size() && text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate();
+}
+
+// A code longer than the field keeps its start and the counter's digits, at
+// least two of them; with three or more digits all are kept, so that one stem
+// never runs out of codes.
+QString shorten(const QString &code, qsizetype digits)
+{
+    if (characterCount(code) <= codeWidth)
+        return code;
+    const qsizetype tail = std::max<qsizetype>(digits, 2);
+    return firstCharacters(code, codeWidth - tail) + lastCharacters(code, tail);
+}
+
+// What a variant appends to the code list: the last candidate tried (the
+// base, or the numbered stem before shortening), the code, or both. Every
+// variant remembers the code it gives, so that no later element gets it.
+enum class Recorded { CandidateAndCode, Code, Candidate };
+
+struct Variant {
+    QString base;
+    QString stem; // numbered when the base clashes
+    Recorded recorded;
+};
+
+// The first element with a base keeps it as its code; later ones number the
+// stem. A candidate is passed over when it, or the code it shortens to, was
+// already given; an empty base is a clash at once.
+QString shortCode(CodeList &codes, const Variant &variant)
+{
+    QString candidate = variant.base;
+    QString code = shorten(candidate, 0);
+    if (storedForm(code).isEmpty() || codes.contains(candidate) || codes.contains(code)) {
+        int &lastTaken = codes.lastTakenCounter(variant.stem);
+        for (int counter = lastTaken + 1;; ++counter) {
+            const QString number = QString::number(counter);
+            candidate = variant.stem + number;
+            if (codes.contains(candidate))
+                continue;
+            code = shorten(candidate, number.size());
+            if (!codes.contains(code)) {
+                lastTaken = counter;
+                break;
+            }
+        }
+    }
+
+    if (variant.recorded != Recorded::Code)
+        codes.add(candidate);
+    codes.add(code);
+    return code;
+}
+
+} // namespace
+
+bool CodeList::contains(const QString &text) const
+{
+    return m_keys.contains(storedForm(text).toCaseFolded());
+}
+
+void CodeList::add(const QString &text)
+{
+    m_keys.insert(storedForm(text).toCaseFolded());
+}
+
+// Stems are keyed with their trailing blanks: "Taller de " and "Taller de"
+// number to different candidates.
+int &CodeList::lastTakenCounter(const QString &stem)
+{
+    return m_lastTakenCounters[inCodePage(stem).toCaseFolded()];
+}
+
+QString subjectShortCode(CodeList &codes, const QString &curta)
+{
+    const QString base = subjectLongCode(curta);
+    return shortCode(codes, {base, firstCharacters(base, 9), Recorded::CandidateAndCode});
+}
+
+QString teacherShortCode(CodeList &codes, const QString &curta)
+{
+    const QString base = characterCount(curta) > codeWidth ? firstCharacters(curta, 9) : curta;
+    return shortCode(codes, {base, base.isEmpty() ? QStringLiteral("P") : base, Recorded::Code});
+}
+
+QString roomShortCode(CodeList &codes, const QString &descripcio)
+{
+    const QString base = firstCharacters(descripcio, codeWidth);
+    return shortCode(codes, {base, firstCharacters(base, 9), Recorded::Candidate});
+}
+
+// The level's first 5 and the course's first 2 characters lead, so that the
+// same group name in different courses starts apart; the name is not cut, and
+// a long code keeps its last characters, where group names differ.
+QString groupShortCode(CodeList &codes, const QString &nivel, const QString &curso, const QString &nom)
+{
+    const QString base = firstCharacters(nivel, 5) + firstCharacters(curso, 2) + nom;
+    return shortCode(codes, {base, firstCharacters(base, 9), Recorded::Candidate});
+}
+
+QString subjectLongCode(const QString &curta)
+{
+    if (characterCount(curta) <= codeWidth)
+        return curta;
+    return firstCharacters(curta, 9) + lastCharacters(curta, 1);
+}
+
+qsizetype characterCount(const QString &text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); i += startsSurrogatePair(text, i) ? 2 : 1)
+        ++count;
+    return count;
+}
+
+QString firstCharacters(const QString &text, qsizetype n)
+{
+    qsizetype end = 0;
+    for (qsizetype count = 0; count < n && end < text.size(); ++count)
+        end += startsSurrogatePair(text, end) ? 2 : 1;
+    return text.left(end);
+}
+
+QString lastCharacters(const QString &text, qsizetype n)
+{
+    qsizetype begin = text.size();
+    for (qsizetype count = 0; count < n && begin > 0; ++count)
+        begin -= (begin >= 2 && startsSurrogatePair(text, begin - 2)) ? 2 : 1;
+    return text.mid(begin);
+}

@@ -1,0 +1,537 @@
+#include "platform/Dbf.h"
+
+#include "platform/DbfCodePage.h"
+#include "platform/DbfFile.h"
+#include "platform/DbfLayout.h"
+#include "platform/DbfValue.h"
+#include "platform/MdxIndex.h"
+#include "platform/WinPath.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace dbf {
+
+DbfError::DbfError(const QString &message) : std::runtime_error(message.toStdString()) {}
+
+QString DbfError::message() const { return QString::fromStdString(what()); }
+
+namespace {
+
+constexpr char kLive = ' ';
+constexpr char kDeleted = '*';
+constexpr char kFileEnd = 0x1A;
+
+// The production index beside a table: an existing one whatever its letter
+// case, else the table's base name with ".MDX".
+QString productionIndexPath(const QString &tablePath)
+{
+    const QFileInfo table(tablePath);
+    const QString wanted = table.completeBaseName() + QStringLiteral(".MDX");
+    for (const QString &entry : table.dir().entryList(QDir::Files | QDir::Hidden)) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return table.dir().filePath(entry);
+    }
+    return table.dir().filePath(wanted);
+}
+
+} // namespace
+
+struct Table::Impl {
+    QString componentName;
+    QString folder;
+    QString tableName;
+    bool exclusive = true;
+    bool openShared = false;
+    std::vector<FieldDef> fieldDefs;
+    std::vector<IndexDef> indexDefs;
+
+    // The open table: the whole file in memory, written through on every post.
+    QString path;
+    DbfFile file;
+    TableLayout layout;
+    std::optional<DbfCodePage> codePage;
+    QByteArray records;              // layout.recordCount records, deleted ones included
+    std::vector<std::uint32_t> live; // 0-based numbers of the live records, in record order
+    QHash<QString, int> fieldIndex;  // upper-case name -> index into layout.fields
+    State state = State::Inactive;
+    int current = 0; // index into live
+    bool atEof = true;
+    bool atBof = true;
+    QByteArray buffer; // the record being edited or inserted, followed by the end-of-file marker
+    bool changed = false;
+    QByteArray headerBytes; // date of last update and count; the date is read once, as the clock costs a file lookup
+
+    // Callers name fields by string literals, whose characters stay at one
+    // address: remembering where a name was found spares hashing it again.
+    // Each name may sit in any of a few slots after its home slot, so that
+    // the handful of names of a hot loop do not evict each other.
+    struct CachedLookup {
+        const QChar *name = nullptr;
+        qsizetype size = 0;
+        int field = 0;
+    };
+    static constexpr std::size_t kCacheSlots = 64;
+    static constexpr std::size_t kCacheWays = 4;
+    mutable std::array<CachedLookup, kCacheSlots> lookupCache{};
+
+    QString tablePath() const { return winpath::fileInFolder(folder, tableName); }
+
+    void requireOpen() const
+    {
+        if (state == State::Inactive)
+            throw DbfError(QStringLiteral("Table %1 is not open").arg(tablePath()));
+    }
+
+    int fieldAt(const QString &name) const
+    {
+        requireOpen();
+        const std::size_t home = std::size_t((quint64(quintptr(name.constData())) * 0x9E3779B97F4A7C15ull) >> 58);
+        for (std::size_t way = 0; way < kCacheWays; ++way) {
+            const CachedLookup &cached = lookupCache[(home + way) % kCacheSlots];
+            if (cached.name == name.constData() && cached.size == name.size()
+                && QStringView(layout.fields[std::size_t(cached.field)].name) == name)
+                return cached.field;
+        }
+        auto it = fieldIndex.constFind(name);
+        if (it == fieldIndex.cend())
+            it = fieldIndex.constFind(name.toUpper());
+        if (it == fieldIndex.cend()) {
+            const QString message = QStringLiteral("Field '%1' not found").arg(name);
+            throw DbfError(componentName.isEmpty() ? message : componentName + QStringLiteral(": ") + message);
+        }
+        CachedLookup *slot = &lookupCache[home];
+        for (std::size_t way = 0; way < kCacheWays; ++way) {
+            CachedLookup &candidate = lookupCache[(home + way) % kCacheSlots];
+            if (!candidate.name) {
+                slot = &candidate;
+                break;
+            }
+        }
+        *slot = {name.constData(), name.size(), *it};
+        return *it;
+    }
+
+    // The bytes of the current record: the buffer while editing, nothing
+    // (blank values) on an empty table.
+    const char *currentRecord() const
+    {
+        if (state == State::Edit || state == State::Insert)
+            return buffer.constData();
+        if (live.empty())
+            return nullptr;
+        return records.constData() + qsizetype(live[std::size_t(current)]) * layout.recordLength;
+    }
+
+    char *editableRecord()
+    {
+        if (state != State::Edit && state != State::Insert)
+            throw DbfError(QStringLiteral("Table %1 is not being edited").arg(path));
+        return buffer.data();
+    }
+
+    void load()
+    {
+        const QByteArray data = file.readAll();
+        layout = readLayout(data, path);
+        codePage.emplace(layout.languageDriver);
+        records = data.mid(layout.headerLength, qsizetype(layout.recordCount) * layout.recordLength);
+        live.clear();
+        live.reserve(layout.recordCount);
+        for (std::uint32_t i = 0; i < layout.recordCount; ++i) {
+            if (records[qsizetype(i) * layout.recordLength] != kDeleted)
+                live.push_back(i);
+        }
+        fieldIndex.clear();
+        for (std::size_t i = 0; i < layout.fields.size(); ++i)
+            fieldIndex.insert(layout.fields[i].name.toUpper(), int(i));
+        lookupCache.fill({});
+        buffer = QByteArray(layout.recordLength + 1, ' ');
+        buffer[layout.recordLength] = kFileEnd;
+    }
+
+    void startEditing(State editState, const char *record)
+    {
+        if (record)
+            std::copy_n(record, layout.recordLength, buffer.data());
+        else
+            std::fill_n(buffer.data(), layout.recordLength, kLive);
+        state = editState;
+    }
+
+    void finishEditing()
+    {
+        if (state == State::Edit || state == State::Insert)
+            post();
+    }
+
+    // Another object may have appended to a shared table since it was read:
+    // the new record then goes after those records, not over them.
+    void catchUpWithOtherWriters()
+    {
+        const QByteArray count = file.readAt(4, 4);
+        if (count.size() < 4 || qFromLittleEndian<quint32>(count.constData()) <= layout.recordCount)
+            return;
+        const QByteArray pending = buffer;
+        const State pendingState = state;
+        load();
+        if (buffer.size() != pending.size())
+            throw DbfError(QStringLiteral("Cannot write table %1: another program changed its fields").arg(path));
+        buffer = pending;
+        state = pendingState;
+    }
+
+    void post()
+    {
+        if (state == State::Insert) {
+            if (openShared)
+                catchUpWithOtherWriters();
+            // The record and the end marker in one write, then the count.
+            const std::uint32_t number = layout.recordCount;
+            file.writeAt(layout.headerLength + qint64(number) * layout.recordLength, buffer.constData(), buffer.size());
+            setUpdatedCount(headerBytes, number + 1);
+            file.updateHeader(headerBytes);
+            records.append(buffer.constData(), layout.recordLength);
+            layout.recordCount = number + 1;
+            live.push_back(number);
+            current = int(live.size()) - 1;
+        } else if (state == State::Edit) {
+            const std::uint32_t number = live[std::size_t(current)];
+            file.writeAt(layout.headerLength + qint64(number) * layout.recordLength, buffer.constData(),
+                         layout.recordLength);
+            std::copy_n(buffer.constData(), layout.recordLength, records.data() + qsizetype(number) * layout.recordLength);
+        } else {
+            return;
+        }
+        changed = true;
+        state = State::Browse;
+        atEof = atBof = false;
+    }
+
+    // Rebuilds the production index from every record's key, so that the
+    // index file matches the table each time the table is closed.
+    void rebuildIndex()
+    {
+        if (!changed || !layout.hasProductionIndex)
+            return;
+        const auto field = std::find_if(layout.fields.cbegin(), layout.fields.cend(),
+                                        [](const FieldLayout &f) { return f.indexed && f.type == 'C'; });
+        if (field == layout.fields.cend())
+            return;
+        QString tagName = field->name;
+        for (const IndexDef &def : indexDefs) {
+            if (def.field.compare(field->name, Qt::CaseInsensitive) == 0)
+                tagName = def.name;
+        }
+        std::vector<QByteArray> keys;
+        keys.reserve(layout.recordCount);
+        for (std::uint32_t i = 0; i < layout.recordCount; ++i)
+            keys.push_back(records.mid(qsizetype(i) * layout.recordLength + field->offset, field->length));
+        mdx::writeProductionIndex(productionIndexPath(path),
+                                  {QFileInfo(path).completeBaseName().toUpper(), tagName.toUpper(), field->name,
+                                   field->length},
+                                  keys);
+    }
+
+    void close()
+    {
+        if (state == State::Inactive)
+            return;
+        state = State::Inactive;
+        // The index is written while the table is still held, and the table is
+        // released even when that fails.
+        struct Release {
+            Impl *d;
+            ~Release()
+            {
+                d->file.close();
+                d->records.clear();
+                d->live.clear();
+                d->changed = false;
+            }
+        } release{this};
+        rebuildIndex();
+    }
+};
+
+Table::Table(QString componentName) : d(std::make_unique<Impl>())
+{
+    d->componentName = std::move(componentName);
+}
+
+Table::Table(QString componentName, QString windowsFolder, QString tableName, bool exclusive) : Table(std::move(componentName))
+{
+    setFolder(windowsFolder);
+    setTableName(tableName);
+    setExclusive(exclusive);
+}
+
+Table::~Table()
+{
+    try {
+        d->close();
+    } catch (const DbfError &) {
+        // A destructor cannot report; close() explicitly to see a failure.
+    }
+}
+
+void Table::setFolder(const QString &windowsFolder) { d->folder = windowsFolder; }
+
+void Table::setTableName(const QString &tableName)
+{
+    d->tableName = QFileInfo(tableName).suffix().isEmpty() ? tableName + QStringLiteral(".DBF") : tableName;
+}
+
+void Table::setExclusive(bool exclusive) { d->exclusive = exclusive; }
+QString Table::componentName() const { return d->componentName; }
+QString Table::localPath() const { return d->tablePath(); }
+std::vector<FieldDef> &Table::fieldDefs() { return d->fieldDefs; }
+std::vector<IndexDef> &Table::indexDefs() { return d->indexDefs; }
+
+void Table::createTable()
+{
+    close();
+    const QString path = d->tablePath();
+    winpath::ensureFolder(QFileInfo(path).absolutePath());
+
+    int indexedField = -1;
+    if (!d->indexDefs.empty()) {
+        const IndexDef &index = d->indexDefs.front();
+        const auto it = std::find_if(d->fieldDefs.cbegin(), d->fieldDefs.cend(), [&](const FieldDef &f) {
+            return f.name.compare(index.field, Qt::CaseInsensitive) == 0;
+        });
+        if (it == d->fieldDefs.cend() || it->type != FieldType::String)
+            throw DbfError(QStringLiteral("Cannot create table %1: index %2 needs a character field named %3")
+                               .arg(path, index.name, index.field));
+        indexedField = int(it - d->fieldDefs.cbegin());
+    }
+    const QByteArray bytes = newTableFile(d->fieldDefs, indexedField, QDate::currentDate(), path);
+    DbfFile file;
+    file.create(path);
+    file.writeAt(0, bytes.constData(), bytes.size());
+    if (indexedField >= 0) {
+        const FieldDef &field = d->fieldDefs[std::size_t(indexedField)];
+        mdx::writeProductionIndex(productionIndexPath(path),
+                                  {QFileInfo(path).completeBaseName().toUpper(), d->indexDefs.front().name.toUpper(),
+                                   field.name.toUpper(), field.width},
+                                  {});
+    }
+}
+
+void Table::open()
+{
+    if (d->state != State::Inactive)
+        return;
+    d->path = d->tablePath();
+    d->file.open(d->path, d->exclusive ? DbfFile::Lock::Exclusive : DbfFile::Lock::Shared);
+    d->openShared = !d->exclusive;
+    try {
+        d->load();
+    } catch (...) {
+        d->file.close();
+        throw;
+    }
+    d->changed = false;
+    d->headerBytes = headerUpdate(QDate::currentDate(), d->layout.recordCount);
+    d->state = State::Browse;
+    d->current = 0;
+    d->atBof = true;
+    d->atEof = d->live.empty();
+}
+
+void Table::close() { d->close(); }
+bool Table::isOpen() const { return d->state != State::Inactive; }
+Table::State Table::state() const { return d->state; }
+
+void Table::first()
+{
+    d->requireOpen();
+    d->finishEditing();
+    d->current = 0;
+    d->atBof = true;
+    d->atEof = d->live.empty();
+}
+
+void Table::last()
+{
+    d->requireOpen();
+    d->finishEditing();
+    d->current = std::max(0, int(d->live.size()) - 1);
+    d->atBof = d->live.empty();
+    d->atEof = d->live.empty();
+}
+
+void Table::next() { moveBy(1); }
+void Table::prior() { moveBy(-1); }
+
+int Table::moveBy(int n)
+{
+    d->requireOpen();
+    d->finishEditing();
+    if (d->live.empty()) {
+        d->atBof = d->atEof = true;
+        return 0;
+    }
+    const long long target = std::clamp<long long>(static_cast<long long>(d->current) + n, 0, d->live.size() - 1);
+    const int moved = int(target - d->current);
+    d->current = int(target);
+    if (n > 0) {
+        d->atBof = false;
+        d->atEof = moved < n;
+    } else if (n < 0) {
+        d->atEof = false;
+        d->atBof = moved > n;
+    }
+    return moved;
+}
+
+void Table::refresh()
+{
+    d->requireOpen();
+    d->finishEditing();
+    const std::optional<std::uint32_t> record =
+        d->live.empty() ? std::nullopt : std::optional(d->live[std::size_t(d->current)]);
+    d->load();
+    const auto it = record ? std::lower_bound(d->live.cbegin(), d->live.cend(), *record) : d->live.cend();
+    d->current = std::min(int(it - d->live.cbegin()), std::max(0, int(d->live.size()) - 1));
+    d->atBof = d->live.empty();
+    d->atEof = d->live.empty();
+}
+
+bool Table::eof() const { return d->state == State::Inactive || d->atEof; }
+bool Table::bof() const { return d->state == State::Inactive || d->atBof; }
+int Table::recordCount() const { return d->state == State::Inactive ? 0 : int(d->live.size()); }
+int Table::recNo() const { return d->live.empty() || d->state == State::Inactive ? 0 : d->current + 1; }
+
+void Table::append()
+{
+    d->requireOpen();
+    d->finishEditing();
+    d->startEditing(State::Insert, nullptr);
+}
+
+void Table::edit()
+{
+    d->requireOpen();
+    if (d->state != State::Browse)
+        return;
+    if (d->live.empty())
+        return append();
+    d->startEditing(State::Edit, d->currentRecord());
+}
+
+void Table::post()
+{
+    d->requireOpen();
+    d->post();
+}
+
+void Table::cancel()
+{
+    d->requireOpen();
+    if (d->state == State::Edit || d->state == State::Insert)
+        d->state = State::Browse;
+}
+
+QString Table::asString(const QString &field) const
+{
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    const char *record = d->currentRecord();
+    return record ? value::text(f, record, *d->codePage) : QString();
+}
+
+long long Table::asInteger(const QString &field) const
+{
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    const char *record = d->currentRecord();
+    return record ? value::wholeNumber(f, record, *d->codePage, d->path) : 0;
+}
+
+double Table::asFloat(const QString &field) const
+{
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    const char *record = d->currentRecord();
+    return record ? value::number(f, record, *d->codePage, d->path) : 0.0;
+}
+
+bool Table::asBoolean(const QString &field) const
+{
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    const char *record = d->currentRecord();
+    return record ? value::boolean(f, record, *d->codePage, d->path) : false;
+}
+
+void Table::setString(const QString &field, const QString &text)
+{
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    value::setText(f, d->editableRecord(), text, *d->codePage, d->path);
+}
+
+void Table::setBoolean(const QString &field, bool v)
+{
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    value::setBoolean(f, d->editableRecord(), v, d->path);
+}
+
+void Table::setFloat(const QString &field, double v)
+{
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    value::setNumber(f, d->editableRecord(), v, d->path);
+}
+
+void Table::setInteger(const QString &field, long long v)
+{
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    value::setWholeNumber(f, d->editableRecord(), v, d->path);
+}
+
+bool Table::locate(const QString &field, const QString &wanted)
+{
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    d->finishEditing();
+    for (std::size_t i = 0; i < d->live.size(); ++i) {
+        const char *record = d->records.constData() + qsizetype(d->live[i]) * d->layout.recordLength;
+        if (value::text(f, record, *d->codePage) == wanted) {
+            d->current = int(i);
+            d->atBof = d->atEof = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Table::hasField(const QString &field) const
+{
+    if (d->state == State::Inactive)
+        return false;
+    return d->fieldIndex.contains(field) || d->fieldIndex.contains(field.toUpper());
+}
+
+std::vector<FieldDef> Table::fields() const
+{
+    std::vector<FieldDef> defs;
+    if (d->state == State::Inactive)
+        return defs;
+    for (const FieldLayout &f : d->layout.fields) {
+        FieldDef def{f.name, FieldType::String, 0};
+        if (f.type == 'L')
+            def.type = FieldType::Boolean;
+        else if (f.type == 'I' || f.type == '+' || ((f.type == 'N' || f.type == 'F') && f.decimals == 0))
+            def.type = FieldType::Integer;
+        else if (f.type == 'N' || f.type == 'F' || f.type == 'O')
+            def.type = FieldType::Float;
+        else
+            def.width = f.length;
+        defs.push_back(def);
+    }
+    return defs;
+}
+
+} // namespace dbf

@@ -1,0 +1,152 @@
+#include "platform/DbfFile.h"
+
+#include "platform/Dbf.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dbf {
+namespace {
+
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+constexpr std::size_t kHeaderPageSize = 4096; // a multiple of every page size in use
+constexpr qsizetype kHeaderUpdateLimit = 32;   // only bytes of the fixed header are ever rewritten
+
+} // namespace
+
+DbfFile::~DbfFile() { close(); }
+
+void DbfFile::open(const QString &path, Lock lockMode)
+{
+    close();
+    m_path = path;
+    const QByteArray native = path.toLocal8Bit();
+    m_writable = true;
+    m_fd = ::open(native.constData(), O_RDWR | O_CLOEXEC);
+    if (m_fd < 0 && (errno == EACCES || errno == EROFS)) {
+        // A read-only table still opens; writing to it then fails with its own message.
+        m_writable = false;
+        m_fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    }
+    if (m_fd < 0)
+        throw DbfError(QStringLiteral("Cannot open table %1: %2").arg(path, systemError(errno)));
+    lock(lockMode);
+}
+
+void DbfFile::create(const QString &path)
+{
+    close();
+    m_path = path;
+    m_writable = true;
+    m_fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (m_fd < 0)
+        throw DbfError(QStringLiteral("Cannot create table %1: %2").arg(path, systemError(errno)));
+    lock(Lock::Exclusive);
+    if (::ftruncate(m_fd, 0) != 0) {
+        const int error = errno;
+        close();
+        throw DbfError(QStringLiteral("Cannot create table %1: %2").arg(path, systemError(error)));
+    }
+}
+
+void DbfFile::lock(Lock lockMode)
+{
+    // flock locks belong to the open file, so a second open of the same table,
+    // in this process or another, is refused just as another program would be.
+    const int operation = (lockMode == Lock::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+    int result;
+    do {
+        result = ::flock(m_fd, operation);
+    } while (result != 0 && errno == EINTR);
+    if (result == 0)
+        return;
+    const int error = errno;
+    ::close(m_fd);
+    m_fd = -1;
+    if (error == EWOULDBLOCK)
+        throw DbfError(QStringLiteral("Table %1 is in use by another program").arg(m_path));
+    throw DbfError(QStringLiteral("Cannot lock table %1: %2").arg(m_path, systemError(error)));
+}
+
+void DbfFile::close()
+{
+    if (m_headerPage)
+        ::munmap(m_headerPage, kHeaderPageSize);
+    m_headerPage = nullptr;
+    if (m_fd >= 0)
+        ::close(m_fd); // closing the file releases its lock
+    m_fd = -1;
+}
+
+QByteArray DbfFile::readAll() const
+{
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0)
+        throw DbfError(QStringLiteral("Cannot read table %1: %2").arg(m_path, systemError(errno)));
+    QByteArray data(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::pread(m_fd, data.data() + done, static_cast<size_t>(data.size() - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw DbfError(QStringLiteral("Cannot read table %1: %2").arg(m_path, systemError(errno)));
+        if (n == 0)
+            break; // the file shrank while we read it: keep what is there
+        done += n;
+    }
+    data.truncate(done);
+    return data;
+}
+
+QByteArray DbfFile::readAt(qint64 offset, qsizetype size) const
+{
+    QByteArray data(size, Qt::Uninitialized);
+    ssize_t n;
+    do {
+        n = ::pread(m_fd, data.data(), std::size_t(size), offset);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        throw DbfError(QStringLiteral("Cannot read table %1: %2").arg(m_path, systemError(errno)));
+    data.truncate(n);
+    return data;
+}
+
+void DbfFile::writeAt(qint64 offset, const char *data, qsizetype size)
+{
+    if (!m_writable)
+        throw DbfError(QStringLiteral("Cannot write table %1: the file is read-only").arg(m_path));
+    qsizetype done = 0;
+    while (done < size) {
+        const ssize_t n = ::pwrite(m_fd, data + done, static_cast<size_t>(size - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw DbfError(QStringLiteral("Cannot write table %1: %2")
+                               .arg(m_path, systemError(n < 0 ? errno : EIO)));
+        done += n;
+    }
+}
+
+void DbfFile::updateHeader(const QByteArray &bytes)
+{
+    if (m_writable && !m_headerPage) {
+        void *page = ::mmap(nullptr, kHeaderPageSize, PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, 0);
+        if (page != MAP_FAILED)
+            m_headerPage = static_cast<char *>(page);
+    }
+    // Any file that is open holds a full header (it was checked or written),
+    // so these bytes lie inside the file; without a mapping a write does it.
+    if (!m_headerPage || bytes.size() + 1 > kHeaderUpdateLimit)
+        return writeAt(1, bytes.constData(), bytes.size());
+    std::memcpy(m_headerPage + 1, bytes.constData(), std::size_t(bytes.size()));
+}
+
+} // namespace dbf

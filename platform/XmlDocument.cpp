@@ -1,0 +1,342 @@
+#include "platform/XmlDocument.h"
+
+#include "platform/XmlParser.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <libxml/tree.h>
+#include <libxml/xmlsave.h>
+
+namespace xml {
+
+// The libxml2 document and every element created for it but not (yet) placed
+// in its tree: libxml2 frees only what hangs from the document, so the others
+// are freed here.
+struct DocumentData {
+    xmlDocPtr doc = nullptr;
+    std::vector<xmlNodePtr> created;
+
+    explicit DocumentData(xmlDocPtr document) : doc(document) {}
+    DocumentData(const DocumentData &) = delete;
+    DocumentData &operator=(const DocumentData &) = delete;
+    ~DocumentData()
+    {
+        // Only the tops of detached subtrees are freed, and all of them are
+        // found before any is freed: freeing one frees the elements inside it.
+        std::vector<xmlNodePtr> detached;
+        for (xmlNodePtr node : created) {
+            if (node->parent == nullptr)
+                detached.push_back(node);
+        }
+        for (xmlNodePtr node : detached)
+            xmlFreeNode(node);
+        xmlFreeDoc(doc);
+    }
+};
+
+namespace {
+
+std::shared_ptr<DocumentData> newEmptyDocument()
+{
+    initLibxml();
+    xmlDocPtr doc = xmlNewDoc(BAD_CAST "1.0");
+    if (doc == nullptr)
+        throw XmlError(QStringLiteral("Unable to create an XML document: out of memory"));
+    return std::make_shared<DocumentData>(doc);
+}
+
+QString fromXmlChar(const xmlChar *text)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(text));
+}
+
+// An element's or attribute's name as written in the document, prefix included.
+QString qualifiedName(const xmlChar *name, const xmlNs *ns)
+{
+    if (ns != nullptr && ns->prefix != nullptr)
+        return fromXmlChar(ns->prefix) + QLatin1Char(':') + fromXmlChar(name);
+    return fromXmlChar(name);
+}
+
+bool isElementNamed(xmlNodePtr node, const QString &name)
+{
+    return node->type == XML_ELEMENT_NODE && qualifiedName(node->name, node->ns) == name;
+}
+
+// Every element on a path of element names below `start`, in document order:
+// each step keeps the children of that name of the elements found so far.
+std::vector<void *> walkPath(xmlNodePtr start, const QString &path)
+{
+    const QStringList names = path.split(QLatin1Char('/'));
+    std::vector<xmlNodePtr> current{start};
+    for (const QString &name : names) {
+        if (name.isEmpty())
+            throw XmlError(QStringLiteral("Unsupported XML path \"%1\": only paths of element names are understood").arg(path));
+        std::vector<xmlNodePtr> next;
+        for (xmlNodePtr parent : current) {
+            for (xmlNodePtr child = parent->children; child != nullptr; child = child->next) {
+                if (isElementNamed(child, name))
+                    next.push_back(child);
+            }
+        }
+        current = std::move(next);
+    }
+    return {current.begin(), current.end()};
+}
+
+// Element paths are read from the document node when absolute ("/CENTRE/..."),
+// otherwise from `context`.
+std::vector<void *> selectFrom(xmlDocPtr doc, xmlNodePtr context, const QString &path)
+{
+    if (path.startsWith(QLatin1Char('/')))
+        return walkPath(reinterpret_cast<xmlNodePtr>(doc), path.mid(1));
+    return walkPath(context, path);
+}
+
+// Attribute values hold plain text only: the parser resolved every reference.
+QString attributeValue(xmlAttrPtr attr)
+{
+    QByteArray value;
+    for (xmlNodePtr part = attr->children; part != nullptr; part = part->next)
+        value += reinterpret_cast<const char *>(part->content);
+    return QString::fromUtf8(value);
+}
+
+QByteArray checkedName(const QString &name)
+{
+    const QByteArray utf8 = name.toUtf8();
+    if (xmlValidateName(BAD_CAST utf8.constData(), 0) != 0)
+        throw XmlError(QStringLiteral("\"%1\" is not a valid XML name").arg(name));
+    return utf8;
+}
+
+// XML 1.0 has no way to write most control characters, nor U+FFFE and U+FFFF,
+// so a value holding one could never be read back.
+void checkCharacters(const QString &attribute, const QString &value)
+{
+    for (const char32_t c : value.toUcs4()) {
+        const bool allowed = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
+            || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+        if (!allowed)
+            throw XmlError(QStringLiteral("The value of attribute \"%1\" holds the character U+%2, which XML cannot hold")
+                               .arg(attribute)
+                               .arg(uint(c), 4, 16, QLatin1Char('0')));
+    }
+}
+
+} // namespace
+
+XmlError::XmlError(const QString &message) : std::runtime_error(message.toStdString()) {}
+
+QString XmlError::message() const
+{
+    return QString::fromUtf8(what());
+}
+
+// --- NodeList -------------------------------------------------------------
+
+int NodeList::length() const
+{
+    return int(m_nodes.size());
+}
+
+Node NodeList::item(int i) const
+{
+    Node node;
+    if (i >= 0 && i < length()) {
+        node.m_doc = m_doc;
+        node.m_node = m_nodes[size_t(i)];
+    }
+    return node;
+}
+
+// --- AttributeNode, AttributeMap --------------------------------------------
+
+QString AttributeNode::text() const
+{
+    return m_text;
+}
+
+bool AttributeNode::exists() const
+{
+    return m_exists;
+}
+
+AttributeNode AttributeMap::getNamedItem(const QString &name) const
+{
+    AttributeNode result;
+    if (m_element == nullptr)
+        return result;
+    auto *element = static_cast<xmlNodePtr>(m_element);
+    for (xmlAttrPtr attr = element->properties; attr != nullptr; attr = attr->next) {
+        if (qualifiedName(attr->name, attr->ns) != name)
+            continue;
+        result.m_text = attributeValue(attr);
+        result.m_exists = true;
+        break;
+    }
+    return result;
+}
+
+// --- Node -------------------------------------------------------------------
+
+bool Node::isNull() const
+{
+    return m_node == nullptr;
+}
+
+QString Node::nodeName() const
+{
+    if (m_node == nullptr)
+        return {};
+    auto *node = static_cast<xmlNodePtr>(m_node);
+    return qualifiedName(node->name, node->ns);
+}
+
+AttributeMap Node::attributes() const
+{
+    AttributeMap map;
+    map.m_doc = m_doc;
+    map.m_element = m_node;
+    return map;
+}
+
+NodeList Node::selectNodes(const QString &childName) const
+{
+    NodeList list;
+    if (m_node == nullptr)
+        return list;
+    list.m_doc = m_doc;
+    list.m_nodes = selectFrom(m_doc->doc, static_cast<xmlNodePtr>(m_node), childName);
+    return list;
+}
+
+void Node::appendChild(const Node &child)
+{
+    if (m_node == nullptr || child.m_node == nullptr)
+        throw XmlError(QStringLiteral("Cannot append an element: no element given"));
+    if (m_doc != child.m_doc)
+        throw XmlError(QStringLiteral("Cannot append an element of another document"));
+    auto *parent = static_cast<xmlNodePtr>(m_node);
+    auto *node = static_cast<xmlNodePtr>(child.m_node);
+    for (xmlNodePtr ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent) {
+        if (ancestor == node)
+            throw XmlError(QStringLiteral("Cannot append the element \"%1\" inside itself").arg(child.nodeName()));
+    }
+    xmlUnlinkNode(node);
+    xmlAddChild(parent, node);
+}
+
+void Node::setAttribute(const QString &name, const QString &value)
+{
+    if (m_node == nullptr)
+        throw XmlError(QStringLiteral("Cannot set the attribute \"%1\": no element given").arg(name));
+    const QByteArray utf8Name = checkedName(name);
+    checkCharacters(name, value);
+    // xmlSetProp replaces the value of an existing attribute where it stands
+    // and appends a new one after the others.
+    if (xmlSetProp(static_cast<xmlNodePtr>(m_node), BAD_CAST utf8Name.constData(), BAD_CAST value.toUtf8().constData())
+        == nullptr)
+        throw XmlError(QStringLiteral("Unable to set the attribute \"%1\"").arg(name));
+}
+
+// --- Document ---------------------------------------------------------------
+
+Document::Document() : m_doc(newEmptyDocument()) {}
+
+void Document::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw XmlError(QStringLiteral("Unable to open %1: %2").arg(displayName(path), file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw XmlError(QStringLiteral("Unable to read %1: %2").arg(displayName(path), file.errorString()));
+    m_doc = std::make_shared<DocumentData>(parseDocument(path, bytes));
+}
+
+Node Document::documentElement() const
+{
+    Node node;
+    node.m_doc = m_doc;
+    node.m_node = xmlDocGetRootElement(m_doc->doc);
+    return node;
+}
+
+NodeList Document::selectNodes(const QString &absolutePath) const
+{
+    NodeList list;
+    list.m_doc = m_doc;
+    list.m_nodes = selectFrom(m_doc->doc, reinterpret_cast<xmlNodePtr>(m_doc->doc), absolutePath);
+    return list;
+}
+
+Node Document::selectSingleNode(const QString &absolutePath) const
+{
+    return selectNodes(absolutePath).item(0);
+}
+
+Node Document::createElement(const QString &name)
+{
+    const QByteArray utf8 = checkedName(name);
+    xmlNodePtr element = xmlNewDocNode(m_doc->doc, nullptr, BAD_CAST utf8.constData(), nullptr);
+    if (element == nullptr)
+        throw XmlError(QStringLiteral("Unable to create the element \"%1\"").arg(name));
+    m_doc->created.push_back(element);
+    Node node;
+    node.m_doc = m_doc;
+    node.m_node = element;
+    return node;
+}
+
+void Document::appendChild(const Node &child)
+{
+    if (child.m_node == nullptr)
+        throw XmlError(QStringLiteral("Cannot append an element: no element given"));
+    if (child.m_doc != m_doc)
+        throw XmlError(QStringLiteral("Cannot append an element of another document"));
+    if (xmlDocGetRootElement(m_doc->doc) != nullptr)
+        throw XmlError(QStringLiteral("Cannot append the element \"%1\": the document already has a root element")
+                           .arg(child.nodeName()));
+    auto *node = static_cast<xmlNodePtr>(child.m_node);
+    xmlUnlinkNode(node);
+    xmlDocSetRootElement(m_doc->doc, node);
+}
+
+QByteArray Document::toBytes() const
+{
+    QByteArray bytes;
+    if (xmlDocGetRootElement(m_doc->doc) == nullptr)
+        return bytes;
+    xmlBufferPtr buffer = xmlBufferCreate();
+    if (buffer == nullptr)
+        throw XmlError(QStringLiteral("Unable to write the XML document: out of memory"));
+    // With the encoding set, libxml2 writes non-ASCII characters as UTF-8
+    // instead of character references.
+    xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", XML_SAVE_NO_DECL | XML_SAVE_AS_XML);
+    bool ok = save != nullptr && xmlSaveDoc(save, m_doc->doc) >= 0;
+    if (save != nullptr)
+        ok = xmlSaveClose(save) >= 0 && ok;
+    if (ok)
+        bytes = QByteArray(reinterpret_cast<const char *>(xmlBufferContent(buffer)), xmlBufferLength(buffer));
+    xmlBufferFree(buffer);
+    if (!ok)
+        throw XmlError(QStringLiteral("Unable to write the XML document"));
+    return bytes;
+}
+
+void Document::save(const QString &path) const
+{
+    if (xmlDocGetRootElement(m_doc->doc) == nullptr)
+        throw XmlError(QStringLiteral("Unable to write %1: the document has no root element").arg(displayName(path)));
+    const QByteArray bytes = toBytes();
+    // commit() misses a failure of its own final flush (a full disk gives a
+    // short write), so the data is flushed and checked first.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+        throw XmlError(QStringLiteral("Unable to write %1: %2").arg(displayName(path), file.errorString()));
+}
+
+} // namespace xml

@@ -1,0 +1,186 @@
+#pragma once
+
+#include "platform/Dbf.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The tables the timetable export reads, written into the working folder of
+// the current WINEPREFIX: the centre import's look-up tables with their full
+// layouts, and a SOLUC as the timetabling program leaves it. Tests name only
+// the fields the export reads; the others stay blank.
+namespace solucfixture {
+
+using Rows = std::vector<QStringList>;
+
+struct TableSpec {
+    QString name;
+    std::vector<dbf::FieldDef> layout;
+    QStringList columns; // the fields each row gives, in this order
+};
+
+inline dbf::FieldDef text(const char *name, int width)
+{
+    return {QString::fromLatin1(name), dbf::FieldType::String, width};
+}
+
+inline dbf::FieldDef number(const char *name, dbf::FieldType type)
+{
+    return {QString::fromLatin1(name), type, 0};
+}
+
+inline const TableSpec &proft()
+{
+    static const TableSpec spec{QStringLiteral("PROFT"),
+                                {text("ABREV", 10), text("NOMBRE", 80), text("DEPART", 40),
+                                 number("DNI", dbf::FieldType::Integer), text("CODI", 40), text("EMAIL", 100)},
+                                {QStringLiteral("ABREV"), QStringLiteral("CODI")}};
+    return spec;
+}
+
+inline const TableSpec &grupost()
+{
+    static const TableSpec spec{QStringLiteral("GRUPOST"),
+                                {text("ABREV", 10), text("TURNO", 1), text("NIVEL", 5), text("CURSO", 3),
+                                 text("GRUPO", 2), text("DESCRIP", 80), text("MARCO", 1), text("CODI", 20),
+                                 text("CODICURS", 20)},
+                                {QStringLiteral("ABREV"), QStringLiteral("CODI"), QStringLiteral("CODICURS")}};
+    return spec;
+}
+
+inline const TableSpec &aulat()
+{
+    static const TableSpec spec{QStringLiteral("AULAT"),
+                                {text("ABREV", 10), text("NOMBRE", 80), text("EDIFICIO", 1),
+                                 number("MAXALUM", dbf::FieldType::Integer), text("CODI", 60)},
+                                {QStringLiteral("ABREV"), QStringLiteral("CODI")}};
+    return spec;
+}
+
+inline const TableSpec &asignomt()
+{
+    static const TableSpec spec{QStringLiteral("ASIGNOMT"),
+                                {text("COD", 10), text("CODLARGO", 10), text("NOMBRE", 80), text("CODI", 20),
+                                 text("HORAS", 8), text("CODICURS", 20), number("ESTAREA", dbf::FieldType::Boolean),
+                                 text("DENIVEL", 5), text("DECURSO", 3)},
+                                {QStringLiteral("COD"), QStringLiteral("CODI")}};
+    return spec;
+}
+
+inline const TableSpec &diashorast()
+{
+    static const TableSpec spec{QStringLiteral("DIASHORAST"),
+                                {text("DIHO", 10), text("CODDIHO", 10), text("DIA", 20), text("TEXTODIA", 20),
+                                 text("HORA", 8), text("TEXTOHOR", 8), text("HORADESDE", 8), text("HORAHASTA", 8),
+                                 text("MINUTOS", 8), text("MARCO", 1), text("MARCOXML", 10)},
+                                {QStringLiteral("DIHO"), QStringLiteral("DIA"), QStringLiteral("HORADESDE"),
+                                 QStringLiteral("MINUTOS")}};
+    return spec;
+}
+
+// The timetabling program's solution; it carries fields of its own that the
+// export must pass over.
+inline const TableSpec &soluc()
+{
+    static const TableSpec spec{QStringLiteral("SOLUC"),
+                                {number("SESION", dbf::FieldType::Integer), number("DIA", dbf::FieldType::Integer),
+                                 number("HORA", dbf::FieldType::Float), text("PROF", 10), text("CODGRUPO", 10),
+                                 text("AULA", 10), text("ASIG", 10), text("TAREA", 10), text("BLOQUE", 10)},
+                                {QStringLiteral("DIA"), QStringLiteral("HORA"), QStringLiteral("PROF"),
+                                 QStringLiteral("CODGRUPO"), QStringLiteral("AULA"), QStringLiteral("ASIG"),
+                                 QStringLiteral("TAREA")}};
+    return spec;
+}
+
+// A table like `spec` without some of its fields.
+inline TableSpec without(TableSpec spec, const QStringList &fields)
+{
+    std::erase_if(spec.layout, [&](const dbf::FieldDef &f) { return fields.contains(f.name); });
+    for (const QString &field : fields)
+        spec.columns.removeAll(field);
+    return spec;
+}
+
+// Creates the table in C:\VTEMP, replacing any older one, and appends the rows.
+inline void writeTable(const TableSpec &spec, const Rows &rows)
+{
+    dbf::Table table;
+    table.setFolder(QStringLiteral("C:\\VTEMP"));
+    table.setTableName(spec.name);
+    table.fieldDefs() = spec.layout;
+    table.createTable();
+    table.open();
+    for (const QStringList &row : rows) {
+        table.append();
+        for (qsizetype i = 0; i < spec.columns.size() && i < row.size(); ++i) {
+            const QString &field = spec.columns[i];
+            const auto def = std::find_if(spec.layout.cbegin(), spec.layout.cend(),
+                                          [&](const dbf::FieldDef &f) { return f.name == field; });
+            if (row[i].isEmpty())
+                continue;
+            if (def->type == dbf::FieldType::Integer)
+                table.setInteger(field, row[i].toLongLong());
+            else if (def->type == dbf::FieldType::Float)
+                table.setFloat(field, row[i].toDouble());
+            else
+                table.setString(field, row[i]);
+        }
+        table.post();
+    }
+    table.close();
+}
+
+// The six tables of one run. Rows give the columns of their TableSpec:
+// PROFT and AULAT ABREV, CODI; GRUPOST ABREV, CODI, CODICURS; ASIGNOMT COD,
+// CODI; DIASHORAST DIHO, DIA, HORADESDE, MINUTOS; SOLUC DIA, HORA, PROF,
+// CODGRUPO, AULA, ASIG, TAREA.
+struct School {
+    Rows proft;
+    Rows grupost;
+    Rows aulat;
+    Rows asignomt;
+    Rows diashorast;
+    Rows soluc;
+};
+
+inline void writeLookupTables(const School &school)
+{
+    writeTable(solucfixture::proft(), school.proft);
+    writeTable(solucfixture::grupost(), school.grupost);
+    writeTable(solucfixture::aulat(), school.aulat);
+    writeTable(solucfixture::asignomt(), school.asignomt);
+    writeTable(solucfixture::diashorast(), school.diashorast);
+}
+
+inline void writeSchool(const School &school)
+{
+    writeLookupTables(school);
+    writeTable(solucfixture::soluc(), school.soluc);
+}
+
+// The DIASHORAST row of one day and period, with values that tell every
+// period apart.
+inline QStringList diaHora(int day, int period)
+{
+    return {QString::number(day) + QString::number(period), QStringLiteral("Dia %1").arg(day),
+            QStringLiteral("%1:%2").arg(7 + period, 2, 10, QLatin1Char('0')).arg(period * 5, 2, 10, QLatin1Char('0')),
+            QString::number(50 + period)};
+}
+
+// A small school: two of each, and days 1 to 5 with periods 1 to 6.
+inline School smallSchool()
+{
+    School school;
+    school.proft = {{"ABC", "P-ABC"}, {"XYZ", "P-XYZ"}};
+    school.grupost = {{"1ESO-A", "G-1A", "C-1ESO"}, {"2ESO-B", "G-2B", "C-2ESO"}};
+    school.aulat = {{"A01", "R-A01"}, {"LAB", "R-LAB"}};
+    school.asignomt = {{"MAT1", "S-MAT1"}, {"CAS1", "S-CAS1"}};
+    for (int day = 1; day <= 5; ++day)
+        for (int period = 1; period <= 6; ++period)
+            school.diashorast.push_back(diaHora(day, period));
+    return school;
+}
+
+} // namespace solucfixture

@@ -1,0 +1,49 @@
+// The period number and day-period key by which a session finds its
+// DIASHORAST row.
+#include "export/DayPeriodKey.h"
+#include "export/ExportError.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+struct PeriodCase {
+    double hora;
+    bool halfHourMode;
+    long long period;
+};
+
+void PrintTo(const PeriodCase &c, std::ostream *os)
+{
+    *os << "HORA " << c.hora << (c.halfHourMode ? " in half hours" : " in hours");
+}
+
+class Period : public testing::TestWithParam<PeriodCase> {};
+
+TEST_P(Period, Number)
+{
+    EXPECT_EQ(periodNumber(GetParam().hora, GetParam().halfHourMode), GetParam().period);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Period,
+                         testing::Values(PeriodCase{3, false, 3}, PeriodCase{12, false, 12}, PeriodCase{1, true, 1},
+                                         PeriodCase{1.5, true, 2}, PeriodCase{2, true, 3}, PeriodCase{2.5, true, 4},
+                                         PeriodCase{3, true, 5}, PeriodCase{2.25, true, 4}, PeriodCase{0.5, true, 0},
+                                         PeriodCase{12.5, true, 24}));
+
+TEST(Period, HoraWithoutAnExactIntegerPartIsAnError)
+{
+    for (const double hora : {1e300, -1e300, std::numeric_limits<double>::infinity(),
+                              std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_THROW(periodNumber(hora, true), ExportError) << hora;
+}
+
+TEST(DayPeriodKey, DayTextThenPeriodWithoutSeparator)
+{
+    EXPECT_EQ(dayPeriodKey(QStringLiteral("2"), 5), QStringLiteral("25"));
+    EXPECT_EQ(dayPeriodKey(QStringLiteral("1"), 12), dayPeriodKey(QStringLiteral("11"), 2));
+}
+
+} // namespace

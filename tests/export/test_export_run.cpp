@@ -1,0 +1,365 @@
+// How a timetable export run ends: its results and messages, its errors, and
+// what it leaves of an older "SolucioHorari.xml".
+#include "app/MainFormState.h"
+#include "export/TimetableExport.h"
+#include "platform/WinPath.h"
+#include "tests/export/ExportFolder.h"
+#include "tests/export/SolucFixture.h"
+#include "tests/export/XmlTree.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedInteraction.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using solucfixture::Rows;
+using solucfixture::School;
+
+constexpr int drivenMode = 2;
+// An outcome no run writes, to see whether a run writes one.
+constexpr int untouchedResult = 5;
+
+// Records where the pointer stood whenever a message was shown.
+class WatchedInteraction : public ScriptedInteraction {
+public:
+    std::vector<int> hourglassAtMessage;
+    void showMessage(const QString &text) override
+    {
+        hourglassAtMessage.push_back(hourglassDepth);
+        ScriptedInteraction::showMessage(text);
+    }
+};
+
+// The output folder's files: a save that leaves a temporary file behind, or
+// writes a second file beside the older one, shows here.
+QStringList filesIn(const ExportFolder &folder)
+{
+    QStringList files = QDir(folder.folder()).entryList(QDir::Files | QDir::Hidden);
+    files.sort(Qt::CaseSensitive);
+    return files;
+}
+
+School oneClassSchool()
+{
+    School school = solucfixture::smallSchool();
+    school.soluc = {{"1", "2", "ABC", "1ESO-A", "A01", "MAT1", ""}};
+    return school;
+}
+
+const QJsonObject oneClassTree = xmltree::horari({{"P-ABC", "C-1ESO", "G-1A", "Dia 1", "09:10", "52", "R-A01", "S-MAT1", ""}});
+
+// --- How a run ends -----------------------------------------------------------
+
+enum class Choice { Cancel, ChosenFile, MissingFile };
+
+struct RunCase {
+    const char *name;
+    bool driven;
+    Choice choice;
+    bool earlierChoice; // ArchivoXML already names the chosen file from an earlier run
+    // Expected:
+    const char *message;
+    int result;
+    int closeRequests;
+    bool buttonsEnabled;
+    bool fileWritten;
+};
+
+void PrintTo(const RunCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+const RunCase runCases[] = {
+    {"interactive_cancel_in_first_run", false, Choice::Cancel, false, "No existe archivo", untouchedResult, 0, true,
+     false},
+    {"interactive_missing_file", false, Choice::MissingFile, false, "No existe archivo", untouchedResult, 0, true, false},
+    {"driven_cancel_in_first_run", true, Choice::Cancel, false, "No existe archivo", 0, 1, true, false},
+    {"driven_missing_file", true, Choice::MissingFile, false, "No existe archivo", 0, 1, true, false},
+    {"interactive_finished", false, Choice::ChosenFile, false, "Proceso finalizado", 1, 0, false, true},
+    {"driven_finished", true, Choice::ChosenFile, false, "Proceso finalizado", 1, 1, false, true},
+    {"cancel_after_an_earlier_choice_runs_with_it", false, Choice::Cancel, true, "Proceso finalizado", 1, 0, false,
+     true},
+};
+
+class RunEnd : public testing::TestWithParam<RunCase> {};
+
+TEST_P(RunEnd, ResultMessageCloseAndFile)
+{
+    const RunCase &c = GetParam();
+    ExportFolder folder;
+    solucfixture::writeSchool(oneClassSchool());
+    const QString missing = folder.folder() + QStringLiteral("/gone.xml");
+
+    MainFormState form;
+    form.ModoAutomatico = c.driven ? drivenMode : 0;
+    form.ResultadoTransformacion = untouchedResult;
+    if (c.earlierChoice)
+        form.ArchivoXML = folder.chosenFile();
+    WatchedInteraction ui;
+    if (c.choice == Choice::ChosenFile)
+        ui.fileChoices.push_back(folder.chosenFile());
+    else if (c.choice == Choice::MissingFile)
+        ui.fileChoices.push_back(missing);
+
+    BImportarClick(form, ui);
+
+    EXPECT_EQ(ui.lastFileDialog.title, QStringLiteral("Seleccionar Archivo XML obtenido de GESTIB"));
+    EXPECT_EQ(ui.messages(), QStringList{QString::fromUtf8(c.message)});
+    EXPECT_EQ(form.ResultadoTransformacion, c.result);
+    EXPECT_EQ(ui.closeRequests(), c.closeRequests);
+    EXPECT_EQ(form.runButtonsEnabled, c.buttonsEnabled);
+    EXPECT_EQ(QFileInfo::exists(folder.output()), c.fileWritten);
+    const QString expectedPath = c.choice == Choice::MissingFile ? missing
+        : c.choice == Choice::ChosenFile || c.earlierChoice        ? folder.chosenFile()
+                                                                   : QString();
+    EXPECT_EQ(form.ArchivoXML, expectedPath);
+    // The pointer is normal when the message shows, and the hourglass only
+    // ever covers a run that found its file.
+    EXPECT_EQ(ui.hourglassAtMessage, std::vector<int>{0});
+    EXPECT_EQ(ui.hourglassCalls, (c.fileWritten ? std::vector<bool>{true, false} : std::vector<bool>{}));
+    if (c.fileWritten) {
+        EXPECT_EQ(xmltree::read(folder.output()), oneClassTree);
+        for (const dbf::Table *table : {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas,
+                                        &form.wwTableNomAsg, &form.wwTableGrupos, &form.wwTableDiasHoras})
+            EXPECT_FALSE(table->isOpen()) << table->componentName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RunEnd, testing::ValuesIn(runCases),
+                         [](const testing::TestParamInfo<RunCase> &info) { return std::string(info.param.name); });
+
+// Drive C: of a Windows program under Wine finds files whatever their letter
+// case, so an older timetable written as another case is the one replaced.
+class OlderTimetable : public testing::TestWithParam<const char *> {};
+
+TEST_P(OlderTimetable, IsReplacedWhole)
+{
+    const QString olderName = QString::fromLatin1(GetParam());
+    ExportFolder folder;
+    solucfixture::writeSchool(oneClassSchool());
+    QByteArray older = "<HORARI><SESSIONS>";
+    for (int i = 0; i < 500; ++i)
+        older += "<SESSIO placa=\"OLDER\" curs=\"\" grup=\"\" dia=\"\" hora=\"\" durada=\"\" aula=\"\" materia=\"\" activitat=\"\"/>";
+    older += "</SESSIONS></HORARI>\n<!-- older run -->\n";
+    ExportFolder::write(folder.folder() + QLatin1Char('/') + olderName, older);
+
+    MainFormState form;
+    ScriptedInteraction ui;
+    ui.fileChoices.push_back(folder.chosenFile());
+    BImportarClick(form, ui);
+
+    const QString written = folder.folder() + QLatin1Char('/') + olderName;
+    EXPECT_EQ(xmltree::read(written), oneClassTree);
+    EXPECT_FALSE(ExportFolder::contents(written).contains("OLDER"));
+    EXPECT_FALSE(ExportFolder::contents(written).contains("older run"));
+    EXPECT_EQ(filesIn(folder), (QStringList{olderName, QStringLiteral("horari.xml")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, OlderTimetable, testing::Values("SolucioHorari.xml", "SOLUCIOHORARI.XML"),
+                         [](const testing::TestParamInfo<const char *> &info) {
+                             return std::string(info.index == 0 ? "same_case" : "other_case");
+                         });
+
+// --- Runs that fail -------------------------------------------------------------
+
+struct ErrorCase {
+    const char *name;
+    std::function<void(School &)> breakTables; // after the school's tables are written
+    const char *error;                          // the whole message, or empty: the layer's own wording
+    QStringList openAfterwards;                 // the components a failed run leaves open
+};
+
+void PrintTo(const ErrorCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+const QStringList allSix{"wwTableSoluc",  "wwTableProfesor", "wwTableAulas",
+                         "wwTableNomAsg", "wwTableGrupos",   "wwTableDiasHoras"};
+
+std::function<void(School &)> solucWithout(const QStringList &fields, bool withRecords = true)
+{
+    return [=](School &school) {
+        solucfixture::writeTable(solucfixture::without(solucfixture::soluc(), fields),
+                                 withRecords ? school.soluc : Rows{});
+    };
+}
+
+std::function<void(School &)> tableGone(const char *name)
+{
+    return [=](School &) {
+        QFile::remove(winpath::fileInFolder(QStringLiteral("C:\\VTEMP"), QLatin1String(name) + QStringLiteral(".DBF")));
+    };
+}
+
+const std::vector<ErrorCase> errorCases = {
+    {"soluc_without_DIA", solucWithout({"DIA"}), "wwTableSoluc: Field 'DIA' not found", allSix},
+    {"soluc_without_HORA", solucWithout({"HORA"}), "wwTableSoluc: Field 'HORA' not found", allSix},
+    {"soluc_without_PROF", solucWithout({"PROF"}), "wwTableSoluc: Field 'PROF' not found", allSix},
+    {"soluc_without_CODGRUPO", solucWithout({"CODGRUPO"}), "wwTableSoluc: Field 'CODGRUPO' not found", allSix},
+    {"soluc_without_AULA", solucWithout({"AULA"}), "wwTableSoluc: Field 'AULA' not found", allSix},
+    {"soluc_without_ASIG", solucWithout({"ASIG"}), "wwTableSoluc: Field 'ASIG' not found", allSix},
+    {"soluc_without_TAREA", solucWithout({"TAREA"}), "wwTableSoluc: Field 'TAREA' not found", allSix},
+    {"first_missing_field_is_named", solucWithout({"TAREA", "DIA"}), "wwTableSoluc: Field 'DIA' not found", allSix},
+    {"first_missing_field_is_named_2", solucWithout({"ASIG", "HORA"}), "wwTableSoluc: Field 'HORA' not found",
+     allSix},
+    {"empty_soluc_without_a_field", solucWithout({"AULA"}, false), "wwTableSoluc: Field 'AULA' not found", allSix},
+    {"empty_grupost_without_codicurs",
+     [](School &) { solucfixture::writeTable(solucfixture::without(solucfixture::grupost(), {"CODICURS"}), {}); },
+     "wwTableGrupos: Field 'CODICURS' not found", allSix},
+    {"no_soluc", tableGone("SOLUC"), "", {}},
+    {"no_proft", tableGone("PROFT"), "", {"wwTableSoluc"}},
+    {"no_aulat", tableGone("AULAT"), "", {"wwTableSoluc", "wwTableProfesor"}},
+    {"no_asignomt", tableGone("ASIGNOMT"), "", {"wwTableSoluc", "wwTableProfesor", "wwTableAulas"}},
+    {"no_grupost", tableGone("GRUPOST"), "", {"wwTableSoluc", "wwTableProfesor", "wwTableAulas", "wwTableNomAsg"}},
+    {"no_diashorast", tableGone("DIASHORAST"), "",
+     {"wwTableSoluc", "wwTableProfesor", "wwTableAulas", "wwTableNomAsg", "wwTableGrupos"}},
+};
+
+class FailedRun : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(FailedRun, ErrorLeavesOlderTimetableAndOutcome)
+{
+    const ErrorCase &c = GetParam();
+    ExportFolder folder;
+    School school = oneClassSchool();
+    solucfixture::writeSchool(school);
+    c.breakTables(school);
+    const QByteArray older = "<HORARI><SESSIONS/></HORARI>";
+    ExportFolder::write(folder.output(), older);
+
+    MainFormState form;
+    form.ModoAutomatico = drivenMode;
+    form.ResultadoTransformacion = untouchedResult;
+    WatchedInteraction ui;
+    ui.fileChoices.push_back(folder.chosenFile());
+
+    QString error;
+    try {
+        BImportarClick(form, ui);
+    } catch (const dbf::DbfError &e) {
+        error = e.message();
+    }
+    if (*c.error)
+        EXPECT_EQ(error, QString::fromUtf8(c.error));
+    else
+        EXPECT_FALSE(error.isEmpty()) << "the run must end with the table layer's error";
+
+    EXPECT_EQ(ExportFolder::contents(folder.output()), older);
+    EXPECT_EQ(filesIn(folder), (QStringList{QStringLiteral("SolucioHorari.xml"), QStringLiteral("horari.xml")}));
+    EXPECT_EQ(form.ResultadoTransformacion, untouchedResult);
+    EXPECT_TRUE(form.runButtonsEnabled);
+    EXPECT_EQ(ui.closeRequests(), 0);
+    EXPECT_TRUE(ui.messages().isEmpty());
+    EXPECT_EQ(ui.hourglassCalls, (std::vector<bool>{true, false}));
+
+    QStringList open;
+    for (const dbf::Table *table : {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas,
+                                    &form.wwTableNomAsg, &form.wwTableGrupos, &form.wwTableDiasHoras})
+        if (table->isOpen())
+            open << table->componentName();
+    EXPECT_EQ(open, c.openAfterwards);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FailedRun, testing::ValuesIn(errorCases),
+                         [](const testing::TestParamInfo<ErrorCase> &info) { return std::string(info.param.name); });
+
+// --- SOLUC written by another dBase engine ----------------------------------------
+
+// Both scripts get the table's path and the records as JSON:
+// [DIA, HORA, PROF, CODGRUPO, AULA, ASIG, TAREA].
+struct EngineCase {
+    const char *name;
+    const char *script;
+};
+
+void PrintTo(const EngineCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+// dBase III with numeric N and floating F fields, as python3-dbf writes it.
+const char *pythonDbfScript = R"(
+import dbf, json, sys
+table = dbf.Table(sys.argv[1], 'DIA N(3,0); HORA F(8,2); PROF C(10); CODGRUPO C(10); AULA C(10); ASIG C(10); TAREA C(12)',
+                  dbf_type='db3', codepage='cp1252')
+table.open(dbf.READ_WRITE)
+for record in json.loads(sys.argv[2]):
+    table.append(tuple(record))
+table.close()
+)";
+
+// dBase 7 with a binary long I and a binary double O, laid out byte by byte.
+const char *dbase7Script = R"(
+import json, struct, sys
+fields = [('DIA', 'I', 4), ('HORA', 'O', 8), ('PROF', 'C', 10), ('CODGRUPO', 'C', 10), ('AULA', 'C', 10),
+          ('ASIG', 'C', 10), ('TAREA', 'C', 12)]
+records = json.loads(sys.argv[2])
+header_length = 68 + 48 * len(fields) + 1
+record_length = 1 + sum(f[2] for f in fields)
+out = bytearray(struct.pack('<B3BIHH', 0x04, 126, 12, 10, len(records), header_length, record_length))
+out += bytes(16) + bytes([0, 0x57, 0, 0]) + b'DBWINWE0'.ljust(32, b'\0') + bytes(4)
+for name, kind, length in fields:
+    out += name.encode().ljust(32, b'\0') + kind.encode() + bytes([length, 0]) + bytes(13)
+out += b'\r'
+def binary_double(value):
+    bits = struct.unpack('>Q', struct.pack('>d', value))[0]
+    bits = bits | (1 << 63) if value >= 0 else ~bits & 0xFFFFFFFFFFFFFFFF
+    return struct.pack('>Q', bits)
+for record in records:
+    out += b' ' + struct.pack('>I', (record[0] & 0xFFFFFFFF) ^ 0x80000000) + binary_double(record[1])
+    for value, (name, kind, length) in zip(record[2:], fields[2:]):
+        out += value.encode('cp1252').ljust(length, b' ')
+out += b'\x1a'
+open(sys.argv[1], 'wb').write(out)
+)";
+
+const EngineCase engineCases[] = {{"dbase3_numeric_and_float", pythonDbfScript},
+                                  {"dbase7_binary_long_and_double", dbase7Script}};
+
+class SolucFromAnotherEngine : public testing::TestWithParam<EngineCase> {};
+
+TEST_P(SolucFromAnotherEngine, ReadsTheSame)
+{
+    ExportFolder folder;
+    solucfixture::writeLookupTables(solucfixture::smallSchool());
+    const QJsonArray records{QJsonArray{1, 1.5, "ABC", "1ESO-A", "A01", "MAT1", ""},
+                             QJsonArray{0, 2, "XYZ", "2ESO-B", "LAB", "CAS1", ""},
+                             QJsonArray{2, 3, "XYZ", "2ESO-B", "LAB", "CAS1", "GUÀRDIA"},
+                             QJsonArray{3, 1, "ABC", "", "", "", ""}};
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"), QString::fromUtf8(GetParam().script),
+                  winpath::fileInFolder(QStringLiteral("C:\\VTEMP"), QStringLiteral("SOLUC.DBF")),
+                  QString::fromUtf8(QJsonDocument(records).toJson(QJsonDocument::Compact))});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+
+    MainFormState form;
+    ScriptedInteraction ui;
+    ui.fileChoices.push_back(folder.chosenFile());
+    BImportarClick(form, ui);
+
+    // A half-hour solution: 1.5 is period 2 of day 1, 3 period 5 of day 2, 1 period 1 of day 3.
+    const QStringList d1p2 = solucfixture::diaHora(1, 2).mid(1);
+    const QStringList d2p5 = solucfixture::diaHora(2, 5).mid(1);
+    const QStringList d3p1 = solucfixture::diaHora(3, 1).mid(1);
+    EXPECT_EQ(xmltree::read(folder.output()),
+              xmltree::horari({QStringList{"P-ABC", "C-1ESO", "G-1A"} + d1p2 + QStringList{"R-A01", "S-MAT1", ""},
+                               QStringList{"P-XYZ", "", ""} + d2p5 + QStringList{"", "", "GUÀRDIA"},
+                               QStringList{"P-ABC", "", ""} + d3p1 + QStringList{"", "", ""}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SolucFromAnotherEngine, testing::ValuesIn(engineCases),
+                         [](const testing::TestParamInfo<EngineCase> &info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,385 @@
+#include "app/MainFormState.h"
+#include "import/Cursos/TControlCursos.h"
+#include "platform/WinPath.h"
+#include "tests/support/PyDbf.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedInteraction.h"
+#include "tests/support/TempWinePrefix.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using Control = TControlCursos::Control;
+using Ending = TControlCursos::Ending;
+using Nav = TableDataSource::NavigatorAction;
+
+namespace {
+
+const QString CODI = QStringLiteral("CODI");
+const QString NIVEL = QStringLiteral("NIVEL");
+const QString CURSO = QStringLiteral("CURSO");
+const QString cursost2File = QStringLiteral("C:\\VTEMP\\CURSOST2.DBF");
+
+// CODI, DESCRIPCIO, NIVEL, CURSO
+using Rows = QList<QStringList>;
+
+void writeTable(const QString &name, const Rows &rows)
+{
+    dbf::Table table({}, QStringLiteral("C:\\VTEMP"), name, true);
+    table.fieldDefs() = {{CODI, dbf::FieldType::String, 20},
+                         {QStringLiteral("DESCRIPCIO"), dbf::FieldType::String, 100},
+                         {NIVEL, dbf::FieldType::String, 5},
+                         {CURSO, dbf::FieldType::String, 3}};
+    table.createTable();
+    table.open();
+    for (const QStringList &row : rows) {
+        table.append();
+        for (int i = 0; i < 4; ++i)
+            table.setString(table.fields()[size_t(i)].name, row[i]);
+        table.post();
+    }
+    table.close();
+}
+
+// Read back by an independent reader.
+Rows readTable(const TempWinePrefix &wine, const QString &name)
+{
+    return pythonDbfRows(readWithPythonDbf(wine.vtempFile(name)));
+}
+
+// A user whose message box records which controls the dialog showed meanwhile.
+class WatchingUser : public ScriptedInteraction {
+public:
+    TControlCursos *dialog = nullptr;
+    std::vector<std::vector<bool>> shownDuringMessages;
+
+    void showMessage(const QString &text) override
+    {
+        if (dialog)
+            shownDuringMessages.push_back({dialog->isShown(Control::BitBtn2), dialog->isShown(Control::Label8),
+                                           dialog->isShown(Control::Label3), dialog->isShown(Control::Label2)});
+        ScriptedInteraction::showMessage(text);
+    }
+};
+
+// One pass of the dialog as the scripted user makes it.
+struct Pass {
+    TempWinePrefix wine;
+    MainFormState form;
+    WatchingUser user;
+
+    explicit Pass(const Rows &cursost, std::optional<Rows> cursost2 = std::nullopt)
+    {
+        writeTable(QStringLiteral("CURSOST.DBF"), cursost);
+        if (cursost2)
+            writeTable(QStringLiteral("CURSOST2.DBF"), *cursost2);
+    }
+
+    std::unique_ptr<TControlCursos> run(std::function<void(TControlCursos &)> action)
+    {
+        auto dialog = std::make_unique<TControlCursos>(form, user);
+        user.dialog = dialog.get();
+        user.cursosPasses.push_back(std::move(action));
+        user.showControlCursos(*dialog);
+        return dialog;
+    }
+};
+
+void setRow(TControlCursos &d, int row, const QString &nivel, const QString &curso)
+{
+    d.wwDataSource1.moveTo(row);
+    d.wwDataSource1.setText(NIVEL, nivel);
+    d.wwDataSource1.setText(CURSO, curso);
+}
+
+const Rows twoCourses = {{"101", "1r ESO", "", ""}, {"102", "2n ESO", "", ""}};
+
+} // namespace
+
+// The four ways a pass ends, and what each leaves in the dialog's fields and tables.
+TEST(ControlCursos, EachWayAPassEnds)
+{
+    struct Case {
+        const char *name;
+        std::function<void(TControlCursos &)> action;
+        bool result;
+        QString result2;
+        Ending ending;
+        Rows cursost;                     // CURSOST afterwards
+        std::optional<Rows> cursost2;     // CURSOST2 afterwards, nothing when absent
+        QStringList messages;
+    };
+    const std::vector<Case> cases = {
+        {"OK with a blank",
+         [](TControlCursos &d) { setRow(d, 0, "ESO", "1"); d.pressOk(); },
+         true, {}, Ending::Ok,
+         {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "", ""}},
+         std::nullopt, {QStringLiteral("¡Atención! Falta algún Dato")}},
+        {"OK complete",
+         [](TControlCursos &d) { setRow(d, 0, "ESO", "1"); setRow(d, 1, "ESO", "2"); d.pressOk(); },
+         false, {}, Ending::Ok,
+         {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}},
+         Rows{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}, {}},
+        {"forced exit posts the row being edited and stores nothing",
+         [](TControlCursos &d) { setRow(d, 0, "ESO", "1"); setRow(d, 1, "BCT", ""); d.pressForcedExit(); },
+         false, QStringLiteral("fuera"), Ending::ForcedExit,
+         {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "BCT", ""}},
+         std::nullopt, {}},
+        {"closed otherwise keeps what was posted and drops the rest",
+         [](TControlCursos &d) { setRow(d, 0, "ESO", "1"); setRow(d, 1, "BCT", "1"); },
+         false, {}, Ending::ClosedOtherwise,
+         {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "", ""}},
+         std::nullopt, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Pass pass(twoCourses);
+        auto dialog = pass.run(c.action);
+        EXPECT_EQ(dialog->result, c.result);
+        EXPECT_EQ(dialog->result2, c.result2);
+        EXPECT_EQ(dialog->ending(), c.ending);
+        EXPECT_EQ(pass.user.messages(), c.messages);
+        EXPECT_TRUE(pass.user.errors().isEmpty());
+        if (c.ending == Ending::Ok || c.ending == Ending::ForcedExit) {
+            EXPECT_EQ(dialog->wwTableCursosT, nullptr); // released
+        }
+        EXPECT_EQ(winpath::fileExists(cursost2File), c.cursost2.has_value());
+        if (c.cursost2) {
+            EXPECT_EQ(readTable(pass.wine, "CURSOST2.DBF"), *c.cursost2);
+        }
+        dialog.reset(); // as the loop discards it; an unposted edit goes with it
+        EXPECT_EQ(readTable(pass.wine, "CURSOST.DBF"), c.cursost);
+    }
+}
+
+// The test trims levels and courses; values are stored as typed.
+TEST(ControlCursos, BlankLevelsAndCoursesFailTheTest)
+{
+    struct Case {
+        QString nivel, curso;
+        bool fails;
+    };
+    const std::vector<Case> cases = {
+        {"   ", "1", true},  {"", "1", true},     {"ESO", "", true}, {"ESO", "  ", true},
+        {"\t", "1", true},   {" ESO", "1", false}, {"ESO", " 1", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE((c.nivel + "|" + c.curso).toStdString());
+        Pass pass({{"101", "1r ESO", "", ""}});
+        const auto dialog = pass.run([&](TControlCursos &d) { setRow(d, 0, c.nivel, c.curso); d.pressOk(); });
+        EXPECT_EQ(dialog->result, c.fails);
+        EXPECT_EQ(pass.user.messages().size(), c.fails ? 1 : 0);
+        if (!c.fails) {
+            EXPECT_EQ(readTable(pass.wine, "CURSOST2.DBF"), (Rows{{"101", "1r ESO", c.nivel, c.curso}}));
+        }
+    }
+}
+
+// The test stops at the first incomplete row, wherever it stands.
+TEST(ControlCursos, OneIncompleteRowAmongCompleteOnesFails)
+{
+    Pass pass({{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", ""}, {"103", "3r ESO", "ESO", "3"}});
+    const auto dialog = pass.run([](TControlCursos &d) { d.pressOk(); });
+    EXPECT_TRUE(dialog->result);
+    EXPECT_FALSE(winpath::fileExists(cursost2File));
+}
+
+// Labels and the forced exit: hidden at first in a program's first pass,
+// shown from the start once a pass has failed, hidden again by a column change.
+TEST(ControlCursos, ShownAndHiddenControls)
+{
+    {
+        Pass pass(twoCourses);
+        const auto dialog = pass.run([](TControlCursos &d) {
+            for (Control c : {Control::BitBtn2, Control::Label8, Control::Label3, Control::Label2})
+                EXPECT_FALSE(d.isShown(c));
+            d.pressOk();
+        });
+        // During the message: Label3 and Label2 shown, the forced exit not yet.
+        ASSERT_EQ(pass.user.shownDuringMessages.size(), 1u);
+        EXPECT_EQ(pass.user.shownDuringMessages[0], (std::vector<bool>{false, false, true, true}));
+        EXPECT_TRUE(dialog->isShown(Control::BitBtn2));
+    }
+    {
+        Pass pass(twoCourses);
+        pass.form.result = true; // an earlier pass failed
+        pass.run([](TControlCursos &d) {
+            EXPECT_TRUE(d.isShown(Control::BitBtn2));
+            EXPECT_TRUE(d.isShown(Control::Label8));
+            EXPECT_FALSE(d.isShown(Control::Label3));
+            EXPECT_FALSE(d.isShown(Control::Label2));
+            d.CursosTDBGridColEnter();
+            EXPECT_FALSE(d.isShown(Control::BitBtn2));
+            EXPECT_FALSE(d.isShown(Control::Label8));
+            d.pressOk();
+        });
+        EXPECT_EQ(pass.user.shownDuringMessages[0], (std::vector<bool>{false, false, true, true}));
+    }
+}
+
+// Yes recovers NIVEL and CURSO of every course whose code CURSOST2 holds
+// exactly; the others keep what they had.
+TEST(ControlCursos, RecoveryYesCopiesLevelsByExactCode)
+{
+    Pass pass({{"101", "1r ESO", "", ""}, {"eso2", "2n ESO", "", ""}, {"103", "3r ESO", "X", "9"}},
+              Rows{{"101", "old", "ESO", "1"}, {"ESO2", "old", "ESO", "2"}, {"999", "gone", "BT", "1"}});
+    pass.user.answers = {UserInteraction::Answer::Yes};
+    pass.run([](TControlCursos &d) {
+        EXPECT_EQ(d.wwDataSource1.text(0, NIVEL), "ESO");
+        d.closeOtherwise();
+    });
+    ASSERT_EQ(pass.user.shown.size(), 2u);
+    const ScriptedInteraction::Shown &question = pass.user.shown[1];
+    EXPECT_EQ(question.kind, ScriptedInteraction::Shown::Question);
+    EXPECT_EQ(question.caption, QStringLiteral("Recuperación de Niveles y Cursos importados anteriormente"));
+    EXPECT_EQ(question.text, QStringLiteral("Existen Niveles y Cursos ya definidos de una Importación anterior.\n\r"
+                                            "¿Quiere recuperar las codificaciones introducidas anteriormente?"));
+    EXPECT_EQ(question.buttons, UserInteraction::Buttons::YesNo);
+    EXPECT_EQ(question.defaultButton, UserInteraction::Answer::Yes);
+    EXPECT_EQ(question.icon, UserInteraction::Icon::Warning);
+    EXPECT_EQ(readTable(pass.wine, "CURSOST.DBF"),
+              (Rows{{"101", "1r ESO", "ESO", "1"}, {"eso2", "2n ESO", "", ""}, {"103", "3r ESO", "X", "9"}}));
+}
+
+// No deletes CURSOST2 at once, even when the pass then ends by a forced exit;
+// a question closed without an answer keeps it and recovers nothing.
+TEST(ControlCursos, RecoveryNoDeletesTheKeptAnswers)
+{
+    struct Case {
+        UserInteraction::Answer answer;
+        bool kept;
+    };
+    for (const Case &c : {Case{UserInteraction::Answer::No, false}, Case{UserInteraction::Answer::Closed, true}}) {
+        Pass pass(twoCourses, Rows{{"101", "old", "ESO", "1"}});
+        pass.user.answers = {c.answer};
+        pass.run([&](TControlCursos &d) {
+            EXPECT_EQ(winpath::fileExists(cursost2File), c.kept);
+            EXPECT_EQ(d.wwDataSource1.text(0, NIVEL), "");
+            d.pressForcedExit();
+        });
+        EXPECT_EQ(winpath::fileExists(cursost2File), c.kept);
+    }
+}
+
+// Storing: a code already kept gets the new level and course and keeps its
+// first description; two rows with one code update one row, the later wins;
+// new codes are appended after the kept ones.
+TEST(ControlCursos, StoringUpdatesKeptCodesAndAppendsNewOnes)
+{
+    Pass pass({{"101", "1r ESO nou", "BCT", "1"}, {"102", "2n ESO", "ESO", "2"}, {"102", "2n ESO bis", "EDSO", "3"}},
+              Rows{{"999", "gone", "BT", "1"}, {"101", "1r ESO", "ESO", "1"}});
+    pass.user.answers = {UserInteraction::Answer::Closed}; // keep CURSOST2 without recovering
+    const auto dialog = pass.run([](TControlCursos &d) { d.pressOk(); });
+    EXPECT_FALSE(dialog->result);
+    EXPECT_EQ(dialog->wwTableCursosT2, nullptr);
+    EXPECT_EQ(readTable(pass.wine, "CURSOST2.DBF"),
+              (Rows{{"999", "gone", "BT", "1"}, {"101", "1r ESO", "BCT", "1"}, {"102", "2n ESO", "EDSO", "3"}}));
+}
+
+// Without courses OK passes at once and CURSOST2 is created empty; entering
+// and leaving the grid (which begins a new row) stores no blank row.
+TEST(ControlCursos, NoCoursesAtAll)
+{
+    Pass pass({});
+    const auto dialog = pass.run([](TControlCursos &d) {
+        EXPECT_EQ(d.wwDataSource1.rowCount(), 1); // the new row the grid began
+        EXPECT_EQ(d.wwDataSource1.recordCount(), 0);
+        d.leaveGrid();
+        EXPECT_EQ(d.wwDataSource1.rowCount(), 0);
+        d.enterGrid();
+        d.pressOk();
+    });
+    EXPECT_FALSE(dialog->result);
+    EXPECT_TRUE(pass.user.messages().isEmpty());
+    EXPECT_TRUE(readTable(pass.wine, "CURSOST.DBF").isEmpty());
+    const QJsonObject kept = readWithPythonDbf(pass.wine.vtempFile("CURSOST2.DBF"));
+    EXPECT_TRUE(pythonDbfRows(kept).isEmpty());
+    QStringList fields;
+    for (const QJsonValue &f : kept.value("fields").toArray())
+        fields << f["name"].toString() + " " + f["type"].toString() + " " + QString::number(f["length"].toInt());
+    EXPECT_EQ(fields, (QStringList{"CODI C 20", "DESCRIPCIO C 100", "NIVEL C 5", "CURSO C 3"}));
+}
+
+// Errors inside a handler are shown by the standard error report; the pass goes on.
+TEST(ControlCursos, ErrorsAreReportedAtTheHandler)
+{
+    {
+        // CURSOST2 that is no table: storing fails after a passed test, OK still closes.
+        Pass pass({{"101", "1r ESO", "ESO", "1"}});
+        QFile bad(pass.wine.vtempFile("CURSOST2.DBF"));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("not a table");
+        bad.close();
+        pass.user.answers = {UserInteraction::Answer::Closed};
+        const auto dialog = pass.run([](TControlCursos &d) { d.pressOk(); });
+        EXPECT_FALSE(dialog->result);
+        EXPECT_EQ(dialog->ending(), Ending::Ok);
+        ASSERT_EQ(pass.user.errors().size(), 1);
+    }
+    {
+        // No CURSOST: FormShow reports it, and the dialog is shown all the same.
+        TempWinePrefix wine;
+        MainFormState form;
+        ScriptedInteraction user;
+        form.result = true;
+        TControlCursos dialog(form, user);
+        user.cursosPasses.push_back([](TControlCursos &d) {
+            EXPECT_FALSE(d.isShown(Control::BitBtn2)); // the rest of FormShow was skipped
+            d.pressOk();
+        });
+        user.showControlCursos(dialog);
+        EXPECT_EQ(user.shown.front().kind, ScriptedInteraction::Shown::ControlCursos);
+        EXPECT_GE(user.errors().size(), 1);
+        EXPECT_TRUE(user.errors().front().endsWith('.'));
+        EXPECT_EQ(dialog.ending(), Ending::Ok);
+    }
+}
+
+// Editing through the grid's data source: moving to another row posts the
+// edited row, cancel discards it, and an untouched edit writes nothing.
+TEST(ControlCursos, GridEditingFollowsTheTableStates)
+{
+    Rows rows;
+    for (int i = 0; i < 25; ++i)
+        rows << QStringList{QString::number(100 + i), "curs", "", ""};
+    Pass pass(rows);
+    pass.run([](TControlCursos &d) {
+        TableDataSource &grid = d.wwDataSource1;
+        EXPECT_TRUE(grid.isEditing()); // the grid took the focus
+        EXPECT_EQ(grid.currentRow(), 0);
+        grid.setText(NIVEL, "ESO");
+        EXPECT_EQ(grid.text(0, NIVEL), "ESO");
+        grid.act(Nav::Next); // posts row 0
+        EXPECT_FALSE(grid.isEditing());
+        EXPECT_EQ(grid.currentRow(), 1);
+        grid.setText(NIVEL, "BCT");
+        grid.act(Nav::Cancel);
+        EXPECT_EQ(grid.text(1, NIVEL), "");
+        const std::vector<std::pair<Nav, int>> moves = {
+            {Nav::NextPage, 11}, {Nav::NextPage, 21}, {Nav::NextPage, 24}, {Nav::PriorPage, 14},
+            {Nav::Prior, 13},    {Nav::Last, 24},     {Nav::First, 0},     {Nav::PriorPage, 0}};
+        for (const auto &[action, row] : moves) {
+            grid.act(action);
+            EXPECT_EQ(grid.currentRow(), row);
+        }
+        EXPECT_FALSE(grid.canAct(Nav::Prior));
+        EXPECT_FALSE(grid.canAct(Nav::Post));
+        grid.act(Nav::Edit);
+        EXPECT_TRUE(grid.isEditing());
+        EXPECT_FALSE(grid.canAct(Nav::Edit));
+        grid.setText(CURSO, "1234"); // cut to the field's width
+        grid.act(Nav::Post);
+        EXPECT_EQ(grid.text(0, CURSO), "123");
+        grid.moveTo(5);
+        grid.setText(NIVEL, "LS");
+        grid.act(Nav::Refresh); // posts first
+        EXPECT_EQ(grid.text(5, NIVEL), "LS");
+        EXPECT_EQ(grid.currentRow(), 5);
+        d.closeOtherwise();
+    });
+    const Rows stored = readTable(pass.wine, "CURSOST.DBF");
+    EXPECT_EQ(stored[0], (QStringList{"100", "curs", "ESO", "123"}));
+    EXPECT_EQ(stored[1], (QStringList{"101", "curs", "", ""}));
+    EXPECT_EQ(stored[5], (QStringList{"105", "curs", "LS", ""}));
+}

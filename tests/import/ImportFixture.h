@@ -1,0 +1,150 @@
+#pragma once
+
+// The tables and the document that the later steps of the centre import read,
+// written directly, so that each step is tested without the steps before it;
+// and the tables they write, read back by python3-dbf.
+
+#include "app/MainFormState.h"
+#include "platform/Dbf.h"
+#include "platform/XmlDocument.h"
+#include "tests/support/PyDbf.h"
+#include "tests/support/TempWinePrefix.h"
+
+#include <QFile>
+#include <QList>
+#include <QStringList>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace fixture {
+
+inline const std::vector<dbf::FieldDef> asignomtLayout = {
+    {QStringLiteral("COD"), dbf::FieldType::String, 10},      {QStringLiteral("CODLARGO"), dbf::FieldType::String, 10},
+    {QStringLiteral("NOMBRE"), dbf::FieldType::String, 80},   {QStringLiteral("CODI"), dbf::FieldType::String, 20},
+    {QStringLiteral("HORAS"), dbf::FieldType::String, 8},     {QStringLiteral("CODICURS"), dbf::FieldType::String, 20},
+    {QStringLiteral("ESTAREA"), dbf::FieldType::Boolean, 0},  {QStringLiteral("DENIVEL"), dbf::FieldType::String, 5},
+    {QStringLiteral("DECURSO"), dbf::FieldType::String, 3},
+};
+
+inline const std::vector<dbf::FieldDef> cursostLayout = {
+    {QStringLiteral("CODI"), dbf::FieldType::String, 20},
+    {QStringLiteral("DESCRIPCIO"), dbf::FieldType::String, 100},
+    {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},
+    {QStringLiteral("CURSO"), dbf::FieldType::String, 3},
+};
+
+inline const std::vector<dbf::FieldDef> grupostLayout = {
+    {QStringLiteral("ABREV"), dbf::FieldType::String, 10},   {QStringLiteral("TURNO"), dbf::FieldType::String, 1},
+    {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},    {QStringLiteral("CURSO"), dbf::FieldType::String, 3},
+    {QStringLiteral("GRUPO"), dbf::FieldType::String, 2},    {QStringLiteral("DESCRIP"), dbf::FieldType::String, 80},
+    {QStringLiteral("MARCO"), dbf::FieldType::String, 1},    {QStringLiteral("CODI"), dbf::FieldType::String, 20},
+    {QStringLiteral("CODICURS"), dbf::FieldType::String, 20},
+};
+
+// Writes C:\VTEMP\<name>.DBF with the layout and rows. Each row gives the
+// values in field order as text: logicals "True" or "False", numbers in C
+// notation, and "" for a blank field.
+inline void writeTable(const QString &name, const std::vector<dbf::FieldDef> &layout, const QList<QStringList> &rows)
+{
+    dbf::Table table;
+    table.setFolder(QStringLiteral("C:\\VTEMP"));
+    table.setTableName(name + QStringLiteral(".DBF"));
+    table.fieldDefs() = layout;
+    table.createTable();
+    table.open();
+    for (const QStringList &row : rows) {
+        if (row.size() != static_cast<qsizetype>(layout.size()))
+            throw std::logic_error("fixture row for " + name.toStdString() + " has the wrong number of values");
+        table.append();
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            const QString &value = row.at(static_cast<qsizetype>(i));
+            if (value.isEmpty())
+                continue;
+            switch (layout[i].type) {
+            case dbf::FieldType::String: table.setString(layout[i].name, value); break;
+            case dbf::FieldType::Boolean: table.setBoolean(layout[i].name, value == QStringLiteral("True")); break;
+            case dbf::FieldType::Integer: table.setInteger(layout[i].name, value.toLongLong()); break;
+            case dbf::FieldType::Float: table.setFloat(layout[i].name, value.toDouble()); break;
+            }
+        }
+        table.post();
+    }
+    table.close();
+}
+
+// Fixture rows as the table gives them back: text cut to its field's width.
+inline QList<QStringList> asStored(QList<QStringList> rows, const std::vector<dbf::FieldDef> &layout)
+{
+    for (QStringList &row : rows)
+        for (std::size_t i = 0; i < layout.size() && i < static_cast<std::size_t>(row.size()); ++i)
+            if (layout[i].type == dbf::FieldType::String)
+                row[static_cast<qsizetype>(i)].truncate(layout[i].width);
+    return rows;
+}
+
+// An ASIGNOMT row as the subjects step writes it: CODLARGO the code,
+// NOMBRE "Nom " + code, CODI "C" + code, DENIVEL and DECURSO blank.
+inline QStringList subjectRow(const QString &cod, const QString &codicurs, const QString &horas = QStringLiteral("4"))
+{
+    return {cod, cod, QStringLiteral("Nom ") + cod, QStringLiteral("C") + cod, horas, codicurs, QStringLiteral("False"),
+            {}, {}};
+}
+
+// An activity: GestIB code as COD, no course.
+inline QStringList activityRow(const QString &cod)
+{
+    return {cod, cod, QStringLiteral("Activitat ") + cod, cod, QStringLiteral("4"), {}, QStringLiteral("True"), {}, {}};
+}
+
+// A GRUPOST row as the groups step writes it, from the values the lines step reads.
+inline QStringList groupRow(const QString &abrev, const QString &nivel, const QString &curso, const QString &grupo,
+                            const QString &codicurs)
+{
+    return {abrev, {}, nivel, curso, grupo, QStringLiteral("(") + abrev + QStringLiteral(")"), QStringLiteral("0"),
+            QStringLiteral("G") + abrev, codicurs};
+}
+
+// Loads the document text into form.DocXML, through a file in the test's prefix.
+inline void loadDocument(MainFormState &form, const TempWinePrefix &prefix, const QString &text)
+{
+    const QString path = prefix.prefix() + QStringLiteral("/centre.xml");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0)
+        throw std::runtime_error("cannot write " + path.toStdString());
+    file.close();
+    form.DocXML = std::make_shared<xml::Document>();
+    form.DocXML->load(path);
+}
+
+// The rows of C:\VTEMP\<name>.DBF as python3-dbf reads them.
+inline QList<QStringList> readRows(const TempWinePrefix &prefix, const QString &name)
+{
+    return pythonDbfRows(readWithPythonDbf(prefix.vtempFile(name + QStringLiteral(".DBF"))));
+}
+
+// The fields of C:\VTEMP\<name>.DBF as python3-dbf reads them: "NAME TYPE LENGTH".
+inline QStringList readFields(const TempWinePrefix &prefix, const QString &name)
+{
+    QStringList fields;
+    const QJsonObject dump = readWithPythonDbf(prefix.vtempFile(name + QStringLiteral(".DBF")));
+    for (const QJsonValue &f : dump.value(QStringLiteral("fields")).toArray()) {
+        const QJsonObject field = f.toObject();
+        fields << field.value(QStringLiteral("name")).toString() + QLatin1Char(' ')
+                      + field.value(QStringLiteral("type")).toString() + QLatin1Char(' ')
+                      + QString::number(field.value(QStringLiteral("length")).toInt());
+    }
+    return fields;
+}
+
+// One column of those rows.
+inline QStringList column(const QList<QStringList> &rows, int field)
+{
+    QStringList values;
+    for (const QStringList &row : rows)
+        values << row.at(field);
+    return values;
+}
+
+} // namespace fixture

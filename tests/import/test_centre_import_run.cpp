@@ -1,0 +1,211 @@
+#include "app/MainFormState.h"
+#include "import/CentreImport.h"
+#include "platform/WinPath.h"
+#include "platform/XmlDocument.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedInteraction.h"
+#include "tests/support/TempWinePrefix.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString sample = QStringLiteral(GESTIB_SAMPLES_DIR "/centre-2018.xml");
+const QByteArray sentinel = "a table an earlier import left behind";
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A working folder whose ASIGNOMT.DBF is a sentinel: any run that touches a
+// table wipes it first.
+class CentreImportRun : public ::testing::Test {
+protected:
+    void SetUp() override { writeFile(prefix.vtempFile(QStringLiteral("ASIGNOMT.DBF")), sentinel); }
+    bool tablesUntouched() const { return readAll(prefix.vtempFile(QStringLiteral("ASIGNOMT.DBF"))) == sentinel; }
+    QString localFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = prefix.prefix() + QLatin1Char('/') + name;
+        writeFile(path, bytes);
+        return path;
+    }
+    // The error a refused run raises; empty when it raised none.
+    QString runError()
+    {
+        try {
+            BExportarClick(form, ui);
+        } catch (const xml::XmlError &e) {
+            return e.message();
+        }
+        return {};
+    }
+
+    TempWinePrefix prefix;
+    MainFormState form;
+    ScriptedInteraction ui;
+};
+} // namespace
+
+TEST_F(CentreImportRun, OffersTheGestibFileDialog)
+{
+    BExportarClick(form, ui);
+    EXPECT_EQ(ui.lastFileDialog.title, QStringLiteral("Seleccionar Archivo XML obtenido de GESTIB"));
+    EXPECT_EQ(ui.lastFileDialog.filter, QStringLiteral("*.xml|*.xml"));
+    EXPECT_EQ(ui.lastFileDialog.defaultExtension, QStringLiteral("xml"));
+    // The existing VTEMP folder is found whatever the case of its name.
+    EXPECT_EQ(QDir::cleanPath(ui.lastFileDialog.initialFolder), prefix.vtemp() + QStringLiteral("/saga"));
+}
+
+// Each case: what the dialog answers, the file confirmed in an earlier run,
+// and what the run must then show and keep.
+struct NoFileCase {
+    const char *name;
+    std::optional<QString> choice;
+    QString earlier;
+    QString expectedArchivo;
+};
+
+TEST_F(CentreImportRun, NoFileEndsTheRunBeforeAnyTable)
+{
+    const QString missing = prefix.prefix() + QStringLiteral("/no-such-file.xml");
+    const QString gone = prefix.prefix() + QStringLiteral("/deleted-since.xml");
+    const NoFileCase cases[] = {
+        {"cancel in the first run", std::nullopt, QString(), QString()},
+        {"typed name that does not exist", missing, QString(), missing},
+        {"cancel after an earlier file that is gone", std::nullopt, gone, gone},
+    };
+    for (const NoFileCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        MainFormState run;
+        ScriptedInteraction user;
+        run.ArchivoXML = c.earlier;
+        run.ResultadoTransformacion = 7;
+        user.fileChoices = {c.choice};
+
+        BExportarClick(run, user);
+
+        EXPECT_EQ(user.messages(), QStringList{QStringLiteral("No existe archivo")});
+        EXPECT_EQ(run.ArchivoXML, c.expectedArchivo);
+        EXPECT_EQ(run.ResultadoTransformacion, 7) << "interactive use keeps the outcome";
+        EXPECT_EQ(user.closeRequests(), 0);
+        EXPECT_TRUE(user.hourglassCalls.empty());
+        EXPECT_TRUE(run.runButtonsEnabled);
+        EXPECT_TRUE(tablesUntouched());
+    }
+}
+
+TEST_F(CentreImportRun, NoFileInDrivenModeReportsMinusOneAndCloses)
+{
+    form.ModoAutomatico = 2;
+    int resultWhenClosed = 0;
+    ui.onCloseMainWindow = [&] { resultWhenClosed = form.ResultadoTransformacion; };
+
+    BExportarClick(form, ui);
+
+    EXPECT_EQ(ui.messages(), QStringList{QStringLiteral("No existe archivo")});
+    EXPECT_EQ(ui.shown.back().kind, ScriptedInteraction::Shown::Close) << "closes after the message";
+    EXPECT_EQ(ui.closeRequests(), 1);
+    EXPECT_EQ(resultWhenClosed, -1);
+    EXPECT_TRUE(tablesUntouched());
+}
+
+TEST_F(CentreImportRun, FinishedRunDisablesTheButtons)
+{
+    ui.fileChoices = {sample};
+
+    BExportarClick(form, ui);
+
+    EXPECT_EQ(form.ArchivoXML, sample);
+    ASSERT_NE(form.DocXML, nullptr);
+    EXPECT_EQ(form.DocXML->documentElement().nodeName(), QStringLiteral("CENTRE"));
+    EXPECT_EQ(ui.hourglassCalls, (std::vector<bool>{true, false}));
+    EXPECT_EQ(ui.errors(), QStringList());
+    EXPECT_EQ(ui.messages().last(), QStringLiteral("Proceso finalizado"));
+    EXPECT_EQ(form.ResultadoTransformacion, 1);
+    EXPECT_FALSE(form.runButtonsEnabled);
+    EXPECT_EQ(ui.closeRequests(), 0) << "interactive use leaves the window open";
+}
+
+TEST_F(CentreImportRun, CancelAfterAnEarlierChoiceUsesThatFile)
+{
+    form.ArchivoXML = sample;
+
+    BExportarClick(form, ui);
+
+    EXPECT_EQ(form.ArchivoXML, sample);
+    EXPECT_EQ(ui.messages().last(), QStringLiteral("Proceso finalizado"));
+    EXPECT_EQ(form.ResultadoTransformacion, 1);
+}
+
+TEST_F(CentreImportRun, FinishedDrivenRunClosesAfterTheMessageWithOne)
+{
+    form.ModoAutomatico = 2;
+    ui.fileChoices = {sample};
+    int resultWhenClosed = 0;
+    ui.onCloseMainWindow = [&] { resultWhenClosed = form.ResultadoTransformacion; };
+
+    BExportarClick(form, ui);
+
+    ASSERT_GE(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[ui.shown.size() - 2].text, QStringLiteral("Proceso finalizado"));
+    EXPECT_EQ(ui.shown.back().kind, ScriptedInteraction::Shown::Close);
+    EXPECT_EQ(resultWhenClosed, 1);
+}
+
+TEST_F(CentreImportRun, MalformedFileIsRefusedBeforeAnyTable)
+{
+    const QString path = localFile(QStringLiteral("broken.xml"), "<CENTRE>\n  <CURSOS>\n</CENTRE>\n");
+    ui.fileChoices = {path};
+
+    const QString error = runError();
+
+    EXPECT_TRUE(error.contains(QStringLiteral("broken.xml"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QLatin1String("line 3"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QLatin1String("column"))) << error.toStdString();
+    EXPECT_TRUE(tablesUntouched());
+    EXPECT_TRUE(ui.hourglassCalls.empty());
+    EXPECT_TRUE(ui.messages().isEmpty());
+    EXPECT_TRUE(form.runButtonsEnabled);
+}
+
+TEST_F(CentreImportRun, DocumentOfAnotherKindIsRefusedBeforeAnyTable)
+{
+    const QString path = localFile(QStringLiteral("SolucioHorari.xml"), "<HORARI><SESSIONS/></HORARI>");
+    ui.fileChoices = {path};
+    form.ResultadoTransformacion = 7;
+
+    EXPECT_EQ(runError(),
+              QStringLiteral("%1 is not a GestIB centre document: its root element is HORARI, not CENTRE").arg(path));
+    EXPECT_TRUE(tablesUntouched());
+    EXPECT_TRUE(ui.hourglassCalls.empty());
+    EXPECT_EQ(form.ResultadoTransformacion, 7);
+}
+
+TEST_F(CentreImportRun, ErrorInAStepEndsTheRunWithThePointerBackToNormal)
+{
+    // A working folder that is a file: the first table cannot be created.
+    QDir(prefix.driveC() + QStringLiteral("/VTEMP")).removeRecursively();
+    writeFile(prefix.driveC() + QStringLiteral("/VTEMP"), "not a folder");
+    form.ModoAutomatico = 2;
+    form.ResultadoTransformacion = 7;
+    ui.fileChoices = {sample};
+
+    EXPECT_ANY_THROW(BExportarClick(form, ui));
+
+    EXPECT_EQ(ui.hourglassCalls, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(ui.messages().isEmpty()) << "no Proceso finalizado";
+    EXPECT_EQ(form.ResultadoTransformacion, 7);
+    EXPECT_TRUE(form.runButtonsEnabled);
+    EXPECT_EQ(ui.closeRequests(), 0) << "the window stays open, in driven mode too";
+}

@@ -1,0 +1,169 @@
+#include "import/CrearCursos.h"
+#include "import/Cursos/TControlCursos.h"
+#include "tests/import/ImportFixture.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedInteraction.h"
+
+#include <gtest/gtest.h>
+
+using Control = TControlCursos::Control;
+using Pass = std::function<void(TControlCursos &)>;
+
+namespace {
+
+const QString twoCourses = QStringLiteral(R"(<CENTRE><CURSOS>
+<CURS codi="101" descripcio="1r ESO"/>
+<CURS codi="102" descripcio="2n ESO"/>
+</CURSOS></CENTRE>)");
+
+int passesShown(const ScriptedInteraction &user)
+{
+    int n = 0;
+    for (const ScriptedInteraction::Shown &s : user.shown)
+        n += s.kind == ScriptedInteraction::Shown::ControlCursos;
+    return n;
+}
+
+// The user leaves a level blank and presses OK.
+void okWithABlank(TControlCursos &d)
+{
+    d.wwDataSource1.moveTo(0);
+    d.wwDataSource1.setText(QStringLiteral("NIVEL"), QStringLiteral("ESO"));
+    d.pressOk();
+}
+
+} // namespace
+
+// The rows as the step writes them, before any dialog has changed them.
+TEST(CrearCursos, WritesOneBlankRowPerCourse)
+{
+    TempWinePrefix wine;
+    MainFormState form;
+    ScriptedInteraction user;
+    const QString longCode = QString(25, QLatin1Char('C'));
+    const QString longDescription = QString(60, QLatin1Char('d')) + QString(60, QLatin1Char('e'));
+    fixture::loadDocument(form, wine,
+                          QStringLiteral("<CENTRE><CURSOS>"
+                                         "<CURS codi=\"101\" descripcio=\"1r ESO\"/>"
+                                         "<CURS codi=\"  \t102&#10; \" descripcio=\" 2n\tESO \"/>"
+                                         "<CURS codi=\"%1\" descripcio=\"%2\"/>"
+                                         "<CURS codi=\"101\" descripcio=\"1r ESO bis\"/>"
+                                         "</CURSOS><CURS codi=\"elsewhere\" descripcio=\"not read\"/></CENTRE>")
+                              .arg(longCode, longDescription));
+    user.cursosPasses.push_back([&](TControlCursos &) {
+        EXPECT_EQ(fixture::readRows(wine, "CURSOST"),
+                  (QList<QStringList>{{"101", "1r ESO", "", ""},
+                                      {"102", "2n ESO", "", ""},
+                                      {longCode.left(20), longDescription.left(100), "", ""},
+                                      {"101", "1r ESO bis", "", ""}}));
+    }); // then the window is closed: the run goes on
+    CrearCursos(form, user);
+    EXPECT_EQ(fixture::readFields(wine, "CURSOST"),
+              (QStringList{"CODI C 20", "DESCRIPCIO C 100", "NIVEL C 5", "CURSO C 3"}));
+    EXPECT_EQ(passesShown(user), 1);
+    EXPECT_FALSE(form.result);
+}
+
+// The loop: what each sequence of passes leaves in the main window.
+TEST(CrearCursos, DialogLoop)
+{
+    struct Case {
+        const char *name;
+        std::vector<Pass> passes;
+        int shown;
+        bool formResult;
+        int closeRequests;
+    };
+    const Pass forcedExit = [](TControlCursos &d) {
+        EXPECT_TRUE(d.isShown(Control::BitBtn2));
+        d.pressForcedExit();
+    };
+    const std::vector<Case> cases = {
+        {"OK complete", {ScriptedInteraction::defaultCursosPass}, 1, false, 0},
+        {"closed otherwise", {[](TControlCursos &) {}}, 1, false, 0},
+        {"two blanks, then complete", {okWithABlank, okWithABlank, ScriptedInteraction::defaultCursosPass}, 3, true, 0},
+        {"a blank, then a forced exit", {okWithABlank, forcedExit}, 2, true, 1},
+        {"a blank, then closed otherwise", {okWithABlank, [](TControlCursos &) {}}, 2, true, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempWinePrefix wine;
+        MainFormState form;
+        ScriptedInteraction user;
+        fixture::loadDocument(form, wine, twoCourses);
+        user.cursosPasses.assign(c.passes.begin(), c.passes.end());
+        CrearCursos(form, user);
+        EXPECT_EQ(passesShown(user), c.shown);
+        EXPECT_TRUE(user.cursosPasses.empty());
+        EXPECT_EQ(form.result, c.formResult);
+        EXPECT_EQ(user.closeRequests(), c.closeRequests);
+        EXPECT_TRUE(user.errors().isEmpty());
+        // The dialogs are gone: the next step may open CURSOST for itself alone.
+        dbf::Table &cursos = form.tableCursos();
+        EXPECT_NO_THROW(cursos.open());
+        cursos.close();
+    }
+}
+
+// A forced exit keeps what had been posted in CURSOST and stores nothing in CURSOST2.
+TEST(CrearCursos, ForcedExitKeepsWhatWasPosted)
+{
+    TempWinePrefix wine;
+    MainFormState form;
+    ScriptedInteraction user;
+    fixture::loadDocument(form, wine, twoCourses);
+    user.cursosPasses = {okWithABlank, [](TControlCursos &d) {
+                             d.wwDataSource1.moveTo(1);
+                             d.wwDataSource1.setText(QStringLiteral("CURSO"), QStringLiteral("2"));
+                             d.pressForcedExit();
+                         }};
+    CrearCursos(form, user);
+    EXPECT_EQ(fixture::readRows(wine, "CURSOST"), (QList<QStringList>{{"101", "1r ESO", "ESO", ""}, {"102", "2n ESO", "", "2"}}));
+    EXPECT_FALSE(QFile::exists(wine.vtempFile("CURSOST2.DBF")));
+}
+
+// The answers of one import come back in the next; the question is asked in
+// every pass, and Yes overwrites what a failed pass typed.
+TEST(CrearCursos, AnswersAreKeptFromOneImportToTheNext)
+{
+    TempWinePrefix wine;
+    MainFormState form;
+    ScriptedInteraction user;
+    fixture::loadDocument(form, wine, twoCourses);
+    CrearCursos(form, user); // the default pass: ESO 1, ESO 2
+    EXPECT_TRUE(user.questions().isEmpty());
+
+    fixture::loadDocument(form, wine, twoCourses);
+    user.answers = {UserInteraction::Answer::Yes, UserInteraction::Answer::Yes};
+    user.cursosPasses = {[](TControlCursos &d) {
+                             EXPECT_EQ(d.wwDataSource1.text(1, QStringLiteral("CURSO")), "2");
+                             d.wwDataSource1.moveTo(0);
+                             d.wwDataSource1.setText(QStringLiteral("NIVEL"), QStringLiteral("BCT"));
+                             d.wwDataSource1.moveTo(1);
+                             d.wwDataSource1.setText(QStringLiteral("CURSO"), QString());
+                             d.pressOk();
+                         },
+                         [](TControlCursos &d) {
+                             EXPECT_EQ(d.wwDataSource1.text(0, QStringLiteral("NIVEL")), "ESO");
+                             d.pressOk();
+                         }};
+    CrearCursos(form, user);
+    EXPECT_EQ(user.questions().size(), 2);
+    EXPECT_EQ(fixture::readRows(wine, "CURSOST"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
+    EXPECT_EQ(fixture::readRows(wine, "CURSOST2"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
+}
+
+// No in one pass deletes the kept answers; the next successful OK starts
+// CURSOST2 again with only the current courses.
+TEST(CrearCursos, NoStartsTheKeptAnswersAgain)
+{
+    TempWinePrefix wine;
+    MainFormState form;
+    ScriptedInteraction user;
+    fixture::loadDocument(form, wine, QStringLiteral(R"(<CENTRE><CURSOS><CURS codi="900" descripcio="vell"/></CURSOS></CENTRE>)"));
+    CrearCursos(form, user);
+    fixture::loadDocument(form, wine, twoCourses);
+    user.answers = {UserInteraction::Answer::No};
+    CrearCursos(form, user);
+    EXPECT_EQ(fixture::readRows(wine, "CURSOST2"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
+}

@@ -1,0 +1,133 @@
+#include "platform/Dbf.h"
+#include "tests/support/PyDbf.h"
+#include "tests/support/TempWinePrefix.h"
+
+#include <QJsonArray>
+
+#include <gtest/gtest.h>
+
+using dbf::FieldDef;
+using dbf::FieldType;
+using dbf::Table;
+
+void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+FieldDef text(const char *name, int width) { return {QString::fromLatin1(name), FieldType::String, width}; }
+FieldDef logical(const char *name) { return {QString::fromLatin1(name), FieldType::Boolean, 0}; }
+FieldDef whole(const char *name) { return {QString::fromLatin1(name), FieldType::Integer, 0}; }
+FieldDef real(const char *name) { return {QString::fromLatin1(name), FieldType::Float, 0}; }
+
+struct Layout {
+    const char *table;
+    std::vector<FieldDef> fields;
+};
+
+// The working tables the converter writes, and the timetable solution it reads.
+const std::vector<Layout> kLayouts = {
+    {"ASIGNOMT", {text("COD", 10), text("CODLARGO", 10), text("NOMBRE", 80), text("CODI", 20), text("HORAS", 8),
+                  text("CODICURS", 20), logical("ESTAREA"), text("DENIVEL", 5), text("DECURSO", 3)}},
+    {"PROFT", {text("ABREV", 10), text("NOMBRE", 80), text("DEPART", 40), whole("DNI"), text("CODI", 40),
+               text("EMAIL", 100)}},
+    {"AULAT", {text("ABREV", 10), text("NOMBRE", 80), text("EDIFICIO", 1), whole("MAXALUM"), text("CODI", 60)}},
+    {"CURSOST", {text("CODI", 20), text("DESCRIPCIO", 100), text("NIVEL", 5), text("CURSO", 3)}},
+    {"CURSOST2", {text("CODI", 20), text("DESCRIPCIO", 100), text("NIVEL", 5), text("CURSO", 3)}},
+    {"GRUPOST", {text("ABREV", 10), text("TURNO", 1), text("NIVEL", 5), text("CURSO", 3), text("GRUPO", 2),
+                 text("DESCRIP", 80), text("MARCO", 1), text("CODI", 20), text("CODICURS", 20)}},
+    {"MATIB", {text("ABREV", 10), text("ABREV8", 10), text("NOMBRE", 80), text("NIVEL", 5), text("CURSO", 3)}},
+    {"ASIGT", {text("CASIG", 10), text("CPROF", 10), text("CGRUP", 10), text("CAULA", 10), text("TURNO", 1),
+               text("NIVEL", 5), text("CURSO", 3), text("GRUPO", 2), real("HORAS"), text("SESIONES", 20),
+               text("NCONEX", 4), text("CTAREA", 10)}},
+    {"DIASHORAST", {text("DIHO", 10), text("CODDIHO", 10), text("DIA", 20), text("TEXTODIA", 20), text("HORA", 8),
+                    text("TEXTOHOR", 8), text("HORADESDE", 8), text("HORAHASTA", 8), text("MINUTOS", 8),
+                    text("MARCO", 1), text("MARCOXML", 10)}},
+    {"SOLUC", {whole("DIA"), real("HORA"), text("PROF", 10), text("CODGRUPO", 10), text("AULA", 10),
+               text("ASIG", 10), text("TAREA", 10)}},
+};
+
+// One row of values for every field: Catalan text longer than most widths,
+// a logical, a negative whole number and a number with an exact fraction.
+void fillRow(Table &table, const std::vector<FieldDef> &fields, int row)
+{
+    for (const FieldDef &f : fields) {
+        switch (f.type) {
+        case FieldType::String:
+            table.setString(f.name, QStringLiteral("Çàèéíïòóúü·l·l %1 %2 ").arg(f.name).arg(row).repeated(4));
+            break;
+        case FieldType::Boolean:
+            table.setBoolean(f.name, row % 2 == 0);
+            break;
+        case FieldType::Integer:
+            table.setInteger(f.name, -123456789 + row);
+            break;
+        case FieldType::Float:
+            table.setFloat(f.name, 1234.75 + row);
+            break;
+        }
+    }
+}
+
+class DbfLayouts : public testing::TestWithParam<Layout> {};
+
+} // namespace
+
+// python3-dbf, an independent reader, sees the fields and values we wrote,
+// including a row left blank.
+TEST_P(DbfLayouts, PythonDbfReadsWhatWeWrite)
+{
+    const Layout &layout = GetParam();
+    TempWinePrefix wine;
+    Table table({}, QStringLiteral("C:\\VTEMP"), QString::fromLatin1(layout.table) + QStringLiteral(".DBF"), true);
+    table.fieldDefs() = layout.fields;
+    table.createTable();
+    table.open();
+    for (int row = 1; row <= 3; ++row) {
+        table.append();
+        if (row != 2)
+            fillRow(table, layout.fields, row);
+        table.post();
+    }
+    QList<QStringList> ours;
+    for (table.first(); !table.eof(); table.next()) {
+        QStringList values;
+        for (const FieldDef &f : layout.fields)
+            values << table.asString(f.name);
+        ours << values;
+    }
+    table.close();
+
+    const QJsonObject dump = readWithPythonDbf(table.localPath());
+    EXPECT_EQ(dump.value(QStringLiteral("codepage")).toString().left(5), QStringLiteral("cp125"));
+    const QJsonArray fields = dump.value(QStringLiteral("fields")).toArray();
+    ASSERT_EQ(fields.size(), qsizetype(layout.fields.size()));
+    for (std::size_t i = 0; i < layout.fields.size(); ++i) {
+        const FieldDef &def = layout.fields[i];
+        const QJsonObject field = fields[qsizetype(i)].toObject();
+        const auto [type, length, decimals] =
+            def.type == FieldType::String    ? std::tuple('C', def.width, 0)
+            : def.type == FieldType::Boolean ? std::tuple('L', 1, 0)
+            : def.type == FieldType::Integer ? std::tuple('N', 11, 0)
+                                             : std::tuple('N', 20, 4);
+        EXPECT_EQ(field.value(QStringLiteral("name")).toString(), def.name);
+        EXPECT_EQ(field.value(QStringLiteral("type")).toString(), QString(QChar::fromLatin1(type))) << def.name.toStdString();
+        EXPECT_EQ(field.value(QStringLiteral("length")).toInt(), length) << def.name.toStdString();
+        EXPECT_EQ(field.value(QStringLiteral("decimals")).toInt(), decimals) << def.name.toStdString();
+    }
+    const QList<QStringList> theirs = pythonDbfRows(dump);
+    ASSERT_EQ(theirs.size(), 3);
+    EXPECT_EQ(theirs, ours);
+    for (std::size_t i = 0; i < layout.fields.size(); ++i) {
+        const FieldDef &def = layout.fields[i];
+        const QString expected = def.type == FieldType::String
+            ? QStringLiteral("Çàèéíïòóúü·l·l %1 3 ").arg(def.name).repeated(4).left(def.width).trimmed()
+            : def.type == FieldType::Boolean ? QStringLiteral("False")
+            : def.type == FieldType::Integer ? QStringLiteral("-123456786")
+                                             : QStringLiteral("1237.75");
+        EXPECT_EQ(theirs[2][qsizetype(i)], expected) << def.name.toStdString();
+        EXPECT_EQ(theirs[1][qsizetype(i)], QString()) << def.name.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkingTables, DbfLayouts, testing::ValuesIn(kLayouts),
+                         [](const testing::TestParamInfo<Layout> &info) { return std::string(info.param.table); });

@@ -1,0 +1,110 @@
+#include "platform/Dbf.h"
+#include "platform/WinPath.h"
+#include "tests/support/TempWinePrefix.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+void touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+struct MappingCase {
+    const char *existing; // a file below drive_c, or nullptr
+    const char *windowsPath;
+    const char *expected; // below drive_c
+};
+
+const MappingCase kMappings[] = {
+    {"VTEMP/ASIGNOMT.DBF", "C:\\VTEMP\\ASIGNOMT.DBF", "VTEMP/ASIGNOMT.DBF"},
+    {"vtemp/asignomt.dbf", "C:\\VTEMP\\ASIGNOMT.DBF", "vtemp/asignomt.dbf"},
+    {"VTemp/AsigNomT.Dbf", "\\vtemp\\ASIGNOMT.DBF", "VTemp/AsigNomT.Dbf"},
+    {"vtemp/ASIGNOMT.DBF", "c:/VTEMP/asignomt.dbf", "vtemp/ASIGNOMT.DBF"},
+    {"vtemp/saga/x.xml", "c:\\vtemp\\SAGA", "vtemp/saga"},
+    {nullptr, "C:\\VTEMP\\ASIGNOMT.DBF", "VTEMP/ASIGNOMT.DBF"},
+    {"vtemp/other.dbf", "\\VTEMP\\NEW\\MATIB.MDX", "vtemp/NEW/MATIB.MDX"},
+    {nullptr, "C:\\", ""},
+};
+
+} // namespace
+
+// Existing files are found whatever their letter case; missing parts keep the case written.
+TEST(WinPath, MapsDriveCBelowTheWinePrefix)
+{
+    for (const MappingCase &c : kMappings) {
+        TempWinePrefix wine;
+        if (c.existing)
+            touch(wine.driveC() + QLatin1Char('/') + QString::fromLatin1(c.existing));
+        const QString expected = QDir::cleanPath(wine.driveC() + QLatin1Char('/') + QString::fromLatin1(c.expected));
+        EXPECT_EQ(QDir::cleanPath(winpath::toLocal(QString::fromLatin1(c.windowsPath))), expected) << c.windowsPath;
+    }
+}
+
+TEST(WinPath, FileInFolderFindsTheTableOfAComponent)
+{
+    TempWinePrefix wine;
+    touch(wine.driveC() + QStringLiteral("/vTemp/cursost.dbf"));
+    EXPECT_EQ(winpath::fileInFolder(QStringLiteral("\\VTEMP"), QStringLiteral("CURSOST.DBF")),
+              wine.driveC() + QStringLiteral("/vTemp/cursost.dbf"));
+    EXPECT_EQ(winpath::fileInFolder(QStringLiteral("C:\\VTEMP"), QStringLiteral("CURSOST2.DBF")),
+              wine.driveC() + QStringLiteral("/vTemp/CURSOST2.DBF"));
+}
+
+TEST(WinPath, OtherPathsStayAsTheyAre)
+{
+    TempWinePrefix wine;
+    for (const char *path : {"/tmp/ASIGNOMT.DBF", "relative/file.xml", "file.xml", "\\\\server\\share\\x.dbf"})
+        EXPECT_EQ(winpath::toLocal(QString::fromLatin1(path)), QString::fromLatin1(path));
+}
+
+TEST(WinPath, WithoutWinePrefixDriveCIsInTheHomeFolder)
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    TempWinePrefix wine; // restores WINEPREFIX afterwards
+    qunsetenv("WINEPREFIX");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const QString mapped = winpath::toLocal(QStringLiteral("C:\\VTEMP\\SOLUC.DBF"));
+    qputenv("HOME", oldHome);
+    EXPECT_EQ(mapped, home.path() + QStringLiteral("/.wine/drive_c/VTEMP/SOLUC.DBF"));
+}
+
+// A link counts by its target; folders are not files; a deleted file is gone.
+TEST(WinPath, FileExistsAndDelete)
+{
+    TempWinePrefix wine;
+    touch(wine.vtempFile(QStringLiteral("doc.xml")));
+    QFile::link(wine.vtempFile(QStringLiteral("doc.xml")), wine.vtempFile(QStringLiteral("link.xml")));
+    QFile::link(wine.vtempFile(QStringLiteral("none.xml")), wine.vtempFile(QStringLiteral("dangling.xml")));
+    EXPECT_TRUE(winpath::fileExists(QStringLiteral("C:\\VTEMP\\DOC.XML")));
+    EXPECT_TRUE(winpath::fileExists(QStringLiteral("\\vtemp\\link.xml")));
+    EXPECT_FALSE(winpath::fileExists(QStringLiteral("C:\\VTEMP\\dangling.xml")));
+    EXPECT_FALSE(winpath::fileExists(QStringLiteral("C:\\VTEMP")));
+    EXPECT_FALSE(winpath::fileExists(QStringLiteral("C:\\VTEMP\\none.xml")));
+    EXPECT_TRUE(winpath::fileExists(wine.vtempFile(QStringLiteral("doc.xml"))));
+
+    EXPECT_TRUE(winpath::deleteFile(QStringLiteral("C:\\VTEMP\\Doc.Xml")));
+    EXPECT_FALSE(QFile::exists(wine.vtempFile(QStringLiteral("doc.xml"))));
+    EXPECT_TRUE(winpath::deleteFile(QStringLiteral("C:\\VTEMP\\none.xml")));
+}
+
+// Creating a table creates a missing working folder; the table keeps the case written.
+TEST(WinPath, CreatingATableCreatesTheWorkingFolder)
+{
+    TempWinePrefix wine;
+    dbf::Table table({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("PROFT.DBF"), true);
+    table.fieldDefs() = {{QStringLiteral("ABREV"), dbf::FieldType::String, 10}};
+    table.createTable();
+    EXPECT_TRUE(QFileInfo(wine.driveC() + QStringLiteral("/VTEMP/PROFT.DBF")).isFile());
+    EXPECT_EQ(table.localPath(), wine.driveC() + QStringLiteral("/VTEMP/PROFT.DBF"));
+}

@@ -1,0 +1,486 @@
+// Reading documents: encodings, selection by element paths, attribute values,
+// malformed input and safe parsing.
+#include "platform/XmlDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+using xml::Document;
+using xml::XmlError;
+
+namespace {
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write test fixture");
+    return path;
+}
+
+QByteArray utf16(const QString &text, bool bigEndian)
+{
+    QByteArray bytes;
+    for (const QChar c : QString(QChar(0xFEFF)) + text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        bytes += bigEndian ? QByteArray{&high, 1} + QByteArray{&low, 1} : QByteArray{&low, 1} + QByteArray{&high, 1};
+    }
+    return bytes;
+}
+
+QString attribute(const xml::Node &node, const QString &name)
+{
+    return node.attributes().getNamedItem(name).text();
+}
+
+// The "codi" of every element on a path, in the order selected.
+QStringList codes(const xml::NodeList &list)
+{
+    QStringList result;
+    for (int i = 0; i < list.length(); ++i)
+        result << attribute(list.item(i), QStringLiteral("codi"));
+    return result;
+}
+
+// What libxml2 would print on its own goes to stderr; this keeps it for a look.
+class StderrCapture {
+public:
+    StderrCapture()
+    {
+        std::fflush(stderr);
+        m_saved = dup(STDERR_FILENO);
+        std::FILE *file = std::tmpfile();
+        m_file = file;
+        dup2(fileno(file), STDERR_FILENO);
+    }
+    ~StderrCapture()
+    {
+        release();
+        std::fclose(m_file);
+    }
+    QByteArray text()
+    {
+        release();
+        std::rewind(m_file);
+        QByteArray bytes;
+        char buffer[512];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, m_file)) > 0;)
+            bytes.append(buffer, qsizetype(n));
+        return bytes;
+    }
+
+private:
+    void release()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+        m_saved = -1;
+    }
+    int m_saved = -1;
+    std::FILE *m_file = nullptr;
+};
+
+// ----------------------------------------------------------------------------
+// Encodings: every form real exports come in, and the declared 8-bit ones.
+
+struct EncodingCase {
+    const char *name;
+    QByteArray bytes;
+    QString descripcio;
+};
+
+const QString accented = QStringLiteral("Català · 1r d'ESO (A/B) €");
+const QString latin1Accented = QStringLiteral("Català · 1r d'ESO (A/B) ¤");
+
+QString centre(const QString &descripcio, const QString &declaration = {})
+{
+    return declaration + QStringLiteral("<CENTRE codi=\"C1\"><MATERIES><MATERIA codi=\"M1\" descripcio=\"%1\"/></MATERIES></CENTRE>")
+                             .arg(descripcio);
+}
+
+const QByteArray indented = "\xEF\xBB\xBF<CENTRE codi=\"C1\">\n"
+                            "    <MATERIES>\n"
+                            "\t<MATERIA\n"
+                            "        codi=\"M1\"\n"
+                            "        descripcio=\"Catal\xC3\xA0 \xC2\xB7 1r d'ESO (A/B) \xE2\x82\xAC\"\n"
+                            "    />\n"
+                            "    </MATERIES>\n"
+                            "</CENTRE>\n";
+
+std::vector<EncodingCase> encodingCases()
+{
+    const QString utf8Decl = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    return {
+        {"UTF-8 without BOM or declaration", centre(accented).toUtf8(), accented},
+        {"UTF-8 with BOM, no declaration", "\xEF\xBB\xBF" + centre(accented).toUtf8(), accented},
+        {"UTF-8 with BOM and declaration", "\xEF\xBB\xBF" + centre(accented, utf8Decl).toUtf8(), accented},
+        {"UTF-8 with declaration, no BOM", centre(accented, utf8Decl).toUtf8(), accented},
+        {"UTF-8 indented, one attribute a line", indented, accented},
+        {"UTF-16 little-endian with BOM and declaration",
+         utf16(centre(accented, QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>")), false), accented},
+        {"UTF-16 big-endian with BOM, no declaration", utf16(centre(accented), true), accented},
+        {"ISO-8859-1 declared",
+         centre(latin1Accented, QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n")).toLatin1(),
+         latin1Accented},
+        {"windows-1252 declared",
+         "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<CENTRE codi=\"C1\"><MATERIES><MATERIA codi=\"M1\" "
+         "descripcio=\"Catal\xE0 \xB7 1r d'ESO (A/B) \x80\"/></MATERIES></CENTRE>",
+         accented},
+    };
+}
+
+TEST(XmlDocumentEncodings, EveryFormReadsTheSameValues)
+{
+    QTemporaryDir dir;
+    for (const EncodingCase &c : encodingCases()) {
+        SCOPED_TRACE(c.name);
+        Document doc;
+        ASSERT_NO_THROW(doc.load(writeFile(dir, QStringLiteral("centre.xml"), c.bytes)));
+        EXPECT_EQ(doc.documentElement().nodeName(), QStringLiteral("CENTRE"));
+        const xml::NodeList materies = doc.selectNodes(QStringLiteral("/CENTRE/MATERIES/MATERIA"));
+        ASSERT_EQ(materies.length(), 1);
+        EXPECT_EQ(attribute(materies.item(0), QStringLiteral("codi")), QStringLiteral("M1"));
+        EXPECT_EQ(attribute(materies.item(0), QStringLiteral("descripcio")), c.descripcio);
+    }
+}
+
+// ----------------------------------------------------------------------------
+// The real GestIB exports.
+
+struct SampleCase {
+    const char *file;
+    const char *path;
+    int count;
+};
+
+TEST(XmlDocumentSamples, RealExportsLoadWithEverySection)
+{
+    const SampleCase cases[] = {
+        {"centre-2018.xml", "/CENTRE/MATERIES/MATERIA", 3},
+        {"centre-2018.xml", "/CENTRE/ACTIVITATS/ACTIVITAT", 49},
+        {"centre-2018.xml", "/CENTRE/PLACES/PLACA", 70},
+        {"centre-2018.xml", "/CENTRE/AULES/AULA", 35},
+        {"centre-2018.xml", "/CENTRE/CURSOS/CURS", 8},
+        {"centre-2019-variant.xml", "/CENTRE/MATERIES/MATERIA", 4},
+        {"centre-2019-variant.xml", "/CENTRE/ACTIVITATS/ACTIVITAT", 0},
+        {"centre-2019-variant.xml", "/CENTRE/AULES/AULA", 0},
+        {"centre-2019-variant.xml", "/CENTRE/PLACES/PLACA", 70},
+        {"centre-2019-variant.xml", "/CENTRE/CURSOS/CURS", 8},
+    };
+    for (const SampleCase &c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + c.path);
+        Document doc;
+        doc.load(QDir(QStringLiteral(GESTIB_SAMPLES_DIR)).filePath(QString::fromLatin1(c.file)));
+        EXPECT_EQ(doc.selectNodes(QString::fromLatin1(c.path)).length(), c.count);
+    }
+}
+
+TEST(XmlDocumentSamples, ValuesOfTheRealExports)
+{
+    const QDir samples(QStringLiteral(GESTIB_SAMPLES_DIR));
+    Document doc;
+    doc.load(samples.filePath(QStringLiteral("centre-2018.xml")));
+
+    const xml::NodeList places = doc.selectNodes(QStringLiteral("/CENTRE/PLACES/PLACA"));
+    EXPECT_EQ(attribute(places.item(1), QStringLiteral("descripcio")), QStringLiteral("COGNOM01, NOM"));
+    EXPECT_EQ(attribute(places.item(1), QStringLiteral("curta")), QStringLiteral("GIH1"));
+    bool foundCedilla = false;
+    for (int i = 0; i < places.length(); ++i)
+        foundCedilla |= attribute(places.item(i), QStringLiteral("codi")) == QStringLiteral("8129")
+            && attribute(places.item(i), QStringLiteral("descripcio")) == QStringLiteral("COGNOMÇ23, NOM");
+    EXPECT_TRUE(foundCedilla);
+
+    const xml::NodeList cursos = doc.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
+    int groups = 0;
+    for (int i = 0; i < cursos.length(); ++i)
+        groups += cursos.item(i).selectNodes(QStringLiteral("GRUP")).length();
+    EXPECT_EQ(groups, 29);
+
+    doc.load(samples.filePath(QStringLiteral("centre-2019-variant.xml")));
+    const xml::NodeList materies = doc.selectNodes(QStringLiteral("/CENTRE/MATERIES/MATERIA"));
+    EXPECT_EQ(attribute(materies.item(3), QStringLiteral("codi")), QStringLiteral("9999999"));
+    EXPECT_EQ(attribute(materies.item(3), QStringLiteral("descripcio")), QStringLiteral("NOVA SUBMATERIA"));
+}
+
+// ----------------------------------------------------------------------------
+// Selection by element paths.
+
+const QByteArray selectionFixture = R"(<CENTRE>
+  <MATERIES><MATERIA codi="1"/><MATERIA codi="2"/></MATERIES>
+  <GRUP codi="g0"/>
+  <MATERIES><MATERIA codi="3"/><ALTRE><MATERIA codi="x"/></ALTRE></MATERIES>
+  <CURSOS>
+    <GRUP codi="gx"/>
+    <CURS codi="c1"><GRUP codi="g1"/><!-- a comment --><GRUP codi="g2"/></CURS>
+    <CURS codi="c2"/>
+    <CURS codi="c3"><GRUP codi="g3"/><ALTRE><GRUP codi="gy"/></ALTRE></CURS>
+  </CURSOS>
+  <materies><MATERIA codi="lower"/></materies>
+</CENTRE>)";
+
+class XmlDocumentSelection : public ::testing::Test {
+protected:
+    void SetUp() override { m_doc.load(writeFile(m_dir, QStringLiteral("centre.xml"), selectionFixture)); }
+    QTemporaryDir m_dir;
+    Document m_doc;
+};
+
+TEST_F(XmlDocumentSelection, AbsolutePathsSelectInDocumentOrder)
+{
+    const struct {
+        const char *path;
+        QStringList codes;
+    } cases[] = {
+        {"/CENTRE/MATERIES/MATERIA", {"1", "2", "3"}},
+        {"/CENTRE/CURSOS/CURS", {"c1", "c2", "c3"}},
+        {"/CENTRE/GRUP", {"g0"}},
+        {"/CENTRE/CURSOS/GRUP", {"gx"}},
+        {"/CENTRE/materies/MATERIA", {"lower"}},
+        {"/centre/MATERIES/MATERIA", {}},
+        {"/CENTRE/MATERIES/materia", {}},
+        {"/CENTRE/AULES/AULA", {}},
+        {"/MATERIES/MATERIA", {}},
+        {"/CENTRE", {""}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(codes(m_doc.selectNodes(QString::fromLatin1(c.path))), c.codes);
+    }
+}
+
+TEST_F(XmlDocumentSelection, ChildNameSelectsOnlyThatElementsChildren)
+{
+    const xml::NodeList cursos = m_doc.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
+    ASSERT_EQ(cursos.length(), 3);
+    const QStringList expected[] = {{"g1", "g2"}, {}, {"g3"}};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(codes(cursos.item(i).selectNodes(QStringLiteral("GRUP"))), expected[i]) << "course " << i;
+}
+
+TEST_F(XmlDocumentSelection, SingleNodeAndItemsOutOfRange)
+{
+    EXPECT_EQ(attribute(m_doc.selectSingleNode(QStringLiteral("/CENTRE/CURSOS/CURS")), QStringLiteral("codi")),
+              QStringLiteral("c1"));
+    EXPECT_TRUE(m_doc.selectSingleNode(QStringLiteral("/CENTRE/AULES")).isNull());
+
+    const xml::NodeList materies = m_doc.selectNodes(QStringLiteral("/CENTRE/MATERIES/MATERIA"));
+    for (const int i : {-1, 3}) {
+        const xml::Node none = materies.item(i);
+        EXPECT_TRUE(none.isNull());
+        EXPECT_EQ(none.nodeName(), QString());
+        EXPECT_FALSE(none.attributes().getNamedItem(QStringLiteral("codi")).exists());
+        EXPECT_EQ(none.selectNodes(QStringLiteral("GRUP")).length(), 0);
+    }
+}
+
+TEST_F(XmlDocumentSelection, PathsBeyondElementNamesAreRefused)
+{
+    for (const char *path : {"//MATERIA", "/CENTRE//MATERIA", "/CENTRE/MATERIES/"}) {
+        SCOPED_TRACE(path);
+        EXPECT_THROW(m_doc.selectNodes(QString::fromLatin1(path)), XmlError);
+    }
+}
+
+TEST_F(XmlDocumentSelection, SelectedNodesOutliveTheirDocument)
+{
+    xml::NodeList cursos;
+    xml::Node first;
+    {
+        Document doc;
+        doc.load(writeFile(m_dir, QStringLiteral("other.xml"), selectionFixture));
+        cursos = doc.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
+        first = doc.documentElement();
+    }
+    m_doc.load(writeFile(m_dir, QStringLiteral("small.xml"), "<CENTRE/>"));
+    EXPECT_EQ(codes(cursos), (QStringList{"c1", "c2", "c3"}));
+    EXPECT_EQ(codes(cursos.item(2).selectNodes(QStringLiteral("GRUP"))), QStringList{"g3"});
+    EXPECT_EQ(first.nodeName(), QStringLiteral("CENTRE"));
+}
+
+// ----------------------------------------------------------------------------
+// Attribute values as XML normalises them.
+
+TEST(XmlDocumentAttributes, ValuesAreNormalisedAsXmlRequires)
+{
+    const struct {
+        const char *name;
+        QByteArray literal;
+        QString value;
+    } cases[] = {
+        {"blanks around are kept", "  M1  ", "  M1  "},
+        {"tab", "a\tb", "a b"},
+        {"line feed", "a\nb", "a b"},
+        {"carriage return and line feed", "a\r\nb", "a b"},
+        {"carriage return", "a\rb", "a b"},
+        {"character references to white space", "a&#9;b&#10;c&#13;d", "a\tb\nc\rd"},
+        {"predefined entities", "&amp;&lt;&gt;&quot;&apos;", "&<>\"'"},
+        {"numeric character references", "&#x20AC;&#233;&#xB7;", "€é·"},
+        {"entity of the DOCTYPE", "[&e;]", "[x y z]"},
+        {"nested entities of the DOCTYPE", "&f;", "(x y z)"},
+        {"empty", "", ""},
+    };
+    QTemporaryDir dir;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray bytes = "<!DOCTYPE A [<!ENTITY e \"x&#9;y\nz\"><!ENTITY f \"(&e;)\">]>\n<A v=\"" + c.literal + "\"/>";
+        Document doc;
+        doc.load(writeFile(dir, QStringLiteral("a.xml"), bytes));
+        const xml::AttributeNode v = doc.documentElement().attributes().getNamedItem(QStringLiteral("v"));
+        EXPECT_TRUE(v.exists());
+        EXPECT_EQ(v.text(), c.value);
+    }
+}
+
+TEST(XmlDocumentAttributes, MissingAttributeReadsAsEmptyText)
+{
+    QTemporaryDir dir;
+    Document doc;
+    doc.load(writeFile(dir, QStringLiteral("a.xml"), "<PLACA codi=\"8071\" curta=\"\"/>"));
+    const xml::AttributeMap map = doc.documentElement().attributes();
+    EXPECT_FALSE(map.getNamedItem(QStringLiteral("descripcio")).exists());
+    EXPECT_EQ(map.getNamedItem(QStringLiteral("descripcio")).text(), QString());
+    EXPECT_FALSE(map.getNamedItem(QStringLiteral("CODI")).exists()) << "attribute names are case-sensitive";
+    EXPECT_TRUE(map.getNamedItem(QStringLiteral("curta")).exists());
+}
+
+// ----------------------------------------------------------------------------
+// Documents that are not well-formed.
+
+TEST(XmlDocumentMalformed, EachFaultNamesFileLineColumnAndReason)
+{
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        int line;
+        int column;
+        const char *reason;
+    } cases[] = {
+        {"mismatched end tag", "<CENTRE>\n  <CURSOS>\n  </CURS>\n</CENTRE>", 3, 10, "mismatch"},
+        {"undefined entity", "<CENTRE>\n<AULA descripcio=\"&nbsp;\"/></CENTRE>", 2, 25, "Entity 'nbsp' not defined"},
+        {"undefined entity under an external DTD", "<!DOCTYPE CENTRE SYSTEM \"centre.dtd\">\n<CENTRE x=\"&nbsp;\"/>", 2, 18,
+         "Entity 'nbsp' not defined"},
+        {"duplicate attribute", "<CENTRE>\n<AULA codi=\"1\" codi=\"2\"/></CENTRE>", 2, 24, "Attribute codi redefined"},
+        {"bytes invalid in UTF-8", "<CENTRE>\n<AULA descripcio=\"\xFF\xFE\"/></CENTRE>", 2, 19, "not proper UTF-8"},
+        {"byte undefined in windows-1252",
+         "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<CENTRE>\n<AULA descripcio=\"\x81\"/></CENTRE>", 3, 19,
+         "conversion failed"},
+        {"unknown encoding", "<?xml version=\"1.0\" encoding=\"x-unknown\"?>\n<CENTRE/>", 1, 41, "Unsupported encoding"},
+        {"less-than in attribute", "<CENTRE>\n<AULA descripcio=\"a<b\"/></CENTRE>", 2, 20, "'<'"},
+        {"unquoted attribute", "<CENTRE>\n<AULA codi=1/></CENTRE>", 2, 12, "AttValue"},
+        {"text after the root element", "<CENTRE/>\n<CENTRE/>", 2, 1, "Extra content"},
+        {"unclosed root element", "<CENTRE>\n<CURSOS/>\n", 3, 1, "Premature end of data"},
+        {"empty file", "", 1, 1, "Document is empty"},
+        {"control character", "<CENTRE>\n<AULA descripcio=\"a\x01\"/></CENTRE>", 2, 20, "invalid character"},
+    };
+    QTemporaryDir dir;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = writeFile(dir, QStringLiteral("centre.xml"), c.bytes);
+        StderrCapture stderrCapture;
+        try {
+            Document doc;
+            doc.load(path);
+            ADD_FAILURE() << "no error";
+        } catch (const XmlError &e) {
+            const QString expectedStart = QStringLiteral("Error in %1 at line %2, column %3: ")
+                                              .arg(QDir::toNativeSeparators(path))
+                                              .arg(c.line)
+                                              .arg(c.column);
+            EXPECT_TRUE(e.message().startsWith(expectedStart)) << e.what();
+            EXPECT_TRUE(e.message().contains(QString::fromLatin1(c.reason))) << e.what();
+            EXPECT_FALSE(e.message().contains(QLatin1Char('\n'))) << e.what();
+        }
+        EXPECT_EQ(stderrCapture.text(), QByteArray()) << "libxml2 must not print on its own";
+    }
+}
+
+TEST(XmlDocumentMalformed, FileThatCannotBeOpenedNamesTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("absent.xml"));
+    try {
+        Document doc;
+        doc.load(path);
+        ADD_FAILURE() << "no error";
+    } catch (const XmlError &e) {
+        EXPECT_TRUE(e.message().contains(QDir::toNativeSeparators(path))) << e.what();
+    }
+}
+
+TEST(XmlDocumentMalformed, FailedLoadLeavesThePreviousDocument)
+{
+    QTemporaryDir dir;
+    Document doc;
+    doc.load(writeFile(dir, QStringLiteral("good.xml"), "<CENTRE codi=\"C1\"/>"));
+    EXPECT_THROW(doc.load(writeFile(dir, QStringLiteral("bad.xml"), "<CENTRE>")), XmlError);
+    EXPECT_EQ(attribute(doc.documentElement(), QStringLiteral("codi")), QStringLiteral("C1"));
+}
+
+// ----------------------------------------------------------------------------
+// Safe parsing: nothing outside the file is read, and entities cannot blow up.
+
+TEST(XmlDocumentSafety, NothingOutsideTheFileIsLoaded)
+{
+    QTemporaryDir dir;
+    writeFile(dir, QStringLiteral("secret.txt"), "SECRET");
+    writeFile(dir, QStringLiteral("centre.dtd"),
+              "<!ATTLIST CENTRE codi CDATA \"FROM-DTD\">\n<!ENTITY secret SYSTEM \"secret.txt\">\n");
+    const QByteArray cases[] = {
+        "<!DOCTYPE CENTRE [<!ENTITY secret SYSTEM \"secret.txt\">]>\n<CENTRE><AULA>&secret;</AULA></CENTRE>",
+        "<!DOCTYPE CENTRE SYSTEM \"centre.dtd\">\n<CENTRE/>",
+        "<!DOCTYPE CENTRE [<!ENTITY % dtd SYSTEM \"centre.dtd\"> %dtd;]>\n<CENTRE/>",
+        "<!DOCTYPE CENTRE SYSTEM \"http://127.0.0.1:9/centre.dtd\">\n<CENTRE/>",
+    };
+    for (const QByteArray &bytes : cases) {
+        SCOPED_TRACE(bytes.constData());
+        Document doc;
+        doc.load(writeFile(dir, QStringLiteral("centre.xml"), bytes));
+        EXPECT_FALSE(doc.toBytes().contains("SECRET")) << doc.toBytes().constData();
+        EXPECT_FALSE(doc.documentElement().attributes().getNamedItem(QStringLiteral("codi")).exists());
+    }
+}
+
+TEST(XmlDocumentSafety, ExternalEntityInAnAttributeIsAnError)
+{
+    QTemporaryDir dir;
+    writeFile(dir, QStringLiteral("secret.txt"), "SECRET");
+    Document doc;
+    EXPECT_THROW(doc.load(writeFile(dir, QStringLiteral("centre.xml"),
+                                    "<!DOCTYPE CENTRE [<!ENTITY secret SYSTEM \"secret.txt\">]>\n"
+                                    "<CENTRE codi=\"&secret;\"/>")),
+                 XmlError);
+}
+
+TEST(XmlDocumentSafety, EntityExpansionCannotBlowUp)
+{
+    QByteArray laughs = "<!DOCTYPE A [<!ENTITY l0 \"lol\">";
+    for (int i = 1; i < 10; ++i)
+        laughs += "<!ENTITY l" + QByteArray::number(i) + " \"" + QByteArray("&l" + QByteArray::number(i - 1) + ";").repeated(10)
+            + "\">";
+    laughs += "]>\n";
+    // One 50 kB entity referenced 20000 times: a 1 GB attribute from a 1 MB file.
+    const QByteArray quadratic = "<!DOCTYPE A [<!ENTITY b \"" + QByteArray(50000, 'x') + "\">]>\n<A v=\""
+        + QByteArray("&b;").repeated(20000) + "\"/>";
+    const QByteArray cases[] = {laughs + "<A v=\"&l9;\"/>", laughs + "<A>&l9;</A>", quadratic};
+    QTemporaryDir dir;
+    for (const QByteArray &bytes : cases) {
+        SCOPED_TRACE(bytes.left(60).constData());
+        Document doc;
+        EXPECT_THROW(doc.load(writeFile(dir, QStringLiteral("a.xml"), bytes)), XmlError);
+    }
+}
+
+} // namespace
