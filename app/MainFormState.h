@@ -40,6 +40,10 @@ struct MainFormState {
     // wwTableCursos, made again when it has been released.
     dbf::Table &tableCursos();
 
+    // Closes every table component; one that cannot be closed cleanly (its
+    // index cannot be written) is released all the same.
+    void closeTableComponents() noexcept;
+
     // Reading state of the centre import: the latest selection, the element
     // being read and its attributes; the group walk has its own three.
     xml::NodeList ListaNodos;

@@ -1,7 +1,8 @@
 #include "export/TimetableExport.h"
 
 #include "app/MainFormState.h"
-#include "app/OpenDialogXML.h"
+#include "app/Hourglass.h"
+#include "app/RunFrame.h"
 #include "app/UserInteraction.h"
 #include "export/DayPeriodKey.h"
 #include "export/FirstMatchIndex.h"
@@ -14,25 +15,6 @@
 #include <QFileInfo>
 
 namespace {
-constexpr int drivenMode = 2;
-
-// Sets the pointer back to normal however the run ends, so that neither the
-// final message nor an error report is shown under the hourglass.
-class Hourglass {
-public:
-    explicit Hourglass(UserInteraction &ui)
-        : m_ui(ui)
-    {
-        m_ui.setHourglass(true);
-    }
-    ~Hourglass() { m_ui.setHourglass(false); }
-    Hourglass(const Hourglass &) = delete;
-    Hourglass &operator=(const Hourglass &) = delete;
-
-private:
-    UserInteraction &m_ui;
-};
-
 // The chosen file only says where GestIB expects the timetable: it is never read.
 QString outputPath(const QString &archivoXML)
 {
@@ -91,19 +73,11 @@ void appendSessions(MainFormState &form, SolucioHorari &document)
 
 void BImportarClick(MainFormState &form, UserInteraction &ui)
 {
-    if (const std::optional<QString> chosen = ui.chooseOpenFile(OpenDialogXML()))
-        form.ArchivoXML = *chosen;
-
-    if (!winpath::fileExists(form.ArchivoXML)) {
-        ui.showMessage(QStringLiteral("No existe archivo"));
-        if (form.ModoAutomatico == drivenMode) {
-            form.ResultadoTransformacion = 0;
-            ui.closeMainWindow();
-        }
+    if (!chooseArchivoXML(form, ui, 0))
         return;
-    }
 
     {
+        const CloseTablesOnError releaseOnError(form);
         const Hourglass hourglass(ui);
         const QString output = outputPath(form.ArchivoXML);
         form.DocXML = std::make_shared<xml::Document>();
@@ -116,9 +90,5 @@ void BImportarClick(MainFormState &form, UserInteraction &ui)
         form.DocXML->save(output);
     }
 
-    form.ResultadoTransformacion = 1;
-    ui.showMessage(QStringLiteral("Proceso finalizado"));
-    form.runButtonsEnabled = false;
-    if (form.ModoAutomatico == drivenMode)
-        ui.closeMainWindow();
+    finishRun(form, ui);
 }

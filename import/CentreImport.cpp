@@ -2,7 +2,7 @@
 
 #include "app/Hourglass.h"
 #include "app/MainFormState.h"
-#include "app/OpenDialogXML.h"
+#include "app/RunFrame.h"
 #include "app/UserInteraction.h"
 #include "import/CrearAsignaturas.h"
 #include "import/CrearAulas.h"
@@ -11,12 +11,9 @@
 #include "import/CrearGrupos.h"
 #include "import/CrearLineasAsignaturas.h"
 #include "import/CrearProfesores.h"
-#include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
 namespace {
-constexpr int drivenMode = 2;
-
 // Every step re-creates its tables before it reads the document, so a file
 // that is not a centre document would wipe them all and end in "Proceso
 // finalizado". It is refused before any table is touched.
@@ -31,23 +28,15 @@ void requireCentreDocument(const xml::Document &document, const QString &path)
 
 void BExportarClick(MainFormState &form, UserInteraction &ui)
 {
-    if (const std::optional<QString> chosen = ui.chooseOpenFile(OpenDialogXML()))
-        form.ArchivoXML = *chosen;
-
-    if (!winpath::fileExists(form.ArchivoXML)) {
-        ui.showMessage(QStringLiteral("No existe archivo"));
-        if (form.ModoAutomatico == drivenMode) {
-            form.ResultadoTransformacion = -1;
-            ui.closeMainWindow();
-        }
+    if (!chooseArchivoXML(form, ui, -1))
         return;
-    }
 
     form.DocXML = std::make_shared<xml::Document>();
     form.DocXML->load(form.ArchivoXML);
     requireCentreDocument(*form.DocXML, form.ArchivoXML);
 
     {
+        const CloseTablesOnError releaseOnError(form);
         const Hourglass hourglass(ui);
         CrearAsignaturas(form);
         CrearProfesores(form);
@@ -58,9 +47,5 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
         CrearDiasHoras();
     }
 
-    form.ResultadoTransformacion = 1;
-    ui.showMessage(QStringLiteral("Proceso finalizado"));
-    form.runButtonsEnabled = false;
-    if (form.ModoAutomatico == drivenMode)
-        ui.closeMainWindow();
+    finishRun(form, ui);
 }

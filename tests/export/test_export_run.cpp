@@ -175,16 +175,12 @@ struct ErrorCase {
     const char *name;
     std::function<void(School &)> breakTables; // after the school's tables are written
     const char *error;                          // the whole message, or empty: the layer's own wording
-    QStringList openAfterwards;                 // the components a failed run leaves open
 };
 
 void PrintTo(const ErrorCase &c, std::ostream *os)
 {
     *os << c.name;
 }
-
-const QStringList allSix{"wwTableSoluc",  "wwTableProfesor", "wwTableAulas",
-                         "wwTableNomAsg", "wwTableGrupos",   "wwTableDiasHoras"};
 
 std::function<void(School &)> solucWithout(const QStringList &fields, bool withRecords = true)
 {
@@ -202,27 +198,25 @@ std::function<void(School &)> tableGone(const char *name)
 }
 
 const std::vector<ErrorCase> errorCases = {
-    {"soluc_without_DIA", solucWithout({"DIA"}), "wwTableSoluc: Field 'DIA' not found", allSix},
-    {"soluc_without_HORA", solucWithout({"HORA"}), "wwTableSoluc: Field 'HORA' not found", allSix},
-    {"soluc_without_PROF", solucWithout({"PROF"}), "wwTableSoluc: Field 'PROF' not found", allSix},
-    {"soluc_without_CODGRUPO", solucWithout({"CODGRUPO"}), "wwTableSoluc: Field 'CODGRUPO' not found", allSix},
-    {"soluc_without_AULA", solucWithout({"AULA"}), "wwTableSoluc: Field 'AULA' not found", allSix},
-    {"soluc_without_ASIG", solucWithout({"ASIG"}), "wwTableSoluc: Field 'ASIG' not found", allSix},
-    {"soluc_without_TAREA", solucWithout({"TAREA"}), "wwTableSoluc: Field 'TAREA' not found", allSix},
-    {"first_missing_field_is_named", solucWithout({"TAREA", "DIA"}), "wwTableSoluc: Field 'DIA' not found", allSix},
-    {"first_missing_field_is_named_2", solucWithout({"ASIG", "HORA"}), "wwTableSoluc: Field 'HORA' not found",
-     allSix},
-    {"empty_soluc_without_a_field", solucWithout({"AULA"}, false), "wwTableSoluc: Field 'AULA' not found", allSix},
+    {"soluc_without_DIA", solucWithout({"DIA"}), "wwTableSoluc: Field 'DIA' not found"},
+    {"soluc_without_HORA", solucWithout({"HORA"}), "wwTableSoluc: Field 'HORA' not found"},
+    {"soluc_without_PROF", solucWithout({"PROF"}), "wwTableSoluc: Field 'PROF' not found"},
+    {"soluc_without_CODGRUPO", solucWithout({"CODGRUPO"}), "wwTableSoluc: Field 'CODGRUPO' not found"},
+    {"soluc_without_AULA", solucWithout({"AULA"}), "wwTableSoluc: Field 'AULA' not found"},
+    {"soluc_without_ASIG", solucWithout({"ASIG"}), "wwTableSoluc: Field 'ASIG' not found"},
+    {"soluc_without_TAREA", solucWithout({"TAREA"}), "wwTableSoluc: Field 'TAREA' not found"},
+    {"first_missing_field_is_named", solucWithout({"TAREA", "DIA"}), "wwTableSoluc: Field 'DIA' not found"},
+    {"first_missing_field_is_named_2", solucWithout({"ASIG", "HORA"}), "wwTableSoluc: Field 'HORA' not found"},
+    {"empty_soluc_without_a_field", solucWithout({"AULA"}, false), "wwTableSoluc: Field 'AULA' not found"},
     {"empty_grupost_without_codicurs",
      [](School &) { solucfixture::writeTable(solucfixture::without(solucfixture::grupost(), {"CODICURS"}), {}); },
-     "wwTableGrupos: Field 'CODICURS' not found", allSix},
-    {"no_soluc", tableGone("SOLUC"), "", {}},
-    {"no_proft", tableGone("PROFT"), "", {"wwTableSoluc"}},
-    {"no_aulat", tableGone("AULAT"), "", {"wwTableSoluc", "wwTableProfesor"}},
-    {"no_asignomt", tableGone("ASIGNOMT"), "", {"wwTableSoluc", "wwTableProfesor", "wwTableAulas"}},
-    {"no_grupost", tableGone("GRUPOST"), "", {"wwTableSoluc", "wwTableProfesor", "wwTableAulas", "wwTableNomAsg"}},
-    {"no_diashorast", tableGone("DIASHORAST"), "",
-     {"wwTableSoluc", "wwTableProfesor", "wwTableAulas", "wwTableNomAsg", "wwTableGrupos"}},
+     "wwTableGrupos: Field 'CODICURS' not found"},
+    {"no_soluc", tableGone("SOLUC"), ""},
+    {"no_proft", tableGone("PROFT"), ""},
+    {"no_aulat", tableGone("AULAT"), ""},
+    {"no_asignomt", tableGone("ASIGNOMT"), ""},
+    {"no_grupost", tableGone("GRUPOST"), ""},
+    {"no_diashorast", tableGone("DIASHORAST"), ""},
 };
 
 class FailedRun : public testing::TestWithParam<ErrorCase> {};
@@ -267,7 +261,9 @@ TEST_P(FailedRun, ErrorLeavesOlderTimetableAndOutcome)
                                     &form.wwTableNomAsg, &form.wwTableGrupos, &form.wwTableDiasHoras})
         if (table->isOpen())
             open << table->componentName();
-    EXPECT_EQ(open, c.openAfterwards);
+    // A failed run releases every table it opened, so that the timetabling
+    // program can use them again and a later run reads them afresh.
+    EXPECT_TRUE(open.isEmpty()) << open.join(u' ').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FailedRun, testing::ValuesIn(errorCases),

@@ -50,6 +50,17 @@ public:
 private:
     void answer()
     {
+        // Answering may spin the event loop (a file dialog's selection does),
+        // and a nested answer would act on a window the outer one is handling.
+        if (m_answering)
+            return;
+        m_answering = true;
+        answerActiveModal();
+        m_answering = false;
+    }
+
+    void answerActiveModal()
+    {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
@@ -87,4 +98,5 @@ private:
 
     std::optional<QString> m_fileChoice;
     QTimer m_timer;
+    bool m_answering = false;
 };

@@ -1,0 +1,50 @@
+#include "app/RunFrame.h"
+
+#include "app/MainFormState.h"
+#include "app/OpenDialogXML.h"
+#include "app/UserInteraction.h"
+#include "platform/WinPath.h"
+
+namespace {
+constexpr int drivenMode = 2;
+
+void closeInDrivenMode(MainFormState &form, UserInteraction &ui)
+{
+    if (form.ModoAutomatico == drivenMode)
+        ui.closeMainWindow();
+}
+} // namespace
+
+bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult)
+{
+    if (const std::optional<QString> chosen = ui.chooseOpenFile(OpenDialogXML()))
+        form.ArchivoXML = *chosen;
+
+    if (winpath::fileExists(form.ArchivoXML))
+        return true;
+    ui.showMessage(QStringLiteral("No existe archivo"));
+    if (form.ModoAutomatico == drivenMode)
+        form.ResultadoTransformacion = drivenNoFileResult;
+    closeInDrivenMode(form, ui);
+    return false;
+}
+
+void finishRun(MainFormState &form, UserInteraction &ui)
+{
+    form.ResultadoTransformacion = 1;
+    ui.showMessage(QStringLiteral("Proceso finalizado"));
+    form.runButtonsEnabled = false;
+    closeInDrivenMode(form, ui);
+}
+
+CloseTablesOnError::CloseTablesOnError(MainFormState &form)
+    : m_form(form)
+    , m_uncaught(std::uncaught_exceptions())
+{
+}
+
+CloseTablesOnError::~CloseTablesOnError()
+{
+    if (std::uncaught_exceptions() > m_uncaught)
+        m_form.closeTableComponents();
+}

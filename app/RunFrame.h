@@ -1,0 +1,35 @@
+#pragma once
+
+#include <exception>
+
+class UserInteraction;
+struct MainFormState;
+
+// How both runs begin and end.
+
+// The file choice and the existence test that begin both runs. True when a
+// file exists at ArchivoXML (a cancelled dialog keeps the earlier path).
+// Otherwise "No existe archivo" has been shown and, in driven mode,
+// ResultadoTransformacion is `drivenNoFileResult` and the main window has been
+// asked to close.
+bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult);
+
+// The end of a finished run: result 1, "Proceso finalizado", both run buttons
+// disabled for good, and in driven mode the main window closed.
+void finishRun(MainFormState &form, UserInteraction &ui);
+
+// Closes the main window's table components when a run ends by an error. A
+// component left open would hold its table against the timetabling program
+// until the converter ends, and a later run in the same process would read and
+// post into the table as it was, not as the steps have since re-created it.
+class CloseTablesOnError {
+public:
+    explicit CloseTablesOnError(MainFormState &form);
+    ~CloseTablesOnError();
+    CloseTablesOnError(const CloseTablesOnError &) = delete;
+    CloseTablesOnError &operator=(const CloseTablesOnError &) = delete;
+
+private:
+    MainFormState &m_form;
+    int m_uncaught;
+};
