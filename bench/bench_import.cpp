@@ -4,6 +4,7 @@
 // often, so the short-code search is part of what is measured.
 
 #include "bench/CentreGenerator.h"
+#include "bench/CentreWorkspace.h"
 
 #include "app/MainFormState.h"
 #include "import/CrearAsignaturas.h"
@@ -23,36 +24,6 @@
 
 namespace {
 
-// A working folder of its own (drive C: under a temporary WINEPREFIX) and the
-// document of one scale in it, made once per scale.
-class Workspace {
-public:
-    explicit Workspace(int scale)
-        : m_file(m_dir.path() + QStringLiteral("/centre.xml"))
-    {
-        QFile file(m_file);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bench::centreDocument(bench::largeSchool(scale))) < 0)
-            throw std::runtime_error("cannot write " + m_file.toStdString());
-    }
-
-    const QString &file() const { return m_file; }
-    QString prefix() const { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_file;
-};
-
-Workspace &workspace(int scale)
-{
-    static std::map<int, std::unique_ptr<Workspace>> workspaces;
-    std::unique_ptr<Workspace> &w = workspaces[scale];
-    if (!w)
-        w = std::make_unique<Workspace>(scale);
-    qputenv("WINEPREFIX", w->prefix().toLocal8Bit());
-    return *w;
-}
-
 void countElements(benchmark::State &state)
 {
     const bench::CentreSize size = bench::largeSchool(int(state.range(0)));
@@ -62,7 +33,7 @@ void countElements(benchmark::State &state)
 
 void BM_ParseCentreDocument(benchmark::State &state)
 {
-    const Workspace &w = workspace(int(state.range(0)));
+    const bench::Workspace &w = bench::workspace(int(state.range(0)));
     for (auto _ : state) {
         xml::Document document;
         document.load(w.file());
@@ -73,7 +44,7 @@ void BM_ParseCentreDocument(benchmark::State &state)
 
 void BM_SubjectsTeachersRooms(benchmark::State &state)
 {
-    const Workspace &w = workspace(int(state.range(0)));
+    const bench::Workspace &w = bench::workspace(int(state.range(0)));
     MainFormState form;
     form.DocXML = std::make_shared<xml::Document>();
     form.DocXML->load(w.file());

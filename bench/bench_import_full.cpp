@@ -4,6 +4,7 @@
 // level subjects, subject lines) on their own.
 
 #include "bench/CentreGenerator.h"
+#include "bench/CentreWorkspace.h"
 
 #include "app/MainFormState.h"
 #include "app/UserInteraction.h"
@@ -58,36 +59,6 @@ private:
     QString m_file;
 };
 
-// A working folder of its own (drive C: under a temporary WINEPREFIX) and the
-// document of one scale in it, made once per scale.
-class Workspace {
-public:
-    explicit Workspace(int scale)
-        : m_file(m_dir.path() + QStringLiteral("/centre.xml"))
-    {
-        QFile file(m_file);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bench::centreDocument(bench::largeSchool(scale))) < 0)
-            throw std::runtime_error("cannot write " + m_file.toStdString());
-    }
-
-    const QString &file() const { return m_file; }
-    QString prefix() const { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_file;
-};
-
-Workspace &workspace(int scale)
-{
-    static std::map<int, std::unique_ptr<Workspace>> workspaces;
-    std::unique_ptr<Workspace> &w = workspaces[scale];
-    if (!w)
-        w = std::make_unique<Workspace>(scale);
-    qputenv("WINEPREFIX", w->prefix().toLocal8Bit());
-    return *w;
-}
-
 int rowsOf(const QString &table)
 {
     dbf::Table t(QString(), QStringLiteral("C:\\VTEMP"), table, false);
@@ -106,7 +77,7 @@ void countRows(benchmark::State &state)
 
 void BM_ParseDocument(benchmark::State &state)
 {
-    const Workspace &w = workspace(int(state.range(0)));
+    const bench::Workspace &w = bench::workspace(int(state.range(0)));
     for (auto _ : state) {
         xml::Document document;
         document.load(w.file());
@@ -117,7 +88,7 @@ void BM_ParseDocument(benchmark::State &state)
 
 void BM_FullImport(benchmark::State &state)
 {
-    const Workspace &w = workspace(int(state.range(0)));
+    const bench::Workspace &w = bench::workspace(int(state.range(0)));
     for (auto _ : state) {
         MainFormState form;
         BenchInteraction user(w.file());
@@ -132,7 +103,7 @@ void BM_FullImport(benchmark::State &state)
 // of the whole run, and that their look-ups keep them linear.
 void BM_GroupsAndLines(benchmark::State &state)
 {
-    const Workspace &w = workspace(int(state.range(0)));
+    const bench::Workspace &w = bench::workspace(int(state.range(0)));
     MainFormState form;
     BenchInteraction user(w.file());
     BExportarClick(form, user);

@@ -1,6 +1,7 @@
 #include "import/CentreDocument.h"
 
 #include "app/MainFormState.h"
+#include "app/Trimming.h"
 
 int selectCentreNodes(MainFormState &form, const QString &absolutePath)
 {
@@ -17,15 +18,4 @@ void takeCentreNode(MainFormState &form, int i)
 QString readTrimmed(const xml::AttributeMap &attributes, const QString &name)
 {
     return trimControl(attributes.getNamedItem(name).text());
-}
-
-QString trimControl(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
 }

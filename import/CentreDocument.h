@@ -22,6 +22,3 @@ void takeCentreNode(MainFormState &form, int i);
 // The attribute's text with every leading and trailing character up to U+0020
 // removed; a missing attribute reads as empty text.
 QString readTrimmed(const xml::AttributeMap &attributes, const QString &name);
-
-// Leading and trailing characters whose code is U+0020 or below removed.
-QString trimControl(const QString &text);

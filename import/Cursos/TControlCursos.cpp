@@ -2,7 +2,7 @@
 
 #include "app/MainFormState.h"
 #include "app/UserInteraction.h"
-#include "import/CentreDocument.h"
+#include "app/Trimming.h"
 #include "platform/WinPath.h"
 
 #include <exception>

@@ -1,6 +1,8 @@
 // Writing one integer key of an INI file, keeping every other byte.
 #include "platform/IniFile.h"
 
+#include "tests/support/FileSizeLimit.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -122,31 +124,6 @@ TEST(IniWrite, WritingTwiceKeepsTheLastValue)
     ini::writeInteger(path, QStringLiteral("Transformadores"), QStringLiteral("Transformado"), 1);
     EXPECT_EQ(readFile(path), QByteArray("[Transformadores]\r\nTransformado=1\r\n"));
 }
-
-// Lets no file grow beyond `bytes` while it lives, so that a write fails
-// midway even for root, whom permissions do not stop.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-};
 
 TEST(IniWrite, UnwritableFileIsAnErrorAndTheOldFileStays)
 {

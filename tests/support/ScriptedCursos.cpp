@@ -1,4 +1,4 @@
-#include "import/CentreDocument.h"
+#include "app/Trimming.h"
 #include "import/Cursos/TControlCursos.h"
 #include "tests/support/ScriptedInteraction.h"
 
