@@ -19,7 +19,8 @@ public:
     // Answers to questions, in order; Closed when the queue is empty.
     std::deque<Answer> answers;
     // One action per pass of the level and course dialog. Each gets the dialog
-    // after its FormShow has run and must end the pass (OK, forced exit or
+    // after its FormShow has run and the grid has taken the focus (the current
+    // row in edit state), as in the real window, and must end the pass (OK, forced exit or
     // leaving it alone, which closes it by other means). With the queue empty
     // the pass fills every blank NIVEL and CURSO and presses OK.
     std::deque<std::function<void(TControlCursos &)>> cursosPasses;

@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+#include "tests/import/Cursos/CursosTables.h"
+
 #include <gtest/gtest.h>
 
 using Control = TControlCursos::Control;
@@ -26,20 +28,7 @@ using Rows = QList<QStringList>;
 
 void writeTable(const QString &name, const Rows &rows)
 {
-    dbf::Table table({}, QStringLiteral("C:\\VTEMP"), name, true);
-    table.fieldDefs() = {{CODI, dbf::FieldType::String, 20},
-                         {QStringLiteral("DESCRIPCIO"), dbf::FieldType::String, 100},
-                         {NIVEL, dbf::FieldType::String, 5},
-                         {CURSO, dbf::FieldType::String, 3}};
-    table.createTable();
-    table.open();
-    for (const QStringList &row : rows) {
-        table.append();
-        for (int i = 0; i < 4; ++i)
-            table.setString(table.fields()[size_t(i)].name, row[i]);
-        table.post();
-    }
-    table.close();
+    writeCursosTable(name, rows);
 }
 
 // Read back by an independent reader.

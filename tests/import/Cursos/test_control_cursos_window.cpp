@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "tests/import/Cursos/CursosTables.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,20 +42,7 @@ const QString NIVEL = QStringLiteral("NIVEL");
 
 void writeCursost(const QList<QStringList> &rows)
 {
-    dbf::Table table({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("CURSOST.DBF"), true);
-    table.fieldDefs() = {{QStringLiteral("CODI"), dbf::FieldType::String, 20},
-                         {QStringLiteral("DESCRIPCIO"), dbf::FieldType::String, 100},
-                         {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},
-                         {QStringLiteral("CURSO"), dbf::FieldType::String, 3}};
-    table.createTable();
-    table.open();
-    for (const QStringList &row : rows) {
-        table.append();
-        for (int i = 0; i < 4; ++i)
-            table.setString(table.fields()[size_t(i)].name, row[i]);
-        table.post();
-    }
-    table.close();
+    writeCursosTable(QStringLiteral("CURSOST.DBF"), rows);
 }
 
 QWidget *openWindow()
