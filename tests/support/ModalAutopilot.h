@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -62,8 +63,10 @@ private:
     void answerActiveModal()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
+        if (!modal || !modal->isVisible()) {
+            finishAnsweredDialog();
             return;
+        }
         Seen s;
         s.title = modal->windowTitle();
         s.hourglass = QApplication::overrideCursor() != nullptr;
@@ -79,6 +82,7 @@ private:
             } else {
                 files->reject();
             }
+            remember(files);
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             s.kind = QStringLiteral("message");
             s.text = box->text();
@@ -89,14 +93,35 @@ private:
                 button->click();
             else
                 box->accept();
+            remember(box);
         } else {
             s.kind = QString::fromLatin1(modal->metaObject()->className());
             seen.push_back(s);
             modal->close();
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                remember(dialog);
         }
+    }
+
+    // A dialog answered while it was still being shown is hidden before its
+    // exec() starts its event loop, and that loop would then wait forever for
+    // a window nobody can see. Ending the dialog again from inside that loop
+    // lets exec() return with the answer already given.
+    void remember(QDialog *dialog)
+    {
+        m_answered = dialog;
+        m_answeredResult = dialog->result();
+    }
+
+    void finishAnsweredDialog()
+    {
+        if (m_answered && !m_answered->isVisible())
+            m_answered->done(m_answeredResult);
     }
 
     std::optional<QString> m_fileChoice;
     QTimer m_timer;
     bool m_answering = false;
+    QPointer<QDialog> m_answered;
+    int m_answeredResult = 0;
 };
