@@ -15,11 +15,7 @@ void CrearCursos(MainFormState &form, UserInteraction &ui)
     const QString NIVEL = QStringLiteral("NIVEL");
     const QString CURSO = QStringLiteral("CURSO");
 
-    std::unique_ptr<dbf::Table> cursos = recreateTable(QStringLiteral("CURSOST"),
-                                                       {{CODI, dbf::FieldType::String, 20},
-                                                        {DESCRIPCIO, dbf::FieldType::String, 100},
-                                                        {NIVEL, dbf::FieldType::String, 5},
-                                                        {CURSO, dbf::FieldType::String, 3}});
+    std::unique_ptr<dbf::Table> cursos = recreateTable(QStringLiteral("CURSOST"), cursosFields());
     cursos->open();
     const int count = selectCentreNodes(form, QStringLiteral("/CENTRE/CURSOS/CURS"));
     for (int i = 0; i < count; ++i) {

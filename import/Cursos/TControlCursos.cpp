@@ -17,15 +17,6 @@ const QString DESCRIPCIO = QStringLiteral("DESCRIPCIO");
 const QString NIVEL = QStringLiteral("NIVEL");
 const QString CURSO = QStringLiteral("CURSO");
 
-// CURSOST2 keeps CURSOST's values as they were stored, so its fields are as wide.
-std::vector<dbf::FieldDef> cursost2Fields()
-{
-    return {{CODI, dbf::FieldType::String, 20},
-            {DESCRIPCIO, dbf::FieldType::String, 100},
-            {NIVEL, dbf::FieldType::String, 5},
-            {CURSO, dbf::FieldType::String, 3}};
-}
-
 UserInteraction::Question recoveryQuestion()
 {
     UserInteraction::Question q;
@@ -46,6 +37,14 @@ bool isIncomplete(const dbf::Table &cursos)
 }
 
 } // namespace
+
+std::vector<dbf::FieldDef> cursosFields()
+{
+    return {{CODI, dbf::FieldType::String, 20},
+            {DESCRIPCIO, dbf::FieldType::String, 100},
+            {NIVEL, dbf::FieldType::String, 5},
+            {CURSO, dbf::FieldType::String, 3}};
+}
 
 const QString TControlCursos::Caption = QStringLiteral("Asignación de Niveles y Cursos");
 
@@ -132,7 +131,7 @@ void TControlCursos::BitBtn1Click()
             setShown(Control::BitBtn2, true);
         } else {
             if (!winpath::fileExists(cursost2File)) {
-                wwTableCursosT2->fieldDefs() = cursost2Fields();
+                wwTableCursosT2->fieldDefs() = cursosFields();
                 wwTableCursosT2->createTable();
             }
             if (winpath::fileExists(cursost2File)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/Cursos/TControlCursos.h"
 #include "platform/Dbf.h"
 
 #include <QList>
@@ -10,10 +11,7 @@
 inline void writeCursosTable(const QString &name, const QList<QStringList> &rows)
 {
     dbf::Table table({}, QStringLiteral("C:\\VTEMP"), name, true);
-    table.fieldDefs() = {{QStringLiteral("CODI"), dbf::FieldType::String, 20},
-                         {QStringLiteral("DESCRIPCIO"), dbf::FieldType::String, 100},
-                         {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},
-                         {QStringLiteral("CURSO"), dbf::FieldType::String, 3}};
+    table.fieldDefs() = cursosFields();
     table.createTable();
     table.open();
     for (const QStringList &row : rows) {
