@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -77,7 +78,13 @@ private:
             s.folder = files->directory().absolutePath();
             seen.push_back(s);
             if (m_fileChoice) {
-                files->selectFile(*m_fileChoice);
+                // Typed as a full path, as a user may type it: selecting the
+                // file instead races with the dialog's own listing of the
+                // folder, which may replace the selection by the folder.
+                if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    name->setText(*m_fileChoice);
+                else
+                    files->selectFile(*m_fileChoice);
                 static_cast<QDialog *>(files)->accept(); // public as a QDialog
             } else {
                 files->reject();
