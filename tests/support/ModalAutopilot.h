@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -64,10 +63,8 @@ private:
     void answerActiveModal()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) {
-            finishAnsweredDialog();
+        if (!modal || !modal->isVisible())
             return;
-        }
         Seen s;
         s.title = modal->windowTitle();
         s.hourglass = QApplication::overrideCursor() != nullptr;
@@ -89,7 +86,6 @@ private:
             } else {
                 files->reject();
             }
-            remember(files);
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             s.kind = QStringLiteral("message");
             s.text = box->text();
@@ -100,35 +96,14 @@ private:
                 button->click();
             else
                 box->accept();
-            remember(box);
         } else {
             s.kind = QString::fromLatin1(modal->metaObject()->className());
             seen.push_back(s);
             modal->close();
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                remember(dialog);
         }
-    }
-
-    // A dialog answered while it was still being shown is hidden before its
-    // exec() starts its event loop, and that loop would then wait forever for
-    // a window nobody can see. Ending the dialog again from inside that loop
-    // lets exec() return with the answer already given.
-    void remember(QDialog *dialog)
-    {
-        m_answered = dialog;
-        m_answeredResult = dialog->result();
-    }
-
-    void finishAnsweredDialog()
-    {
-        if (m_answered && !m_answered->isVisible())
-            m_answered->done(m_answeredResult);
     }
 
     std::optional<QString> m_fileChoice;
     QTimer m_timer;
     bool m_answering = false;
-    QPointer<QDialog> m_answered;
-    int m_answeredResult = 0;
 };
