@@ -1,6 +1,6 @@
 #include "app/Help.h"
 
-#include "app/UserInteraction.h"
+#include "run/UserInteraction.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 #include "app/MainFormLogic.h"
 
-#include "app/MainFormState.h"
-#include "app/UserInteraction.h"
+#include "run/MainFormState.h"
+#include "run/UserInteraction.h"
 #include "export/TimetableExport.h"
 #include "import/CentreImport.h"
 #include "platform/Dbf.h"

@@ -1,6 +1,6 @@
 #include "app/QtInteraction.h"
 
-#include "import/Cursos/ControlCursosWindow.h"
+#include "app/Cursos/ControlCursosWindow.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainFormLogic.h"
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "app/QtInteraction.h"
 
 #include <QStringList>

@@ -1,8 +1,8 @@
 // The timetable export over a large school's tables, against a baseline that
 // does the same reading and writing without any look-up: the run must grow
 // linearly with the sessions and stay within a small factor of the baseline.
-#include "app/MainFormState.h"
-#include "app/UserInteraction.h"
+#include "run/MainFormState.h"
+#include "run/UserInteraction.h"
 #include "export/SolucioHorari.h"
 #include "export/TimetableExport.h"
 #include "platform/Dbf.h"

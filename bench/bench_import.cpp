@@ -6,7 +6,7 @@
 #include "bench/CentreGenerator.h"
 #include "bench/CentreWorkspace.h"
 
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "import/CrearAsignaturas.h"
 #include "import/CrearAulas.h"
 #include "import/CrearProfesores.h"

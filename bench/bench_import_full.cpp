@@ -6,8 +6,8 @@
 #include "bench/CentreGenerator.h"
 #include "bench/CentreWorkspace.h"
 
-#include "app/MainFormState.h"
-#include "app/UserInteraction.h"
+#include "run/MainFormState.h"
+#include "run/UserInteraction.h"
 #include "import/CentreImport.h"
 #include "import/CrearGrupos.h"
 #include "import/CrearLineasAsignaturas.h"

@@ -1,9 +1,9 @@
 #include "export/TimetableExport.h"
 
-#include "app/MainFormState.h"
-#include "app/Hourglass.h"
-#include "app/RunFrame.h"
-#include "app/UserInteraction.h"
+#include "run/MainFormState.h"
+#include "run/Hourglass.h"
+#include "run/RunFrame.h"
+#include "run/UserInteraction.h"
 #include "export/DayPeriodKey.h"
 #include "export/FirstMatchIndex.h"
 #include "export/RequireFields.h"

@@ -1,7 +1,7 @@
 #include "import/CentreDocument.h"
 
-#include "app/MainFormState.h"
-#include "app/Trimming.h"
+#include "run/MainFormState.h"
+#include "run/Trimming.h"
 
 int selectCentreNodes(MainFormState &form, const QString &absolutePath)
 {

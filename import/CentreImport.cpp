@@ -1,9 +1,9 @@
 #include "import/CentreImport.h"
 
-#include "app/Hourglass.h"
-#include "app/MainFormState.h"
-#include "app/RunFrame.h"
-#include "app/UserInteraction.h"
+#include "run/Hourglass.h"
+#include "run/MainFormState.h"
+#include "run/RunFrame.h"
+#include "run/UserInteraction.h"
 #include "import/CrearAsignaturas.h"
 #include "import/CrearAulas.h"
 #include "import/CrearCursos.h"

@@ -1,6 +1,6 @@
 #include "import/CrearAulas.h"
 
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "import/CentreDocument.h"
 #include "import/RecreateTable.h"
 #include "import/ShortCodes.h"

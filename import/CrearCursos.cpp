@@ -1,7 +1,7 @@
 #include "import/CrearCursos.h"
 
-#include "app/MainFormState.h"
-#include "app/UserInteraction.h"
+#include "run/MainFormState.h"
+#include "run/UserInteraction.h"
 #include "import/CentreDocument.h"
 #include "import/Cursos/TControlCursos.h"
 #include "import/RecreateTable.h"

@@ -1,7 +1,7 @@
 #include "import/CrearLineasAsignaturas.h"
 
-#include "app/MainFormState.h"
-#include "app/UserInteraction.h"
+#include "run/MainFormState.h"
+#include "run/UserInteraction.h"
 #include "import/RecreateTable.h"
 
 #include <QHash>

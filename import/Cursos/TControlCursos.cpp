@@ -1,8 +1,8 @@
 #include "import/Cursos/TControlCursos.h"
 
-#include "app/MainFormState.h"
-#include "app/UserInteraction.h"
-#include "app/Trimming.h"
+#include "run/MainFormState.h"
+#include "run/UserInteraction.h"
+#include "run/Trimming.h"
 #include "platform/WinPath.h"
 
 #include <exception>

@@ -1,6 +1,6 @@
 #include "app/MainFormLogic.h"
-#include "app/MainFormState.h"
-#include "app/UserInteraction.h"
+#include "run/MainFormState.h"
+#include "run/UserInteraction.h"
 #include "import/Cursos/TControlCursos.h"
 #include "platform/Dbf.h"
 #include "platform/IniFile.h"

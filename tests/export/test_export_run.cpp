@@ -1,6 +1,6 @@
 // How a timetable export run ends: its results and messages, its errors, and
 // what it leaves of an older "SolucioHorari.xml".
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "export/TimetableExport.h"
 #include "platform/WinPath.h"
 #include "tests/export/ExportFolder.h"

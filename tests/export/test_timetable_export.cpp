@@ -1,6 +1,6 @@
 // What "SolucioHorari.xml" holds for a given solution and look-up tables,
 // as python's XML parser reads it back.
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "export/TimetableExport.h"
 #include "tests/export/ExportFolder.h"
 #include "tests/export/SolucFixture.h"

@@ -4,7 +4,7 @@
 // written directly, so that each step is tested without the steps before it;
 // and the tables they write, read back by python3-dbf.
 
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "platform/Dbf.h"
 #include "platform/XmlDocument.h"
 #include "tests/support/PyDbf.h"

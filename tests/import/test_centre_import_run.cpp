@@ -1,4 +1,4 @@
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "import/CentreImport.h"
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"

@@ -2,7 +2,7 @@
 #include "import/CrearAulas.h"
 #include "import/CrearProfesores.h"
 
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/TempWinePrefix.h"
 

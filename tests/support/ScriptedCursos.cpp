@@ -1,4 +1,4 @@
-#include "app/Trimming.h"
+#include "run/Trimming.h"
 #include "import/Cursos/TControlCursos.h"
 #include "tests/support/ScriptedInteraction.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserInteraction.h"
+#include "run/UserInteraction.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "import/Cursos/TControlCursos.h"
 #include "platform/WinPath.h"
 #include "tests/support/PyDbf.h"

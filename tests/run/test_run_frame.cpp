@@ -1,5 +1,5 @@
-#include "app/MainFormState.h"
-#include "app/RunFrame.h"
+#include "run/MainFormState.h"
+#include "run/RunFrame.h"
 #include "tests/support/TempWinePrefix.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 
 namespace {
 // The main window's components reach the working folder from the root of the

@@ -1,4 +1,4 @@
-#include "import/Cursos/CursosTableModel.h"
+#include "app/Cursos/CursosTableModel.h"
 
 #include "import/Cursos/TControlCursos.h"
 

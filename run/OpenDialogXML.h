@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserInteraction.h"
+#include "run/UserInteraction.h"
 #include "platform/WinPath.h"
 
 // The file dialog both runs open to choose the GestIB file. It does not

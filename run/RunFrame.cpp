@@ -1,8 +1,8 @@
-#include "app/RunFrame.h"
+#include "run/RunFrame.h"
 
-#include "app/MainFormState.h"
-#include "app/OpenDialogXML.h"
-#include "app/UserInteraction.h"
+#include "run/MainFormState.h"
+#include "run/OpenDialogXML.h"
+#include "run/UserInteraction.h"
 #include "platform/WinPath.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/Trimming.h"
+#include "run/Trimming.h"
 
 QString trimControl(const QString &text)
 {

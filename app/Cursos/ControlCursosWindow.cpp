@@ -1,7 +1,7 @@
-#include "import/Cursos/ControlCursosWindow.h"
+#include "app/Cursos/ControlCursosWindow.h"
 
-#include "import/Cursos/CursosGrid.h"
-#include "import/Cursos/CursosTableModel.h"
+#include "app/Cursos/CursosGrid.h"
+#include "app/Cursos/CursosTableModel.h"
 #include "import/Cursos/TControlCursos.h"
 
 #include <QApplication>

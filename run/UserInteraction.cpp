@@ -1,4 +1,4 @@
-#include "app/UserInteraction.h"
+#include "run/UserInteraction.h"
 
 QString standardErrorText(const QString &message)
 {

@@ -1,6 +1,6 @@
-#include "import/Cursos/CursosGrid.h"
+#include "app/Cursos/CursosGrid.h"
 
-#include "import/Cursos/CursosTableModel.h"
+#include "app/Cursos/CursosTableModel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

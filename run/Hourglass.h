@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserInteraction.h"
+#include "run/UserInteraction.h"
 
 // The hourglass for as long as the object lives. The pointer goes back to
 // normal however the run ends, so that an error report is never shown under
