@@ -1,8 +1,10 @@
 #include "app/QtInteraction.h"
 
 #include "app/Cursos/ControlCursosWindow.h"
+#include "platform/WinPath.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -19,6 +21,18 @@ QString qtNameFilters(const QString &windowsFilter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters << QStringLiteral("%1 (%2)").arg(parts.at(i), parts.at(i + 1).split(QLatin1Char(';')).join(u' '));
     return filters.join(QStringLiteral(";;"));
+}
+
+// The file chosen in the dialog. Qt takes a typed name for one in the folder
+// shown, Windows paths too ("Z:\centre.xml" becomes "/home/ana/Z:\centre.xml"),
+// so a Windows path typed in is found as a Windows program under Wine would find it.
+QString chosenFile(const QFileDialog &dialog)
+{
+    const QString chosen = dialog.selectedFiles().constFirst();
+    const QString typed = dialog.directory().relativeFilePath(chosen);
+    if (QFileInfo::exists(chosen) || !winpath::isWindowsPath(typed))
+        return chosen;
+    return winpath::toLocal(typed);
 }
 
 // Message texts break lines with LF CR, as the timetabling world writes them;
@@ -90,7 +104,7 @@ std::optional<QString> QtInteraction::chooseOpenFile(const OpenFileDialog &dialo
     fileDialog.setDefaultSuffix(dialog.defaultExtension);
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return fileDialog.selectedFiles().constFirst();
+    return chosenFile(fileDialog);
 }
 
 void QtInteraction::showMessage(const QString &text)

@@ -8,16 +8,24 @@ namespace winpath {
 namespace {
 
 #ifndef Q_OS_WIN
-// Drive C: as Wine shows it to Windows programs; read at every call, since the
-// prefix may change while we run.
+// The folder a drive letter stands for, as Wine shows it to Windows programs:
+// the prefix's dosdevices/ holds one link per drive ("c:" -> "../drive_c",
+// "z:" -> "/", and any drive the user added). A prefix without that folder
+// (not yet set up by Wine) still has drive C: in drive_c. A letter without a
+// link is a drive that does not exist, and so is none of its files. Read at
+// every call, since the prefix may change while we run.
 QString driveRoot(QChar letter)
 {
     QString prefix = qEnvironmentVariable("WINEPREFIX");
     if (prefix.isEmpty())
         prefix = QDir::homePath() + QStringLiteral("/.wine");
-    if (letter.toUpper() == u'C')
+    const QString device = prefix + QStringLiteral("/dosdevices/") + letter.toLower() + QLatin1Char(':');
+    const QFileInfo link(device);
+    if (link.isSymLink())
+        return link.symLinkTarget();
+    if (!link.exists() && letter.toUpper() == u'C')
         return prefix + QStringLiteral("/drive_c");
-    return prefix + QStringLiteral("/dosdevices/") + letter.toLower() + QLatin1Char(':');
+    return device;
 }
 
 // The entry of folder named `name` whatever its letter case: the exact name
@@ -46,28 +54,37 @@ QString resolveBelow(QString path, const QString &relative)
         if (part == QLatin1String("."))
             continue;
         const QString name = exists ? matchingEntry(path, part) : part;
-        path += QLatin1Char('/') + name;
+        if (!path.endsWith(u'/')) // the root "/" of drive Z: already ends with one
+            path += QLatin1Char('/');
+        path += name;
         exists = exists && QFileInfo::exists(path);
     }
     return path;
 }
-
-bool isDriveLetter(QChar c) { return c.isLetter() && c.unicode() < 0x80; }
 #endif
 
+bool isDriveLetter(QChar c) { return c.isLetter() && c.unicode() < 0x80; }
+
 } // namespace
+
+bool isWindowsPath(const QString &path)
+{
+    if (path.size() >= 2 && isDriveLetter(path[0]) && path[1] == u':')
+        return true;
+    // "\\server\share" is a network path, which has no local counterpart.
+    return path.startsWith(u'\\') && !path.startsWith(QLatin1String("\\\\"));
+}
 
 QString toLocal(const QString &windowsPath)
 {
 #ifdef Q_OS_WIN
     return windowsPath;
 #else
-    if (windowsPath.size() >= 2 && isDriveLetter(windowsPath[0]) && windowsPath[1] == u':')
-        return resolveBelow(driveRoot(windowsPath[0]), windowsPath.mid(2));
-    // "\vtemp" is on the current drive, C:; "\\server\share" is no local path.
-    if (windowsPath.startsWith(u'\\') && !windowsPath.startsWith(QLatin1String("\\\\")))
+    if (!isWindowsPath(windowsPath))
+        return windowsPath;
+    if (windowsPath.startsWith(u'\\')) // "\vtemp" is on the current drive, C:
         return resolveBelow(driveRoot(u'C'), windowsPath);
-    return windowsPath;
+    return resolveBelow(driveRoot(windowsPath[0]), windowsPath.mid(2));
 #endif
 }
 

@@ -3,13 +3,21 @@
 #include <QString>
 
 // Windows paths as the timetabling program and the converter name them
-// ("C:\VTEMP\ASIGNOMT.DBF", "\vtemp"). On Windows they are used as written.
-// Elsewhere drive C: is $WINEPREFIX/drive_c (default ~/.wine/drive_c), the C:
-// drive a Windows timetabling program running under Wine sees; a path without
-// a drive is on drive C:. Existing files and folders are found whatever the
-// letter case of their names, as Windows and Wine do; parts that do not exist
-// yet keep the case in which they are written.
+// ("C:\VTEMP\ASIGNOMT.DBF", "\vtemp"), or as a user or a Windows caller
+// under Wine types them ("Z:\home\ana\centre.xml"). On Windows they are used
+// as written. Elsewhere each drive is what a Windows program under Wine sees:
+// the link $WINEPREFIX/dosdevices/x: (default prefix ~/.wine), so C: is
+// normally drive_c and Z: the root "/"; without a dosdevices folder C: is
+// $WINEPREFIX/drive_c. A path without a drive is on drive C:. Existing files
+// and folders are found whatever the letter case of their names, as Windows
+// and Wine do; parts that do not exist yet keep the case in which they are
+// written.
 namespace winpath {
+
+// Whether the path is a Windows path: it starts with a drive letter and a
+// colon ("Z:\tmp", "c:"), or with a single backslash (a folder at the root of
+// the current drive).
+bool isWindowsPath(const QString &path);
 
 // The local path for a Windows path. A path that is not a Windows path
 // (no drive letter and no leading backslash) is returned unchanged.

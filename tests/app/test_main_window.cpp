@@ -192,6 +192,28 @@ TEST_F(MainWindow, DrivenRunThatFailsIsReportedAndTheWindowStaysOpen)
     }
 }
 
+// A user of the converter started from Wine may type the file's Windows path,
+// here on drive Z:, through which Wine shows the whole Linux file system.
+TEST_F(MainWindow, WindowsPathTypedInTheFileDialogOpensTheFile)
+{
+    const QString folder = prefix.prefix() + QStringLiteral("/Horarios");
+    QDir().mkpath(folder);
+    const QString file = writeFile(folder + QStringLiteral("/horari.xml"), "<HORARI/>");
+    QDir().mkpath(prefix.prefix() + QStringLiteral("/dosdevices"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/"), prefix.prefix() + QStringLiteral("/dosdevices/z:")));
+    const QString typed = QStringLiteral("Z:") + QString(folder).replace(u'/', u'\\') + QStringLiteral("\\HORARI.XML");
+    TMForm form({QStringLiteral("exportar"), QStringLiteral("x")}, iniPath());
+    ModalAutopilot user(typed);
+
+    form.show();
+
+    // Found and read: the run reports what the file holds, not "No existe archivo".
+    const auto boxes = user.messageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes.front().text.contains(QStringLiteral("not a GestIB centre document"))) << boxes.front().text.toStdString();
+    EXPECT_EQ(QFileInfo(form.state().ArchivoXML).canonicalFilePath(), QFileInfo(file).canonicalFilePath());
+}
+
 TEST_F(MainWindow, DrivenModeWithoutADirectionWaitsAndClosingWritesZero)
 {
     TMForm form({QStringLiteral("abc"), QStringLiteral("def")}, iniPath());

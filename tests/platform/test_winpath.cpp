@@ -50,6 +50,64 @@ TEST(WinPath, MapsDriveCBelowTheWinePrefix)
     }
 }
 
+namespace {
+
+// The prefix's dosdevices/ as Wine lays it out, with one drive the user added.
+enum class Drives {
+    None,     // a prefix Wine has not set up: no dosdevices/
+    Standard, // c: -> ../drive_c, z: -> /, d: -> a data folder
+    CMoved,   // c: -> the data folder, as a user may point it elsewhere
+};
+
+struct DriveCase {
+    const char *name;
+    Drives drives;
+    const char *windowsPath;
+    const char *expected; // $PREFIX and $DATA stand for the prefix and the data folder
+};
+
+const DriveCase kDriveCases[] = {
+    {"DriveCThroughItsLink", Drives::Standard, "C:\\VTEMP\\X.DBF", "$PREFIX/drive_c/VTEMP/X.DBF"},
+    {"LowerCaseDriveAndFolder", Drives::Standard, "c:\\vtemp", "$PREFIX/drive_c/VTEMP"},
+    {"DriveZIsTheRoot", Drives::Standard, "Z:\\TMP\\a.xml", "/tmp/a.xml"},
+    {"AddedDriveRoot", Drives::Standard, "D:\\", "$DATA"},
+    {"AddedDriveFindsTheCase", Drives::Standard, "d:\\HORARIOS\\Centre.XML", "$DATA/Horarios/centre.xml"},
+    {"LetterWithoutLink", Drives::Standard, "E:\\centre.xml", "$PREFIX/dosdevices/e:/centre.xml"},
+    {"DriveCMovedByTheUser", Drives::CMoved, "C:\\HORARIOS", "$DATA/Horarios"},
+    {"NoDosdevicesDriveC", Drives::None, "C:\\VTEMP\\X.DBF", "$PREFIX/drive_c/VTEMP/X.DBF"},
+    {"NoDosdevicesOtherDrive", Drives::None, "Z:\\tmp\\a.xml", "$PREFIX/dosdevices/z:/tmp/a.xml"},
+};
+
+void PrintTo(const DriveCase &c, std::ostream *os) { *os << c.name; }
+
+} // namespace
+
+class WinPathDrives : public testing::TestWithParam<DriveCase> {};
+
+// Each drive letter is the folder its dosdevices link points to; C: falls back to drive_c.
+TEST_P(WinPathDrives, MapsTheDriveAsWineDoes)
+{
+    const DriveCase &c = GetParam();
+    TempWinePrefix wine;
+    QTemporaryDir data;
+    touch(wine.driveC() + QStringLiteral("/VTEMP/X.DBF"));
+    touch(data.path() + QStringLiteral("/Horarios/centre.xml"));
+    const QString devices = wine.prefix() + QStringLiteral("/dosdevices");
+    if (c.drives != Drives::None) {
+        QDir().mkpath(devices);
+        const bool cMoved = c.drives == Drives::CMoved;
+        ASSERT_TRUE(QFile::link(cMoved ? data.path() : QStringLiteral("../drive_c"), devices + QStringLiteral("/c:")));
+        ASSERT_TRUE(QFile::link(QStringLiteral("/"), devices + QStringLiteral("/z:")));
+        ASSERT_TRUE(QFile::link(data.path(), devices + QStringLiteral("/d:")));
+    }
+    QString expected = QString::fromLatin1(c.expected);
+    expected.replace(QStringLiteral("$PREFIX"), wine.prefix()).replace(QStringLiteral("$DATA"), data.path());
+    EXPECT_EQ(QDir::cleanPath(winpath::toLocal(QString::fromLatin1(c.windowsPath))), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WinPathDrives, testing::ValuesIn(kDriveCases),
+                         [](const testing::TestParamInfo<DriveCase> &info) { return info.param.name; });
+
 TEST(WinPath, FileInFolderFindsTheTableOfAComponent)
 {
     TempWinePrefix wine;
