@@ -24,6 +24,20 @@ void requireCentreDocument(const xml::Document &document, const QString &path)
         throw xml::XmlError(QStringLiteral("%1 is not a GestIB centre document: its root element is %2, not CENTRE")
                                 .arg(path, root));
 }
+// The seven steps in their order. False when the user forced the exit from
+// the level and course dialog: no later step runs on incomplete levels.
+bool runSteps(MainFormState &form, UserInteraction &ui)
+{
+    CrearAsignaturas(form);
+    CrearProfesores(form);
+    CrearAulas(form);
+    if (CrearCursos(form, ui) == CursosOutcome::ForcedExit)
+        return false;
+    CrearGrupos(form);
+    CrearLineasAsignaturas(form, ui);
+    CrearDiasHoras();
+    return true;
+}
 } // namespace
 
 void BExportarClick(MainFormState &form, UserInteraction &ui)
@@ -35,17 +49,15 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     form.DocXML->load(form.ArchivoXML);
     requireCentreDocument(*form.DocXML, form.ArchivoXML);
 
+    bool finished = false;
     {
         const CloseTablesOnError releaseOnError(form);
         const Hourglass hourglass(ui);
-        CrearAsignaturas(form);
-        CrearProfesores(form);
-        CrearAulas(form);
-        CrearCursos(form, ui);
-        CrearGrupos(form);
-        CrearLineasAsignaturas(form, ui);
-        CrearDiasHoras();
+        finished = runSteps(form, ui);
     }
 
-    finishRun(form, ui);
+    if (finished)
+        finishRun(form, ui);
+    else
+        abandonRun(form, ui);
 }

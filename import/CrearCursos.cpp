@@ -8,7 +8,7 @@
 
 #include <memory>
 
-void CrearCursos(MainFormState &form, UserInteraction &ui)
+CursosOutcome CrearCursos(MainFormState &form, UserInteraction &ui)
 {
     const QString CODI = QStringLiteral("CODI");
     const QString DESCRIPCIO = QStringLiteral("DESCRIPCIO");
@@ -40,11 +40,8 @@ void CrearCursos(MainFormState &form, UserInteraction &ui)
     for (;;) {
         const auto dialog = std::make_unique<TControlCursos>(form, ui);
         ui.showControlCursos(*dialog);
-        if (!dialog->result) {
-            if (dialog->result2 == QStringLiteral("fuera"))
-                ui.closeMainWindow(); // the run goes on; the program ends once back in its event loop
-            return;
-        }
+        if (!dialog->result)
+            return dialog->result2 == QStringLiteral("fuera") ? CursosOutcome::ForcedExit : CursosOutcome::Continue;
         form.result = true;
     }
 }

@@ -3,8 +3,13 @@
 class UserInteraction;
 struct MainFormState;
 
+// How the level and course dialog let the run go: on to the groups, or to an
+// end without them.
+enum class CursosOutcome { Continue, ForcedExit };
+
 // The fourth step of the centre import: writes CURSOST, one row per course of
 // the document with NIVEL and CURSO blank, then shows the level and course
 // dialog again and again until a pass ends without a blank. Every failed pass
-// sets form.result; a forced exit asks the main window to close and returns.
-void CrearCursos(MainFormState &form, UserInteraction &ui);
+// sets form.result. A forced exit leaves the loop at once: the levels are
+// incomplete, so the run must write nothing more from them.
+[[nodiscard]] CursosOutcome CrearCursos(MainFormState &form, UserInteraction &ui);

@@ -37,6 +37,13 @@ void finishRun(MainFormState &form, UserInteraction &ui)
     closeInDrivenMode(form, ui);
 }
 
+void abandonRun(MainFormState &form, UserInteraction &ui)
+{
+    if (form.ModoAutomatico == drivenMode)
+        form.ResultadoTransformacion = 0;
+    ui.closeMainWindow();
+}
+
 CloseTablesOnError::CloseTablesOnError(MainFormState &form)
     : m_form(form)
     , m_uncaught(std::uncaught_exceptions())

@@ -18,6 +18,11 @@ bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFile
 // disabled for good, and in driven mode the main window closed.
 void finishRun(MainFormState &form, UserInteraction &ui);
 
+// The end of a run the user gave up on before it finished: no "Proceso
+// finalizado"; the main window closes, which ends the program, and in driven
+// mode the timetabling program reads 0, as for any run that did not finish.
+void abandonRun(MainFormState &form, UserInteraction &ui);
+
 // Closes the main window's table components when a run ends by an error. A
 // component left open would hold its table against the timetabling program
 // until the converter ends, and a later run in the same process would read and

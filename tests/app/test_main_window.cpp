@@ -244,9 +244,8 @@ TEST_F(MainWindow, WindowStaysOpenWhenTheResultFileCannotBeWritten)
     EXPECT_TRUE(boxes.front().text.startsWith(QStringLiteral("Unable to write to "))) << boxes.front().text.toStdString();
 }
 
-// A run may ask for the close twice (a forced exit in the level and course
-// dialog, then the end of the run): each close writes, the last value stands,
-// whether or not the window had appeared.
+// The window may be asked to close twice: each close writes, the last value
+// stands, whether or not the window had appeared.
 TEST_F(MainWindow, EveryCloseWritesTheOutcome)
 {
     for (const bool shownFirst : {false, true}) {

@@ -1,5 +1,7 @@
 #include "run/MainFormState.h"
 #include "import/CentreImport.h"
+#include "import/Cursos/TControlCursos.h"
+#include "tests/import/ImportFixture.h"
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 #include "tests/support/QStringPrinter.h"
@@ -208,4 +210,76 @@ TEST_F(CentreImportRun, ErrorInAStepEndsTheRunWithThePointerBackToNormal)
     EXPECT_EQ(form.ResultadoTransformacion, 7);
     EXPECT_TRUE(form.runButtonsEnabled);
     EXPECT_EQ(ui.closeRequests(), 0) << "the window stays open, in driven mode too";
+}
+
+namespace {
+// Two courses with a group each, so that every later step would write rows.
+const QByteArray smallCentre = R"(<CENTRE>
+<MATERIES><MATERIA codi="M1" curs="101" descripcio="Matemàtiques" curta="MAT"/></MATERIES>
+<CURSOS>
+<CURS codi="101" descripcio="1r ESO"><GRUP codi="G1" nom="A"/></CURS>
+<CURS codi="102" descripcio="2n ESO"><GRUP codi="G2" nom="A"/></CURS>
+</CURSOS>
+</CENTRE>)";
+
+// The user leaves the levels blank and presses OK: the check fails.
+void okWithBlanks(TControlCursos &dialog)
+{
+    dialog.pressOk();
+}
+
+void forceExit(TControlCursos &dialog)
+{
+    dialog.pressForcedExit();
+}
+
+struct ForcedExitCase {
+    const char *name;
+    bool formResult; // an earlier import in this process already failed a pass
+    std::vector<std::function<void(TControlCursos &)>> passes;
+};
+} // namespace
+
+// The forced exit leaves the levels incomplete ("INCOHERENTES", the dialog
+// warns): no later step may write groups, subjects by level or lines from
+// them, nothing may say the process finished, and the timetabling program
+// must read 0.
+TEST(CentreImportForcedExit, RunsNoLaterStepAndReportsZero)
+{
+    const ForcedExitCase cases[] = {
+        {"in the first pass", true, {forceExit}},
+        {"in a later pass", false, {okWithBlanks, okWithBlanks, forceExit}},
+    };
+    const QStringList laterTables = {"GRUPOST.DBF", "MATIB.DBF", "MATIB.MDX", "ASIGT.DBF", "DIASHORAST.DBF"};
+    for (const ForcedExitCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempWinePrefix prefix;
+        for (const QString &table : laterTables)
+            writeFile(prefix.vtempFile(table), sentinel + table.toLatin1());
+        const QString document = prefix.prefix() + QStringLiteral("/centre.xml");
+        writeFile(document, smallCentre);
+        MainFormState form;
+        form.ModoAutomatico = 2;
+        form.result = c.formResult;
+        ScriptedInteraction ui;
+        ui.fileChoices = {document};
+        ui.cursosPasses.assign(c.passes.begin(), c.passes.end());
+        std::vector<int> written;
+        ui.onCloseMainWindow = [&] { written.push_back(form.ResultadoTransformacion); };
+
+        BExportarClick(form, ui);
+
+        EXPECT_TRUE(ui.cursosPasses.empty());
+        for (const QString &table : laterTables)
+            EXPECT_EQ(readAll(prefix.vtempFile(table)), sentinel + table.toLatin1()) << table.toStdString();
+        EXPECT_FALSE(ui.messages().contains(QStringLiteral("Proceso finalizado")));
+        EXPECT_TRUE(ui.questions().isEmpty()) << "no subject-lines question";
+        EXPECT_EQ(written, std::vector<int>{0}) << "closed once, with 0";
+        EXPECT_EQ(ui.shown.back().kind, ScriptedInteraction::Shown::Close);
+        EXPECT_EQ(ui.hourglassDepth, 0);
+        EXPECT_TRUE(form.runButtonsEnabled);
+        // The tables re-created before the dialog keep what was written.
+        EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("ASIGNOMT")).size(), 1);
+        EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("CURSOST")).size(), 2);
+    }
 }
