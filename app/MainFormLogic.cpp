@@ -4,9 +4,7 @@
 #include "run/UserInteraction.h"
 #include "export/TimetableExport.h"
 #include "import/CentreImport.h"
-#include "platform/Dbf.h"
 #include "platform/IniFile.h"
-#include "platform/XmlDocument.h"
 
 #include <QCoreApplication>
 
@@ -56,23 +54,4 @@ QString lowerAsciiLetters(const QString &text)
         if (c >= u'A' && c <= u'Z')
             c = QChar(c.unicode() + (u'a' - u'A'));
     return lowered;
-}
-
-bool runHandler(UserInteraction &ui, const std::function<void()> &handler)
-{
-    try {
-        handler();
-        return true;
-    } catch (const dbf::DbfError &e) {
-        ui.showError(standardErrorText(e.message()));
-    } catch (const xml::XmlError &e) {
-        ui.showError(standardErrorText(e.message()));
-    } catch (const ini::IniError &e) {
-        ui.showError(standardErrorText(e.message()));
-    } catch (const std::exception &e) {
-        ui.showError(standardErrorText(QString::fromUtf8(e.what())));
-    } catch (...) {
-        ui.showError(standardErrorText(QStringLiteral("Error desconocido")));
-    }
-    return false;
 }

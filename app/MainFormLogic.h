@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class UserInteraction;
 struct MainFormState;
 
@@ -30,8 +28,3 @@ QString velarixIniPath();
 // Only A to Z are lowered: the timetabling program compares the direction
 // that way, and a general lowering would also change accented capitals.
 QString lowerAsciiLetters(const QString &text);
-
-// Runs one event handler to its end. Every error it raises is shown through
-// the standard error report and goes no further, as an event handler must not
-// let an exception into the event loop. True when the handler ended without error.
-bool runHandler(UserInteraction &ui, const std::function<void()> &handler);

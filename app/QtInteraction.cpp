@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 const QString QtInteraction::applicationTitle = QStringLiteral("TransTarquoIB");
 
@@ -75,41 +74,93 @@ QMessageBox::Icon messageIcon(UserInteraction::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButton showBox(QWidget *owner, QMessageBox::Icon icon, const QString &caption,
-                                    const QString &text, QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton)
+// The normal pointer while the user is waited for, over the hourglass of a
+// run that is going on; the hourglass comes back afterwards.
+class NormalPointer {
+public:
+    NormalPointer()
+        : m_overHourglass(QApplication::overrideCursor() != nullptr)
+    {
+        if (m_overHourglass)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalPointer()
+    {
+        if (m_overHourglass)
+            QApplication::restoreOverrideCursor();
+    }
+    NormalPointer(const NormalPointer &) = delete;
+    NormalPointer &operator=(const NormalPointer &) = delete;
+
+private:
+    bool m_overHourglass;
+};
+
+int execWaitingForTheUser(QDialog &dialog)
 {
-    QMessageBox box(icon, caption, displayText(text), buttons, owner);
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const NormalPointer pointer;
+    return dialog.exec();
 }
 } // namespace
 
-QtInteraction::QtInteraction(QWidget *owner)
-    : m_owner(owner)
+QtInteraction::QtInteraction(QWidget *mainWindow)
+    : m_mainWindow(mainWindow)
 {
 }
 
-std::optional<QString> QtInteraction::chooseOpenFile(const OpenFileDialog &dialog)
+void QtInteraction::setMainWindow(QWidget *mainWindow)
 {
-    QFileDialog fileDialog(m_owner, dialog.title, QString(), qtNameFilters(dialog.filter));
+    m_mainWindow = mainWindow;
+}
+
+void QtInteraction::setApplicationTitle()
+{
+    QCoreApplication::setApplicationName(applicationTitle);
+    // No display name: the window system would append it to every caption
+    // (" — TransTarquoIB"), and the captions are to be shown as they stand.
+}
+
+QWidget *QtInteraction::dialogParent() const
+{
+    return m_mainWindow && m_mainWindow->isVisible() ? m_mainWindow.data() : nullptr;
+}
+
+std::unique_ptr<QFileDialog> QtInteraction::fileDialog(const OpenFileDialog &dialog) const
+{
+    auto fileDialog = std::make_unique<QFileDialog>(dialogParent(), dialog.title, QString(),
+                                                    qtNameFilters(dialog.filter));
     // Given a folder that does not exist, Qt would open its parent with the
     // folder's name typed in as the file name; the dialog then opens in the
     // working directory instead.
     if (QFileInfo(dialog.initialFolder).isDir())
-        fileDialog.setDirectory(dialog.initialFolder);
-    fileDialog.setAcceptMode(QFileDialog::AcceptOpen);
+        fileDialog->setDirectory(dialog.initialFolder);
+    fileDialog->setAcceptMode(QFileDialog::AcceptOpen);
     // The runs test the file's existence themselves and answer "No existe archivo".
-    fileDialog.setFileMode(QFileDialog::AnyFile);
-    fileDialog.setDefaultSuffix(dialog.defaultExtension);
-    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
+    fileDialog->setFileMode(QFileDialog::AnyFile);
+    fileDialog->setDefaultSuffix(dialog.defaultExtension);
+    return fileDialog;
+}
+
+std::unique_ptr<QMessageBox> QtInteraction::messageBox(QMessageBox::Icon icon, const QString &caption,
+                                                       const QString &text, QMessageBox::StandardButtons buttons,
+                                                       QMessageBox::StandardButton defaultButton) const
+{
+    auto box = std::make_unique<QMessageBox>(icon, caption, displayText(text), buttons, dialogParent());
+    box->setDefaultButton(defaultButton);
+    return box;
+}
+
+std::optional<QString> QtInteraction::chooseOpenFile(const OpenFileDialog &dialog)
+{
+    const std::unique_ptr<QFileDialog> files = fileDialog(dialog);
+    if (execWaitingForTheUser(*files) != QDialog::Accepted || files->selectedFiles().isEmpty())
         return std::nullopt;
-    return chosenFile(fileDialog);
+    return chosenFile(*files);
 }
 
 void QtInteraction::showMessage(const QString &text)
 {
-    showBox(m_owner, QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok);
+    execWaitingForTheUser(*messageBox(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok));
 }
 
 UserInteraction::Answer QtInteraction::ask(const Question &question)
@@ -117,13 +168,14 @@ UserInteraction::Answer QtInteraction::ask(const Question &question)
     const QMessageBox::StandardButtons buttons = question.buttons == Buttons::YesNo
                                                      ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok | QMessageBox::Cancel;
-    return answerOf(showBox(m_owner, messageIcon(question.icon), question.caption, question.text, buttons,
-                            standardButton(question.defaultButton)));
+    return answerOf(execWaitingForTheUser(*messageBox(messageIcon(question.icon), question.caption, question.text,
+                                                      buttons, standardButton(question.defaultButton))));
 }
 
 void QtInteraction::showError(const QString &text)
 {
-    showBox(m_owner, QMessageBox::Critical, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok);
+    execWaitingForTheUser(
+        *messageBox(QMessageBox::Critical, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok));
 }
 
 void QtInteraction::setHourglass(bool on)
@@ -136,5 +188,6 @@ void QtInteraction::setHourglass(bool on)
 
 void QtInteraction::showControlCursos(TControlCursos &dialog)
 {
-    showControlCursosModal(dialog, m_owner);
+    const NormalPointer pointer;
+    showControlCursosModal(dialog, m_mainWindow);
 }

@@ -2,13 +2,28 @@
 
 #include "run/UserInteraction.h"
 
+#include <QMessageBox>
+#include <QPointer>
+
+#include <memory>
+
+class QFileDialog;
 class QWidget;
 
 // What a run asks of and shows to the user, with Qt's dialogs and message
-// boxes owned by the main window. Closing the main window is left to it.
+// boxes over the main window. The main window closes itself when a run asks
+// (setMainWindowClose).
+//
+// Every window that waits for the user is centred over the main window, or on
+// the screen while the main window is hidden (a driven run happens before it
+// appears), and shows the normal pointer even while a run has the hourglass
+// on; the hourglass comes back when the user has answered.
 class QtInteraction : public UserInteraction {
 public:
-    explicit QtInteraction(QWidget *owner);
+    explicit QtInteraction(QWidget *mainWindow = nullptr);
+
+    // The main window the dialogs belong to; it is made after its interaction.
+    void setMainWindow(QWidget *mainWindow);
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
@@ -17,9 +32,23 @@ public:
     void setHourglass(bool on) override;
     void showControlCursos(TControlCursos &dialog) override;
 
+    // The dialogs as they are shown, configured and not yet open.
+    std::unique_ptr<QFileDialog> fileDialog(const OpenFileDialog &dialog) const;
+    std::unique_ptr<QMessageBox> messageBox(QMessageBox::Icon icon, const QString &caption, const QString &text,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton) const;
+
     // The caption of every plain message and error report.
     static const QString applicationTitle;
 
+    // Names the application for the window system: its task-bar entry and the
+    // caption of its message boxes.
+    static void setApplicationTitle();
+
 private:
-    QWidget *m_owner;
+    // What the dialogs are centred over: the main window when it is shown,
+    // else nothing, which centres them on the screen.
+    QWidget *dialogParent() const;
+
+    QPointer<QWidget> m_mainWindow;
 };

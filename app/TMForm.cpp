@@ -2,6 +2,8 @@
 
 #include "app/GradientPanel.h"
 #include "app/Help.h"
+#include "run/HandlerBoundary.h"
+#include "run/UserInteraction.h"
 #include "export/TimetableExport.h"
 #include "import/CentreImport.h"
 
@@ -74,11 +76,11 @@ QPushButton *buttonWithGlyph(const QString &name, const QString &text, QStyle::S
 }
 } // namespace
 
-TMForm::TMForm(const QStringList &parameters, const QString &resultFile)
+TMForm::TMForm(UserInteraction &ui, const QStringList &parameters, const QString &resultFile)
     : QWidget(nullptr,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint)
-    , QtInteraction(this)
+    , m_ui(ui)
     , m_parameters(parameters)
     , m_resultFile(resultFile)
 {
@@ -116,14 +118,20 @@ TMForm::TMForm(const QStringList &parameters, const QString &resultFile)
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] { Button1Click(); });
 
+    m_ui.setMainWindowClose([this] { closeMainWindow(); });
     FormCreate(m_state, m_parameters);
+}
+
+TMForm::~TMForm()
+{
+    m_ui.setMainWindowClose({});
 }
 
 void TMForm::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
         m_closed = false;
-        runEventHandler([this] { FormShow(m_state, *this, m_parameters); });
+        runEventHandler([this] { FormShow(m_state, m_ui, m_parameters); });
         if (m_closed)
             return;
         centreOnScreen();
@@ -152,7 +160,7 @@ void TMForm::closeEvent(QCloseEvent *event)
 
 bool TMForm::acceptClose()
 {
-    if (!runHandler(*this, [this] { FormClose(m_state, m_resultFile); }))
+    if (!runHandler(m_ui, [this] { FormClose(m_state, m_resultFile); }))
         return false;
     m_closed = true;
     if (m_handlerDepth == 0)
@@ -164,23 +172,23 @@ bool TMForm::acceptClose()
 
 void TMForm::BExportarClick()
 {
-    runEventHandler([this] { ::BExportarClick(m_state, *this); });
+    runEventHandler([this] { ::BExportarClick(m_state, m_ui); });
 }
 
 void TMForm::BImportarClick()
 {
-    runEventHandler([this] { ::BImportarClick(m_state, *this); });
+    runEventHandler([this] { ::BImportarClick(m_state, m_ui); });
 }
 
 void TMForm::Button1Click()
 {
-    runEventHandler([this] { showHelp(*this); });
+    runEventHandler([this] { showHelp(m_ui); });
 }
 
 void TMForm::runEventHandler(const std::function<void()> &handler)
 {
     ++m_handlerDepth;
-    runHandler(*this, handler);
+    runHandler(m_ui, handler);
     --m_handlerDepth;
     BExportar->setEnabled(m_state.runButtonsEnabled);
     BImportar->setEnabled(m_state.runButtonsEnabled);

@@ -2,7 +2,6 @@
 
 #include "app/MainFormLogic.h"
 #include "run/MainFormState.h"
-#include "app/QtInteraction.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -12,9 +11,11 @@
 class GradientPanel;
 class QLabel;
 class QPushButton;
+class UserInteraction;
 
 // The main window MForm: one button per direction, help and close, and the
-// run state both runs work on. It is also what the runs ask the user through.
+// run state both runs work on. The runs ask the user through the interaction
+// the window is given, and close the window through it.
 //
 // Closing and the end of the program: a close runs FormClose at once, but the
 // program may only end once no handler is running any more, because a run
@@ -22,13 +23,14 @@ class QPushButton;
 // come), and quitting would also end their modal loops. So the application
 // does not quit on its last window closing; the window quits it itself when
 // no handler is running, else the outermost handler does when it ends.
-class TMForm : public QWidget, public QtInteraction {
+class TMForm : public QWidget {
     Q_OBJECT
 
 public:
     // `parameters`: the command line after the program's name and Qt's own
     // options. `resultFile`: where driven mode writes its outcome.
-    explicit TMForm(const QStringList &parameters, const QString &resultFile = velarixIniPath());
+    TMForm(UserInteraction &ui, const QStringList &parameters, const QString &resultFile = velarixIniPath());
+    ~TMForm() override;
 
     MainFormState &state() { return m_state; }
 
@@ -37,7 +39,9 @@ public:
     // window leaves it unshown.
     void setVisible(bool visible) override;
 
-    void closeMainWindow() override;
+    // Closes the window as a run asks: FormClose runs at once, and the
+    // program ends once no handler is running any more.
+    void closeMainWindow();
 
     // Components, named as the form definition names them.
     GradientPanel *Draw3D1;
@@ -63,6 +67,7 @@ private:
     bool acceptClose();
     void centreOnScreen();
 
+    UserInteraction &m_ui;
     MainFormState m_state;
     QStringList m_parameters;
     QString m_resultFile;

@@ -1,3 +1,4 @@
+#include "app/QtInteraction.h"
 #include "app/TMForm.h"
 
 #include <QApplication>
@@ -5,13 +6,14 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QtInteraction::applicationTitle);
-    QGuiApplication::setApplicationDisplayName(QtInteraction::applicationTitle);
+    QtInteraction::setApplicationTitle();
 
     QStringList parameters = QCoreApplication::arguments();
     parameters.removeFirst();
 
-    TMForm MForm(parameters);
+    QtInteraction ui;
+    TMForm MForm(ui, parameters);
+    ui.setMainWindow(&MForm);
     MForm.show();
     // A driven run that closed the window did so before the event loop ran,
     // where a request to quit would be lost.

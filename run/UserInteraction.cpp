@@ -6,3 +6,14 @@ QString standardErrorText(const QString &message)
         return message + QLatin1Char('.');
     return message;
 }
+
+void UserInteraction::closeMainWindow()
+{
+    if (m_closeMainWindow)
+        m_closeMainWindow();
+}
+
+void UserInteraction::setMainWindowClose(std::function<void()> close)
+{
+    m_closeMainWindow = std::move(close);
+}

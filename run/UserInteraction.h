@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class TControlCursos;
@@ -53,8 +54,15 @@ public:
     virtual void showControlCursos(TControlCursos &dialog) = 0;
 
     // Asks the main window to close: its close handling runs at once, and the
-    // program ends once control is back in the event loop.
-    virtual void closeMainWindow() = 0;
+    // program ends once control is back in the event loop. Without a main
+    // window (setMainWindowClose) nothing closes.
+    virtual void closeMainWindow();
+
+    // The main window that runs with this interaction says here how it closes.
+    void setMainWindowClose(std::function<void()> close);
+
+private:
+    std::function<void()> m_closeMainWindow;
 };
 
 // The message of the standard error report: the error's own message, with a

@@ -1,11 +1,11 @@
 #include "import/Cursos/TControlCursos.h"
 
+#include "run/HandlerBoundary.h"
 #include "run/MainFormState.h"
 #include "run/UserInteraction.h"
 #include "run/Trimming.h"
 #include "platform/WinPath.h"
 
-#include <exception>
 
 namespace {
 
@@ -64,13 +64,7 @@ TControlCursos::~TControlCursos() = default;
 
 void TControlCursos::guarded(const std::function<void()> &action)
 {
-    try {
-        action();
-    } catch (const dbf::DbfError &e) {
-        m_ui.showError(standardErrorText(e.message()));
-    } catch (const std::exception &e) {
-        m_ui.showError(standardErrorText(QString::fromUtf8(e.what())));
-    }
+    runHandler(m_ui, action);
     notify();
 }
 

@@ -1,10 +1,8 @@
 #include "app/MainFormLogic.h"
+#include "run/HandlerBoundary.h"
 #include "run/MainFormState.h"
 #include "run/UserInteraction.h"
 #include "import/Cursos/TControlCursos.h"
-#include "platform/Dbf.h"
-#include "platform/IniFile.h"
-#include "platform/XmlDocument.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/QtTestApp.h"
 #include "tests/support/ScriptedInteraction.h"
@@ -52,31 +50,6 @@ TEST(LowerAsciiLetters, LowersOnlyAToZ)
     EXPECT_EQ(lowerAsciiLetters(QStringLiteral("ÀÉÑ@[Z]")), QStringLiteral("ÀÉÑ@[z]"));
     // The Kelvin sign lowers to "k" in Unicode, but it is no letter A to Z.
     EXPECT_EQ(lowerAsciiLetters(QStringLiteral("\u212A")), QStringLiteral("\u212A"));
-}
-
-TEST(RunHandler, ShowsEveryErrorThroughTheStandardReport)
-{
-    const struct {
-        const char *name;
-        std::function<void()> handler;
-        QString shown;
-    } cases[] = {
-        {"table", [] { throw dbf::DbfError(QStringLiteral("Tabla bloqueada")); }, QStringLiteral("Tabla bloqueada.")},
-        {"document", [] { throw xml::XmlError(QStringLiteral("línea 3: etiqueta sin cerrar")); },
-         QStringLiteral("línea 3: etiqueta sin cerrar.")},
-        {"result file", [] { throw ini::IniError(QStringLiteral("Unable to write to /x/Velarix.ini")); },
-         QStringLiteral("Unable to write to /x/Velarix.ini.")},
-        {"other", [] { throw std::runtime_error("fallo en la conversión"); }, QStringLiteral("fallo en la conversión.")},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        ScriptedInteraction ui;
-        EXPECT_FALSE(runHandler(ui, c.handler));
-        EXPECT_EQ(ui.errors(), QStringList{c.shown});
-    }
-    ScriptedInteraction ui;
-    EXPECT_TRUE(runHandler(ui, [] {}));
-    EXPECT_TRUE(ui.shown.empty());
 }
 
 // The process as the timetabling program sees it: start with parameters, let

@@ -1,8 +1,8 @@
 #include "app/GradientPanel.h"
 #include "app/TMForm.h"
-#include "tests/support/ModalAutopilot.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/QtTestApp.h"
+#include "tests/support/ScriptedInteraction.h"
 #include "tests/support/TempWinePrefix.h"
 #include "tests/support/VelarixIni.h"
 
@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -20,7 +21,7 @@
 
 namespace {
 const QString sample = QStringLiteral(GESTIB_SAMPLES_DIR "/centre-2018.xml");
-const QString title = QStringLiteral("TransTarquoIB");
+using Shown = ScriptedInteraction::Shown;
 
 QString writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -30,11 +31,11 @@ QString writeFile(const QString &path, const QByteArray &bytes)
     return path;
 }
 
-QStringList texts(const std::vector<ModalAutopilot::Seen> &boxes)
+std::vector<Shown> shownOf(const ScriptedInteraction &user, Shown::Kind kind)
 {
-    QStringList out;
-    for (const ModalAutopilot::Seen &s : boxes)
-        out << s.text;
+    std::vector<Shown> out;
+    std::copy_if(user.shown.begin(), user.shown.end(), std::back_inserter(out),
+                 [kind](const Shown &s) { return s.kind == kind; });
     return out;
 }
 
@@ -43,12 +44,13 @@ protected:
     static void SetUpTestSuite() { qtTestApp(); }
     QString iniPath() const { return prefix.prefix() + QStringLiteral("/Velarix.ini"); }
     TempWinePrefix prefix;
+    ScriptedInteraction user;
 };
 } // namespace
 
 TEST_F(MainWindow, HasEveryComponentWithItsCaption)
 {
-    TMForm form({}, iniPath());
+    TMForm form(user, {}, iniPath());
     EXPECT_EQ(form.objectName(), QStringLiteral("MForm"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Exportar e importar datos entre Velarix y GestIB"));
     EXPECT_EQ(form.minimumSize(), QSize(632, 266));
@@ -102,34 +104,29 @@ TEST_F(MainWindow, FinishedInteractiveRunDisablesBothRunButtons)
 {
     const QString saga = prefix.vtemp() + QStringLiteral("/saga");
     QDir().mkpath(saga);
-    TMForm form({}, iniPath());
+    TMForm form(user, {}, iniPath());
     form.show();
-    ModalAutopilot user(sample);
+    user.fileChoices = {sample};
 
     form.BExportar->click();
 
-    ASSERT_FALSE(user.seen.empty());
-    const ModalAutopilot::Seen &fileDialog = user.seen.front();
-    EXPECT_EQ(fileDialog.kind, QStringLiteral("file"));
-    EXPECT_EQ(fileDialog.title, QStringLiteral("Seleccionar Archivo XML obtenido de GESTIB"));
-    EXPECT_EQ(fileDialog.fileFilter, QStringLiteral("*.xml (*.xml)"));
-    EXPECT_EQ(fileDialog.defaultSuffix, QStringLiteral("xml"));
-    EXPECT_EQ(fileDialog.folder, saga);
-    // The level and course dialog, the one window that is neither a file
-    // dialog nor a message box, comes up under the hourglass of the steps.
-    const auto cursos = std::find_if(user.seen.begin(), user.seen.end(), [](const ModalAutopilot::Seen &s) {
-        return s.kind != QLatin1String("file") && s.kind != QLatin1String("message");
-    });
-    ASSERT_NE(cursos, user.seen.end());
-    EXPECT_TRUE(cursos->hourglass);
-    const auto boxes = user.messageBoxes();
-    ASSERT_FALSE(boxes.empty());
-    EXPECT_EQ(boxes.back().text, QStringLiteral("Proceso finalizado"));
-    EXPECT_EQ(boxes.back().title, title);
-    EXPECT_EQ(boxes.back().icon, QMessageBox::NoIcon);
-    EXPECT_EQ(boxes.back().buttons, QMessageBox::Ok);
-    EXPECT_FALSE(boxes.back().hourglass);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ASSERT_FALSE(user.shown.empty());
+    EXPECT_EQ(user.shown.front().kind, Shown::FileDialog);
+    EXPECT_EQ(user.lastFileDialog.title, QStringLiteral("Seleccionar Archivo XML obtenido de GESTIB"));
+    EXPECT_EQ(user.lastFileDialog.filter, QStringLiteral("*.xml|*.xml"));
+    EXPECT_EQ(user.lastFileDialog.defaultExtension, QStringLiteral("xml"));
+    EXPECT_EQ(QFileInfo(user.lastFileDialog.initialFolder).canonicalFilePath(), saga);
+    // The level and course dialog comes up in the middle of the steps, under
+    // their hourglass.
+    const auto cursos = shownOf(user, Shown::ControlCursos);
+    ASSERT_FALSE(cursos.empty());
+    EXPECT_TRUE(cursos.front().hourglass);
+    EXPECT_EQ(user.errors(), QStringList());
+    const Shown &last = user.shown.back();
+    EXPECT_EQ(last.kind, Shown::Message);
+    EXPECT_EQ(last.text, QStringLiteral("Proceso finalizado"));
+    EXPECT_FALSE(last.hourglass);
+    EXPECT_EQ(user.hourglassDepth, 0);
     EXPECT_FALSE(form.BExportar->isEnabled());
     EXPECT_FALSE(form.BImportar->isEnabled());
     EXPECT_TRUE(form.isVisible()) << "interactive use leaves the window open";
@@ -140,13 +137,14 @@ TEST_F(MainWindow, FinishedInteractiveRunDisablesBothRunButtons)
 
 TEST_F(MainWindow, DrivenRunThatFindsNoFileClosesBeforeTheWindowAppears)
 {
-    TMForm form({QStringLiteral("exportar"), QStringLiteral("x")}, iniPath());
-    ModalAutopilot user; // cancels the file dialog
+    TMForm form(user, {QStringLiteral("exportar"), QStringLiteral("x")}, iniPath());
+    user.fileChoices = {std::nullopt}; // the file dialog is cancelled
 
     form.show();
 
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(texts(user.messageBoxes()), QStringList{QStringLiteral("No existe archivo")});
+    EXPECT_EQ(user.messages(), QStringList{QStringLiteral("No existe archivo")});
+    EXPECT_EQ(user.closeRequests(), 1);
     EXPECT_EQ(readTransformado(iniPath()), -1);
 }
 
@@ -169,19 +167,18 @@ TEST_F(MainWindow, DrivenRunThatFailsIsReportedAndTheWindowStaysOpen)
         QFile::remove(iniPath());
         if (c.workingFolderIsAFile)
             writeFile(prefix.driveC() + QStringLiteral("/VTEMP"), "not a folder");
-        TMForm form({QStringLiteral("EXPORTAR"), QStringLiteral("x")}, iniPath());
-        ModalAutopilot user(c.file);
+        ScriptedInteraction user;
+        user.fileChoices = {c.file};
+        TMForm form(user, {QStringLiteral("EXPORTAR"), QStringLiteral("x")}, iniPath());
 
         form.show();
 
-        const auto boxes = user.messageBoxes();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes.front().title, title);
-        EXPECT_EQ(boxes.front().icon, QMessageBox::Critical);
-        EXPECT_EQ(boxes.front().buttons, QMessageBox::Ok);
-        EXPECT_FALSE(boxes.front().hourglass) << "the pointer is back to normal before the report";
+        const auto errors = shownOf(user, Shown::Error);
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(user.messages(), QStringList());
+        EXPECT_FALSE(errors.front().hourglass) << "the pointer is back to normal before the report";
         EXPECT_EQ(QFileInfo(form.state().ArchivoXML).canonicalFilePath(), QFileInfo(c.file).canonicalFilePath());
-        EXPECT_TRUE(boxes.front().text.contains(c.errorMentions));
+        EXPECT_TRUE(errors.front().text.contains(c.errorMentions));
         EXPECT_TRUE(form.isVisible());
         EXPECT_TRUE(form.BExportar->isEnabled());
         EXPECT_TRUE(form.BImportar->isEnabled());
@@ -192,35 +189,12 @@ TEST_F(MainWindow, DrivenRunThatFailsIsReportedAndTheWindowStaysOpen)
     }
 }
 
-// A user of the converter started from Wine may type the file's Windows path,
-// here on drive Z:, through which Wine shows the whole Linux file system.
-TEST_F(MainWindow, WindowsPathTypedInTheFileDialogOpensTheFile)
-{
-    const QString folder = prefix.prefix() + QStringLiteral("/Horarios");
-    QDir().mkpath(folder);
-    const QString file = writeFile(folder + QStringLiteral("/horari.xml"), "<HORARI/>");
-    QDir().mkpath(prefix.prefix() + QStringLiteral("/dosdevices"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/"), prefix.prefix() + QStringLiteral("/dosdevices/z:")));
-    const QString typed = QStringLiteral("Z:") + QString(folder).replace(u'/', u'\\') + QStringLiteral("\\HORARI.XML");
-    TMForm form({QStringLiteral("exportar"), QStringLiteral("x")}, iniPath());
-    ModalAutopilot user(typed);
-
-    form.show();
-
-    // Found and read: the run reports what the file holds, not "No existe archivo".
-    const auto boxes = user.messageBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes.front().text.contains(QStringLiteral("not a GestIB centre document"))) << boxes.front().text.toStdString();
-    EXPECT_EQ(QFileInfo(form.state().ArchivoXML).canonicalFilePath(), QFileInfo(file).canonicalFilePath());
-}
-
 TEST_F(MainWindow, DrivenModeWithoutADirectionWaitsAndClosingWritesZero)
 {
-    TMForm form({QStringLiteral("abc"), QStringLiteral("def")}, iniPath());
-    ModalAutopilot user;
+    TMForm form(user, {QStringLiteral("abc"), QStringLiteral("def")}, iniPath());
     form.show();
     EXPECT_TRUE(form.isVisible());
-    EXPECT_TRUE(user.seen.empty());
+    EXPECT_TRUE(user.shown.empty());
 
     form.BClose->click();
 
@@ -231,17 +205,15 @@ TEST_F(MainWindow, DrivenModeWithoutADirectionWaitsAndClosingWritesZero)
 TEST_F(MainWindow, WindowStaysOpenWhenTheResultFileCannotBeWritten)
 {
     writeFile(prefix.prefix() + QStringLiteral("/bin"), "a file, not a folder");
-    TMForm form({QStringLiteral("abc"), QStringLiteral("def")}, prefix.prefix() + QStringLiteral("/bin/Velarix.ini"));
-    ModalAutopilot user;
+    TMForm form(user, {QStringLiteral("abc"), QStringLiteral("def")}, prefix.prefix() + QStringLiteral("/bin/Velarix.ini"));
     form.show();
 
     EXPECT_FALSE(form.close());
 
     EXPECT_TRUE(form.isVisible());
-    const auto boxes = user.messageBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes.front().icon, QMessageBox::Critical);
-    EXPECT_TRUE(boxes.front().text.startsWith(QStringLiteral("Unable to write to "))) << boxes.front().text.toStdString();
+    const QStringList errors = user.errors();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.front().startsWith(QStringLiteral("Unable to write to "))) << errors.front().toStdString();
 }
 
 // The window may be asked to close twice: each close writes, the last value
@@ -251,7 +223,7 @@ TEST_F(MainWindow, EveryCloseWritesTheOutcome)
     for (const bool shownFirst : {false, true}) {
         SCOPED_TRACE(shownFirst ? "window shown" : "window not shown yet");
         QFile::remove(iniPath());
-        TMForm form({QStringLiteral("abc"), QStringLiteral("def")}, iniPath());
+        TMForm form(user, {QStringLiteral("abc"), QStringLiteral("def")}, iniPath());
         if (shownFirst)
             form.show();
 
@@ -269,17 +241,16 @@ TEST_F(MainWindow, HelpWithoutItsFileSaysSo)
     QTemporaryDir workingFolder;
     const QString before = QDir::currentPath();
     QDir::setCurrent(workingFolder.path());
-    TMForm form({}, iniPath());
+    TMForm form(user, {}, iniPath());
     form.show();
-    ModalAutopilot user;
 
     form.Button1->click();
-    // The message box took the activation; F1 goes to the active window.
+    // F1 goes to the active window.
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F1);
 
-    EXPECT_EQ(texts(user.messageBoxes()),
+    EXPECT_EQ(user.messages(),
               QStringList(2, QStringLiteral("No se encuentra el archivo de ayuda GestIB.chm")));
     QDir::setCurrent(before);
 }
@@ -290,82 +261,35 @@ TEST_F(MainWindow, HelpFoundInTheWorkingFolderOpensOrSaysThereIsNoViewer)
     const QString before = QDir::currentPath();
     QDir::setCurrent(workingFolder.path());
     writeFile(workingFolder.filePath(QStringLiteral("GestIB.chm")), "ITSF");
-    TMForm form({}, iniPath());
-    ModalAutopilot user;
+    TMForm form(user, {}, iniPath());
 
     form.Button1->click();
 
     // The offscreen platform has no viewer for anything.
-    EXPECT_EQ(texts(user.messageBoxes()),
+    EXPECT_EQ(user.messages(),
               QStringList{QStringLiteral("No hay ningún visor para el archivo de ayuda %1")
                               .arg(QDir(workingFolder.path()).absoluteFilePath(QStringLiteral("GestIB.chm")))});
     QDir::setCurrent(before);
 }
 
-TEST_F(MainWindow, QuestionsShowTheirOwnCaptionButtonsAndDefault)
-{
-    using Answer = UserInteraction::Answer;
-    using Buttons = UserInteraction::Buttons;
-    const struct {
-        UserInteraction::Question question;
-        QMessageBox::StandardButtons shownButtons;
-        QMessageBox::Icon shownIcon;
-    } cases[] = {
-        {{QStringLiteral("Atención"), QStringLiteral("¿Crear las líneas?\n\rSí o no"), Buttons::YesNo, Answer::No,
-          UserInteraction::Icon::Warning},
-         QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning},
-        {{QStringLiteral("Cursos"), QStringLiteral("¿Copiar?"), Buttons::OkCancel, Answer::Ok,
-          UserInteraction::Icon::Warning},
-         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning},
-    };
-    TMForm form({}, iniPath());
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.question.caption.toStdString());
-        ModalAutopilot user; // presses the default button
-
-        EXPECT_EQ(form.ask(c.question), c.question.defaultButton);
-
-        const auto boxes = user.messageBoxes();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes.front().title, c.question.caption);
-        EXPECT_EQ(boxes.front().text, QString(c.question.text).replace(QStringLiteral("\n\r"), QStringLiteral("\n")));
-        EXPECT_EQ(boxes.front().buttons, c.shownButtons);
-        EXPECT_EQ(boxes.front().icon, c.shownIcon);
-    }
-}
-
-namespace {
-// The main window with a level and course dialog whose user takes the forced
-// exit at once: the window is closed in the middle of the run.
-class FormWithForcedExit : public TMForm {
-public:
-    using TMForm::TMForm;
-    std::vector<std::optional<int>> writtenAtEachClose;
-    QString iniPath;
-
-    void showControlCursos(TControlCursos &) override { closeMainWindow(); }
-    void closeMainWindow() override
-    {
-        TMForm::closeMainWindow();
-        writtenAtEachClose.push_back(readTransformado(iniPath));
-    }
-};
-} // namespace
-
 // Closing during a run must neither end the modal windows the run still
-// opens nor be lost: the program ends when the run is over.
+// opens nor be lost: the program ends when the run is over. The level and
+// course dialog asks for the close in the middle of the run, as its forced
+// exit does, and the run goes on to its end.
 TEST_F(MainWindow, CloseDuringARunEndsTheProgramOnlyWhenTheRunIsOver)
 {
-    FormWithForcedExit form({QStringLiteral("abc"), QStringLiteral("def")}, iniPath());
-    form.iniPath = iniPath();
+    TMForm form(user, {QStringLiteral("abc"), QStringLiteral("def")}, iniPath());
     form.show();
-    ModalAutopilot user(sample);
+    user.fileChoices = {sample};
+    user.cursosPasses = {[&](TControlCursos &) { user.closeMainWindow(); }};
+    std::vector<std::optional<int>> writtenAtEachClose;
+    user.onCloseMainWindow = [&] { writtenAtEachClose.push_back(readTransformado(iniPath())); };
     QTimer::singleShot(0, form.BExportar, &QPushButton::click);
     QTimer::singleShot(30000, [] { QCoreApplication::exit(99); });
 
     EXPECT_EQ(QCoreApplication::exec(), 0) << "the program ended by itself";
 
-    EXPECT_EQ(form.writtenAtEachClose, (std::vector<std::optional<int>>{0, 1}));
-    EXPECT_EQ(texts(user.messageBoxes()).last(), QStringLiteral("Proceso finalizado"));
+    EXPECT_EQ(writtenAtEachClose, (std::vector<std::optional<int>>{0, 1}));
+    EXPECT_EQ(user.messages().last(), QStringLiteral("Proceso finalizado"));
     EXPECT_FALSE(form.isVisible());
 }

@@ -20,7 +20,7 @@ std::function<void(TControlCursos &)> ScriptedInteraction::defaultCursosPass = [
 // and the user acts; a pass the user leaves open is closed by other means.
 void ScriptedInteraction::showControlCursos(TControlCursos &dialog)
 {
-    shown.push_back({Shown::ControlCursos, TControlCursos::Caption, {}, Buttons::YesNo, Answer::Ok, Icon::None});
+    record({Shown::ControlCursos, TControlCursos::Caption, {}, Buttons::YesNo, Answer::Ok, Icon::None});
     dialog.FormShow();
     dialog.enterGrid();
     std::function<void(TControlCursos &)> pass = defaultCursosPass;

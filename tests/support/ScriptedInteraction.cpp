@@ -1,5 +1,11 @@
 #include "tests/support/ScriptedInteraction.h"
 
+void ScriptedInteraction::record(Shown s)
+{
+    s.hourglass = hourglassDepth > 0;
+    shown.push_back(std::move(s));
+}
+
 QStringList ScriptedInteraction::messages() const
 {
     QStringList out;
@@ -38,7 +44,7 @@ int ScriptedInteraction::closeRequests() const
 std::optional<QString> ScriptedInteraction::chooseOpenFile(const OpenFileDialog &dialog)
 {
     lastFileDialog = dialog;
-    shown.push_back({Shown::FileDialog, dialog.title, {}, Buttons::YesNo, Answer::Ok, Icon::None});
+    record({Shown::FileDialog, dialog.title, {}, Buttons::YesNo, Answer::Ok, Icon::None});
     if (fileChoices.empty())
         return std::nullopt;
     std::optional<QString> choice = fileChoices.front();
@@ -48,12 +54,12 @@ std::optional<QString> ScriptedInteraction::chooseOpenFile(const OpenFileDialog 
 
 void ScriptedInteraction::showMessage(const QString &text)
 {
-    shown.push_back({Shown::Message, text, {}, Buttons::YesNo, Answer::Ok, Icon::None});
+    record({Shown::Message, text, {}, Buttons::YesNo, Answer::Ok, Icon::None});
 }
 
 UserInteraction::Answer ScriptedInteraction::ask(const Question &question)
 {
-    shown.push_back({Shown::Question, question.text, question.caption, question.buttons,
+    record({Shown::Question, question.text, question.caption, question.buttons,
                      question.defaultButton, question.icon});
     if (answers.empty())
         return Answer::Closed;
@@ -64,7 +70,7 @@ UserInteraction::Answer ScriptedInteraction::ask(const Question &question)
 
 void ScriptedInteraction::showError(const QString &text)
 {
-    shown.push_back({Shown::Error, text, {}, Buttons::YesNo, Answer::Ok, Icon::Error});
+    record({Shown::Error, text, {}, Buttons::YesNo, Answer::Ok, Icon::Error});
 }
 
 void ScriptedInteraction::setHourglass(bool on)
@@ -75,7 +81,8 @@ void ScriptedInteraction::setHourglass(bool on)
 
 void ScriptedInteraction::closeMainWindow()
 {
-    shown.push_back({Shown::Close, {}, {}, Buttons::YesNo, Answer::Ok, Icon::None});
+    record({Shown::Close, {}, {}, Buttons::YesNo, Answer::Ok, Icon::None});
+    UserInteraction::closeMainWindow();
     if (onCloseMainWindow)
         onCloseMainWindow();
 }

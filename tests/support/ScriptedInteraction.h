@@ -24,7 +24,8 @@ public:
     // leaving it alone, which closes it by other means). With the queue empty
     // the pass fills every blank NIVEL and CURSO and presses OK.
     std::deque<std::function<void(TControlCursos &)>> cursosPasses;
-    // Runs when the main window is asked to close (the main window's close handling).
+    // Runs when the main window is asked to close, after the main window (if
+    // there is one) has handled the close.
     std::function<void()> onCloseMainWindow;
 
     struct Shown {
@@ -34,6 +35,7 @@ public:
         Buttons buttons = Buttons::YesNo;
         Answer defaultButton = Answer::Ok;
         Icon icon = Icon::None;
+        bool hourglass = false; // whether the run had the hourglass on meanwhile
     };
     std::vector<Shown> shown;
     int hourglassDepth = 0; // on minus off
@@ -52,6 +54,9 @@ public:
     void setHourglass(bool on) override;
     void showControlCursos(TControlCursos &dialog) override;
     void closeMainWindow() override;
+
+    // Adds to `shown`, noting whether the hourglass is on.
+    void record(Shown s);
 
     // The default pass, for tests that need it inside their own action.
     static std::function<void(TControlCursos &)> defaultCursosPass;
