@@ -273,9 +273,9 @@ TEST_F(MainWindow, HelpFoundInTheWorkingFolderOpensOrSaysThereIsNoViewer)
 }
 
 // Closing during a run must neither end the modal windows the run still
-// opens nor be lost: the program ends when the run is over. The level and
-// course dialog asks for the close in the middle of the run, as its forced
-// exit does, and the run goes on to its end.
+// opens nor be lost: the program ends when the run is over. Here the close
+// is asked for while the level and course dialog is up, and the run goes on
+// to its end, whose own close writes once more.
 TEST_F(MainWindow, CloseDuringARunEndsTheProgramOnlyWhenTheRunIsOver)
 {
     TMForm form(user, {QStringLiteral("abc"), QStringLiteral("def")}, iniPath());
