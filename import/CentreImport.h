@@ -3,6 +3,7 @@
 class UserInteraction;
 struct MainFormState;
 
-// The centre import: the GestIB centre document chosen by the user becomes the
-// working tables, step by step in a fixed order.
+// The centre import (GestIB → tables); the name speaks from the timetabling program's side.
+// The GestIB centre document chosen by the user becomes the working tables,
+// step by step in a fixed order.
 void BExportarClick(MainFormState &form, UserInteraction &ui);

@@ -17,11 +17,18 @@ void closeInDrivenMode(MainFormState &form, UserInteraction &ui)
 
 bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult)
 {
-    if (const std::optional<QString> chosen = ui.chooseOpenFile(OpenDialogXML()))
+    const std::optional<QString> chosen = ui.chooseOpenFile(OpenDialogXML());
+    if (chosen) {
         form.ArchivoXML = *chosen;
-
-    if (winpath::fileExists(form.ArchivoXML))
-        return true;
+        if (winpath::fileExists(form.ArchivoXML))
+            return true;
+    } else if (form.ModoAutomatico != drivenMode) {
+        // Cancel means leave everything alone: the file of an earlier run is
+        // not taken up again.
+        return false;
+    }
+    // Driven mode reports a cancel as a missing file, so that the timetabling
+    // program reads the outcome it always read for it.
     ui.showMessage(QStringLiteral("No existe archivo"));
     if (form.ModoAutomatico == drivenMode)
         form.ResultadoTransformacion = drivenNoFileResult;

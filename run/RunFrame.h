@@ -7,11 +7,12 @@ struct MainFormState;
 
 // How both runs begin and end.
 
-// The file choice and the existence test that begin both runs. True when a
-// file exists at ArchivoXML (a cancelled dialog keeps the earlier path).
-// Otherwise "No existe archivo" has been shown and, in driven mode,
-// ResultadoTransformacion is `drivenNoFileResult` and the main window has been
-// asked to close.
+// The file choice and the existence test that begin both runs. True when the
+// chosen file exists; it is then ArchivoXML. A cancelled dialog ends the run
+// whatever an earlier run chose, and in interactive use says nothing.
+// Otherwise (no such file, or a cancel in driven mode) "No existe archivo"
+// has been shown and, in driven mode, ResultadoTransformacion is
+// `drivenNoFileResult` and the main window has been asked to close.
 bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult);
 
 // The end of a finished run: result 1, "Proceso finalizado", both run buttons

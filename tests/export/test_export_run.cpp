@@ -66,7 +66,7 @@ struct RunCase {
     Choice choice;
     bool earlierChoice; // ArchivoXML already names the chosen file from an earlier run
     // Expected:
-    const char *message;
+    const char *message; // nullptr: none
     int result;
     int closeRequests;
     bool buttonsEnabled;
@@ -79,15 +79,15 @@ void PrintTo(const RunCase &c, std::ostream *os)
 }
 
 const RunCase runCases[] = {
-    {"interactive_cancel_in_first_run", false, Choice::Cancel, false, "No existe archivo", untouchedResult, 0, true,
-     false},
+    {"interactive_cancel_in_first_run", false, Choice::Cancel, false, nullptr, untouchedResult, 0, true, false},
     {"interactive_missing_file", false, Choice::MissingFile, false, "No existe archivo", untouchedResult, 0, true, false},
     {"driven_cancel_in_first_run", true, Choice::Cancel, false, "No existe archivo", 0, 1, true, false},
     {"driven_missing_file", true, Choice::MissingFile, false, "No existe archivo", 0, 1, true, false},
     {"interactive_finished", false, Choice::ChosenFile, false, "Proceso finalizado", 1, 0, false, true},
     {"driven_finished", true, Choice::ChosenFile, false, "Proceso finalizado", 1, 1, false, true},
-    {"cancel_after_an_earlier_choice_runs_with_it", false, Choice::Cancel, true, "Proceso finalizado", 1, 0, false,
-     true},
+    {"interactive_cancel_after_an_earlier_choice", false, Choice::Cancel, true, nullptr, untouchedResult, 0, true,
+     false},
+    {"driven_cancel_after_an_earlier_choice", true, Choice::Cancel, true, "No existe archivo", 0, 1, true, false},
 };
 
 class RunEnd : public testing::TestWithParam<RunCase> {};
@@ -113,7 +113,7 @@ TEST_P(RunEnd, ResultMessageCloseAndFile)
     BImportarClick(form, ui);
 
     EXPECT_EQ(ui.lastFileDialog.title, QStringLiteral("Seleccionar Archivo XML obtenido de GESTIB"));
-    EXPECT_EQ(ui.messages(), QStringList{QString::fromUtf8(c.message)});
+    EXPECT_EQ(ui.messages(), c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList());
     EXPECT_EQ(form.ResultadoTransformacion, c.result);
     EXPECT_EQ(ui.closeRequests(), c.closeRequests);
     EXPECT_EQ(form.runButtonsEnabled, c.buttonsEnabled);
@@ -124,7 +124,7 @@ TEST_P(RunEnd, ResultMessageCloseAndFile)
     EXPECT_EQ(form.ArchivoXML, expectedPath);
     // The pointer is normal when the message shows, and the hourglass only
     // ever covers a run that found its file.
-    EXPECT_EQ(ui.hourglassAtMessage, std::vector<int>{0});
+    EXPECT_EQ(ui.hourglassAtMessage, c.message ? std::vector<int>{0} : std::vector<int>{});
     EXPECT_EQ(ui.hourglassCalls, (c.fileWritten ? std::vector<bool>{true, false} : std::vector<bool>{}));
     if (c.fileWritten) {
         EXPECT_EQ(xmltree::read(folder.output()), oneClassTree);

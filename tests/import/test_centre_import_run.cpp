@@ -76,6 +76,7 @@ struct NoFileCase {
     std::optional<QString> choice;
     QString earlier;
     QString expectedArchivo;
+    QStringList messages;
 };
 
 TEST_F(CentreImportRun, NoFileEndsTheRunBeforeAnyTable)
@@ -83,9 +84,9 @@ TEST_F(CentreImportRun, NoFileEndsTheRunBeforeAnyTable)
     const QString missing = prefix.prefix() + QStringLiteral("/no-such-file.xml");
     const QString gone = prefix.prefix() + QStringLiteral("/deleted-since.xml");
     const NoFileCase cases[] = {
-        {"cancel in the first run", std::nullopt, QString(), QString()},
-        {"typed name that does not exist", missing, QString(), missing},
-        {"cancel after an earlier file that is gone", std::nullopt, gone, gone},
+        {"cancel in the first run", std::nullopt, QString(), QString(), {}},
+        {"typed name that does not exist", missing, QString(), missing, {QStringLiteral("No existe archivo")}},
+        {"cancel after an earlier file that is gone", std::nullopt, gone, gone, {}},
     };
     for (const NoFileCase &c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,7 +98,7 @@ TEST_F(CentreImportRun, NoFileEndsTheRunBeforeAnyTable)
 
         BExportarClick(run, user);
 
-        EXPECT_EQ(user.messages(), QStringList{QStringLiteral("No existe archivo")});
+        EXPECT_EQ(user.messages(), c.messages);
         EXPECT_EQ(run.ArchivoXML, c.expectedArchivo);
         EXPECT_EQ(run.ResultadoTransformacion, 7) << "interactive use keeps the outcome";
         EXPECT_EQ(user.closeRequests(), 0);
@@ -139,15 +140,18 @@ TEST_F(CentreImportRun, FinishedRunDisablesTheButtons)
     EXPECT_EQ(ui.closeRequests(), 0) << "interactive use leaves the window open";
 }
 
-TEST_F(CentreImportRun, CancelAfterAnEarlierChoiceUsesThatFile)
+// Cancel means leave the tables alone, even with a file at hand from an
+// earlier run.
+TEST_F(CentreImportRun, CancelAfterAnEarlierChoiceEndsTheRun)
 {
     form.ArchivoXML = sample;
 
     BExportarClick(form, ui);
 
     EXPECT_EQ(form.ArchivoXML, sample);
-    EXPECT_EQ(ui.messages().last(), QStringLiteral("Proceso finalizado"));
-    EXPECT_EQ(form.ResultadoTransformacion, 1);
+    EXPECT_EQ(ui.messages(), QStringList());
+    EXPECT_EQ(form.ResultadoTransformacion, 0);
+    EXPECT_TRUE(tablesUntouched());
 }
 
 TEST_F(CentreImportRun, FinishedDrivenRunClosesAfterTheMessageWithOne)
