@@ -117,8 +117,10 @@ QFont boldFont(const QFont &base)
 } // namespace
 
 ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                         | Qt::WindowCloseButtonHint)
+    // A fixed dialog frame: a close box, and no minimise or maximise, since a
+    // minimised modal dialog would leave the program out of reach.
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_dialog(dialog)
 {
     setObjectName(QStringLiteral("ControlCursos"));
@@ -141,6 +143,10 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
     m_ok->setGeometry(514, 397, 105, 25);
     m_ok->setFont(boldFont(font()));
     m_ok->setDefault(true);
+    // The platform's own focus mark on a default button is faint; a keyboard
+    // user must see at once that Return will confirm.
+    m_ok->setStyleSheet(QStringLiteral("QPushButton:focus { border: 2px solid #000080; border-radius: 3px; "
+                                       "background-color: #ffffc0; }"));
     connect(m_ok, &QPushButton::clicked, this, &ControlCursosWindow::pressOk);
 
     m_forcedExit = new QPushButton(QStringLiteral("Forzar Salida Sin Terminar Proceso "), panel);

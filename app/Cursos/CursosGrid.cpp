@@ -132,6 +132,22 @@ QModelIndex CursosGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifi
     return current;
 }
 
+// A cell being typed into is closed by Tab, Shift+Tab and Enter; past the
+// last editable cell, or before the first, the focus then leaves the grid as
+// it does from a closed cell, rather than staying in the grid.
+void CursosGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    const bool leaves = (forward || hint == QAbstractItemDelegate::EditPreviousItem)
+                        && !moveCursor(forward ? MoveNext : MovePrevious, Qt::NoModifier).isValid();
+    if (!leaves) {
+        QTableView::closeEditor(editor, hint);
+        return;
+    }
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    QAbstractScrollArea::focusNextPrevChild(forward);
+}
+
 void CursosGrid::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();

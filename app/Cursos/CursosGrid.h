@@ -4,7 +4,8 @@
 
 // The grid CursosTDBGrid: a table view over CursosTableModel in which Enter
 // moves on as Tab does, Tab and Enter visit only the cells the user fills
-// (level and course, row after row), typing is cut to the field's width, and
+// (level and course, row after row) and past the last one (or before the
+// first) leave the grid, typing is cut to the field's width, and
 // the first column stays in place when the grid scrolls sideways.
 class CursosGrid : public QTableView {
     Q_OBJECT
@@ -21,6 +22,9 @@ public:
 signals:
     // Escape outside a cell editor: the user drops the row's changes.
     void cancelRequested();
+
+protected slots:
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;

@@ -56,6 +56,7 @@ TEST_F(MainWindow, HasEveryComponentWithItsCaption)
     EXPECT_EQ(form.minimumSize(), QSize(632, 266));
     EXPECT_EQ(form.maximumSize(), QSize(632, 266));
     EXPECT_FALSE(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(form.property("helpContext").toInt(), 1);
 
     const struct {

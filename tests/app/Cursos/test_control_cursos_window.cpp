@@ -143,6 +143,10 @@ TEST(ControlCursosWindow, ColumnsTitlesAndLabels)
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Asignación de Niveles y Cursos"));
         EXPECT_EQ(window->size(), QSize(679, 499));
+        EXPECT_EQ(window->minimumSize(), window->maximumSize());
+        const Qt::WindowFlags flags = window->windowFlags();
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         ASSERT_NE(child<QWidget>("Draw3D1"), nullptr);
 
         auto *grid = child<QTableView>("CursosTDBGrid");
@@ -325,4 +329,83 @@ TEST(ControlCursosWindow, ShownAndHiddenThroughAFailedPass)
     EXPECT_EQ(pass.dialog->result2, QStringLiteral("fuera"));
     EXPECT_EQ(pass.dialog->ending(), TControlCursos::Ending::ForcedExit);
     EXPECT_EQ(storedCursost(pass.wine)[0], (QStringList{"101", "1r ESO", "EDSO", ""}));
+}
+
+namespace {
+bool focusInGrid()
+{
+    auto *grid = child<QTableView>("CursosTDBGrid");
+    QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == grid || grid->isAncestorOf(focus));
+}
+} // namespace
+
+// A keyboard user gets past the grid: Tab or Enter after the last cell of the
+// last row, typed into or not, reaches OK, and Return there confirms.
+TEST(ControlCursosWindow, KeyboardLeavesTheLastCellForOkAndReturnConfirms)
+{
+    const struct {
+        const char *name;
+        QString typed; // into the last cell before leaving it
+        Qt::Key key;
+    } cases[] = {
+        {"Tab", QString(), Qt::Key_Tab},
+        {"Enter", QString(), Qt::Key_Return},
+        {"Tab after typing", QStringLiteral("3"), Qt::Key_Tab},
+        {"Enter after typing", QStringLiteral("3"), Qt::Key_Return},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        WindowPass pass({{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}});
+        pass.run([&] {
+            auto *grid = child<QTableView>("CursosTDBGrid");
+            for (int i = 0; i < 3; ++i)
+                press(Qt::Key_Tab);
+            ASSERT_EQ(grid->currentIndex(), grid->model()->index(1, CursosTableModel::ColCurso));
+            type(c.typed);
+            press(c.key);
+            EXPECT_EQ(QApplication::focusWidget(), child<QPushButton>("BitBtn1"));
+            press(Qt::Key_Return);
+            EXPECT_EQ(openWindow(), nullptr) << "Return on OK closes the dialog";
+        });
+        EXPECT_EQ(pass.dialog->ending(), TControlCursos::Ending::Ok);
+        EXPECT_FALSE(pass.dialog->result) << "every level and course was given";
+        EXPECT_EQ(storedCursost(pass.wine)[1][3], c.typed.isEmpty() ? QStringLiteral("2") : c.typed);
+    }
+}
+
+TEST(ControlCursosWindow, ShiftTabFromTheFirstCellLeavesTheGridBackwards)
+{
+    for (const QString typed : {QString(), QStringLiteral("E")}) {
+        SCOPED_TRACE(typed.isEmpty() ? "closed cell" : "cell being typed into");
+        WindowPass pass(threeCourses);
+        pass.run([&] {
+            ASSERT_TRUE(focusInGrid());
+            type(typed);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            EXPECT_FALSE(focusInGrid());
+            EXPECT_EQ(QApplication::focusWidget(), child<QPushButton>("BitBtn1"));
+        });
+        EXPECT_EQ(storedCursost(pass.wine)[0][2], typed) << "what was typed is kept";
+    }
+}
+
+// OK shows clearly that it has the focus: far more than a faint outline
+// changes when it takes it.
+TEST(ControlCursosWindow, OkShowsItsFocusClearly)
+{
+    WindowPass pass(threeCourses);
+    pass.run([] {
+        auto *ok = child<QPushButton>("BitBtn1");
+        const QImage unfocused = ok->grab().toImage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        ASSERT_TRUE(ok->hasFocus());
+        const QImage focused = ok->grab().toImage();
+        ASSERT_EQ(focused.size(), unfocused.size());
+        int changed = 0;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                changed += focused.pixel(x, y) != unfocused.pixel(x, y);
+        EXPECT_GT(changed, 4 * (focused.width() + focused.height())) << changed << " pixels changed";
+    });
 }
