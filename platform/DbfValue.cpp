@@ -122,7 +122,9 @@ void store(const FieldLayout &field, char *record, std::string_view bytes, bool 
     char *at = record + field.offset;
     std::memset(at, ' ', std::size_t(field.length));
     const std::size_t n = std::min(bytes.size(), std::size_t(field.length));
-    std::memcpy(rightAligned ? at + field.length - n : at, bytes.data(), n);
+    // An empty value has no bytes to copy, and its data pointer may be null.
+    if (n > 0)
+        std::memcpy(rightAligned ? at + field.length - n : at, bytes.data(), n);
 }
 
 void storeNumberText(const FieldLayout &field, char *record, std::string_view digits, const QString &shown,
@@ -174,8 +176,9 @@ QString text(const FieldLayout &field, const char *record, const DbfCodePage &co
         return {};
     case '@': {
         // Milliseconds since the start of 1 January 0001, that day being day 1.
+        // Written so that NaN, which fails every comparison, is refused too.
         const auto ms = binaryDouble(raw);
-        if (!ms || *ms < 0 || *ms > 4e14)
+        if (!ms || !(*ms >= 0 && *ms <= 4e14))
             return {};
         const auto total = static_cast<long long>(*ms);
         const QDate date = QDate(1, 1, 1).addDays(total / 86400000 - 1);
