@@ -6,6 +6,7 @@
 #include "run/UserInteraction.h"
 #include "export/DayPeriodKey.h"
 #include "export/FirstMatchIndex.h"
+#include "export/RequireCompleteTable.h"
 #include "export/RequireFields.h"
 #include "export/SolucioHorari.h"
 #include "platform/Dbf.h"
@@ -39,6 +40,7 @@ void closeTables(MainFormState &form)
 void appendSessions(MainFormState &form, SolucioHorari &document)
 {
     dbf::Table &soluc = form.wwTableSoluc;
+    requireCompleteTable(soluc);
     // Checked before anything is read, so that the error names the first
     // missing field whatever the records hold.
     requireFields(soluc, {QStringLiteral("DIA"), QStringLiteral("HORA"), QStringLiteral("PROF"),

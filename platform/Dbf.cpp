@@ -199,7 +199,7 @@ struct Table::Impl {
             setUpdatedCount(headerBytes, number + 1);
             file.updateHeader(headerBytes);
             records.append(buffer.constData(), layout.recordLength);
-            layout.recordCount = number + 1;
+            layout.recordCount = layout.countedRecords = number + 1;
             live.push_back(number);
             current = int(live.size()) - 1;
         } else if (state == State::Edit) {
@@ -409,6 +409,12 @@ bool Table::eof() const { return d->state == State::Inactive || d->atEof; }
 bool Table::bof() const { return d->state == State::Inactive || d->atBof; }
 int Table::recordCount() const { return d->state == State::Inactive ? 0 : int(d->live.size()); }
 int Table::recNo() const { return d->live.empty() || d->state == State::Inactive ? 0 : d->current + 1; }
+
+Table::StoredRecords Table::storedRecords() const
+{
+    d->requireOpen();
+    return {d->layout.countedRecords, d->layout.recordCount};
+}
 
 void Table::append()
 {

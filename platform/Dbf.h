@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -91,6 +92,15 @@ public:
     bool bof() const;
     int recordCount() const; // live records
     int recNo() const;       // 1-based position among the live records, 0 when none
+
+    // The records the header counts and the complete records the file holds,
+    // deleted ones included in both: a file cut short holds fewer than its
+    // header counts, and only those are read. A post writes both.
+    struct StoredRecords {
+        std::uint32_t counted = 0;
+        std::uint32_t complete = 0;
+    };
+    StoredRecords storedRecords() const;
 
     void append(); // Insert state: a blank buffer, added at the end on post
     void edit();   // Edit state on the current record (on an empty table: append)

@@ -140,6 +140,7 @@ TableLayout readLayout(const QByteArray &file, const QString &path)
     // The header's count is authoritative, but only complete records are read.
     const qint64 present = (file.size() - layout.headerLength) / layout.recordLength;
     layout.recordCount = std::uint32_t(std::min<qint64>(claimedRecords, present));
+    layout.countedRecords = claimedRecords;
     return layout;
 }
 

@@ -29,6 +29,7 @@ struct TableLayout {
     int headerLength = 0;
     int recordLength = 0;
     std::uint32_t recordCount = 0; // complete records really present in the file
+    std::uint32_t countedRecords = 0; // what the header's count says, which may be more
     std::vector<FieldLayout> fields;
 };
 

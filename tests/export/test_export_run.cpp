@@ -47,6 +47,11 @@ QStringList filesIn(const ExportFolder &folder)
     return files;
 }
 
+QString solucPath()
+{
+    return winpath::fileInFolder(QStringLiteral("C:\\VTEMP"), QStringLiteral("SOLUC.DBF"));
+}
+
 School oneClassSchool()
 {
     School school = solucfixture::smallSchool();
@@ -169,12 +174,37 @@ INSTANTIATE_TEST_SUITE_P(Names, OlderTimetable, testing::Values("SolucioHorari.x
                              return std::string(info.index == 0 ? "same_case" : "other_case");
                          });
 
+// A header that counts fewer records than the file holds says what the table
+// holds: the records past its count are no sessions.
+TEST(SolucLongerThanItsCount, ExportsTheCountedRecords)
+{
+    ExportFolder folder;
+    School school = oneClassSchool();
+    school.soluc.push_back({"2", "3", "XYZ", "2ESO-B", "LAB", "CAS1", ""});
+    solucfixture::writeSchool(school);
+    {
+        QFile soluc(solucPath());
+        ASSERT_TRUE(soluc.open(QIODevice::ReadWrite));
+        soluc.seek(4);
+        soluc.write(QByteArray("\x01\x00\x00\x00", 4));
+    }
+
+    MainFormState form;
+    ScriptedInteraction ui;
+    ui.fileChoices.push_back(folder.chosenFile());
+    BImportarClick(form, ui);
+
+    EXPECT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado")});
+    EXPECT_EQ(xmltree::read(folder.output()), oneClassTree);
+}
+
 // --- Runs that fail -------------------------------------------------------------
 
 struct ErrorCase {
     const char *name;
     std::function<void(School &)> breakTables; // after the school's tables are written
-    const char *error;                          // the whole message, or empty: the layer's own wording
+    // The whole message, {SOLUC} standing for SOLUC's path; or empty: the layer's own wording.
+    const char *error;
 };
 
 void PrintTo(const ErrorCase &c, std::ostream *os)
@@ -194,6 +224,17 @@ std::function<void(School &)> tableGone(const char *name)
 {
     return [=](School &) {
         QFile::remove(winpath::fileInFolder(QStringLiteral("C:\\VTEMP"), QLatin1String(name) + QStringLiteral(".DBF")));
+    };
+}
+
+// Three sessions in SOLUC, then the file cut `bytes` before its end (the
+// last byte is the end-of-file marker), as a full disk or a broken copy leaves it.
+std::function<void(School &)> solucCutShort(qint64 bytes)
+{
+    return [=](School &school) {
+        solucfixture::writeTable(solucfixture::soluc(), {school.soluc[0], school.soluc[0], school.soluc[0]});
+        QFile file(solucPath());
+        ASSERT_TRUE(file.resize(file.size() - bytes));
     };
 }
 
@@ -217,6 +258,13 @@ const std::vector<ErrorCase> errorCases = {
     {"no_asignomt", tableGone("ASIGNOMT"), ""},
     {"no_grupost", tableGone("GRUPOST"), ""},
     {"no_diashorast", tableGone("DIASHORAST"), ""},
+    {"soluc_cut_in_its_last_record", solucCutShort(2),
+     "La tabla {SOLUC} está incompleta (registros según su cabecera: 3; registros completos en el archivo: 2). "
+     "No se ha escrito nada."},
+    // SOLUC's records are 103 bytes long: the third is gone, the second cut in two.
+    {"soluc_cut_in_its_second_record", solucCutShort(1 + 103 + 50),
+     "La tabla {SOLUC} está incompleta (registros según su cabecera: 3; registros completos en el archivo: 1). "
+     "No se ha escrito nada."},
 };
 
 class FailedRun : public testing::TestWithParam<ErrorCase> {};
@@ -240,11 +288,11 @@ TEST_P(FailedRun, ErrorLeavesOlderTimetableAndOutcome)
     QString error;
     try {
         BImportarClick(form, ui);
-    } catch (const dbf::DbfError &e) {
-        error = e.message();
+    } catch (const std::runtime_error &e) {
+        error = QString::fromStdString(e.what());
     }
     if (*c.error)
-        EXPECT_EQ(error, QString::fromUtf8(c.error));
+        EXPECT_EQ(error, QString::fromUtf8(c.error).replace(QStringLiteral("{SOLUC}"), solucPath()));
     else
         EXPECT_FALSE(error.isEmpty()) << "the run must end with the table layer's error";
 
