@@ -15,6 +15,11 @@ bool isDriven(const QStringList &parameters)
 {
     return parameters.size() == 2;
 }
+
+void writeTransformado(const QString &resultFile, int value)
+{
+    ini::writeInteger(resultFile, QStringLiteral("Transformadores"), QStringLiteral("Transformado"), value);
+}
 } // namespace
 
 void FormCreate(MainFormState &form, const QStringList &parameters)
@@ -24,10 +29,11 @@ void FormCreate(MainFormState &form, const QStringList &parameters)
         form.ModoAutomatico = drivenMode;
 }
 
-void FormShow(MainFormState &form, UserInteraction &ui, const QStringList &parameters)
+void FormShow(MainFormState &form, UserInteraction &ui, const QStringList &parameters, const QString &resultFile)
 {
     if (!isDriven(parameters))
         return;
+    writeTransformado(resultFile, 0);
     if (lowerAsciiLetters(parameters.at(0)) == u"importar")
         BImportarClick(form, ui);
     if (lowerAsciiLetters(parameters.at(0)) == u"exportar")
@@ -38,8 +44,7 @@ void FormClose(const MainFormState &form, const QString &resultFile)
 {
     if (form.ModoAutomatico != drivenMode)
         return;
-    ini::writeInteger(resultFile, QStringLiteral("Transformadores"), QStringLiteral("Transformado"),
-                      form.ResultadoTransformacion);
+    writeTransformado(resultFile, form.ResultadoTransformacion);
 }
 
 QString velarixIniPath()

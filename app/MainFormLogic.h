@@ -13,9 +13,13 @@ struct MainFormState;
 // Starts the outcome at 0 and turns driven mode on for exactly two parameters.
 void FormCreate(MainFormState &form, const QStringList &parameters);
 
-// In driven mode, runs the direction that parameter 1 names ("importar" or
-// "exportar", letters A to Z in any case); anything else runs nothing.
-void FormShow(MainFormState &form, UserInteraction &ui, const QStringList &parameters);
+// In driven mode, first writes "Transformado" 0 to the result file, so that a
+// run that never reaches its end (killed, out of memory) leaves "not done"
+// rather than an earlier run's success; then runs the direction that parameter
+// 1 names ("importar" or "exportar", letters A to Z in any case); anything else
+// runs nothing. A result file that cannot be written raises ini::IniError
+// before any run starts.
+void FormShow(MainFormState &form, UserInteraction &ui, const QStringList &parameters, const QString &resultFile);
 
 // In driven mode, writes the outcome as "Transformado" in section
 // "Transformadores" of the result file; raises ini::IniError when it cannot.

@@ -131,7 +131,7 @@ void TMForm::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
         m_closed = false;
-        runEventHandler([this] { FormShow(m_state, m_ui, m_parameters); });
+        runEventHandler([this] { FormShow(m_state, m_ui, m_parameters, m_resultFile); });
         if (m_closed)
             return;
         centreOnScreen();
@@ -152,22 +152,22 @@ void TMForm::closeMainWindow()
 
 void TMForm::closeEvent(QCloseEvent *event)
 {
-    if (acceptClose())
-        event->accept();
-    else
-        event->ignore();
+    acceptClose();
+    event->accept();
 }
 
-bool TMForm::acceptClose()
+void TMForm::acceptClose()
 {
+    // A result file that cannot be written is reported, and the window closes
+    // all the same: otherwise nothing could close it, and a timetabling
+    // program waiting for the converter would wait for ever.
     if (!runHandler(m_ui, [this] { FormClose(m_state, m_resultFile); }))
-        return false;
+        m_exitStatus = resultNotWritten;
     m_closed = true;
     if (m_handlerDepth == 0)
         QCoreApplication::quit();
     else
         m_quitPending = true;
-    return true;
 }
 
 void TMForm::BExportarClick()

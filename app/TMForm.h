@@ -43,6 +43,11 @@ public:
     // program ends once no handler is running any more.
     void closeMainWindow();
 
+    // What the program ends with: 0, or resultNotWritten once a driven close
+    // could not write the outcome, so that a caller can tell.
+    int exitStatus() const { return m_exitStatus; }
+    static constexpr int resultNotWritten = 1;
+
     // Components, named as the form definition names them.
     GradientPanel *Draw3D1;
     GradientPanel *Draw3D2;
@@ -64,7 +69,7 @@ private:
     void Button1Click();
 
     void runEventHandler(const std::function<void()> &handler);
-    bool acceptClose();
+    void acceptClose();
     void centreOnScreen();
 
     UserInteraction &m_ui;
@@ -74,4 +79,5 @@ private:
     int m_handlerDepth = 0;
     bool m_quitPending = false;
     bool m_closed = false;
+    int m_exitStatus = 0;
 };

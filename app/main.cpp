@@ -1,10 +1,12 @@
 #include "app/QtInteraction.h"
 #include "app/TMForm.h"
+#include "platform/FileSizeSignal.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QtInteraction::setApplicationTitle();
 
@@ -18,6 +20,7 @@ int main(int argc, char *argv[])
     // A driven run that closed the window did so before the event loop ran,
     // where a request to quit would be lost.
     if (!MForm.isVisible())
-        return 0;
-    return app.exec();
+        return MForm.exitStatus();
+    const int status = app.exec();
+    return status != 0 ? status : MForm.exitStatus();
 }

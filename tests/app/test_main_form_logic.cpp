@@ -15,6 +15,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 const QString sample = QStringLiteral(GESTIB_SAMPLES_DIR "/centre-2018.xml");
 
@@ -89,7 +94,7 @@ TEST(DrivenMode, ParametersChooseTheRunAndTheResultWritten)
         };
 
         FormCreate(form, c.parameters);
-        EXPECT_TRUE(runHandler(ui, [&] { FormShow(form, ui, c.parameters); }));
+        EXPECT_TRUE(runHandler(ui, [&] { FormShow(form, ui, c.parameters, iniPath); }));
         EXPECT_EQ(closed, c.runCloses);
         if (!closed)
             FormClose(form, iniPath);
@@ -120,10 +125,56 @@ TEST(DrivenMode, ForcedExitWritesZeroAndEndsTheRun)
     };
 
     FormCreate(form, parameters);
-    EXPECT_TRUE(runHandler(ui, [&] { FormShow(form, ui, parameters); }));
+    EXPECT_TRUE(runHandler(ui, [&] { FormShow(form, ui, parameters, iniPath); }));
 
     EXPECT_EQ(written, (std::vector<std::optional<int>>{0}));
     EXPECT_FALSE(ui.messages().contains(QStringLiteral("Proceso finalizado")));
+}
+
+// A driven run killed in the middle (here while the level and course dialog
+// is open, four tables written) leaves "not done" for the timetabling program,
+// never the success an earlier run left. The run goes on in a child process,
+// which the test kills.
+TEST(DrivenMode, ARunKilledInTheMiddleLeavesZero)
+{
+    TempWinePrefix prefix;
+    const QString iniPath = prefix.prefix() + QStringLiteral("/Velarix.ini");
+    const QString centre = prefix.prefix() + QStringLiteral("/centre.xml");
+    for (const auto &[path, bytes] : {std::pair{iniPath, QByteArray("[Transformadores]\r\nTransformado=1\r\n")},
+                                      std::pair{centre, QByteArray("<CENTRE><CURSOS><CURS codi=\"C1\" descripcio=\"1 ESO\">"
+                                                                   "<GRUP codi=\"G1\" nom=\"A\"/></CURS></CURSOS></CENTRE>")}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    int inDialog[2];
+    ASSERT_EQ(pipe(inDialog), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        const QStringList parameters{QStringLiteral("exportar"), QStringLiteral("x")};
+        MainFormState form;
+        ScriptedInteraction ui;
+        ui.fileChoices = {centre};
+        ui.cursosPasses = {[&](TControlCursos &) {
+            const char reached = 1;
+            (void)!write(inDialog[1], &reached, 1);
+            for (;;)
+                pause();
+        }};
+        FormCreate(form, parameters);
+        runHandler(ui, [&] { FormShow(form, ui, parameters, iniPath); });
+        _exit(0);
+    }
+    close(inDialog[1]);
+    char reached = 0;
+    const bool inTheDialog = read(inDialog[0], &reached, 1) == 1;
+    close(inDialog[0]);
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(inTheDialog) << "the run never reached the level and course dialog";
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(readTransformado(iniPath), 0);
 }
 
 TEST(DrivenMode, ResultGoesBesideTheExecutableWhateverTheWorkingFolder)

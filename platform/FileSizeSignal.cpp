@@ -1,0 +1,8 @@
+#include "platform/FileSizeSignal.h"
+
+#include <csignal>
+
+void ignoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
