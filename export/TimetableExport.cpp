@@ -16,12 +16,6 @@
 #include <QFileInfo>
 
 namespace {
-// The chosen file only says where GestIB expects the timetable: it is never read.
-QString outputPath(const QString &archivoXML)
-{
-    return winpath::fileInFolder(QFileInfo(winpath::toLocal(archivoXML)).path(), QStringLiteral("SolucioHorari.xml"));
-}
-
 void openTables(MainFormState &form)
 {
     for (dbf::Table *table : {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas, &form.wwTableNomAsg,
@@ -77,11 +71,16 @@ void BImportarClick(MainFormState &form, UserInteraction &ui)
 {
     if (!chooseArchivoXML(form, ui, 0))
         return;
+    // The chosen file only says where GestIB expects the timetable: it is never read.
+    exportTimetable(form, ui, QFileInfo(winpath::toLocal(form.ArchivoXML)).path());
+}
 
+void exportTimetable(MainFormState &form, UserInteraction &ui, const QString &localFolder)
+{
     {
         const CloseTablesOnError releaseOnError(form);
         const Hourglass hourglass(ui);
-        const QString output = outputPath(form.ArchivoXML);
+        const QString output = winpath::fileInFolder(localFolder, QStringLiteral("SolucioHorari.xml"));
         form.DocXML = std::make_shared<xml::Document>();
         SolucioHorari document(*form.DocXML);
         openTables(form);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class UserInteraction;
 struct MainFormState;
 
@@ -8,3 +10,7 @@ struct MainFormState;
 // in the folder of the file the user chooses. Errors of the tables or the
 // document leave it as exceptions, with no file written.
 void BImportarClick(MainFormState &form, UserInteraction &ui);
+
+// The same run once the folder of "SolucioHorari.xml" is known (a local
+// path), for callers that name the folder itself.
+void exportTimetable(MainFormState &form, UserInteraction &ui, const QString &localFolder);

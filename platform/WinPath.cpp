@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <optional>
 
 namespace winpath {
 namespace {
@@ -65,6 +68,32 @@ QString resolveBelow(QString path, const QString &relative)
 
 bool isDriveLetter(QChar c) { return c.isLetter() && c.unicode() < 0x80; }
 
+QString &workingFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+// The local path of a path inside the working folder ("C:\VTEMP\x",
+// "\vtemp", any letter case) when the working folder has been moved;
+// nothing otherwise.
+std::optional<QString> inMovedWorkingFolder(const QString &windowsPath)
+{
+    static const QRegularExpression workingPath(QStringLiteral("^(?:c:)?\\\\vtemp(?:\\\\(.*))?$"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    const QString &folder = workingFolderOverride();
+    if (folder.isEmpty())
+        return std::nullopt;
+    const QRegularExpressionMatch match = workingPath.match(windowsPath);
+    if (!match.hasMatch())
+        return std::nullopt;
+#ifdef Q_OS_WIN
+    return QDir(folder).filePath(match.captured(1));
+#else
+    return resolveBelow(folder, match.captured(1));
+#endif
+}
+
 } // namespace
 
 bool isWindowsPath(const QString &path)
@@ -77,6 +106,8 @@ bool isWindowsPath(const QString &path)
 
 QString toLocal(const QString &windowsPath)
 {
+    if (const std::optional<QString> moved = inMovedWorkingFolder(windowsPath))
+        return *moved;
 #ifdef Q_OS_WIN
     return windowsPath;
 #else
@@ -113,5 +144,7 @@ bool deleteFile(const QString &path)
 }
 
 void ensureFolder(const QString &localFolder) { QDir().mkpath(localFolder); }
+
+void setWorkingFolder(const QString &localFolder) { workingFolderOverride() = localFolder; }
 
 } // namespace winpath

@@ -36,4 +36,11 @@ bool deleteFile(const QString &path);
 // Creates the folder and its parents when missing (used before a table is created).
 void ensureFolder(const QString &localFolder);
 
+// Puts the working folder "C:\VTEMP" (also named "\VTEMP", from the root of
+// the current drive) at another local folder for the rest of the process, so
+// that a run started from the command line can work on any folder while the
+// runs keep naming their tables as the timetabling program does. An empty
+// folder brings back the usual mapping.
+void setWorkingFolder(const QString &localFolder);
+
 } // namespace winpath

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+// The command line of transtarquoib-cli: one command, its file, and options.
+struct CommandOptions {
+    enum class Command { Exportar, Importar, Comprobar };
+    Command command = Command::Exportar;
+    QString target;      // CENTRE.xml, or the folder or file of "SolucioHorari.xml"; local path
+    QString niveles;     // --niveles, the levels file; local path, empty when not given
+    QString solucion;    // --solucion, a SOLUC table to check; local path, empty when not given
+    QString carpeta;     // --carpeta, the working folder; local path, empty for C:\VTEMP
+    bool recover = true; // --recuperar (default) or --no-recuperar
+    bool createLines = true; // --lineas (default) or --sin-lineas
+    bool json = false;   // --json
+};
+
+struct ParsedCommandLine {
+    enum class Action { Run, Help, Version };
+    Action action = Action::Run;
+    CommandOptions options;
+};
+
+// A command line that names no command, an unknown one, an unknown or
+// misplaced option or a wrong number of arguments. The message says which, in Spanish.
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const QString &message);
+    QString message() const;
+};
+
+// `arguments` as QCoreApplication::arguments() gives them, program first.
+// Paths may be Windows paths ("Z:\home\ana\centre.xml"); they come back local.
+ParsedCommandLine parseCommandLine(const QStringList &arguments);
+
+QString helpText();
+QString versionText();

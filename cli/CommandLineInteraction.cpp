@@ -1,0 +1,119 @@
+#include "cli/CommandLineInteraction.h"
+
+#include "import/Cursos/TControlCursos.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+const QString recoveryCaption = QStringLiteral("Recuperación de Niveles y Cursos importados anteriormente");
+const QString linesCaption = QStringLiteral("Creación automática de Líneas de Asignaturas");
+
+QString answerName(UserInteraction::Answer answer)
+{
+    switch (answer) {
+    case UserInteraction::Answer::Ok: return QStringLiteral("Aceptar");
+    case UserInteraction::Answer::Cancel: return QStringLiteral("Cancelar");
+    case UserInteraction::Answer::Yes: return QStringLiteral("Sí");
+    case UserInteraction::Answer::No: return QStringLiteral("No");
+    case UserInteraction::Answer::Closed: break;
+    }
+    return QStringLiteral("sin respuesta");
+}
+} // namespace
+
+void printError(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    std::fputs(qPrintable(shown + QLatin1Char('\n')), stderr);
+    std::fflush(stderr);
+}
+
+CommandLineInteraction::CommandLineInteraction(Answers answers)
+    : m_answers(std::move(answers))
+    , m_terminal(isatty(fileno(stderr)) != 0)
+{
+}
+
+const std::vector<CourseAnswer> &CommandLineInteraction::courses() const
+{
+    return m_courses;
+}
+
+const QStringList &CommandLineInteraction::errors() const
+{
+    return m_errors;
+}
+
+std::optional<QString> CommandLineInteraction::chooseOpenFile(const OpenFileDialog &)
+{
+    return m_answers.file;
+}
+
+void CommandLineInteraction::showMessage(const QString &text)
+{
+    printError(text);
+}
+
+// The two questions of the centre import are answered from the options; any
+// other takes its default button, and says so.
+UserInteraction::Answer CommandLineInteraction::ask(const Question &question)
+{
+    Answer answer = question.defaultButton;
+    if (question.caption == recoveryCaption)
+        answer = m_answers.recover ? Answer::Yes : Answer::No;
+    else if (question.caption == linesCaption)
+        answer = m_answers.createLines ? Answer::Ok : Answer::Cancel;
+    progress(QStringLiteral("%1: %2").arg(question.caption, answerName(answer)));
+    return answer;
+}
+
+void CommandLineInteraction::showError(const QString &text)
+{
+    m_errors << text;
+    printError(QStringLiteral("Error: ") + text);
+}
+
+void CommandLineInteraction::setHourglass(bool on)
+{
+    progress(on ? QStringLiteral("Trabajando…") : QStringLiteral("Tablas terminadas."));
+}
+
+// One pass as the window runs it: FormShow (with the recovery question), the
+// grid takes the focus, the answers are typed, and OK. A course left without
+// level or course ends the run here instead of a failed pass, since nobody
+// could complete it in the next one.
+void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
+{
+    const qsizetype errorsBefore = m_errors.size();
+    dialog.FormShow();
+    dialog.enterGrid();
+    m_courses = answerCursos(dialog.wwDataSource1, m_answers.levels);
+    std::vector<CourseAnswer> missing = coursesWithoutLevel(m_courses);
+    if (!missing.empty()) {
+        dialog.pressForcedExit();
+        throw LevelsMissing(std::move(missing));
+    }
+    dialog.pressOk();
+    // The window would go on after an error inside the dialog; a command stops,
+    // so that it never reports done for answers that were not stored.
+    if (m_errors.size() > errorsBefore)
+        throw DialogFailed(m_errors.back().toStdString());
+    progress(QStringLiteral("Niveles y cursos: %1 cursos con nivel y curso.").arg(m_courses.size()));
+}
+
+void CommandLineInteraction::closeMainWindow()
+{
+    // There is no window: the command ends when its run has returned.
+}
+
+// Progress on a terminal only: a script reading standard error gets the
+// messages and errors alone.
+void CommandLineInteraction::progress(const QString &text) const
+{
+    if (m_terminal)
+        printError(text);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "cli/CursosAnswers.h"
+#include "cli/LevelsFile.h"
+#include "run/UserInteraction.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+// The user of a run started from the command line: every answer comes from
+// the command's arguments and options, and whatever the window would show
+// goes to standard error. Nothing waits for a person.
+class CommandLineInteraction : public UserInteraction {
+public:
+    struct Answers {
+        std::optional<QString> file;             // the file dialog's answer
+        bool recover = true;                     // Yes to the recovery of CURSOST2, as the dialog's default
+        bool createLines = true;                 // OK to the subject lines, as the question's default
+        QHash<QString, LevelAnswer> levels;      // the levels file, by course code
+    };
+
+    explicit CommandLineInteraction(Answers answers);
+
+    // The courses as the level and course dialog last left them.
+    const std::vector<CourseAnswer> &courses() const;
+    // The errors the run reported and went on after (inside the dialog).
+    const QStringList &errors() const;
+
+    std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
+    void showMessage(const QString &text) override;
+    Answer ask(const Question &question) override;
+    void showError(const QString &text) override;
+    void setHourglass(bool on) override;
+    void showControlCursos(TControlCursos &dialog) override;
+    void closeMainWindow() override;
+
+private:
+    void progress(const QString &text) const;
+
+    Answers m_answers;
+    std::vector<CourseAnswer> m_courses;
+    QStringList m_errors;
+    bool m_terminal;
+};
+
+// An error inside the level and course dialog, already shown on standard error.
+class DialogFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A line of text on standard error, line breaks as a terminal shows them.
+void printError(const QString &text);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "cli/LevelsFile.h"
+
+#include <QHash>
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+class TableDataSource;
+
+// A course of CURSOST with the level and course number it ends up with.
+struct CourseAnswer {
+    QString codi;
+    QString descripcio;
+    QString nivel;
+    QString curso;
+};
+
+// Answers one pass of the level and course dialog the way a user types into
+// its grid: each course named in the levels file gets that file's level and
+// course number over what the recovery from CURSOST2 put there. Returns every
+// course, in table order, with the values it now holds (the file's as
+// written, before CURSOST cuts them to its widths).
+std::vector<CourseAnswer> answerCursos(TableDataSource &grid, const QHash<QString, LevelAnswer> &levels);
+
+// The courses still without a level or a course number, as the dialog's OK
+// tests them.
+std::vector<CourseAnswer> coursesWithoutLevel(const std::vector<CourseAnswer> &courses);
+
+// Groups of courses whose different levels share their first five
+// characters (letter case aside): a group's short code keeps only those five,
+// so their groups' codes would clash and be numbered.
+std::vector<std::vector<CourseAnswer>> levelCollisions(const std::vector<CourseAnswer> &courses);
+
+// Raised from the dialog when a course is left without level or course: the
+// run stops before the groups are written from blank levels.
+class LevelsMissing : public std::runtime_error {
+public:
+    explicit LevelsMissing(std::vector<CourseAnswer> courses);
+    const std::vector<CourseAnswer> courses;
+};
