@@ -75,11 +75,11 @@ QString &workingFolderOverride()
 }
 
 // The local path of a path inside the working folder ("C:\VTEMP\x",
-// "\vtemp", any letter case) when the working folder has been moved;
-// nothing otherwise.
+// "c:/vtemp", "\vtemp", any letter case) when the working folder has been
+// moved; nothing otherwise.
 std::optional<QString> inMovedWorkingFolder(const QString &windowsPath)
 {
-    static const QRegularExpression workingPath(QStringLiteral("^(?:c:)?\\\\vtemp(?:\\\\(.*))?$"),
+    static const QRegularExpression workingPath(QStringLiteral("^(?:c:[\\\\/]|\\\\)vtemp(?:[\\\\/](.*))?$"),
                                                 QRegularExpression::CaseInsensitiveOption);
     const QString &folder = workingFolderOverride();
     if (folder.isEmpty())

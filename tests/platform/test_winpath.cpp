@@ -166,3 +166,30 @@ TEST(WinPath, CreatingATableCreatesTheWorkingFolder)
     EXPECT_TRUE(QFileInfo(wine.driveC() + QStringLiteral("/VTEMP/PROFT.DBF")).isFile());
     EXPECT_EQ(table.localPath(), wine.driveC() + QStringLiteral("/VTEMP/PROFT.DBF"));
 }
+
+// Every name of the working folder leads to the moved one; other folders,
+// and the same name on another drive, stay where they are.
+TEST(WinPath, AMovedWorkingFolderTakesEveryNameOfIt)
+{
+    TempWinePrefix wine;
+    QTemporaryDir moved;
+    touch(moved.filePath(QStringLiteral("cursost2.dbf")));
+    struct Case {
+        const char *windowsPath;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"C:\\VTEMP\\CURSOST2.DBF", moved.filePath(QStringLiteral("cursost2.dbf"))},
+        {"c:/vtemp/NEW.DBF", moved.filePath(QStringLiteral("NEW.DBF"))},
+        {"\\vtemp", moved.path()},
+        {"\\VTEMP\\saga\\x.xml", moved.filePath(QStringLiteral("saga/x.xml"))},
+        {"C:\\VTEMPS\\A.DBF", wine.driveC() + QStringLiteral("/VTEMPS/A.DBF")},
+        {"C:\\OTRA\\VTEMP", wine.driveC() + QStringLiteral("/OTRA/VTEMP")},
+    };
+    winpath::setWorkingFolder(moved.path());
+    for (const Case &c : cases)
+        EXPECT_EQ(QDir::cleanPath(winpath::toLocal(QString::fromLatin1(c.windowsPath))), QDir::cleanPath(c.expected))
+            << c.windowsPath;
+    winpath::setWorkingFolder({});
+    EXPECT_EQ(winpath::toLocal(QStringLiteral("C:\\VTEMP\\A.DBF")), wine.driveC() + QStringLiteral("/VTEMP/A.DBF"));
+}

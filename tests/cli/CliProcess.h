@@ -1,0 +1,77 @@
+#pragma once
+
+#include "tests/support/TempWinePrefix.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+// transtarquoib-cli run as a child process, the way a script runs it: with
+// the test's WINEPREFIX, and without a display of any kind.
+namespace cli {
+
+struct Result {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+inline Result run(const QStringList &arguments, const QString &workingDirectory = QDir::currentPath())
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(display));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(TRANSTARQUOIB_CLI), arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        throw std::runtime_error("transtarquoib-cli did not end normally: " + process.errorString().toStdString());
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+inline QString data(const QString &name)
+{
+    return QStringLiteral(TESTS_SOURCE_DIR "/data/cli/") + name;
+}
+
+// Every file below the folder by its relative path, with its bytes.
+inline QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("cannot read " + path.toStdString());
+        files.insert(QDir(folder).relativeFilePath(path), file.readAll());
+    }
+    return files;
+}
+
+// The bytes of a table or index file without the dates of the day it was
+// written: a dBase header's last-update date, and an MDX's dates of creation
+// (file header) and of its tag.
+inline QByteArray withoutDates(const QString &name, QByteArray bytes)
+{
+    QList<qsizetype> dates;
+    if (name.endsWith(QLatin1String(".DBF"), Qt::CaseInsensitive))
+        dates = {1};
+    else if (name.endsWith(QLatin1String(".MDX"), Qt::CaseInsensitive))
+        dates = {1, 44, 4 * 512 + 257};
+    for (qsizetype offset : dates)
+        for (qsizetype i = offset; i < offset + 3 && i < bytes.size(); ++i)
+            bytes[i] = 0;
+    return bytes;
+}
+
+} // namespace cli

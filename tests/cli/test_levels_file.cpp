@@ -1,0 +1,75 @@
+#include "cli/LevelsFile.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The file's answers as "CODI NIVEL CURSO", sorted by code.
+QStringList answers(const QByteArray &content)
+{
+    const QHash<QString, LevelAnswer> read = parseLevels(content, QStringLiteral("niveles.csv"));
+    QStringList out;
+    for (auto it = read.cbegin(); it != read.cend(); ++it)
+        out << QStringLiteral("%1 %2 %3").arg(it.key(), it->nivel, it->curso);
+    out.sort();
+    return out;
+}
+
+struct ReadCase {
+    const char *name;
+    QByteArray content;
+    QStringList expected;
+};
+
+class LevelsFileReads : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(LevelsFileReads, TheAnswersAsWritten)
+{
+    EXPECT_EQ(answers(GetParam().content), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, LevelsFileReads,
+    testing::Values(
+        ReadCase{"Plain", "101;ESO;1\n102;BATX;2\n", {"101 ESO 1", "102 BATX 2"}},
+        ReadCase{"HeaderLine", "CODI;NIVEL;CURSO\n101;ESO;1\n", {"101 ESO 1"}},
+        ReadCase{"ByteOrderMarkAndHeader", "\xEF\xBB\xBF" "codi;nivel;curso\r\n101;ESO;1\r\n", {"101 ESO 1"}},
+        ReadCase{"WindowsLineEnds", "101;ESO;1\r\n102;ESO;2", {"101 ESO 1", "102 ESO 2"}},
+        ReadCase{"QuotedFields", "\"101\";\"ES;O\";\"1\"\"\"\n", {"101 ES;O 1\""}},
+        ReadCase{"EmptyCellsPaddingTheRow", "101;ESO;1;;\n", {"101 ESO 1"}},
+        ReadCase{"BlanksAroundValues", " 101 ; ESO ;\t1 \n", {"101 ESO 1"}},
+        ReadCase{"BlankLinesSkipped", "\n101;ESO;1\n\n  \n", {"101 ESO 1"}},
+        ReadCase{"BlankLevelGivesNothing", "101;;1\n", {"101  1"}},
+        ReadCase{"AccentedUtf8", "101;ESÖ;1r\n", {"101 ESÖ 1r"}}),
+    [](const testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
+
+struct RefusedCase {
+    const char *name;
+    QByteArray content;
+    const char *saying;
+};
+
+class LevelsFileRefuses : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(LevelsFileRefuses, WithTheLineAtFault)
+{
+    try {
+        parseLevels(GetParam().content, QStringLiteral("niveles.csv"));
+        FAIL() << "accepted";
+    } catch (const LevelsFileError &e) {
+        EXPECT_TRUE(e.message().contains(QString::fromUtf8(GetParam().saying))) << e.message().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, LevelsFileRefuses,
+    testing::Values(RefusedCase{"TwoFields", "101;ESO;1\n102;ESO\n", "línea 2: se esperaban tres campos"},
+                    RefusedCase{"FourFields", "101;ESO;1;x\n", "línea 1: se esperaban tres campos"},
+                    RefusedCase{"CommaSeparated", "101,ESO,1\n", "línea 1"},
+                    RefusedCase{"NoCode", ";ESO;1\n", "falta el código"},
+                    RefusedCase{"CodeTwice", "101;ESO;1\n101;BATX;1\n", "línea 2: el curso 101 ya aparece"},
+                    RefusedCase{"NotUtf8", "101;ES\xD3;1\n", "no está en UTF-8"}),
+    [](const testing::TestParamInfo<RefusedCase> &info) { return std::string(info.param.name); });
+
+} // namespace
