@@ -44,9 +44,9 @@ QString reportText(const CommandReport &report)
                                                             : QStringLiteral("no se escribe"));
     if (!report.output.isEmpty())
         lines << QStringLiteral("%1\t%2 sesiones").arg(report.output).arg(report.sessions.value_or(0));
-    if (!report.codeChanges.empty()) {
-        lines << QStringLiteral("Códigos cortos numerados (%1):").arg(report.codeChanges.size());
-        for (const CommandReport::CodeChange &change : report.codeChanges)
+    if (report.codeChanges) {
+        lines << QStringLiteral("Códigos cortos numerados (%1):").arg(report.codeChanges->size());
+        for (const CommandReport::CodeChange &change : *report.codeChanges)
             lines << QStringLiteral("  %1 %2: %3 -> %4").arg(change.kind, change.codi, change.base, change.code);
     }
     for (const std::vector<CourseAnswer> &sharing : report.collisions) {
@@ -83,13 +83,15 @@ QJsonObject reportJson(const CommandReport &report)
     for (const std::vector<CourseAnswer> &sharing : report.collisions)
         collisions.append(coursesJson(sharing));
     json.insert(QStringLiteral("nivelesCoincidentes"), collisions);
-    QJsonArray changes;
-    for (const CommandReport::CodeChange &change : report.codeChanges)
-        changes.append(QJsonObject{{QStringLiteral("tipo"), change.kind},
-                                   {QStringLiteral("codi"), change.codi},
-                                   {QStringLiteral("base"), change.base},
-                                   {QStringLiteral("codigo"), change.code}});
-    json.insert(QStringLiteral("codigosNumerados"), changes);
+    if (report.codeChanges) {
+        QJsonArray changes;
+        for (const CommandReport::CodeChange &change : *report.codeChanges)
+            changes.append(QJsonObject{{QStringLiteral("tipo"), change.kind},
+                                       {QStringLiteral("codi"), change.codi},
+                                       {QStringLiteral("base"), change.base},
+                                       {QStringLiteral("codigo"), change.code}});
+        json.insert(QStringLiteral("codigosNumerados"), changes);
+    }
     if (report.absentCodes) {
         QJsonArray absent;
         for (const CommandReport::AbsentCode &code : *report.absentCodes)

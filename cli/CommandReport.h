@@ -39,7 +39,7 @@ struct CommandReport {
     std::optional<int> sessions;       // importar: its sessions
     std::vector<CourseAnswer> withoutLevel;
     std::vector<std::vector<CourseAnswer>> collisions;
-    std::vector<CodeChange> codeChanges;     // comprobar
+    std::optional<std::vector<CodeChange>> codeChanges; // comprobar, once the groups are written
     std::optional<std::vector<AbsentCode>> absentCodes; // comprobar --solucion
 };
 
