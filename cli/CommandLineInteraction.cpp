@@ -43,6 +43,11 @@ const std::vector<CourseAnswer> &CommandLineInteraction::courses() const
     return m_courses;
 }
 
+const std::vector<CourseAnswer> &CommandLineInteraction::withoutLevel() const
+{
+    return m_withoutLevel;
+}
+
 const QStringList &CommandLineInteraction::errors() const
 {
     return m_errors;
@@ -84,18 +89,18 @@ void CommandLineInteraction::setHourglass(bool on)
 
 // One pass as the window runs it: FormShow (with the recovery question), the
 // grid takes the focus, the answers are typed, and OK. A course left without
-// level or course ends the run here instead of a failed pass, since nobody
-// could complete it in the next one.
+// level or course takes the forced exit instead of a failed pass, since nobody
+// could complete it in the next one; the import ends there.
 void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
 {
     const qsizetype errorsBefore = m_errors.size();
     dialog.FormShow();
     dialog.enterGrid();
     m_courses = answerCursos(dialog.wwDataSource1, m_answers.levels);
-    std::vector<CourseAnswer> missing = coursesWithoutLevel(m_courses);
-    if (!missing.empty()) {
+    m_withoutLevel = coursesWithoutLevel(m_courses);
+    if (!m_withoutLevel.empty()) {
         dialog.pressForcedExit();
-        throw LevelsMissing(std::move(missing));
+        return;
     }
     dialog.pressOk();
     // The window would go on after an error inside the dialog; a command stops,
@@ -103,11 +108,6 @@ void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
     if (m_errors.size() > errorsBefore)
         throw DialogFailed(m_errors.back().toStdString());
     progress(QStringLiteral("Niveles y cursos: %1 cursos con nivel y curso.").arg(m_courses.size()));
-}
-
-void CommandLineInteraction::closeMainWindow()
-{
-    // There is no window: the command ends when its run has returned.
 }
 
 // Progress on a terminal only: a script reading standard error gets the

@@ -28,6 +28,9 @@ public:
 
     // The courses as the level and course dialog last left them.
     const std::vector<CourseAnswer> &courses() const;
+    // The courses that were left without level or course: the dialog was
+    // left by its forced exit, which ends the import before the groups.
+    const std::vector<CourseAnswer> &withoutLevel() const;
     // The errors the run reported and went on after (inside the dialog).
     const QStringList &errors() const;
 
@@ -37,13 +40,13 @@ public:
     void showError(const QString &text) override;
     void setHourglass(bool on) override;
     void showControlCursos(TControlCursos &dialog) override;
-    void closeMainWindow() override;
 
 private:
     void progress(const QString &text) const;
 
     Answers m_answers;
     std::vector<CourseAnswer> m_courses;
+    std::vector<CourseAnswer> m_withoutLevel;
     QStringList m_errors;
     bool m_terminal;
 };

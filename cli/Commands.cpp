@@ -31,18 +31,18 @@ CommandLineInteraction::Answers answersFrom(const CommandOptions &options)
 }
 
 // Runs a run and turns how it ended into the report's status. A run that
-// returned without finishing ("No existe archivo") is no success.
-void runReporting(CommandReport &report, const MainFormState &form, bool readsCentreDocument,
-                  const std::function<void()> &run)
+// returned without finishing (courses without level, "No existe archivo") is
+// no success.
+void runReporting(CommandReport &report, const MainFormState &form, const CommandLineInteraction &ui,
+                  bool readsCentreDocument, const std::function<void()> &run)
 {
     try {
         run();
-        if (form.ResultadoTransformacion != 1)
+        report.withoutLevel = ui.withoutLevel();
+        if (!report.withoutLevel.empty())
+            report.status = ExitStatus::LevelsMissing;
+        else if (form.ResultadoTransformacion != 1)
             report.status = ExitStatus::Failed;
-        return;
-    } catch (const LevelsMissing &e) {
-        report.status = ExitStatus::LevelsMissing;
-        report.withoutLevel = e.courses;
         return;
     } catch (const DialogFailed &) {
         report.status = ExitStatus::Failed; // already on standard error
@@ -72,7 +72,7 @@ void countTables(CommandReport &report)
 // Centre import by the command's answers, with the report's status.
 void importCentre(CommandReport &report, MainFormState &form, CommandLineInteraction &ui)
 {
-    runReporting(report, form, true, [&] { BExportarClick(form, ui); });
+    runReporting(report, form, ui, true, [&] { BExportarClick(form, ui); });
     report.collisions = levelCollisions(ui.courses());
 }
 
@@ -97,7 +97,7 @@ CommandReport runImportar(const CommandOptions &options)
     MainFormState form;
     CommandLineInteraction ui(answersFrom(options));
     const bool folder = QFileInfo(options.target).isDir();
-    runReporting(report, form, false, [&] {
+    runReporting(report, form, ui, false, [&] {
         if (folder)
             exportTimetable(form, ui, options.target);
         else

@@ -66,9 +66,3 @@ std::vector<std::vector<CourseAnswer>> levelCollisions(const std::vector<CourseA
     }
     return collisions;
 }
-
-LevelsMissing::LevelsMissing(std::vector<CourseAnswer> missing)
-    : std::runtime_error("levels missing")
-    , courses(std::move(missing))
-{
-}

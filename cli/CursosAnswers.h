@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QString>
 
-#include <stdexcept>
 #include <vector>
 
 class TableDataSource;
@@ -33,11 +32,3 @@ std::vector<CourseAnswer> coursesWithoutLevel(const std::vector<CourseAnswer> &c
 // characters (letter case aside): a group's short code keeps only those five,
 // so their groups' codes would clash and be numbered.
 std::vector<std::vector<CourseAnswer>> levelCollisions(const std::vector<CourseAnswer> &courses);
-
-// Raised from the dialog when a course is left without level or course: the
-// run stops before the groups are written from blank levels.
-class LevelsMissing : public std::runtime_error {
-public:
-    explicit LevelsMissing(std::vector<CourseAnswer> courses);
-    const std::vector<CourseAnswer> courses;
-};
