@@ -30,6 +30,14 @@ CommandLineInteraction::Answers answersFrom(const CommandOptions &options)
     return answers;
 }
 
+// The command ends with this error, shown on standard error.
+void fail(CommandReport &report, ExitStatus status, const QString &message)
+{
+    report.status = status;
+    report.error = message;
+    printError(QStringLiteral("Error: ") + message);
+}
+
 // Runs a run and turns how it ended into the report's status. A run that
 // returned without finishing (courses without level, "No existe archivo") is
 // no success.
@@ -46,21 +54,15 @@ void runReporting(CommandReport &report, const MainFormState &form, const Comman
         return;
     } catch (const DialogFailed &) {
         report.status = ExitStatus::Failed; // already on standard error
-        return;
     } catch (const xml::XmlError &e) {
-        report.status = readsCentreDocument ? ExitStatus::RefusedDocument : ExitStatus::Failed;
-        report.error = e.message();
+        fail(report, readsCentreDocument ? ExitStatus::RefusedDocument : ExitStatus::Failed, e.message());
     } catch (const dbf::DbfError &e) {
-        report.status = ExitStatus::Failed;
-        report.error = e.message();
+        fail(report, ExitStatus::Failed, e.message());
     } catch (const ExportError &e) {
-        report.status = ExitStatus::Failed;
-        report.error = e.message();
+        fail(report, ExitStatus::Failed, e.message());
     } catch (const std::exception &e) {
-        report.status = ExitStatus::Failed;
-        report.error = QString::fromUtf8(e.what());
+        fail(report, ExitStatus::Failed, QString::fromUtf8(e.what()));
     }
-    printError(QStringLiteral("Error: ") + report.error);
 }
 
 void countTables(CommandReport &report)
@@ -121,14 +123,16 @@ CommandReport runComprobar(const CommandOptions &options)
     // folder; everything the import writes goes to the temporary one.
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
-        report.status = ExitStatus::Failed;
-        report.error = QStringLiteral("No se puede crear una carpeta temporal: %1").arg(scratch.errorString());
-        printError(QStringLiteral("Error: ") + report.error);
+        fail(report, ExitStatus::Failed,
+             QStringLiteral("No se puede crear una carpeta temporal: %1").arg(scratch.errorString()));
         return report;
     }
     const QString keptAnswers = winpath::toLocal(QStringLiteral("C:\\VTEMP\\CURSOST2.DBF"));
-    if (QFileInfo(keptAnswers).isFile())
-        QFile::copy(keptAnswers, scratch.filePath(QStringLiteral("CURSOST2.DBF")));
+    if (QFileInfo(keptAnswers).isFile()
+        && !QFile::copy(keptAnswers, scratch.filePath(QStringLiteral("CURSOST2.DBF")))) {
+        fail(report, ExitStatus::Failed, QStringLiteral("No se puede leer %1").arg(keptAnswers));
+        return report;
+    }
     winpath::setWorkingFolder(scratch.path()); // for the rest of this process
 
     MainFormState form;
