@@ -1,6 +1,7 @@
 #include "app/QtInteraction.h"
 
 #include "app/Cursos/ControlCursosWindow.h"
+#include "run/RunSummary.h"
 #include "platform/WinPath.h"
 
 #include <QApplication>
@@ -161,6 +162,15 @@ std::optional<QString> QtInteraction::chooseOpenFile(const OpenFileDialog &dialo
 void QtInteraction::showMessage(const QString &text)
 {
     execWaitingForTheUser(*messageBox(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok));
+}
+
+void QtInteraction::showSummary(const QString &text, const RunSummary &summary)
+{
+    const std::unique_ptr<QMessageBox> box =
+        messageBox(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok);
+    // Qt offers a button that opens the details below the message.
+    box->setDetailedText(summary.lines().join(QLatin1Char('\n')));
+    execWaitingForTheUser(*box);
 }
 
 UserInteraction::Answer QtInteraction::ask(const Question &question)

@@ -45,6 +45,7 @@ public:
     }
     std::optional<QString> chooseOpenFile(const OpenFileDialog &) override { return m_file; }
     void showMessage(const QString &) override {}
+    void showSummary(const QString &, const RunSummary &) override {}
     Answer ask(const Question &) override { return Answer::Ok; }
     void showError(const QString &) override {}
     void setHourglass(bool) override {}

@@ -34,6 +34,7 @@ public:
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &) override { return m_file; }
     void showMessage(const QString &) override {}
+    void showSummary(const QString &, const RunSummary &) override {}
     Answer ask(const Question &question) override
     {
         return question.buttons == Buttons::OkCancel ? Answer::Ok : Answer::No;

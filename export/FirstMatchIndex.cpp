@@ -24,3 +24,8 @@ const QStringList &FirstMatchIndex::find(const QString &key) const
     const auto it = m_firstMatch.constFind(key);
     return it == m_firstMatch.cend() ? m_none : *it;
 }
+
+bool FirstMatchIndex::contains(const QString &key) const
+{
+    return m_firstMatch.contains(key);
+}

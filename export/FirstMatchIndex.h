@@ -23,6 +23,8 @@ public:
     // many empty texts when no record holds it. An empty key names nothing:
     // a session without a room must not take the room of a row without code.
     const QStringList &find(const QString &key) const;
+    // Whether some record holds the key.
+    bool contains(const QString &key) const;
 
 private:
     QHash<QString, QStringList> m_firstMatch;

@@ -2,6 +2,7 @@
 
 #include "run/MainFormState.h"
 #include "run/Hourglass.h"
+#include "run/ExportSummary.h"
 #include "run/RunFrame.h"
 #include "run/UserInteraction.h"
 #include "export/DayPeriodKey.h"
@@ -13,6 +14,7 @@
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -30,9 +32,21 @@ void closeTables(MainFormState &form)
         table->close();
 }
 
-// One SESSIO per SOLUC record placed on a day, in SOLUC's order.
-void appendSessions(MainFormState &form, SolucioHorari &document)
+// The values a look-up finds for a session's code. A code that names no row
+// leaves its attributes empty, which GestIB takes silently, so it is noted for
+// the summary; a blank code names no row on purpose and is not.
+const QStringList &lookUp(const FirstMatchIndex &index, const QString &code, ExportSummary::Lookup lookup,
+                          ExportSummary &summary)
 {
+    if (!code.isEmpty() && !index.contains(code))
+        summary.noteUnmatched(lookup, code);
+    return index.find(code);
+}
+
+// One SESSIO per SOLUC record placed on a day, in SOLUC's order.
+void appendSessions(MainFormState &form, SolucioHorari &document, ExportSummary &summary)
+{
+    using Lookup = ExportSummary::Lookup;
     dbf::Table &soluc = form.wwTableSoluc;
     requireCompleteTable(soluc);
     // Checked before anything is read, so that the error names the first
@@ -52,17 +66,20 @@ void appendSessions(MainFormState &form, SolucioHorari &document)
 
     for (soluc.first(); !soluc.eof(); soluc.next()) {
         // Day 0 is a session the timetabling program could not place.
-        if (soluc.asInteger(QStringLiteral("DIA")) == 0)
+        if (soluc.asInteger(QStringLiteral("DIA")) == 0) {
+            ++summary.sessionsSkipped;
             continue;
-        const QStringList &profesor = profesores.find(soluc.asString(QStringLiteral("PROF")));
-        const QStringList &grupo = grupos.find(soluc.asString(QStringLiteral("CODGRUPO")));
+        }
+        const QStringList &profesor = lookUp(profesores, soluc.asString(QStringLiteral("PROF")), Lookup::Profesor, summary);
+        const QStringList &grupo = lookUp(grupos, soluc.asString(QStringLiteral("CODGRUPO")), Lookup::Grupo, summary);
         const QString key = dayPeriodKey(soluc.asString(QStringLiteral("DIA")),
                                          periodNumber(soluc.asFloat(QStringLiteral("HORA")), halfHourMode));
-        const QStringList &diaHora = diasHoras.find(key);
-        const QStringList &aula = aulas.find(soluc.asString(QStringLiteral("AULA")));
-        const QStringList &asignatura = asignaturas.find(soluc.asString(QStringLiteral("ASIG")));
+        const QStringList &diaHora = lookUp(diasHoras, key, Lookup::DiaHora, summary);
+        const QStringList &aula = lookUp(aulas, soluc.asString(QStringLiteral("AULA")), Lookup::Aula, summary);
+        const QStringList &asignatura = lookUp(asignaturas, soluc.asString(QStringLiteral("ASIG")), Lookup::Asignatura, summary);
         document.append({profesor[0], grupo[0], grupo[1], diaHora[0], diaHora[1], diaHora[2], aula[0], asignatura[0],
                          soluc.asString(QStringLiteral("TAREA"))});
+        ++summary.sessionsWritten;
     }
 }
 } // namespace
@@ -77,19 +94,21 @@ void BImportarClick(MainFormState &form, UserInteraction &ui)
 
 void exportTimetable(MainFormState &form, UserInteraction &ui, const QString &localFolder)
 {
+    ExportSummary summary;
     {
         const CloseTablesOnError releaseOnError(form);
         const Hourglass hourglass(ui);
         const QString output = winpath::fileInFolder(localFolder, QStringLiteral("SolucioHorari.xml"));
+        summary.outputPath = QDir::toNativeSeparators(output);
         form.DocXML = std::make_shared<xml::Document>();
         SolucioHorari document(*form.DocXML);
         openTables(form);
-        appendSessions(form, document);
+        appendSessions(form, document, summary);
         closeTables(form);
         // Saved whole in one step: a run that fails before this leaves an
         // older timetable as it was.
         form.DocXML->save(output);
     }
 
-    finishRun(form, ui);
+    finishRun(form, ui, summary);
 }

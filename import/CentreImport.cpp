@@ -1,6 +1,7 @@
 #include "import/CentreImport.h"
 
 #include "run/Hourglass.h"
+#include "run/ImportSummary.h"
 #include "run/MainFormState.h"
 #include "run/RunFrame.h"
 #include "run/UserInteraction.h"
@@ -11,6 +12,7 @@
 #include "import/CrearGrupos.h"
 #include "import/CrearLineasAsignaturas.h"
 #include "import/CrearProfesores.h"
+#include "import/ImportFigures.h"
 #include "platform/XmlDocument.h"
 
 namespace {
@@ -24,17 +26,18 @@ void requireCentreDocument(const xml::Document &document, const QString &path)
         throw xml::XmlError(QStringLiteral("%1 is not a GestIB centre document: its root element is %2, not CENTRE")
                                 .arg(path, root));
 }
-// The seven steps in their order. False when the user forced the exit from
-// the level and course dialog: no later step runs on incomplete levels.
-bool runSteps(MainFormState &form, UserInteraction &ui)
+// The seven steps in their order, noting in the summary what only the steps
+// know. False when the user forced the exit from the level and course
+// dialog: no later step runs on incomplete levels.
+bool runSteps(MainFormState &form, UserInteraction &ui, ImportSummary &summary)
 {
-    CrearAsignaturas(form);
-    CrearProfesores(form);
-    CrearAulas(form);
+    summary.addShortCodeChanges(QStringLiteral("ASIGNOMT"), CrearAsignaturas(form));
+    summary.addShortCodeChanges(QStringLiteral("PROFT"), CrearProfesores(form));
+    summary.addShortCodeChanges(QStringLiteral("AULAT"), CrearAulas(form));
     if (CrearCursos(form, ui) == CursosOutcome::ForcedExit)
         return false;
-    CrearGrupos(form);
-    CrearLineasAsignaturas(form, ui);
+    summary.addShortCodeChanges(QStringLiteral("GRUPOST"), CrearGrupos(form));
+    summary.subjectLinesCreated = CrearLineasAsignaturas(form, ui);
     CrearDiasHoras();
     return true;
 }
@@ -49,15 +52,19 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     form.DocXML->load(form.ArchivoXML);
     requireCentreDocument(*form.DocXML, form.ArchivoXML);
 
+    ImportSummary summary;
+    summary.document = form.ArchivoXML;
     bool finished = false;
     {
         const CloseTablesOnError releaseOnError(form);
         const Hourglass hourglass(ui);
-        finished = runSteps(form, ui);
+        finished = runSteps(form, ui, summary);
     }
 
-    if (finished)
-        finishRun(form, ui);
-    else
+    if (!finished) {
         abandonRun(form, ui);
+        return;
+    }
+    readBackImportFigures(summary);
+    finishRun(form, ui, summary);
 }

@@ -27,7 +27,7 @@ const QString defaultHours = QStringLiteral("4");
 // Subjects first, then activities, each in document order: the groups and
 // subject-lines steps read the table in this order. DENIVEL and DECURSO stay
 // blank until the groups step fills them.
-void CrearAsignaturas(MainFormState &form)
+QList<ShortCodeChange> CrearAsignaturas(MainFormState &form)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("ASIGNOMT"), asignomtFields);
     table->open();
@@ -72,4 +72,5 @@ void CrearAsignaturas(MainFormState &form)
     }
 
     table->close();
+    return codes.changes();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "run/ImportSummary.h"
+
 struct MainFormState;
 
 // Writes ASIGNOMT, the subjects and activities of the loaded centre document.
-void CrearAsignaturas(MainFormState &form);
+// Returns the short codes that had to differ from their base.
+QList<ShortCodeChange> CrearAsignaturas(MainFormState &form);

@@ -20,7 +20,7 @@ const std::vector<dbf::FieldDef> aulatFields = {
 // A room's short code comes from its description, and its name shows the
 // GestIB code in front, since rooms often share a description ("Pati").
 // EDIFICIO and MAXALUM stay blank: the centre document does not carry them.
-void CrearAulas(MainFormState &form)
+QList<ShortCodeChange> CrearAulas(MainFormState &form)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("AULAT"), aulatFields);
     table->open();
@@ -40,4 +40,5 @@ void CrearAulas(MainFormState &form)
     }
 
     table->close();
+    return codes.changes();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "run/ImportSummary.h"
+
 struct MainFormState;
 
 // Writes AULAT, one row per room of the loaded centre document.
-void CrearAulas(MainFormState &form);
+// Returns the short codes that had to differ from their base.
+QList<ShortCodeChange> CrearAulas(MainFormState &form);

@@ -70,7 +70,7 @@ private:
     MainFormState &m_form;
 };
 
-void writeGroups(MainFormState &form)
+QList<ShortCodeChange> writeGroups(MainFormState &form)
 {
     const std::unique_ptr<dbf::Table> grupos = recreateTable(QStringLiteral("GRUPOST"), grupostFields);
     grupos->open();
@@ -121,6 +121,7 @@ void writeGroups(MainFormState &form)
 
     grupos->close();
     cursos.close();
+    return codes.changes();
 }
 
 // MATIB lists each subject once with the level and course of its course's
@@ -167,8 +168,9 @@ void writeLevelSubjects(MainFormState &form)
 
 } // namespace
 
-void CrearGrupos(MainFormState &form)
+QList<ShortCodeChange> CrearGrupos(MainFormState &form)
 {
-    writeGroups(form);
+    QList<ShortCodeChange> changes = writeGroups(form);
     writeLevelSubjects(form);
+    return changes;
 }

@@ -125,7 +125,7 @@ void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas
 
 } // namespace
 
-void CrearLineasAsignaturas(MainFormState &form, UserInteraction &ui)
+bool CrearLineasAsignaturas(MainFormState &form, UserInteraction &ui)
 {
     const std::unique_ptr<dbf::Table> lineas = recreateTable(QStringLiteral("ASIGT"), asigtFields);
     lineas->open();
@@ -138,7 +138,8 @@ void CrearLineasAsignaturas(MainFormState &form, UserInteraction &ui)
     form.wwTableNomAsg.open();
     form.wwTableGrupos.first();
 
-    if (ui.ask(createLinesQuestion()) == UserInteraction::Answer::Ok)
+    const bool create = ui.ask(createLinesQuestion()) == UserInteraction::Answer::Ok;
+    if (create)
         appendLines(*lineas, form.wwTableGrupos, form.wwTableNomAsg, regionalHoursSettings());
 
     lineas->close();
@@ -146,4 +147,5 @@ void CrearLineasAsignaturas(MainFormState &form, UserInteraction &ui)
     form.wwTableProfesor.close();
     form.wwTableAulas.close();
     form.wwTableNomAsg.close();
+    return create;
 }

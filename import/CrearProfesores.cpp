@@ -29,7 +29,7 @@ QString shortenedDescription(const QString &descripcio)
 } // namespace
 
 // DNI and EMAIL stay blank: the centre document does not carry them.
-void CrearProfesores(MainFormState &form)
+QList<ShortCodeChange> CrearProfesores(MainFormState &form)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("PROFT"), proftFields);
     table->open();
@@ -51,4 +51,5 @@ void CrearProfesores(MainFormState &form)
     }
 
     table->close();
+    return codes.changes();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "run/ImportSummary.h"
+
 struct MainFormState;
 
 // Writes PROFT, one row per teaching post of the loaded centre document.
-void CrearProfesores(MainFormState &form);
+// Returns the short codes that had to differ from their base.
+QList<ShortCodeChange> CrearProfesores(MainFormState &form);

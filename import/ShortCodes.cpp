@@ -77,6 +77,8 @@ QString shortCode(CodeList &codes, const Variant &variant)
     if (variant.recorded != Recorded::Code)
         codes.add(candidate);
     codes.add(code);
+    if (code != variant.base)
+        codes.noteChange(variant.base, code);
     return code;
 }
 
@@ -97,6 +99,16 @@ void CodeList::add(const QString &text)
 int &CodeList::lastTakenCounter(const QString &stem)
 {
     return m_lastTakenCounters[inCodePage(stem).toCaseFolded()];
+}
+
+void CodeList::noteChange(const QString &base, const QString &code)
+{
+    m_changes.append({QString(), base, code});
+}
+
+const QList<ShortCodeChange> &CodeList::changes() const
+{
+    return m_changes;
 }
 
 QString subjectShortCode(CodeList &codes, const QString &curta)
@@ -122,8 +134,13 @@ QString roomShortCode(CodeList &codes, const QString &descripcio)
 // a long code keeps its last characters, where group names differ.
 QString groupShortCode(CodeList &codes, const QString &nivel, const QString &curso, const QString &nom)
 {
-    const QString base = firstCharacters(nivel, 5) + firstCharacters(curso, 2) + nom;
+    const QString base = groupCodePrefix(nivel, curso) + nom;
     return shortCode(codes, {base, firstCharacters(base, 9), Recorded::Candidate});
+}
+
+QString groupCodePrefix(const QString &nivel, const QString &curso)
+{
+    return firstCharacters(nivel, 5) + firstCharacters(curso, 2);
 }
 
 QString subjectLongCode(const QString &curta)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "run/ImportSummary.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -30,15 +32,25 @@ public:
     // it instead of trying the k candidates of the stem's k-th clash again.
     int &lastTakenCounter(const QString &stem);
 
+    // The codes given that differ from their base, in the order given, for
+    // the run's summary (without the table, which the step names).
+    void noteChange(const QString &base, const QString &code);
+    const QList<ShortCodeChange> &changes() const;
+
 private:
     QSet<QString> m_keys;
     QHash<QString, int> m_lastTakenCounters;
+    QList<ShortCodeChange> m_changes;
 };
 
 QString subjectShortCode(CodeList &codes, const QString &curta);
 QString teacherShortCode(CodeList &codes, const QString &curta);
 QString roomShortCode(CodeList &codes, const QString &descripcio);
 QString groupShortCode(CodeList &codes, const QString &nivel, const QString &curso, const QString &nom);
+
+// What a course gives the short codes of its groups before their names: the
+// first 5 characters of its level and the first 2 of its course number.
+QString groupCodePrefix(const QString &nivel, const QString &curso);
 
 // A subject's long code, which is also the base of its short code: the
 // "curta" value itself, or its first 9 characters and its last one when it

@@ -2,6 +2,8 @@
 
 #include "run/MainFormState.h"
 #include "run/OpenDialogXML.h"
+#include "run/RunLog.h"
+#include "run/RunSummary.h"
 #include "run/UserInteraction.h"
 #include "platform/WinPath.h"
 
@@ -36,10 +38,15 @@ bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFile
     return false;
 }
 
-void finishRun(MainFormState &form, UserInteraction &ui)
+void finishRun(MainFormState &form, UserInteraction &ui, const RunSummary &summary)
 {
     form.ResultadoTransformacion = 1;
-    ui.showMessage(QStringLiteral("Proceso finalizado"));
+    // Logged before the message, which the user may leave unanswered.
+    const QString logProblem = appendToRunLog(summary, QDateTime::currentDateTime());
+    ui.showSummary(QStringLiteral("Proceso finalizado"), summary);
+    // The run itself is done; a log that cannot be written is only reported.
+    if (!logProblem.isEmpty())
+        ui.showError(standardErrorText(logProblem));
     form.runButtonsEnabled = false;
     closeInDrivenMode(form, ui);
 }

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+class RunSummary;
 class UserInteraction;
 struct MainFormState;
 
@@ -15,9 +16,10 @@ struct MainFormState;
 // `drivenNoFileResult` and the main window has been asked to close.
 bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult);
 
-// The end of a finished run: result 1, "Proceso finalizado", both run buttons
+// The end of a finished run: result 1, the summary appended to the run log,
+// "Proceso finalizado" with the summary as its details, both run buttons
 // disabled for good, and in driven mode the main window closed.
-void finishRun(MainFormState &form, UserInteraction &ui);
+void finishRun(MainFormState &form, UserInteraction &ui, const RunSummary &summary);
 
 // The end of a run the user gave up on before it finished: no "Proceso
 // finalizado"; the main window closes, which ends the program, and in driven

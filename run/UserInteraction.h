@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+class RunSummary;
 class TControlCursos;
 
 // Everything a run asks of the user or shows to the user. Run logic never opens
@@ -39,6 +40,10 @@ public:
 
     // A plain message: the application title as caption, no icon, one OK button.
     virtual void showMessage(const QString &text) = 0;
+
+    // A plain message that also carries what the run did, as details the
+    // user can open: the end of a finished run.
+    virtual void showSummary(const QString &text, const RunSummary &summary) = 0;
 
     // A question with its own caption, buttons, default button and icon.
     virtual Answer ask(const Question &question) = 0;

@@ -57,6 +57,18 @@ void ScriptedInteraction::showMessage(const QString &text)
     record({Shown::Message, text, {}, Buttons::YesNo, Answer::Ok, Icon::None});
 }
 
+// Shown as a plain message (through showMessage, so that a test's own
+// recording of messages sees it too) with the summary's lines as details.
+void ScriptedInteraction::showSummary(const QString &text, const RunSummary &summary)
+{
+    showMessage(text);
+    summaryDetails = summary.lines();
+    if (const auto *import = dynamic_cast<const ImportSummary *>(&summary))
+        importSummary = *import;
+    if (const auto *exported = dynamic_cast<const ExportSummary *>(&summary))
+        exportSummary = *exported;
+}
+
 UserInteraction::Answer ScriptedInteraction::ask(const Question &question)
 {
     record({Shown::Question, question.text, question.caption, question.buttons,

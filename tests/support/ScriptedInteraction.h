@@ -1,5 +1,7 @@
 #pragma once
 
+#include "run/ExportSummary.h"
+#include "run/ImportSummary.h"
 #include "run/UserInteraction.h"
 
 #include <QString>
@@ -41,6 +43,11 @@ public:
     int hourglassDepth = 0; // on minus off
     std::vector<bool> hourglassCalls;
     OpenFileDialog lastFileDialog;
+    // The summary of the latest finished run, of the kind it was, and the
+    // details shown with its message.
+    QStringList summaryDetails;
+    std::optional<ImportSummary> importSummary;
+    std::optional<ExportSummary> exportSummary;
 
     QStringList messages() const; // texts of plain messages, in order
     QStringList errors() const;   // texts of error reports, in order
@@ -49,6 +56,7 @@ public:
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
+    void showSummary(const QString &text, const RunSummary &summary) override;
     Answer ask(const Question &question) override;
     void showError(const QString &text) override;
     void setHourglass(bool on) override;

@@ -1,0 +1,57 @@
+#include "import/ImportFigures.h"
+
+#include "run/ImportSummary.h"
+#include "import/CourseLevels.h"
+#include "import/RecreateTable.h"
+#include "platform/Dbf.h"
+#include "platform/WinPath.h"
+
+namespace {
+
+// The tables in the order the steps write them.
+const QStringList importTables = {
+    QStringLiteral("ASIGNOMT"), QStringLiteral("PROFT"), QStringLiteral("AULAT"),
+    QStringLiteral("CURSOST"),  QStringLiteral("CURSOST2"), QStringLiteral("GRUPOST"),
+    QStringLiteral("MATIB"),    QStringLiteral("ASIGT"),  QStringLiteral("DIASHORAST"),
+};
+
+QList<CourseLevel> readCourseLevels(dbf::Table &cursos)
+{
+    QList<CourseLevel> courses;
+    for (cursos.first(); !cursos.eof(); cursos.next())
+        courses << CourseLevel{{cursos.asString(QStringLiteral("CODI")), cursos.asString(QStringLiteral("DESCRIPCIO"))},
+                               cursos.asString(QStringLiteral("NIVEL")),
+                               cursos.asString(QStringLiteral("CURSO"))};
+    return courses;
+}
+
+} // namespace
+
+void readBackImportFigures(ImportSummary &summary)
+{
+    for (const QString &name : importTables) {
+        const QString file = name + QStringLiteral(".DBF");
+        // A missing table holds no rows: CURSOST2 is only made by a confirmed dialog.
+        if (!winpath::fileExists(winpath::fileInFolder(workingFolder, file))) {
+            summary.tableRows.append({name, 0});
+            continue;
+        }
+        dbf::Table table;
+        table.setFolder(workingFolder);
+        table.setTableName(file);
+        table.setExclusive(false);
+        try {
+            table.open();
+            const int rows = table.recordCount();
+            if (name == QStringLiteral("CURSOST")) {
+                const QList<CourseLevel> courses = readCourseLevels(table);
+                summary.coursesWithoutLevel = coursesWithoutLevel(courses);
+                summary.levelCollisions = levelCollisions(courses);
+            }
+            table.close();
+            summary.tableRows.append({name, rows});
+        } catch (const dbf::DbfError &) {
+            summary.tableRows.append({name, -1});
+        }
+    }
+}

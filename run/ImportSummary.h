@@ -1,0 +1,53 @@
+#pragma once
+
+#include "run/RunSummary.h"
+
+#include <QList>
+
+// A short code that had to differ from its base, because the base was taken
+// or longer than the code field.
+struct ShortCodeChange {
+    QString table; // ASIGNOMT, PROFT, AULAT or GRUPOST
+    QString base;
+    QString code;
+};
+
+// A course as the level and course dialog left it in CURSOST.
+struct CourseRef {
+    QString codi;
+    QString descripcio;
+};
+
+// Two courses whose groups' short codes start alike: the same first five
+// characters of the level and first two of the course. Their groups of the
+// same name clash, and the later ones are numbered (ESO1A, ESO1A1).
+struct LevelCollision {
+    CourseRef course;
+    CourseRef earlier;
+    QString prefix; // the shared start, as the later course gives it
+};
+
+// What a centre import wrote.
+class ImportSummary : public RunSummary {
+public:
+    struct TableRows {
+        QString table;
+        int rows = -1; // -1 when the table could not be read back
+    };
+
+    QString document;                 // the GestIB file read
+    QList<TableRows> tableRows;       // the nine tables, in the order the steps write them
+    QList<ShortCodeChange> shortCodeChanges;
+    QList<CourseRef> coursesWithoutLevel;
+    QList<LevelCollision> levelCollisions;
+    bool subjectLinesCreated = false; // the user agreed to the proposed lines
+
+    // Adds a step's changed codes, naming the table they went to.
+    void addShortCodeChanges(const QString &table, const QList<ShortCodeChange> &changes);
+    // The rows counted in a table, -1 when it was not read back.
+    int rowsOf(const QString &table) const;
+
+    QString title() const override;
+    QStringList lines() const override;
+    QJsonObject toJson() const override;
+};

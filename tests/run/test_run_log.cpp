@@ -1,0 +1,80 @@
+// The run log "TransTarquoIB.log" in the working folder.
+#include "run/ExportSummary.h"
+#include "run/RunLog.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/TempWinePrefix.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+ExportSummary exportOf(int sessions)
+{
+    ExportSummary s;
+    s.outputPath = QStringLiteral("C:\\saga\\SolucioHorari.xml");
+    s.sessionsWritten = sessions;
+    return s;
+}
+
+const QDateTime firstRun(QDate(2026, 9, 1), QTime(8, 5, 3));
+const QDateTime secondRun(QDate(2026, 9, 2), QTime(17, 30, 0));
+
+QByteArray entryOf(const QDateTime &when, int sessions)
+{
+    QByteArray entry = when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8()
+                       + "  Exportación del horario hacia GestIB\r\n";
+    for (const QString &line : exportOf(sessions).lines())
+        entry += "  " + line.toUtf8() + "\r\n";
+    return entry + "\r\n";
+}
+
+} // namespace
+
+// Each run adds one whole entry after the earlier ones, which stay byte for byte.
+TEST(RunLog, EveryRunAppendsOneEntry)
+{
+    TempWinePrefix prefix;
+    const QString log = prefix.vtempFile(QStringLiteral("TransTarquoIB.log"));
+
+    EXPECT_EQ(appendToRunLog(exportOf(3), firstRun), QString());
+    EXPECT_EQ(contents(log), entryOf(firstRun, 3));
+    EXPECT_EQ(appendToRunLog(exportOf(4), secondRun), QString());
+    EXPECT_EQ(contents(log), entryOf(firstRun, 3) + entryOf(secondRun, 4));
+}
+
+// A log the timetabling program's side saved in other letter case is the same file.
+TEST(RunLog, FindsTheLogWhateverTheLetterCase)
+{
+    TempWinePrefix prefix;
+    const QString upper = prefix.vtempFile(QStringLiteral("TRANSTARQUOIB.LOG"));
+    QFile file(upper);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("older\r\n");
+    file.close();
+
+    EXPECT_EQ(appendToRunLog(exportOf(1), firstRun), QString());
+
+    EXPECT_EQ(contents(upper), "older\r\n" + entryOf(firstRun, 1));
+    EXPECT_FALSE(QFile::exists(prefix.vtempFile(QStringLiteral("TransTarquoIB.log"))));
+}
+
+// A log that cannot be written says why, and leaves the run to decide.
+TEST(RunLog, UnwritableLogSaysWhy)
+{
+    TempWinePrefix prefix;
+    ASSERT_TRUE(QDir().mkpath(prefix.vtempFile(QStringLiteral("TransTarquoIB.log")))); // a folder in its place
+
+    const QString problem = appendToRunLog(exportOf(1), firstRun);
+
+    EXPECT_TRUE(problem.startsWith(QStringLiteral("No se puede abrir "))) << problem.toStdString();
+    EXPECT_TRUE(problem.contains(QStringLiteral("TransTarquoIB.log"))) << problem.toStdString();
+}
