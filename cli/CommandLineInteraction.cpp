@@ -63,6 +63,12 @@ void CommandLineInteraction::showMessage(const QString &text)
     printError(text);
 }
 
+// The command reports the run's figures itself; the message goes as any other.
+void CommandLineInteraction::showSummary(const QString &text, const RunSummary &)
+{
+    showMessage(text);
+}
+
 // The two questions of the centre import are answered from the options; any
 // other takes its default button, and says so.
 UserInteraction::Answer CommandLineInteraction::ask(const Question &question)

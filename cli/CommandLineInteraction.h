@@ -36,6 +36,7 @@ public:
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
+    void showSummary(const QString &text, const RunSummary &summary) override;
     Answer ask(const Question &question) override;
     void showError(const QString &text) override;
     void setHourglass(bool on) override;
