@@ -37,11 +37,14 @@ CursosOutcome CrearCursos(MainFormState &form, UserInteraction &ui)
     // whose pass has ended is never used again; it goes as soon as its
     // outcome has been read, so that no table it still holds (CURSOST2 after
     // a recovery) stands in the way of a later pass deleting or rewriting it.
+    int incompleteRow = -1;
     for (;;) {
         const auto dialog = std::make_unique<TControlCursos>(form, ui);
+        dialog->openOnRow = incompleteRow;
         ui.showControlCursos(*dialog);
         if (!dialog->result)
             return dialog->result2 == QStringLiteral("fuera") ? CursosOutcome::ForcedExit : CursosOutcome::Continue;
         form.result = true;
+        incompleteRow = dialog->firstIncompleteRow();
     }
 }

@@ -3,7 +3,7 @@
 #include "run/HandlerBoundary.h"
 #include "run/MainFormState.h"
 #include "run/UserInteraction.h"
-#include "run/Trimming.h"
+#include "import/CourseLevels.h"
 #include "platform/WinPath.h"
 
 
@@ -30,10 +30,16 @@ UserInteraction::Question recoveryQuestion()
     return q;
 }
 
-// A level or a course that is blank once trimmed leaves the row incomplete.
 bool isIncomplete(const dbf::Table &cursos)
 {
-    return trimControl(cursos.asString(NIVEL)).isEmpty() || trimControl(cursos.asString(CURSO)).isEmpty();
+    return lacksLevelOrCourse(cursos.asString(NIVEL), cursos.asString(CURSO));
+}
+
+// The failed check's message names the course to complete on a second line.
+QString missingDataMessage(const dbf::Table &cursos)
+{
+    return QStringLiteral("¡Atención! Falta algún Dato") + QStringLiteral("\n\r")
+           + QStringLiteral("Curso: %1 - %2").arg(cursos.asString(CODI), cursos.asString(DESCRIPCIO));
 }
 
 } // namespace
@@ -101,7 +107,14 @@ void TControlCursos::FormShow()
             setShown(Control::BitBtn2, true);
             setShown(Control::Label8, true);
         }
+        if (openOnRow >= 0)
+            wwDataSource1.moveTo(openOnRow);
     });
+}
+
+int TControlCursos::firstIncompleteRow() const
+{
+    return m_firstIncompleteRow;
 }
 
 void TControlCursos::BitBtn1Click()
@@ -111,17 +124,20 @@ void TControlCursos::BitBtn1Click()
         if (!wwTableCursosT)
             return;
         dbf::Table &cursos = *wwTableCursosT;
-        // Stops at the first incomplete row without pointing it out.
+        // Stops at the first incomplete row, which the message and the next pass point out.
+        QString message;
         for (cursos.first(); !cursos.eof(); cursos.next()) {
             if (isIncomplete(cursos)) {
                 result = true;
+                m_firstIncompleteRow = cursos.recNo() - 1;
+                message = missingDataMessage(cursos);
                 break;
             }
         }
         if (result) {
             setShown(Control::Label3, true);
             setShown(Control::Label2, true);
-            m_ui.showMessage(QStringLiteral("¡Atención! Falta algún Dato"));
+            m_ui.showMessage(message);
             setShown(Control::BitBtn2, true);
         } else {
             if (!winpath::fileExists(cursost2File)) {

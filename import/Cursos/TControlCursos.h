@@ -41,6 +41,14 @@ public:
     // "fuera" after a forced exit.
     QString result2;
 
+    // The row the pass opens on, after any recovery: where the check of the
+    // pass before stopped, so that the user starts at the course to complete.
+    // -1 leaves the grid where the table stands.
+    int openOnRow = -1;
+    // Where this pass's check stopped (0 for the first row), -1 when it passed
+    // or did not run.
+    int firstIncompleteRow() const;
+
     // CURSOST as the dialog edits it, and CURSOST2, the answers kept from
     // earlier imports, both opened shared. OK and the forced exit release
     // wwTableCursosT, storing into CURSOST2 releases wwTableCursosT2
@@ -88,5 +96,6 @@ private:
     bool m_shown[4] = {false, false, false, false};
     Ending m_ending = Ending::Open;
     bool m_gridHasFocus = false;
+    int m_firstIncompleteRow = -1;
     std::function<void()> m_listener;
 };

@@ -109,6 +109,33 @@ TEST(CrearCursos, DialogLoop)
     }
 }
 
+// After a failed check the next pass opens on the course the check stopped at.
+TEST(CrearCursos, NextPassOpensOnTheIncompleteCourse)
+{
+    TempWinePrefix wine;
+    MainFormState form;
+    ScriptedInteraction user;
+    fixture::loadDocument(form, wine, QStringLiteral(R"(<CENTRE><CURSOS>
+<CURS codi="101" descripcio="1r ESO"/><CURS codi="102" descripcio="2n ESO"/><CURS codi="103" descripcio="3r ESO"/>
+</CURSOS></CENTRE>)"));
+    int openedOn = -1;
+    user.cursosPasses = {[](TControlCursos &d) {
+                             for (int row : {0, 2}) {
+                                 d.wwDataSource1.moveTo(row);
+                                 d.wwDataSource1.setText(QStringLiteral("NIVEL"), QStringLiteral("ESO"));
+                                 d.wwDataSource1.setText(QStringLiteral("CURSO"), QString::number(row + 1));
+                             }
+                             d.pressOk();
+                         },
+                         [&](TControlCursos &d) {
+                             openedOn = d.wwDataSource1.currentRow();
+                             ScriptedInteraction::defaultCursosPass(d);
+                         }};
+    EXPECT_EQ(CrearCursos(form, user), CursosOutcome::Continue);
+    EXPECT_EQ(openedOn, 1);
+    EXPECT_EQ(user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 102 - 2n ESO")});
+}
+
 // A forced exit keeps what had been posted in CURSOST and stores nothing in CURSOST2.
 TEST(CrearCursos, ForcedExitKeepsWhatWasPosted)
 {

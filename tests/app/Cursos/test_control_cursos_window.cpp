@@ -301,7 +301,7 @@ TEST(ControlCursosWindow, ShownAndHiddenThroughAFailedPass)
     WindowPass pass(threeCourses);
     pass.run([] { click("BitBtn1"); });
     EXPECT_TRUE(pass.dialog->result);
-    ASSERT_EQ(pass.user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato")});
+    ASSERT_EQ(pass.user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 101 - 1r ESO")});
     EXPECT_EQ(pass.user.shownDuringMessages[0], (std::vector<bool>{false, false, true, true}));
 
     // The next pass, after the run marked the failure.
@@ -407,5 +407,23 @@ TEST(ControlCursosWindow, OkShowsItsFocusClearly)
             for (int x = 0; x < focused.width(); ++x)
                 changed += focused.pixel(x, y) != unfocused.pixel(x, y);
         EXPECT_GT(changed, 4 * (focused.width() + focused.height())) << changed << " pixels changed";
+    });
+}
+
+// A pass that opens on a row below the grid's first screen shows that row,
+// current, where the user can type at once.
+TEST(ControlCursosWindow, OpensScrolledToTheGivenRow)
+{
+    QList<QStringList> many;
+    for (int i = 0; i < 60; ++i)
+        many << QStringList{QString::number(100 + i), QStringLiteral("Curs %1").arg(i), "ESO", "1"};
+    WindowPass pass(many);
+    pass.dialog->openOnRow = 55;
+    pass.run([] {
+        auto *grid = child<QTableView>("CursosTDBGrid");
+        ASSERT_NE(grid, nullptr);
+        QTest::qWait(50); // the view scrolls to its current cell once shown
+        EXPECT_EQ(grid->currentIndex().row(), 55);
+        EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex())));
     });
 }

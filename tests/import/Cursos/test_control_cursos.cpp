@@ -104,7 +104,7 @@ TEST(ControlCursos, EachWayAPassEnds)
          [](TControlCursos &d) { setRow(d, 0, "ESO", "1"); d.pressOk(); },
          true, {}, Ending::Ok,
          {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "", ""}},
-         std::nullopt, {QStringLiteral("¡Atención! Falta algún Dato")}},
+         std::nullopt, {QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 102 - 2n ESO")}},
         {"OK complete",
          [](TControlCursos &d) { setRow(d, 0, "ESO", "1"); setRow(d, 1, "ESO", "2"); d.pressOk(); },
          false, {}, Ending::Ok,
@@ -165,13 +165,56 @@ TEST(ControlCursos, BlankLevelsAndCoursesFailTheTest)
     }
 }
 
-// The test stops at the first incomplete row, wherever it stands.
+// The test stops at the first incomplete row, wherever it stands, and the
+// message names that course on its second line.
 TEST(ControlCursos, OneIncompleteRowAmongCompleteOnesFails)
 {
-    Pass pass({{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", ""}, {"103", "3r ESO", "ESO", "3"}});
-    const auto dialog = pass.run([](TControlCursos &d) { d.pressOk(); });
-    EXPECT_TRUE(dialog->result);
-    EXPECT_FALSE(winpath::fileExists(cursost2File));
+    struct Case {
+        const char *name;
+        Rows cursost;
+        int row;
+        QString course;
+    };
+    const std::vector<Case> cases = {
+        {"first row", {{"101", "1r ESO", "", "1"}, {"102", "2n ESO", "ESO", ""}}, 0, "101 - 1r ESO"},
+        {"middle row without course",
+         {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", ""}, {"103", "3r ESO", "ESO", "3"}}, 1,
+         "102 - 2n ESO"},
+        {"last row with a blank level", {{"101", "1r ESO", "ESO", "1"}, {"BATX2", "2n Batxillerat", " ", "2"}}, 1,
+         "BATX2 - 2n Batxillerat"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Pass pass(c.cursost);
+        const auto dialog = pass.run([](TControlCursos &d) { d.pressOk(); });
+        EXPECT_TRUE(dialog->result);
+        EXPECT_EQ(dialog->firstIncompleteRow(), c.row);
+        EXPECT_EQ(pass.user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: ") + c.course});
+        EXPECT_FALSE(winpath::fileExists(cursost2File));
+    }
+}
+
+// A pass opens on the row it is given, after the recovery of earlier answers
+// too, with that row ready to be typed into.
+TEST(ControlCursos, OpensOnTheGivenRow)
+{
+    for (const bool recovery : {false, true}) {
+        SCOPED_TRACE(recovery ? "after a recovery" : "without earlier answers");
+        const Rows three = {{"101", "1r ESO", "", ""}, {"102", "2n ESO", "", ""}, {"103", "3r ESO", "", ""}};
+        Pass pass(three, recovery ? std::optional<Rows>(Rows{{"101", "1r ESO", "ESO", "1"}}) : std::nullopt);
+        pass.user.answers = {UserInteraction::Answer::Yes};
+        auto dialog = std::make_unique<TControlCursos>(pass.form, pass.user);
+        dialog->openOnRow = 1;
+        int current = -1;
+        bool editing = false;
+        pass.user.cursosPasses.push_back([&](TControlCursos &d) {
+            current = d.wwDataSource1.currentRow();
+            editing = d.wwDataSource1.isEditing();
+        });
+        pass.user.showControlCursos(*dialog);
+        EXPECT_EQ(current, 1);
+        EXPECT_TRUE(editing);
+    }
 }
 
 // Labels and the forced exit: hidden at first in a program's first pass,
