@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -60,9 +61,13 @@ inline QMap<QString, QByteArray> snapshot(const QString &folder)
 
 // The bytes of a table or index file without the dates of the day it was
 // written: a dBase header's last-update date, and an MDX's dates of creation
-// (file header) and of its tag.
+// (file header) and of its tag; and the run log without the time of each entry.
 inline QByteArray withoutDates(const QString &name, QByteArray bytes)
 {
+    if (name.endsWith(QLatin1String(".log"), Qt::CaseInsensitive))
+        return QString::fromUtf8(bytes)
+            .replace(QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d")), QStringLiteral("(time)"))
+            .toUtf8();
     QList<qsizetype> dates;
     if (name.endsWith(QLatin1String(".DBF"), Qt::CaseInsensitive))
         dates = {1};
