@@ -3,6 +3,7 @@
 #include "run/MainFormState.h"
 #include "run/UserInteraction.h"
 #include "import/Cursos/TControlCursos.h"
+#include "tests/support/CentreDocuments.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/QtTestApp.h"
 #include "tests/support/ScriptedInteraction.h"
@@ -21,7 +22,8 @@
 #include <unistd.h>
 
 namespace {
-const QString sample = QStringLiteral(GESTIB_SAMPLES_DIR "/centre-2018.xml");
+// A whole centre document of our own, in the shape of a GestIB export.
+const QString sample = centreFixture(QStringLiteral("centre-escola.xml"));
 
 QByteArray readAll(const QString &path)
 {

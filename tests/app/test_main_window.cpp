@@ -1,5 +1,7 @@
 #include "app/GradientPanel.h"
 #include "app/TMForm.h"
+
+#include "tests/support/CentreDocuments.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/QtTestApp.h"
 #include "tests/support/ScriptedInteraction.h"
@@ -20,7 +22,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-const QString sample = QStringLiteral(GESTIB_SAMPLES_DIR "/centre-2018.xml");
+// A whole centre document of our own, in the shape of a GestIB export.
+const QString sample = centreFixture(QStringLiteral("centre-escola.xml"));
 using Shown = ScriptedInteraction::Shown;
 
 QString writeFile(const QString &path, const QByteArray &bytes)

@@ -4,6 +4,7 @@
 #include "tests/import/ImportFixture.h"
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
+#include "tests/support/CentreDocuments.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedInteraction.h"
 #include "tests/support/TempWinePrefix.h"
@@ -14,7 +15,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-const QString sample = QStringLiteral(GESTIB_SAMPLES_DIR "/centre-2018.xml");
+// A whole centre document of our own, in the shape of a GestIB export.
+const QString sample = centreFixture(QStringLiteral("centre-escola.xml"));
 const QByteArray sentinel = "a table an earlier import left behind";
 
 QByteArray readAll(const QString &path)

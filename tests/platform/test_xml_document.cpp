@@ -1,6 +1,7 @@
 // Reading documents: encodings, selection by element paths, attribute values,
 // malformed input and safe parsing.
 #include "platform/XmlDocument.h"
+#include "tests/support/CentreDocuments.h"
 
 #include <gtest/gtest.h>
 
@@ -158,41 +159,97 @@ TEST(XmlDocumentEncodings, EveryFormReadsTheSameValues)
 }
 
 // ----------------------------------------------------------------------------
-// The real GestIB exports.
+// Whole centre documents: our own in the shapes GestIB exports come in (a
+// byte-order mark and no declaration, one attribute per line, a tab-indented
+// line, a single line with a declaration, missing sections), and the real
+// exports where they are at hand.
 
-struct SampleCase {
-    const char *file;
+struct SectionCount {
     const char *path;
     int count;
 };
 
+void expectSectionCounts(const QString &file, std::initializer_list<SectionCount> counts)
+{
+    Document doc;
+    doc.load(file);
+    for (const SectionCount &c : counts)
+        EXPECT_EQ(doc.selectNodes(QString::fromLatin1(c.path)).length(), c.count) << file.toStdString() << " " << c.path;
+}
+
+int groupCount(const Document &doc)
+{
+    const xml::NodeList cursos = doc.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
+    int groups = 0;
+    for (int i = 0; i < cursos.length(); ++i)
+        groups += cursos.item(i).selectNodes(QStringLiteral("GRUP")).length();
+    return groups;
+}
+
+TEST(XmlDocumentCentres, OurDocumentsLoadWithEverySection)
+{
+    expectSectionCounts(centreFixture(QStringLiteral("centre-escola.xml")),
+                        {{"/CENTRE/MATERIES/MATERIA", 3},
+                         {"/CENTRE/ACTIVITATS/ACTIVITAT", 3},
+                         {"/CENTRE/PLACES/PLACA", 5},
+                         {"/CENTRE/AULES/AULA", 3},
+                         {"/CENTRE/CURSOS/CURS", 3}});
+    expectSectionCounts(centreFixture(QStringLiteral("centre-escola-seguent.xml")),
+                        {{"/CENTRE/MATERIES/MATERIA", 2},
+                         {"/CENTRE/ACTIVITATS/ACTIVITAT", 0},
+                         {"/CENTRE/AULES/AULA", 0},
+                         {"/CENTRE/PLACES/PLACA", 2},
+                         {"/CENTRE/CURSOS/CURS", 3}});
+}
+
+TEST(XmlDocumentCentres, ValuesOfOurDocuments)
+{
+    Document doc;
+    doc.load(centreFixture(QStringLiteral("centre-escola.xml")));
+
+    const xml::NodeList places = doc.selectNodes(QStringLiteral("/CENTRE/PLACES/PLACA"));
+    EXPECT_EQ(attribute(places.item(2), QStringLiteral("descripcio")), QStringLiteral("PROVAÇ02, NOM"));
+    EXPECT_EQ(attribute(places.item(2), QStringLiteral("curta")), QStringLiteral("CAT1"));
+    EXPECT_FALSE(places.item(3).attributes().getNamedItem(QStringLiteral("descripcio")).exists());
+    EXPECT_EQ(attribute(places.item(3), QStringLiteral("curta")), QStringLiteral("INT1 FIS 1/2"));
+
+    const xml::NodeList materies = doc.selectNodes(QStringLiteral("/CENTRE/MATERIES/MATERIA"));
+    EXPECT_EQ(attribute(materies.item(0), QStringLiteral("descripcio")), QStringLiteral("Llengua catalana i literatura · 1r"));
+    EXPECT_EQ(attribute(materies.item(1), QStringLiteral("codi")), QStringLiteral("3000002")) << "the tab-indented element";
+    EXPECT_EQ(attribute(materies.item(2), QStringLiteral("descripcio")), QStringLiteral("Història de l'art"));
+    EXPECT_EQ(attribute(doc.selectNodes(QStringLiteral("/CENTRE/ACTIVITATS/ACTIVITAT")).item(2), QStringLiteral("curta")),
+              QStringLiteral("*Prefectura d'estudis"));
+    EXPECT_EQ(groupCount(doc), 3);
+
+    doc.load(centreFixture(QStringLiteral("centre-escola-seguent.xml")));
+    const xml::NodeList next = doc.selectNodes(QStringLiteral("/CENTRE/MATERIES/MATERIA"));
+    EXPECT_EQ(attribute(next.item(1), QStringLiteral("codi")), QStringLiteral("3100004"));
+    EXPECT_EQ(attribute(next.item(1), QStringLiteral("descripcio")), QStringLiteral("Tecnologia i digitalització"));
+    EXPECT_EQ(groupCount(doc), 3);
+}
+
 TEST(XmlDocumentSamples, RealExportsLoadWithEverySection)
 {
-    const SampleCase cases[] = {
-        {"centre-2018.xml", "/CENTRE/MATERIES/MATERIA", 3},
-        {"centre-2018.xml", "/CENTRE/ACTIVITATS/ACTIVITAT", 49},
-        {"centre-2018.xml", "/CENTRE/PLACES/PLACA", 70},
-        {"centre-2018.xml", "/CENTRE/AULES/AULA", 35},
-        {"centre-2018.xml", "/CENTRE/CURSOS/CURS", 8},
-        {"centre-2019-variant.xml", "/CENTRE/MATERIES/MATERIA", 4},
-        {"centre-2019-variant.xml", "/CENTRE/ACTIVITATS/ACTIVITAT", 0},
-        {"centre-2019-variant.xml", "/CENTRE/AULES/AULA", 0},
-        {"centre-2019-variant.xml", "/CENTRE/PLACES/PLACA", 70},
-        {"centre-2019-variant.xml", "/CENTRE/CURSOS/CURS", 8},
-    };
-    for (const SampleCase &c : cases) {
-        SCOPED_TRACE(std::string(c.file) + " " + c.path);
-        Document doc;
-        doc.load(QDir(QStringLiteral(GESTIB_SAMPLES_DIR)).filePath(QString::fromLatin1(c.file)));
-        EXPECT_EQ(doc.selectNodes(QString::fromLatin1(c.path)).length(), c.count);
-    }
+    SKIP_WITHOUT_GESTIB_SAMPLES();
+    expectSectionCounts(gestibSample(QStringLiteral("centre-2018.xml")),
+                        {{"/CENTRE/MATERIES/MATERIA", 3},
+                         {"/CENTRE/ACTIVITATS/ACTIVITAT", 49},
+                         {"/CENTRE/PLACES/PLACA", 70},
+                         {"/CENTRE/AULES/AULA", 35},
+                         {"/CENTRE/CURSOS/CURS", 8}});
+    expectSectionCounts(gestibSample(QStringLiteral("centre-2019-variant.xml")),
+                        {{"/CENTRE/MATERIES/MATERIA", 4},
+                         {"/CENTRE/ACTIVITATS/ACTIVITAT", 0},
+                         {"/CENTRE/AULES/AULA", 0},
+                         {"/CENTRE/PLACES/PLACA", 70},
+                         {"/CENTRE/CURSOS/CURS", 8}});
 }
 
 TEST(XmlDocumentSamples, ValuesOfTheRealExports)
 {
-    const QDir samples(QStringLiteral(GESTIB_SAMPLES_DIR));
+    SKIP_WITHOUT_GESTIB_SAMPLES();
     Document doc;
-    doc.load(samples.filePath(QStringLiteral("centre-2018.xml")));
+    doc.load(gestibSample(QStringLiteral("centre-2018.xml")));
 
     const xml::NodeList places = doc.selectNodes(QStringLiteral("/CENTRE/PLACES/PLACA"));
     EXPECT_EQ(attribute(places.item(1), QStringLiteral("descripcio")), QStringLiteral("COGNOM01, NOM"));
@@ -202,14 +259,9 @@ TEST(XmlDocumentSamples, ValuesOfTheRealExports)
         foundCedilla |= attribute(places.item(i), QStringLiteral("codi")) == QStringLiteral("8129")
             && attribute(places.item(i), QStringLiteral("descripcio")) == QStringLiteral("COGNOMÇ23, NOM");
     EXPECT_TRUE(foundCedilla);
+    EXPECT_EQ(groupCount(doc), 29);
 
-    const xml::NodeList cursos = doc.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
-    int groups = 0;
-    for (int i = 0; i < cursos.length(); ++i)
-        groups += cursos.item(i).selectNodes(QStringLiteral("GRUP")).length();
-    EXPECT_EQ(groups, 29);
-
-    doc.load(samples.filePath(QStringLiteral("centre-2019-variant.xml")));
+    doc.load(gestibSample(QStringLiteral("centre-2019-variant.xml")));
     const xml::NodeList materies = doc.selectNodes(QStringLiteral("/CENTRE/MATERIES/MATERIA"));
     EXPECT_EQ(attribute(materies.item(3), QStringLiteral("codi")), QStringLiteral("9999999"));
     EXPECT_EQ(attribute(materies.item(3), QStringLiteral("descripcio")), QStringLiteral("NOVA SUBMATERIA"));

@@ -1,0 +1,32 @@
+#pragma once
+
+// The centre documents the tests read: our own small ones in tests/data, and
+// the two real GestIB exports kept beside our checkout in
+// ../shared/samples/gestib. A clone has no such folder, so the tests that read
+// the real exports skip there, naming the folder they looked for; the same
+// behaviours are shown on our own documents everywhere.
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+// One of our own documents in tests/data.
+QString centreFixture(const QString &name);
+
+// The folder of the real exports: GESTIB_SAMPLES_DIR from the environment when
+// set (so that a run can pretend the folder is absent), else the folder the
+// build was configured with.
+QString gestibSamplesDir();
+
+// One real export in that folder.
+QString gestibSample(const QString &name);
+
+bool gestibSamplesPresent();
+
+// Skips the current test when the real exports are absent. A macro, since only
+// a skip in the test's own body ends the test.
+#define SKIP_WITHOUT_GESTIB_SAMPLES()                                                                       \
+    do {                                                                                                    \
+        if (!gestibSamplesPresent())                                                                        \
+            GTEST_SKIP() << "the real GestIB exports are not here: no folder " << gestibSamplesDir().toStdString(); \
+    } while (false)
