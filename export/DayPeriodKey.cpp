@@ -28,7 +28,7 @@ bool hasHalfHours(dbf::Table &soluc)
 long long periodNumber(double hora, bool halfHourMode)
 {
     if (!(std::fabs(hora) < largestHora))
-        throw ExportError(QStringLiteral("HORA %1 of table SOLUC is not a period number").arg(hora));
+        throw ExportError(QStringLiteral("La HORA %1 de la tabla SOLUC no es un número de hora").arg(hora));
     const auto whole = static_cast<long long>(std::trunc(hora));
     if (!halfHourMode)
         return whole;

@@ -23,7 +23,7 @@ void requireCentreDocument(const xml::Document &document, const QString &path)
 {
     const QString root = document.documentElement().nodeName();
     if (root != u"CENTRE")
-        throw xml::XmlError(QStringLiteral("%1 is not a GestIB centre document: its root element is %2, not CENTRE")
+        throw xml::XmlError(QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
                                 .arg(path, root));
 }
 // The seven steps in their order, noting in the summary what only the steps

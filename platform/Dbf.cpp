@@ -87,7 +87,7 @@ struct Table::Impl {
     void requireOpen() const
     {
         if (state == State::Inactive)
-            throw DbfError(QStringLiteral("Table %1 is not open").arg(tablePath()));
+            throw DbfError(QStringLiteral("La tabla %1 no está abierta").arg(tablePath()));
     }
 
     int fieldAt(const QString &name) const
@@ -133,7 +133,7 @@ struct Table::Impl {
     char *editableRecord()
     {
         if (state != State::Edit && state != State::Insert)
-            throw DbfError(QStringLiteral("Table %1 is not being edited").arg(path));
+            throw DbfError(QStringLiteral("La tabla %1 no está en edición").arg(path));
         return buffer.data();
     }
 
@@ -183,7 +183,7 @@ struct Table::Impl {
         const State pendingState = state;
         load();
         if (buffer.size() != pending.size())
-            throw DbfError(QStringLiteral("Cannot write table %1: another program changed its fields").arg(path));
+            throw DbfError(QStringLiteral("No se puede escribir la tabla %1: otro programa ha cambiado sus campos").arg(path));
         buffer = pending;
         state = pendingState;
     }
@@ -308,7 +308,7 @@ void Table::createTable()
             return f.name.compare(index.field, Qt::CaseInsensitive) == 0;
         });
         if (it == d->fieldDefs.cend() || it->type != FieldType::String)
-            throw DbfError(QStringLiteral("Cannot create table %1: index %2 needs a character field named %3")
+            throw DbfError(QStringLiteral("No se puede crear la tabla %1: el índice %2 necesita un campo de caracteres llamado %3")
                                .arg(path, index.name, index.field));
         indexedField = int(it - d->fieldDefs.cbegin());
     }

@@ -36,7 +36,7 @@ void DbfFile::open(const QString &path, Lock lockMode)
         m_fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     }
     if (m_fd < 0)
-        throw DbfError(QStringLiteral("Cannot open table %1: %2").arg(path, systemError(errno)));
+        throw DbfError(QStringLiteral("No se puede abrir la tabla %1: %2").arg(path, systemError(errno)));
     lock(lockMode);
 }
 
@@ -47,12 +47,12 @@ void DbfFile::create(const QString &path)
     m_writable = true;
     m_fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (m_fd < 0)
-        throw DbfError(QStringLiteral("Cannot create table %1: %2").arg(path, systemError(errno)));
+        throw DbfError(QStringLiteral("No se puede crear la tabla %1: %2").arg(path, systemError(errno)));
     lock(Lock::Exclusive);
     if (::ftruncate(m_fd, 0) != 0) {
         const int error = errno;
         close();
-        throw DbfError(QStringLiteral("Cannot create table %1: %2").arg(path, systemError(error)));
+        throw DbfError(QStringLiteral("No se puede crear la tabla %1: %2").arg(path, systemError(error)));
     }
 }
 
@@ -71,8 +71,8 @@ void DbfFile::lock(Lock lockMode)
     ::close(m_fd);
     m_fd = -1;
     if (error == EWOULDBLOCK)
-        throw DbfError(QStringLiteral("Table %1 is in use by another program").arg(m_path));
-    throw DbfError(QStringLiteral("Cannot lock table %1: %2").arg(m_path, systemError(error)));
+        throw DbfError(QStringLiteral("La tabla %1 está en uso por otro programa").arg(m_path));
+    throw DbfError(QStringLiteral("No se puede bloquear la tabla %1: %2").arg(m_path, systemError(error)));
 }
 
 void DbfFile::close()
@@ -89,7 +89,7 @@ QByteArray DbfFile::readAll() const
 {
     struct stat info {};
     if (::fstat(m_fd, &info) != 0)
-        throw DbfError(QStringLiteral("Cannot read table %1: %2").arg(m_path, systemError(errno)));
+        throw DbfError(QStringLiteral("No se puede leer la tabla %1: %2").arg(m_path, systemError(errno)));
     QByteArray data(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
     qsizetype done = 0;
     while (done < data.size()) {
@@ -97,7 +97,7 @@ QByteArray DbfFile::readAll() const
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw DbfError(QStringLiteral("Cannot read table %1: %2").arg(m_path, systemError(errno)));
+            throw DbfError(QStringLiteral("No se puede leer la tabla %1: %2").arg(m_path, systemError(errno)));
         if (n == 0)
             break; // the file shrank while we read it: keep what is there
         done += n;
@@ -114,7 +114,7 @@ QByteArray DbfFile::readAt(qint64 offset, qsizetype size) const
         n = ::pread(m_fd, data.data(), std::size_t(size), offset);
     } while (n < 0 && errno == EINTR);
     if (n < 0)
-        throw DbfError(QStringLiteral("Cannot read table %1: %2").arg(m_path, systemError(errno)));
+        throw DbfError(QStringLiteral("No se puede leer la tabla %1: %2").arg(m_path, systemError(errno)));
     data.truncate(n);
     return data;
 }
@@ -122,14 +122,14 @@ QByteArray DbfFile::readAt(qint64 offset, qsizetype size) const
 void DbfFile::writeAt(qint64 offset, const char *data, qsizetype size)
 {
     if (!m_writable)
-        throw DbfError(QStringLiteral("Cannot write table %1: the file is read-only").arg(m_path));
+        throw DbfError(QStringLiteral("No se puede escribir la tabla %1: el archivo es de solo lectura").arg(m_path));
     qsizetype done = 0;
     while (done < size) {
         const ssize_t n = ::pwrite(m_fd, data + done, static_cast<size_t>(size - done), offset + done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            throw DbfError(QStringLiteral("Cannot write table %1: %2")
+            throw DbfError(QStringLiteral("No se puede escribir la tabla %1: %2")
                                .arg(m_path, systemError(n < 0 ? errno : EIO)));
         done += n;
     }

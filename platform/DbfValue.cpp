@@ -107,13 +107,13 @@ std::optional<double> numeric(const FieldLayout &field, const char *record, cons
         return std::nullopt;
     if (const auto v = parseNumber(t))
         return v;
-    throw DbfError(QStringLiteral("Field %1 of table %2 holds \"%3\", which is not a number")
+    throw DbfError(QStringLiteral("El campo %1 de la tabla %2 contiene \"%3\", que no es un número")
                        .arg(field.name, path, text(field, record, codePage)));
 }
 
 [[noreturn]] void notWritable(const FieldLayout &field, const QString &path)
 {
-    throw DbfError(QStringLiteral("Cannot write field %1 of table %2: fields of type %3 are read-only here")
+    throw DbfError(QStringLiteral("No se puede escribir el campo %1 de la tabla %2: los campos de tipo %3 son aquí de solo lectura")
                        .arg(field.name, path, QChar::fromLatin1(field.type)));
 }
 
@@ -131,7 +131,7 @@ void storeNumberText(const FieldLayout &field, char *record, std::string_view di
                      const QString &path)
 {
     if (digits.size() > std::size_t(field.length))
-        throw DbfError(QStringLiteral("Value %1 does not fit in field %2 (width %3, %4 decimals) of table %5")
+        throw DbfError(QStringLiteral("El valor %1 no cabe en el campo %2 (anchura %3, %4 decimales) de la tabla %5")
                            .arg(shown, field.name).arg(field.length).arg(field.decimals).arg(path));
     store(field, record, digits, true);
 }
@@ -216,7 +216,7 @@ long long wholeNumber(const FieldLayout &field, const char *record, const DbfCod
     }
     const double v = number(field, record, codePage, path);
     if (!(std::fabs(v) < 9.2e18))
-        throw DbfError(QStringLiteral("Field %1 of table %2 holds %3, which is not a whole number in range")
+        throw DbfError(QStringLiteral("El campo %1 de la tabla %2 contiene %3, que no es un número entero admitido")
                            .arg(field.name, path, shortestText(v)));
     return std::llrint(v); // halves to even, as the BDE rounds
 }
@@ -234,7 +234,7 @@ bool boolean(const FieldLayout &field, const char *record, const DbfCodePage &co
             return true;
         if (c == u'F' || c == u'N')
             return false;
-        throw DbfError(QStringLiteral("Field %1 of table %2 holds \"%3\", which is not a logical value")
+        throw DbfError(QStringLiteral("El campo %1 de la tabla %2 contiene \"%3\", que no es un valor lógico")
                            .arg(field.name, path, t));
     }
     return number(field, record, codePage, path) != 0;
@@ -257,14 +257,14 @@ void setText(const FieldLayout &field, char *record, QStringView text, const Dbf
         const QByteArray latin = t.toLatin1();
         const auto v = parseNumber({latin.constData(), std::size_t(latin.size())});
         if (!v)
-            throw DbfError(QStringLiteral("\"%1\" is not a number for field %2 of table %3").arg(t, field.name, path));
+            throw DbfError(QStringLiteral("\"%1\" no es un número para el campo %2 de la tabla %3").arg(t, field.name, path));
         setNumber(field, record, *v, path);
         return;
     }
     if (field.type == 'L') {
         const QChar c = t.front().toUpper();
         if (c != u'T' && c != u'Y' && c != u'F' && c != u'N')
-            throw DbfError(QStringLiteral("\"%1\" is not a logical value for field %2 of table %3").arg(t, field.name, path));
+            throw DbfError(QStringLiteral("\"%1\" no es un valor lógico para el campo %2 de la tabla %3").arg(t, field.name, path));
         setBoolean(field, record, c == u'T' || c == u'Y', path);
         return;
     }
@@ -276,7 +276,7 @@ void setNumber(const FieldLayout &field, char *record, double number, const QStr
     if (field.type == 'L')
         return setBoolean(field, record, number != 0, path);
     if (!std::isfinite(number))
-        throw DbfError(QStringLiteral("Cannot store an invalid number in field %1 of table %2").arg(field.name, path));
+        throw DbfError(QStringLiteral("No se puede guardar un número no válido en el campo %1 de la tabla %2").arg(field.name, path));
     if (!isNumericType(field.type) && field.type != 'C')
         notWritable(field, path);
     if (field.type == 'C') {

@@ -152,7 +152,7 @@ QString IniError::message() const
 void writeInteger(const QString &path, const QString &section, const QString &key, int value)
 {
     const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    const IniError unableToWrite(QStringLiteral("Unable to write to %1").arg(fullPath));
+    const IniError unableToWrite(QStringLiteral("No se puede escribir en %1").arg(fullPath));
 
     QByteArray bytes;
     QFile existing(path);

@@ -218,23 +218,23 @@ void writeTagHeader(QByteArray &file, const TagSpec &tag, const IndexBuilder &bu
 QString invalidSpec(const TagSpec &tag, const std::vector<QByteArray> &keys)
 {
     if (tag.keyLength < 1 || tag.keyLength > kMaxKeyLength)
-        return QStringLiteral("key length %1 is outside 1 to %2").arg(tag.keyLength).arg(kMaxKeyLength);
+        return QStringLiteral("la longitud de clave %1 no está entre 1 y %2").arg(tag.keyLength).arg(kMaxKeyLength);
     if (tag.tagName.isEmpty() || tag.tagName.size() > kMaxTagNameLength)
-        return QStringLiteral("tag name '%1' must have 1 to %2 characters").arg(tag.tagName).arg(kMaxTagNameLength);
+        return QStringLiteral("el nombre de etiqueta '%1' debe tener de 1 a %2 caracteres").arg(tag.tagName).arg(kMaxTagNameLength);
     if (tag.fieldName.isEmpty() || tag.fieldName.size() > kMaxExpressionLength)
-        return QStringLiteral("key expression '%1' must have 1 to %2 characters").arg(tag.fieldName).arg(kMaxExpressionLength);
+        return QStringLiteral("la expresión de clave '%1' debe tener de 1 a %2 caracteres").arg(tag.fieldName).arg(kMaxExpressionLength);
     if (tag.tableBaseName.size() > kMaxTableNameLength)
-        return QStringLiteral("table name '%1' is longer than %2 characters").arg(tag.tableBaseName).arg(kMaxTableNameLength);
+        return QStringLiteral("el nombre de tabla '%1' tiene más de %2 caracteres").arg(tag.tableBaseName).arg(kMaxTableNameLength);
     for (size_t i = 0; i < keys.size(); ++i) {
         if (keys[i].size() != tag.keyLength)
-            return QStringLiteral("the key of record %1 has %2 bytes instead of %3").arg(i + 1).arg(keys[i].size()).arg(tag.keyLength);
+            return QStringLiteral("la clave del registro %1 tiene %2 bytes en lugar de %3").arg(i + 1).arg(keys[i].size()).arg(tag.keyLength);
     }
     return {};
 }
 
 [[noreturn]] void fail(const QString &localPath, const QString &reason)
 {
-    throw dbf::DbfError(QStringLiteral("Cannot write the index file %1: %2").arg(QDir::toNativeSeparators(localPath), reason));
+    throw dbf::DbfError(QStringLiteral("No se puede escribir el archivo de índice %1: %2").arg(QDir::toNativeSeparators(localPath), reason));
 }
 
 // Key order is plain unsigned byte order, equal keys by record number, which

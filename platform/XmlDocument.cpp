@@ -43,7 +43,7 @@ std::shared_ptr<DocumentData> newEmptyDocument()
     initLibxml();
     xmlDocPtr doc = xmlNewDoc(BAD_CAST "1.0");
     if (doc == nullptr)
-        throw XmlError(QStringLiteral("Unable to create an XML document: out of memory"));
+        throw XmlError(QStringLiteral("No se puede crear un documento XML: falta memoria"));
     return std::make_shared<DocumentData>(doc);
 }
 
@@ -73,7 +73,7 @@ std::vector<void *> walkPath(xmlNodePtr start, const QString &path)
     std::vector<xmlNodePtr> current{start};
     for (const QString &name : names) {
         if (name.isEmpty())
-            throw XmlError(QStringLiteral("Unsupported XML path \"%1\": only paths of element names are understood").arg(path));
+            throw XmlError(QStringLiteral("Ruta XML no admitida \"%1\": solo se entienden rutas de nombres de elementos").arg(path));
         std::vector<xmlNodePtr> next;
         for (xmlNodePtr parent : current) {
             for (xmlNodePtr child = parent->children; child != nullptr; child = child->next) {
@@ -108,7 +108,7 @@ QByteArray checkedName(const QString &name)
 {
     const QByteArray utf8 = name.toUtf8();
     if (xmlValidateName(BAD_CAST utf8.constData(), 0) != 0)
-        throw XmlError(QStringLiteral("\"%1\" is not a valid XML name").arg(name));
+        throw XmlError(QStringLiteral("\"%1\" no es un nombre XML válido").arg(name));
     return utf8;
 }
 
@@ -120,7 +120,7 @@ void checkCharacters(const QString &attribute, const QString &value)
         const bool allowed = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
             || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
         if (!allowed)
-            throw XmlError(QStringLiteral("The value of attribute \"%1\" holds the character U+%2, which XML cannot hold")
+            throw XmlError(QStringLiteral("El valor del atributo \"%1\" contiene el carácter U+%2, que XML no admite")
                                .arg(attribute)
                                .arg(uint(c), 4, 16, QLatin1Char('0')));
     }
@@ -216,14 +216,14 @@ NodeList Node::selectNodes(const QString &childName) const
 void Node::appendChild(const Node &child)
 {
     if (m_node == nullptr || child.m_node == nullptr)
-        throw XmlError(QStringLiteral("Cannot append an element: no element given"));
+        throw XmlError(QStringLiteral("No se puede añadir un elemento: no se ha indicado ninguno"));
     if (m_doc != child.m_doc)
-        throw XmlError(QStringLiteral("Cannot append an element of another document"));
+        throw XmlError(QStringLiteral("No se puede añadir un elemento de otro documento"));
     auto *parent = static_cast<xmlNodePtr>(m_node);
     auto *node = static_cast<xmlNodePtr>(child.m_node);
     for (xmlNodePtr ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent) {
         if (ancestor == node)
-            throw XmlError(QStringLiteral("Cannot append the element \"%1\" inside itself").arg(child.nodeName()));
+            throw XmlError(QStringLiteral("No se puede añadir el elemento \"%1\" dentro de sí mismo").arg(child.nodeName()));
     }
     xmlUnlinkNode(node);
     xmlAddChild(parent, node);
@@ -232,14 +232,14 @@ void Node::appendChild(const Node &child)
 void Node::setAttribute(const QString &name, const QString &value)
 {
     if (m_node == nullptr)
-        throw XmlError(QStringLiteral("Cannot set the attribute \"%1\": no element given").arg(name));
+        throw XmlError(QStringLiteral("No se puede dar valor al atributo \"%1\": no se ha indicado ningún elemento").arg(name));
     const QByteArray utf8Name = checkedName(name);
     checkCharacters(name, value);
     // xmlSetProp replaces the value of an existing attribute where it stands
     // and appends a new one after the others.
     if (xmlSetProp(static_cast<xmlNodePtr>(m_node), BAD_CAST utf8Name.constData(), BAD_CAST value.toUtf8().constData())
         == nullptr)
-        throw XmlError(QStringLiteral("Unable to set the attribute \"%1\"").arg(name));
+        throw XmlError(QStringLiteral("No se puede dar valor al atributo \"%1\"").arg(name));
 }
 
 // --- Document ---------------------------------------------------------------
@@ -250,10 +250,10 @@ void Document::load(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw XmlError(QStringLiteral("Unable to open %1: %2").arg(displayName(path), file.errorString()));
+        throw XmlError(QStringLiteral("No se puede abrir %1: %2").arg(displayName(path), file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw XmlError(QStringLiteral("Unable to read %1: %2").arg(displayName(path), file.errorString()));
+        throw XmlError(QStringLiteral("No se puede leer %1: %2").arg(displayName(path), file.errorString()));
     m_doc = std::make_shared<DocumentData>(parseDocument(path, bytes));
 }
 
@@ -283,7 +283,7 @@ Node Document::createElement(const QString &name)
     const QByteArray utf8 = checkedName(name);
     xmlNodePtr element = xmlNewDocNode(m_doc->doc, nullptr, BAD_CAST utf8.constData(), nullptr);
     if (element == nullptr)
-        throw XmlError(QStringLiteral("Unable to create the element \"%1\"").arg(name));
+        throw XmlError(QStringLiteral("No se puede crear el elemento \"%1\"").arg(name));
     m_doc->created.push_back(element);
     Node node;
     node.m_doc = m_doc;
@@ -294,11 +294,11 @@ Node Document::createElement(const QString &name)
 void Document::appendChild(const Node &child)
 {
     if (child.m_node == nullptr)
-        throw XmlError(QStringLiteral("Cannot append an element: no element given"));
+        throw XmlError(QStringLiteral("No se puede añadir un elemento: no se ha indicado ninguno"));
     if (child.m_doc != m_doc)
-        throw XmlError(QStringLiteral("Cannot append an element of another document"));
+        throw XmlError(QStringLiteral("No se puede añadir un elemento de otro documento"));
     if (xmlDocGetRootElement(m_doc->doc) != nullptr)
-        throw XmlError(QStringLiteral("Cannot append the element \"%1\": the document already has a root element")
+        throw XmlError(QStringLiteral("No se puede añadir el elemento \"%1\": el documento ya tiene un elemento raíz")
                            .arg(child.nodeName()));
     auto *node = static_cast<xmlNodePtr>(child.m_node);
     xmlUnlinkNode(node);
@@ -312,7 +312,7 @@ QByteArray Document::toBytes() const
         return bytes;
     xmlBufferPtr buffer = xmlBufferCreate();
     if (buffer == nullptr)
-        throw XmlError(QStringLiteral("Unable to write the XML document: out of memory"));
+        throw XmlError(QStringLiteral("No se puede escribir el documento XML: falta memoria"));
     // With the encoding set, libxml2 writes non-ASCII characters as UTF-8
     // instead of character references.
     xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", XML_SAVE_NO_DECL | XML_SAVE_AS_XML);
@@ -323,20 +323,20 @@ QByteArray Document::toBytes() const
         bytes = QByteArray(reinterpret_cast<const char *>(xmlBufferContent(buffer)), xmlBufferLength(buffer));
     xmlBufferFree(buffer);
     if (!ok)
-        throw XmlError(QStringLiteral("Unable to write the XML document"));
+        throw XmlError(QStringLiteral("No se puede escribir el documento XML"));
     return bytes;
 }
 
 void Document::save(const QString &path) const
 {
     if (xmlDocGetRootElement(m_doc->doc) == nullptr)
-        throw XmlError(QStringLiteral("Unable to write %1: the document has no root element").arg(displayName(path)));
+        throw XmlError(QStringLiteral("No se puede escribir %1: el documento no tiene elemento raíz").arg(displayName(path)));
     const QByteArray bytes = toBytes();
     // commit() misses a failure of its own final flush (a full disk gives a
     // short write), so the data is flushed and checked first.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        throw XmlError(QStringLiteral("Unable to write %1: %2").arg(displayName(path), file.errorString()));
+        throw XmlError(QStringLiteral("No se puede escribir %1: %2").arg(displayName(path), file.errorString()));
 }
 
 } // namespace xml

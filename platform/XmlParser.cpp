@@ -79,8 +79,8 @@ QString parseErrorMessage(const QString &path, const ParseErrors &errors)
 {
     QString reason = errors.failed ? errors.reason : errors.unplacedReason;
     if (reason.isEmpty())
-        reason = QStringLiteral("not well-formed XML");
-    return QStringLiteral("Error in %1 at line %2, column %3: %4")
+        reason = QStringLiteral("XML mal formado");
+    return QStringLiteral("Error en %1, línea %2, columna %3: %4")
         .arg(displayName(path))
         .arg(errors.line)
         .arg(errors.column)
@@ -158,8 +158,8 @@ private:
         const qsizetype length = text != nullptr ? qsizetype(qstrlen(text)) : 0;
         m_expanded += length;
         if (m_expanded > maxAttributeExpansion)
-            throw XmlError(QStringLiteral("Error in %1 at line %2: the entity references in attribute \"%3\" "
-                                          "expand to more text than allowed (%4 bytes)")
+            throw XmlError(QStringLiteral("Error en %1, línea %2: las referencias a entidades del atributo \"%3\" "
+                                          "dan más texto del admitido (%4 bytes)")
                                .arg(displayName(m_path))
                                .arg(xmlGetLineNo(element))
                                .arg(QString::fromUtf8(reinterpret_cast<const char *>(attr->name)))
@@ -192,10 +192,10 @@ xmlDocPtr parseDocument(const QString &path, const QByteArray &bytes)
 {
     initLibxml();
     if (bytes.size() > std::numeric_limits<int>::max())
-        throw XmlError(QStringLiteral("Unable to read %1: the file is too large").arg(displayName(path)));
+        throw XmlError(QStringLiteral("No se puede leer %1: el archivo es demasiado grande").arg(displayName(path)));
     std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)> ctxt(xmlNewParserCtxt(), &xmlFreeParserCtxt);
     if (!ctxt)
-        throw XmlError(QStringLiteral("Unable to read %1: out of memory").arg(displayName(path)));
+        throw XmlError(QStringLiteral("No se puede leer %1: falta memoria").arg(displayName(path)));
     ParseErrors errors;
     ctxt->_private = &errors;
     // A structured handler of this context takes every report of this parse,

@@ -248,6 +248,6 @@ TEST(DrivenMode, AResultFileThatCannotBeWrittenIsReported)
     EXPECT_FALSE(runHandler(ui, [&] { FormClose(form, iniPath); }));
 
     ASSERT_EQ(ui.errors().size(), 1);
-    EXPECT_TRUE(ui.errors().front().startsWith(QStringLiteral("Unable to write to "))) << ui.errors().front().toStdString();
+    EXPECT_TRUE(ui.errors().front().startsWith(QStringLiteral("No se puede escribir en "))) << ui.errors().front().toStdString();
     EXPECT_TRUE(ui.errors().front().contains(QStringLiteral("Velarix.ini")));
 }

@@ -226,7 +226,7 @@ TEST_F(MainWindow, AResultFileThatCannotBeWrittenIsReportedAndTheProgramStillEnd
     const QStringList errors = user.errors();
     ASSERT_EQ(errors.size(), 2);
     for (const QString &error : errors)
-        EXPECT_TRUE(error.startsWith(QStringLiteral("Unable to write to "))) << error.toStdString();
+        EXPECT_TRUE(error.startsWith(QStringLiteral("No se puede escribir en "))) << error.toStdString();
 }
 
 // The window may be asked to close twice: each close writes, the last value

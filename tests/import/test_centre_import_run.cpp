@@ -179,8 +179,8 @@ TEST_F(CentreImportRun, MalformedFileIsRefusedBeforeAnyTable)
     const QString error = runError();
 
     EXPECT_TRUE(error.contains(QStringLiteral("broken.xml"))) << error.toStdString();
-    EXPECT_TRUE(error.contains(QLatin1String("line 3"))) << error.toStdString();
-    EXPECT_TRUE(error.contains(QLatin1String("column"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("línea 3"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("columna"))) << error.toStdString();
     EXPECT_TRUE(tablesUntouched());
     EXPECT_TRUE(ui.hourglassCalls.empty());
     EXPECT_TRUE(ui.messages().isEmpty());
@@ -194,7 +194,7 @@ TEST_F(CentreImportRun, DocumentOfAnotherKindIsRefusedBeforeAnyTable)
     form.ResultadoTransformacion = 7;
 
     EXPECT_EQ(runError(),
-              QStringLiteral("%1 is not a GestIB centre document: its root element is HORARI, not CENTRE").arg(path));
+              QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es HORARI, no CENTRE").arg(path));
     EXPECT_TRUE(tablesUntouched());
     EXPECT_TRUE(ui.hourglassCalls.empty());
     EXPECT_EQ(form.ResultadoTransformacion, 7);

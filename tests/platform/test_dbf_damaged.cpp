@@ -47,18 +47,18 @@ struct DamageCase {
 };
 
 const DamageCase kCases[] = {
-    {"empty file", [](QByteArray &b) { b.clear(); }, -1, "not a dBase table"},
-    {"truncated header", [](QByteArray &b) { b.truncate(20); }, -1, "not a dBase table"},
-    {"header cut in the descriptors", [](QByteArray &b) { b.truncate(50); }, -1, "damaged"},
-    {"text file", [](QByteArray &b) { b = "<?xml version=\"1.0\"?>\n<CENTRE/>\n" + QByteArray(200, ' '); }, -1, "not a dBase table"},
-    {"FoxPro table", [](QByteArray &b) { b[0] = char(0x30); }, -1, "not a dBase table"},
-    {"header length beyond the file", [](QByteArray &b) { setLe(b, 8, 60000, 2); }, -1, "header length"},
-    {"header length too small", [](QByteArray &b) { setLe(b, 8, 12, 2); }, -1, "header length"},
-    {"record length zero", [](QByteArray &b) { setLe(b, 10, 0, 2); }, -1, "record length"},
-    {"fields overflow the record", [](QByteArray &b) { setLe(b, 10, 15, 2); }, -1, "do not fit"},
-    {"field width overflows", [](QByteArray &b) { b[32 + 32 + 16] = char(250); }, -1, "do not fit"},
-    {"field without width", [](QByteArray &b) { b[32 + 16] = 0; }, -1, "no name or width"},
-    {"no field at all", [](QByteArray &b) { b[32] = 0x0D; }, -1, "no fields"},
+    {"empty file", [](QByteArray &b) { b.clear(); }, -1, "no es una tabla dBase"},
+    {"truncated header", [](QByteArray &b) { b.truncate(20); }, -1, "no es una tabla dBase"},
+    {"header cut in the descriptors", [](QByteArray &b) { b.truncate(50); }, -1, "dañado"},
+    {"text file", [](QByteArray &b) { b = "<?xml version=\"1.0\"?>\n<CENTRE/>\n" + QByteArray(200, ' '); }, -1, "no es una tabla dBase"},
+    {"FoxPro table", [](QByteArray &b) { b[0] = char(0x30); }, -1, "no es una tabla dBase"},
+    {"header length beyond the file", [](QByteArray &b) { setLe(b, 8, 60000, 2); }, -1, "longitud de la cabecera"},
+    {"header length too small", [](QByteArray &b) { setLe(b, 8, 12, 2); }, -1, "longitud de la cabecera"},
+    {"record length zero", [](QByteArray &b) { setLe(b, 10, 0, 2); }, -1, "longitud del registro"},
+    {"fields overflow the record", [](QByteArray &b) { setLe(b, 10, 15, 2); }, -1, "no caben"},
+    {"field width overflows", [](QByteArray &b) { b[32 + 32 + 16] = char(250); }, -1, "no caben"},
+    {"field without width", [](QByteArray &b) { b[32 + 16] = 0; }, -1, "no tiene nombre o anchura"},
+    {"no field at all", [](QByteArray &b) { b[32] = 0x0D; }, -1, "ningún campo"},
     {"record count beyond the file", [](QByteArray &b) { setLe(b, 4, 1000, 4); }, 3, nullptr},
     {"record count at its maximum", [](QByteArray &b) { setLe(b, 4, 0xFFFFFFFF, 4); }, 3, nullptr},
     {"last record cut short", [](QByteArray &b) { b.truncate(97 + 22 * 2 + 5); }, 2, nullptr},
@@ -66,7 +66,7 @@ const DamageCase kCases[] = {
     {"no header terminator", [](QByteArray &b) { b[96] = 'X'; }, 3, nullptr},
     {"header length inside the descriptors", [](QByteArray &b) { setLe(b, 8, 70, 2); }, 3, nullptr},
     {"record longer than its fields", [](QByteArray &b) { setLe(b, 10, 30, 2); }, 2, nullptr},
-    {"dBase III header marked as dBase 7", [](QByteArray &b) { b[0] = 0x04; }, -1, "damaged"},
+    {"dBase III header marked as dBase 7", [](QByteArray &b) { b[0] = 0x04; }, -1, "dañado"},
     {"text in a number", [](QByteArray &b) { b.replace(97 + 11, 11, "        abc"); }, 3, nullptr},
 };
 
@@ -97,7 +97,7 @@ TEST_P(DbfDamaged, ErrorOrOnlyWhatIsThere)
             FAIL() << "opened";
         } catch (const DbfError &e) {
             EXPECT_TRUE(e.message().contains(path)) << e.message().toStdString();
-            EXPECT_TRUE(e.message().contains(QString::fromLatin1(c.message))) << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.message))) << e.message().toStdString();
         }
         EXPECT_FALSE(table.isOpen());
         return;

@@ -104,7 +104,7 @@ TEST_F(DbfLocking, AnotherProcessHoldingTheTableBlocksOpens)
             ADD_FAILURE() << "opened a table held by another process";
         } catch (const DbfError &e) {
             EXPECT_TRUE(e.message().contains(QStringLiteral("PROFT.DBF")));
-            EXPECT_TRUE(e.message().contains(QStringLiteral("in use by another program")));
+            EXPECT_TRUE(e.message().contains(QStringLiteral("está en uso por otro programa")));
         }
         EXPECT_FALSE(table.isOpen());
     }

@@ -151,7 +151,7 @@ TEST(IniWrite, UnwritableFileIsAnErrorAndTheOldFileStays)
             ini::writeInteger(path, QStringLiteral("Transformadores"), QStringLiteral("Transformado"), 1);
             ADD_FAILURE() << "no error";
         } catch (const ini::IniError &e) {
-            EXPECT_EQ(e.message(), QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
+            EXPECT_EQ(e.message(), QStringLiteral("No se puede escribir en %1").arg(QDir::toNativeSeparators(path)));
         }
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before) << "no temporary file left";
         if (c.limitSize) {
@@ -171,7 +171,7 @@ TEST(IniWrite, ErrorNamesTheFullPath)
         ADD_FAILURE() << "no error";
     } catch (const ini::IniError &e) {
         EXPECT_EQ(e.message(),
-                  QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(dir.filePath("missing/Velarix.ini"))));
+                  QStringLiteral("No se puede escribir en %1").arg(QDir::toNativeSeparators(dir.filePath("missing/Velarix.ini"))));
     }
     QDir::setCurrent(previous);
 }

@@ -447,7 +447,7 @@ TEST(XmlDocumentMalformed, EachFaultNamesFileLineColumnAndReason)
             doc.load(path);
             ADD_FAILURE() << "no error";
         } catch (const XmlError &e) {
-            const QString expectedStart = QStringLiteral("Error in %1 at line %2, column %3: ")
+            const QString expectedStart = QStringLiteral("Error en %1, línea %2, columna %3: ")
                                               .arg(QDir::toNativeSeparators(path))
                                               .arg(c.line)
                                               .arg(c.column);

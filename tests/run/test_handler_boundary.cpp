@@ -19,8 +19,8 @@ TEST(RunHandler, ShowsEveryErrorThroughTheStandardReport)
         {"table", [] { throw dbf::DbfError(QStringLiteral("Tabla bloqueada")); }, QStringLiteral("Tabla bloqueada.")},
         {"document", [] { throw xml::XmlError(QStringLiteral("línea 3: etiqueta sin cerrar")); },
          QStringLiteral("línea 3: etiqueta sin cerrar.")},
-        {"result file", [] { throw ini::IniError(QStringLiteral("Unable to write to /x/Velarix.ini")); },
-         QStringLiteral("Unable to write to /x/Velarix.ini.")},
+        {"result file", [] { throw ini::IniError(QStringLiteral("No se puede escribir en /x/Velarix.ini")); },
+         QStringLiteral("No se puede escribir en /x/Velarix.ini.")},
         {"other", [] { throw std::runtime_error("fallo en la conversión"); }, QStringLiteral("fallo en la conversión.")},
         {"not even an exception", [] { throw 42; }, QStringLiteral("Error desconocido.")},
     };
