@@ -8,19 +8,21 @@
 #include <QFileInfo>
 #include <QUrl>
 
-QString findHelpFile()
+QString findHelp(const QString &programFolder, const QString &workingFolder)
 {
-    for (const QString &folder : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
-        const QFileInfo file(QDir(folder).filePath(helpFileName));
+    const QString candidates[] = {QDir(programFolder).filePath(helpFileName), QDir(workingFolder).filePath(helpFileName),
+                                  QDir(programFolder).filePath(installedManualPage)};
+    for (const QString &candidate : candidates) {
+        const QFileInfo file(candidate);
         if (file.isFile())
-            return file.absoluteFilePath();
+            return QDir::cleanPath(file.absoluteFilePath());
     }
     return {};
 }
 
 void showHelp(UserInteraction &ui)
 {
-    const QString file = findHelpFile();
+    const QString file = findHelp(QCoreApplication::applicationDirPath(), QDir::currentPath());
     if (file.isEmpty()) {
         ui.showMessage(QStringLiteral("No se encuentra el archivo de ayuda %1").arg(helpFileName));
         return;

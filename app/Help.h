@@ -7,11 +7,16 @@ class UserInteraction;
 // The application's help file, a bare name without folder.
 inline const QString helpFileName = QStringLiteral("GestIB.chm");
 
-// The help file beside the executable, else in the working directory;
-// empty when it is in neither.
-QString findHelpFile();
+// Our own user manual's first page, relative to the folder of the installed
+// program (bin/): it goes with the program's data, where no packaging rule
+// that leaves out documentation can drop it.
+inline const QString installedManualPage = QStringLiteral("../share/transtarquoib/manual/index.html");
 
-// Opens the help file with the system's viewer for it. Compiled HTML help has
-// no portable way to open a given topic, so the file opens at its start. When
-// there is no such file or no viewer, the user is told so.
+// The help to open: the help file beside the program, else in the working
+// folder, else our installed manual; empty when there is none of them.
+QString findHelp(const QString &programFolder, const QString &workingFolder);
+
+// Opens the help found for this process with the system's viewer for it.
+// Compiled HTML help has no portable way to open a given topic, so the file
+// opens at its start. When there is no help or no viewer, the user is told so.
 void showHelp(UserInteraction &ui);

@@ -1,17 +1,30 @@
 #include "app/QtInteraction.h"
+#include "app/SpanishTranslations.h"
 #include "app/TMForm.h"
 #include "platform/FileSizeSignal.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QtInteraction::setApplicationTitle();
+    QCoreApplication::setApplicationVersion(QStringLiteral(TRANSTARQUOIB_VERSION));
+    installSpanishTranslations();
 
     QStringList parameters = QCoreApplication::arguments();
     parameters.removeFirst();
+
+    // Only alone: with a second parameter it is a driven run's direction,
+    // as any other first parameter would be.
+    if (parameters == QStringList{QStringLiteral("--version")}) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
 
     QtInteraction ui;
     TMForm MForm(ui, parameters);

@@ -1,0 +1,52 @@
+// Where F1 and "F1 AYUDA" find the help: the help file beside the program or
+// in the working folder, else our own manual installed with the program.
+#include "app/Help.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct HelpCase {
+    const char *name;
+    QStringList present; // files under an install prefix: bin/ holds the program
+    QString opened;      // relative to the prefix, empty for none
+};
+
+const HelpCase helpCases[] = {
+    {"HelpFileBesideTheProgram", {"bin/GestIB.chm", "work/GestIB.chm", "share/transtarquoib/manual/index.html"},
+     "bin/GestIB.chm"},
+    {"HelpFileInTheWorkingFolder", {"work/GestIB.chm", "share/transtarquoib/manual/index.html"}, "work/GestIB.chm"},
+    {"InstalledManual", {"share/transtarquoib/manual/index.html"}, "share/transtarquoib/manual/index.html"},
+    {"Nothing", {}, ""},
+    {"ManualOfAnotherProgram", {"share/otro/manual/index.html", "share/doc/transtarquoib/GestIB.chm"}, ""},
+};
+
+class Help : public testing::TestWithParam<HelpCase> {};
+
+TEST_P(Help, OpensTheFirstFound)
+{
+    const HelpCase &c = GetParam();
+    QTemporaryDir prefix;
+    QDir root(prefix.path());
+    root.mkpath(QStringLiteral("bin"));
+    root.mkpath(QStringLiteral("work"));
+    for (const QString &file : c.present) {
+        root.mkpath(QFileInfo(root.filePath(file)).path());
+        QFile created(root.filePath(file));
+        ASSERT_TRUE(created.open(QIODevice::WriteOnly));
+    }
+
+    const QString found = findHelp(root.filePath(QStringLiteral("bin")), root.filePath(QStringLiteral("work")));
+
+    EXPECT_EQ(found, c.opened.isEmpty() ? QString() : root.filePath(c.opened));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, Help, testing::ValuesIn(helpCases),
+                         [](const testing::TestParamInfo<HelpCase> &info) { return std::string(info.param.name); });
+
+} // namespace
