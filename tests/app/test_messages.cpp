@@ -3,7 +3,7 @@
 // comes from libxml2 or the operating system, only the program's own sentence
 // around it is fixed.
 #include "app/MainFormLogic.h"
-#include "app/MainFormState.h"
+#include "run/MainFormState.h"
 #include "export/TimetableExport.h"
 #include "import/CentreImport.h"
 #include "tests/support/QStringPrinter.h"
