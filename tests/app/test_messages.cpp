@@ -3,6 +3,7 @@
 // comes from libxml2 or the operating system, only the program's own sentence
 // around it is fixed.
 #include "app/MainFormLogic.h"
+#include "run/HandlerBoundary.h"
 #include "run/MainFormState.h"
 #include "export/TimetableExport.h"
 #include "import/CentreImport.h"
