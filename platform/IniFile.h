@@ -17,7 +17,7 @@ public:
 // stays byte for byte (comments, blank lines, line ends, other sections and
 // keys, the key's own letter case); a missing file or section is created. The
 // file is replaced atomically. A file that cannot be written raises
-// "Unable to write to <path>".
+// "No se puede escribir en <path>".
 void writeInteger(const QString &path, const QString &section, const QString &key, int value);
 
 } // namespace ini
