@@ -1,7 +1,6 @@
 #include "cli/CentreCheck.h"
 
 #include "cli/WorkingTables.h"
-#include "run/MainFormState.h"
 #include "run/Trimming.h"
 #include "import/CentreDocument.h"
 #include "import/ShortCodes.h"
@@ -41,27 +40,26 @@ void compareRow(std::vector<CodeChange> &changes, const QString &kind, const QSt
 
 // Subjects, teachers and rooms: one row per element of `path`, in document order.
 template <class CodeAlone>
-void compareElements(std::vector<CodeChange> &changes, MainFormState &form, const QString &kind, const QString &path,
-                     const QString &table, const QString &codeField, CodeAlone codeAlone)
+void compareElements(std::vector<CodeChange> &changes, const xml::Document &document, const QString &kind,
+                     const QString &path, const QString &table, const QString &codeField, CodeAlone codeAlone)
 {
     const std::unique_ptr<dbf::Table> rows = openWorkingTable(table);
-    const int count = selectCentreNodes(form, path);
-    for (int i = 0; i < count && !rows->eof(); ++i) {
-        takeCentreNode(form, i);
+    const xml::NodeList elements = document.selectNodes(path);
+    for (int i = 0; i < elements.length() && !rows->eof(); ++i) {
+        const xml::AttributeMap attributes = elements.item(i).attributes();
         CodeList nothingGiven;
-        compareRow(changes, kind, readTrimmed(form.AtributosNodo, QStringLiteral("codi")),
-                   codeAlone(nothingGiven, form.AtributosNodo), *rows, codeField);
+        compareRow(changes, kind, readTrimmed(attributes, QStringLiteral("codi")), codeAlone(nothingGiven, attributes),
+                   *rows, codeField);
     }
 }
 
 // Groups: one row per GRUP of each CURS, with the level and course the row got.
-void compareGroups(std::vector<CodeChange> &changes, MainFormState &form)
+void compareGroups(std::vector<CodeChange> &changes, const xml::Document &document)
 {
     const std::unique_ptr<dbf::Table> rows = openWorkingTable(QStringLiteral("GRUPOST"));
-    const int courses = selectCentreNodes(form, QStringLiteral("/CENTRE/CURSOS/CURS"));
-    for (int i = 0; i < courses; ++i) {
-        takeCentreNode(form, i);
-        const xml::NodeList groups = form.NodoActual.selectNodes(QStringLiteral("GRUP"));
+    const xml::NodeList courses = document.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
+    for (int i = 0; i < courses.length(); ++i) {
+        const xml::NodeList groups = courses.item(i).selectNodes(QStringLiteral("GRUP"));
         for (int j = 0; j < groups.length() && !rows->eof(); ++j) {
             const xml::AttributeMap attributes = groups.item(j).attributes();
             CodeList nothingGiven;
@@ -76,25 +74,25 @@ void compareGroups(std::vector<CodeChange> &changes, MainFormState &form)
 
 } // namespace
 
-std::vector<CodeChange> numberedShortCodes(MainFormState &form)
+std::vector<CodeChange> numberedShortCodes(const xml::Document &document)
 {
     std::vector<CodeChange> changes;
-    compareElements(changes, form, QStringLiteral("asignatura"), QStringLiteral("/CENTRE/MATERIES/MATERIA"),
+    compareElements(changes, document, QStringLiteral("asignatura"), QStringLiteral("/CENTRE/MATERIES/MATERIA"),
                     QStringLiteral("ASIGNOMT"), QStringLiteral("COD"),
                     [](CodeList &codes, const xml::AttributeMap &attributes) {
                         return subjectShortCode(codes, readTrimmed(attributes, QStringLiteral("curta")));
                     });
-    compareElements(changes, form, QStringLiteral("profesor"), QStringLiteral("/CENTRE/PLACES/PLACA"),
+    compareElements(changes, document, QStringLiteral("profesor"), QStringLiteral("/CENTRE/PLACES/PLACA"),
                     QStringLiteral("PROFT"), QStringLiteral("ABREV"),
                     [](CodeList &codes, const xml::AttributeMap &attributes) {
                         return teacherShortCode(codes, readTrimmed(attributes, QStringLiteral("curta")));
                     });
-    compareElements(changes, form, QStringLiteral("aula"), QStringLiteral("/CENTRE/AULES/AULA"),
+    compareElements(changes, document, QStringLiteral("aula"), QStringLiteral("/CENTRE/AULES/AULA"),
                     QStringLiteral("AULAT"), QStringLiteral("ABREV"),
                     [](CodeList &codes, const xml::AttributeMap &attributes) {
                         return roomShortCode(codes, readTrimmed(attributes, QStringLiteral("descripcio")));
                     });
-    compareGroups(changes, form);
+    compareGroups(changes, document);
     return changes;
 }
 

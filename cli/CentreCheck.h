@@ -6,17 +6,19 @@
 
 #include <vector>
 
-struct MainFormState;
+namespace xml {
+class Document;
+}
 
 // What comprobar finds in the tables a centre import has just written to the
 // working folder.
 
 // Every subject, teacher, room and group whose short code is not the code it
 // would get on its own, in the order the import gave them. Each element of
-// the document (form.DocXML) is paired with the row the import wrote for it;
+// the centre document the import read is paired with the row the import wrote for it;
 // the code it would get on its own comes from the same rule with nothing
 // given before it.
-std::vector<CommandReport::CodeChange> numberedShortCodes(MainFormState &form);
+std::vector<CommandReport::CodeChange> numberedShortCodes(const xml::Document &document);
 
 // The codes of the sessions of the SOLUC table at `solucLocalPath` that the
 // timetable export would not find: teachers (PROF) in PROFT, groups

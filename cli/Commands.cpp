@@ -143,7 +143,7 @@ CommandReport runComprobar(const CommandOptions &options)
     countTables(report);
     // Without levels the import stops before the groups, which both checks need.
     if (report.status == ExitStatus::Done) {
-        report.codeChanges = numberedShortCodes(form);
+        report.codeChanges = numberedShortCodes(*form.DocXML);
         if (!options.solucion.isEmpty())
             report.absentCodes = absentSessionCodes(options.solucion);
     }
