@@ -1,5 +1,6 @@
 #include "cli/CommandLineInteraction.h"
 
+#include "run/RunSummary.h"
 #include "import/Cursos/TControlCursos.h"
 
 #include <QCoreApplication>
@@ -38,19 +39,19 @@ CommandLineInteraction::CommandLineInteraction(Answers answers)
 {
 }
 
-const std::vector<CourseAnswer> &CommandLineInteraction::courses() const
-{
-    return m_courses;
-}
-
 const std::vector<CourseAnswer> &CommandLineInteraction::withoutLevel() const
 {
     return m_withoutLevel;
 }
 
-const QStringList &CommandLineInteraction::errors() const
+const std::optional<QJsonObject> &CommandLineInteraction::summary() const
 {
-    return m_errors;
+    return m_summary;
+}
+
+const QStringList &CommandLineInteraction::summaryLines() const
+{
+    return m_summaryLines;
 }
 
 std::optional<QString> CommandLineInteraction::chooseOpenFile(const OpenFileDialog &)
@@ -63,10 +64,12 @@ void CommandLineInteraction::showMessage(const QString &text)
     printError(text);
 }
 
-// The command reports the run's figures itself; the message goes as any other.
-void CommandLineInteraction::showSummary(const QString &text, const RunSummary &)
+// The message goes as any other; the command reports the figures itself.
+void CommandLineInteraction::showSummary(const QString &text, const RunSummary &summary)
 {
     showMessage(text);
+    m_summary = summary.toJson();
+    m_summaryLines = summary.lines();
 }
 
 // The two questions of the centre import are answered from the options; any
@@ -102,8 +105,8 @@ void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
     const qsizetype errorsBefore = m_errors.size();
     dialog.FormShow();
     dialog.enterGrid();
-    m_courses = answerCursos(dialog.wwDataSource1, m_answers.levels);
-    m_withoutLevel = coursesWithoutLevel(m_courses);
+    const std::vector<CourseAnswer> courses = answerCursos(dialog.wwDataSource1, m_answers.levels);
+    m_withoutLevel = coursesWithoutLevel(courses);
     if (!m_withoutLevel.empty()) {
         dialog.pressForcedExit();
         return;
@@ -113,7 +116,7 @@ void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
     // so that it never reports done for answers that were not stored.
     if (m_errors.size() > errorsBefore)
         throw DialogFailed(m_errors.back().toStdString());
-    progress(QStringLiteral("Niveles y cursos: %1 cursos con nivel y curso.").arg(m_courses.size()));
+    progress(QStringLiteral("Niveles y cursos: %1 cursos con nivel y curso.").arg(courses.size()));
 }
 
 // Progress on a terminal only: a script reading standard error gets the

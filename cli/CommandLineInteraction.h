@@ -5,6 +5,7 @@
 #include "run/UserInteraction.h"
 
 #include <QHash>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -26,13 +27,12 @@ public:
 
     explicit CommandLineInteraction(Answers answers);
 
-    // The courses as the level and course dialog last left them.
-    const std::vector<CourseAnswer> &courses() const;
     // The courses that were left without level or course: the dialog was
     // left by its forced exit, which ends the import before the groups.
     const std::vector<CourseAnswer> &withoutLevel() const;
-    // The errors the run reported and went on after (inside the dialog).
-    const QStringList &errors() const;
+    // What the run did, as its summary gives it at the end of a finished run.
+    const std::optional<QJsonObject> &summary() const;
+    const QStringList &summaryLines() const;
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
@@ -46,8 +46,9 @@ private:
     void progress(const QString &text) const;
 
     Answers m_answers;
-    std::vector<CourseAnswer> m_courses;
     std::vector<CourseAnswer> m_withoutLevel;
+    std::optional<QJsonObject> m_summary;
+    QStringList m_summaryLines;
     QStringList m_errors;
     bool m_terminal;
 };

@@ -1,8 +1,6 @@
 #include "cli/Commands.h"
 
-#include "cli/CentreCheck.h"
 #include "cli/CommandLineInteraction.h"
-#include "cli/WorkingTables.h"
 #include "run/MainFormState.h"
 #include "import/CentreImport.h"
 #include "export/ExportError.h"
@@ -11,6 +9,7 @@
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -38,20 +37,20 @@ void fail(CommandReport &report, ExitStatus status, const QString &message)
     printError(QStringLiteral("Error: ") + message);
 }
 
-// Runs a run and turns how it ended into the report's status. A run that
-// returned without finishing (courses without level, "No existe archivo") is
-// no success.
+// Runs a run and turns how it ended into the report. A run that returned
+// without finishing (courses without level, "No existe archivo") is no success.
 void runReporting(CommandReport &report, const MainFormState &form, const CommandLineInteraction &ui,
                   bool readsCentreDocument, const std::function<void()> &run)
 {
     try {
         run();
         report.withoutLevel = ui.withoutLevel();
+        report.summary = ui.summary();
+        report.summaryLines = ui.summaryLines();
         if (!report.withoutLevel.empty())
             report.status = ExitStatus::LevelsMissing;
         else if (form.ResultadoTransformacion != 1)
             report.status = ExitStatus::Failed;
-        return;
     } catch (const DialogFailed &) {
         report.status = ExitStatus::Failed; // already on standard error
     } catch (const xml::XmlError &e) {
@@ -65,64 +64,69 @@ void runReporting(CommandReport &report, const MainFormState &form, const Comman
     }
 }
 
-void countTables(CommandReport &report)
+CommandReport namedReport(const QString &command)
 {
-    for (const QString &table : importTables())
-        report.tables.append({table, countRecords(table)});
+    CommandReport report;
+    report.command = command;
+    return report;
 }
 
-// Centre import by the command's answers, with the report's status.
-void importCentre(CommandReport &report, MainFormState &form, CommandLineInteraction &ui)
+CommandReport importCentre(const CommandOptions &options, const QString &command)
 {
+    CommandReport report = namedReport(command);
+    MainFormState form;
+    CommandLineInteraction ui(answersFrom(options));
     runReporting(report, form, ui, true, [&] { BExportarClick(form, ui); });
-    report.collisions = levelCollisions(ui.courses());
+    return report;
+}
+
+// The timetable export of the solution over the tables of the working
+// folder, into it: what its look-ups did not find. DIASHORAST is left out,
+// since the timetabling program fills it after an import.
+std::optional<QJsonObject> unmatchedCodes(CommandReport &report, const QString &solution, const QString &folder)
+{
+    if (!QFile::copy(solution, QDir(folder).filePath(QStringLiteral("SOLUC.DBF")))) {
+        fail(report, ExitStatus::Failed, QStringLiteral("No se puede leer la solución %1").arg(solution));
+        return std::nullopt;
+    }
+    MainFormState form;
+    CommandLineInteraction ui({});
+    runReporting(report, form, ui, false, [&] { exportTimetable(form, ui, folder); });
+    if (report.status != ExitStatus::Done || !report.summary)
+        return std::nullopt;
+    QJsonObject unmatched = report.summary->value(QStringLiteral("sinCorrespondencia")).toObject();
+    unmatched.remove(QStringLiteral("diaHora"));
+    return unmatched;
 }
 
 } // namespace
 
 CommandReport runExportar(const CommandOptions &options)
 {
-    CommandReport report;
-    report.command = QStringLiteral("exportar");
-    MainFormState form;
-    CommandLineInteraction ui(answersFrom(options));
-    importCentre(report, form, ui);
-    if (report.status == ExitStatus::Done || report.status == ExitStatus::LevelsMissing)
-        countTables(report);
-    return report;
+    return importCentre(options, QStringLiteral("exportar"));
 }
 
 CommandReport runImportar(const CommandOptions &options)
 {
-    CommandReport report;
-    report.command = QStringLiteral("importar");
+    CommandReport report = namedReport(QStringLiteral("importar"));
     MainFormState form;
     CommandLineInteraction ui(answersFrom(options));
-    const bool folder = QFileInfo(options.target).isDir();
     runReporting(report, form, ui, false, [&] {
-        if (folder)
+        if (QFileInfo(options.target).isDir())
             exportTimetable(form, ui, options.target);
         else
             BImportarClick(form, ui);
     });
-    if (report.status == ExitStatus::Done) {
-        report.output = winpath::fileInFolder(folder ? options.target : QFileInfo(options.target).path(),
-                                              QStringLiteral("SolucioHorari.xml"));
-        report.sessions = form.DocXML->selectNodes(QStringLiteral("/HORARI/SESSIONS/SESSIO")).length();
-    }
     return report;
 }
 
 CommandReport runComprobar(const CommandOptions &options)
 {
-    CommandReport report;
-    report.command = QStringLiteral("comprobar");
-    const CommandLineInteraction::Answers answers = answersFrom(options);
-
     // The answers kept from earlier imports are read from the real working
-    // folder; everything the import writes goes to the temporary one.
+    // folder; everything the import writes, its log too, goes to a temporary one.
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
+        CommandReport report = namedReport(QStringLiteral("comprobar"));
         fail(report, ExitStatus::Failed,
              QStringLiteral("No se puede crear una carpeta temporal: %1").arg(scratch.errorString()));
         return report;
@@ -130,22 +134,20 @@ CommandReport runComprobar(const CommandOptions &options)
     const QString keptAnswers = winpath::toLocal(QStringLiteral("C:\\VTEMP\\CURSOST2.DBF"));
     if (QFileInfo(keptAnswers).isFile()
         && !QFile::copy(keptAnswers, scratch.filePath(QStringLiteral("CURSOST2.DBF")))) {
+        CommandReport report = namedReport(QStringLiteral("comprobar"));
         fail(report, ExitStatus::Failed, QStringLiteral("No se puede leer %1").arg(keptAnswers));
         return report;
     }
     winpath::setWorkingFolder(scratch.path()); // for the rest of this process
 
-    MainFormState form;
-    CommandLineInteraction ui(answers);
-    importCentre(report, form, ui);
-    if (report.status != ExitStatus::Done && report.status != ExitStatus::LevelsMissing)
-        return report;
-    countTables(report);
-    // Without levels the import stops before the groups, which both checks need.
-    if (report.status == ExitStatus::Done) {
-        report.codeChanges = numberedShortCodes(*form.DocXML);
-        if (!options.solucion.isEmpty())
-            report.absentCodes = absentSessionCodes(options.solucion);
+    CommandReport report = importCentre(options, QStringLiteral("comprobar"));
+    if (report.status == ExitStatus::Done && !options.solucion.isEmpty()) {
+        CommandReport exportReport;
+        report.unmatched = unmatchedCodes(exportReport, options.solucion, scratch.path());
+        if (exportReport.status != ExitStatus::Done) {
+            report.status = exportReport.status;
+            report.error = exportReport.error;
+        }
     }
     return report;
 }

@@ -27,8 +27,3 @@ std::vector<CourseAnswer> answerCursos(TableDataSource &grid, const QHash<QStrin
 // The courses still without a level or a course number, as the dialog's OK
 // tests them.
 std::vector<CourseAnswer> coursesWithoutLevel(const std::vector<CourseAnswer> &courses);
-
-// Groups of courses whose different levels share their first five
-// characters (letter case aside): a group's short code keeps only those five,
-// so their groups' codes would clash and be numbered.
-std::vector<std::vector<CourseAnswer>> levelCollisions(const std::vector<CourseAnswer> &courses);

@@ -67,8 +67,9 @@ TEST(CliCheck, CountsWhatTheImportThenWrites)
     TempWinePrefix prefix;
     const cli::Result check = cli::run({"comprobar", centre, "--niveles", levels, "--json"});
     ASSERT_EQ(check.status, 0) << check.err.toStdString();
-    const QJsonObject tables = json(check).value(QStringLiteral("tablas")).toObject();
-    ASSERT_EQ(tables.size(), 8);
+    const QJsonObject tables =
+        json(check).value(QStringLiteral("resumen")).toObject().value(QStringLiteral("filas")).toObject();
+    ASSERT_EQ(tables.size(), 9);
     EXPECT_FALSE(QFile::exists(prefix.vtempFile(QStringLiteral("ASIGNOMT.DBF"))));
 
     ASSERT_EQ(cli::run({"exportar", centre, "--niveles", levels}).status, 0);
@@ -79,35 +80,53 @@ TEST(CliCheck, CountsWhatTheImportThenWrites)
     }
 }
 
-TEST(CliCheck, NamesTheShortCodesThatWereNumbered)
+// "tabla base codigo" of each short code that differs from its base.
+QStringList changedCodes(const QJsonObject &report)
+{
+    QStringList changes;
+    const QJsonObject summary = report.value(QStringLiteral("resumen")).toObject();
+    for (const QJsonValue &change : summary.value(QStringLiteral("abreviaturasCambiadas")).toArray()) {
+        const QJsonObject c = change.toObject();
+        changes << QStringList{c.value("tabla").toString(), c.value("base").toString(), c.value("codigo").toString()}
+                       .join(' ');
+    }
+    return changes;
+}
+
+TEST(CliCheck, NamesTheShortCodesThatDifferFromTheirBase)
 {
     TempWinePrefix prefix;
     const cli::Result check = cli::run({"comprobar", centre, "--niveles", levels, "--json"});
     ASSERT_EQ(check.status, 0) << check.err.toStdString();
-
-    QStringList changes;
-    for (const QJsonValue &change : json(check).value(QStringLiteral("codigosNumerados")).toArray()) {
-        const QJsonObject c = change.toObject();
-        changes << QStringList{c.value("tipo").toString(), c.value("codi").toString(), c.value("base").toString(),
-                               c.value("codigo").toString()}
-                       .join(' ');
-    }
-    EXPECT_EQ(changes, QStringList({"asignatura 9002 MAT MAT1", "profesor 8002 MATES MATES1"}));
+    EXPECT_EQ(changedCodes(json(check)), QStringList({"ASIGNOMT MAT MAT1", "PROFT MATES MATES1"}));
 }
 
-TEST(CliCheck, FindsCoursesWithoutLevelAndLevelsAlikeInTheirFirstFiveCharacters)
+// Levels cut to CURSOST's five characters give two courses the same start of
+// their groups' codes: the later course's group is numbered.
+TEST(CliCheck, FindsLevelsAlikeInTheirFirstFiveCharacters)
 {
     TempWinePrefix prefix;
     QTemporaryDir scratch;
-    const QString alike = writeText(scratch, QStringLiteral("niveles.csv"), "101;BATXA1;1\n102;batxa2;2\n");
+    const QString alike = writeText(scratch, QStringLiteral("niveles.csv"), "101;BATXAB;1\n102;BATXAC;1\n201;BATX;1\n");
     const cli::Result check = cli::run({"comprobar", centre, "--niveles", alike, "--json"});
+    ASSERT_EQ(check.status, 0) << check.err.toStdString();
 
-    EXPECT_EQ(check.status, 3);
     const QJsonObject report = json(check);
-    EXPECT_EQ(codes(report.value(QStringLiteral("cursosSinNivel")).toArray()), QStringList{"201"});
-    const QJsonArray collisions = report.value(QStringLiteral("nivelesCoincidentes")).toArray();
+    const QJsonArray collisions =
+        report.value(QStringLiteral("resumen")).toObject().value(QStringLiteral("nivelesCoincidentes")).toArray();
     ASSERT_EQ(collisions.size(), 1);
-    EXPECT_EQ(codes(collisions.at(0).toArray()), QStringList({"101", "102"}));
+    EXPECT_EQ(collisions.at(0).toObject().value("curso").toObject().value("codi").toString(), QStringLiteral("102"));
+    EXPECT_EQ(collisions.at(0).toObject().value("anterior").toObject().value("codi").toString(), QStringLiteral("101"));
+    EXPECT_TRUE(changedCodes(report).contains(QStringLiteral("GRUPOST BATXA1A BATXA1A1"))) << changedCodes(report).join(',').toStdString();
+}
+
+TEST(CliCheck, ListsTheCoursesWithoutLevel)
+{
+    TempWinePrefix prefix;
+    const cli::Result check =
+        cli::run({"comprobar", centre, "--niveles", cli::data(QStringLiteral("niveles-falta-201.csv")), "--json"});
+    EXPECT_EQ(check.status, 3);
+    EXPECT_EQ(codes(json(check).value(QStringLiteral("cursosSinNivel")).toArray()), QStringList{"201"});
     EXPECT_TRUE(check.err.contains(QStringLiteral("201\t1r Batxillerat"))) << check.err.toStdString();
 }
 
@@ -120,17 +139,21 @@ TEST(CliCheck, NamesTheSolutionsCodesThatNoTableHolds)
                              {{"1", "1", "MATES", "ESO1A", "Aula 1", "MAT", ""},
                               {"1", "2", "NINGU", "ESO9Z", "Laboratori", "QUI", ""},
                               {"2", "2", "NINGU", "ESO1B", "", "MAT1", ""},
-                              {"3", "1", "FILO", "XX", "YY", "ZZ", "GUARDIA"},
                               {"0", "1", "FANTASMA", "", "", "", ""}});
+    const QMap<QString, QByteArray> before = cli::snapshot(prefix.vtemp());
     const cli::Result check = cli::run({"comprobar", centre, "--niveles", levels, "--json", "--solucion",
                                         prefix.vtempFile(QStringLiteral("SOLUC.DBF"))});
     ASSERT_EQ(check.status, 0) << check.err.toStdString();
+    EXPECT_EQ(cli::snapshot(prefix.vtemp()), before);
 
-    QStringList absent;
-    for (const QJsonValue &code : json(check).value(QStringLiteral("codigosAusentes")).toArray()) {
-        const QJsonObject c = code.toObject();
-        absent << QStringLiteral("%1 %2 %3").arg(c.value("campo").toString(), c.value("codigo").toString())
-                      .arg(c.value("sesiones").toInt());
+    QStringList unmatched;
+    const QJsonObject lookups = json(check).value(QStringLiteral("sinCorrespondencia")).toObject();
+    for (const QString &lookup : lookups.keys()) {
+        const QJsonObject l = lookups.value(lookup).toObject();
+        QStringList codes;
+        for (const QJsonValue &code : l.value("codigos").toArray())
+            codes << code.toString();
+        unmatched << QStringLiteral("%1 %2 %3").arg(lookup).arg(l.value("sesiones").toInt()).arg(codes.join(','));
     }
-    EXPECT_EQ(absent, QStringList({"PROF NINGU 2", "CODGRUPO ESO9Z 1", "ASIG QUI 1"}));
+    EXPECT_EQ(unmatched, QStringList({"asignatura 1 QUI", "aula 0 ", "grupo 1 ESO9Z", "profesor 2 NINGU"}));
 }

@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"ImportDone", {"exportar", "data:centre.xml", "--niveles", "data:niveles.csv", "--sin-lineas"}, 0,
                    "Proceso finalizado"},
         StatusCase{"CheckWithNothingOpen", {"comprobar", "data:centre.xml", "--niveles", "data:niveles.csv"}, 0,
-                   "ASIGNOMT\t4"},
+                   "Filas de cada tabla"},
         StatusCase{"NoSuchCentre", {"exportar", "data:no-existe.xml"}, 1, "No existe archivo"},
         StatusCase{"NoSolutionTable", {"importar", "tmp:"}, 1, "SOLUC"},
         StatusCase{"NoCommand", {}, 2, "falta la orden"},
