@@ -44,6 +44,15 @@ inline QString data(const QString &name)
     return QStringLiteral(TESTS_SOURCE_DIR "/data/cli/") + name;
 }
 
+// Writes a small file of the test's own, such as a levels file.
+inline QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+    return path;
+}
+
 // Every file below the folder by its relative path, with its bytes.
 inline QMap<QString, QByteArray> snapshot(const QString &folder)
 {

@@ -24,15 +24,6 @@ QJsonObject json(const cli::Result &result)
     return document.object();
 }
 
-QString writeText(const QTemporaryDir &folder, const QString &name, const QByteArray &text)
-{
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        ADD_FAILURE() << "cannot write " << path.toStdString();
-    return path;
-}
-
 // "codi" of each course of a JSON list.
 QStringList codes(const QJsonArray &courses)
 {
@@ -107,7 +98,7 @@ TEST(CliCheck, FindsLevelsAlikeInTheirFirstFiveCharacters)
 {
     TempWinePrefix prefix;
     QTemporaryDir scratch;
-    const QString alike = writeText(scratch, QStringLiteral("niveles.csv"), "101;BATXAB;1\n102;BATXAC;1\n201;BATX;1\n");
+    const QString alike = cli::writeFile(scratch.filePath(QStringLiteral("niveles.csv")), "101;BATXAB;1\n102;BATXAC;1\n201;BATX;1\n");
     const cli::Result check = cli::run({"comprobar", centre, "--niveles", alike, "--json"});
     ASSERT_EQ(check.status, 0) << check.err.toStdString();
 

@@ -90,7 +90,7 @@ TEST(CliRuns, TheTimetableExportWritesTheDocumentTheWindowWrites)
 
     QTemporaryDir window;
     const QString chosen = window.filePath(QStringLiteral("horari.xml"));
-    QFile(chosen).open(QIODevice::WriteOnly);
+    cli::writeFile(chosen, {});
     MainFormState form;
     ScriptedInteraction user;
     user.fileChoices.push_back(chosen);
@@ -129,11 +129,7 @@ TEST(CliRuns, LevelsComeBackFromTheEarlierImportUnlessTheFileGivesOthers)
     ASSERT_EQ(cli::run({"exportar", centre, "--niveles", levels}).status, 0);
 
     QTemporaryDir scratch;
-    const QString changed = scratch.filePath(QStringLiteral("niveles.csv"));
-    QFile file(changed);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("101;ESOA;1\n");
-    file.close();
+    const QString changed = cli::writeFile(scratch.filePath(QStringLiteral("niveles.csv")), "101;ESOA;1\n");
     const cli::Result recovered = cli::run({"exportar", centre, "--niveles", changed});
     ASSERT_EQ(recovered.status, 0) << recovered.err.toStdString();
     const QList<QStringList> expected = {
