@@ -3,6 +3,7 @@
 #include "run/MainFormState.h"
 #include "run/Hourglass.h"
 #include "run/ExportSummary.h"
+#include "run/RequireTablesFree.h"
 #include "run/RunFrame.h"
 #include "run/UserInteraction.h"
 #include "export/DayPeriodKey.h"
@@ -18,10 +19,17 @@
 #include <QFileInfo>
 
 namespace {
+// When another program holds one of the six tables, the run is refused with a
+// message naming it before any is opened.
 void openTables(MainFormState &form)
 {
-    for (dbf::Table *table : {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas, &form.wwTableNomAsg,
-                              &form.wwTableGrupos, &form.wwTableDiasHoras})
+    const std::vector<dbf::Table *> tables = {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas,
+                                              &form.wwTableNomAsg, &form.wwTableGrupos, &form.wwTableDiasHoras};
+    QStringList paths;
+    for (const dbf::Table *table : tables)
+        paths << table->localPath();
+    requireTablesFree(paths);
+    for (dbf::Table *table : tables)
         table->open();
 }
 

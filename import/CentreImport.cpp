@@ -3,6 +3,7 @@
 #include "run/Hourglass.h"
 #include "run/ImportSummary.h"
 #include "run/MainFormState.h"
+#include "run/RequireTablesFree.h"
 #include "run/RunFrame.h"
 #include "run/UserInteraction.h"
 #include "import/CrearAsignaturas.h"
@@ -13,6 +14,8 @@
 #include "import/CrearLineasAsignaturas.h"
 #include "import/CrearProfesores.h"
 #include "import/ImportFigures.h"
+#include "import/RecreateTable.h"
+#include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
 namespace {
@@ -26,6 +29,17 @@ void requireCentreDocument(const xml::Document &document, const QString &path)
         throw xml::XmlError(QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
                                 .arg(path, root));
 }
+// Every table the steps re-create, and the level and course dialog's memory
+// CURSOST2: the run starts only when no other program holds any of them.
+QStringList tablesWritten()
+{
+    QStringList paths;
+    for (const char *name : {"ASIGNOMT", "PROFT", "AULAT", "CURSOST", "CURSOST2", "GRUPOST", "MATIB", "ASIGT",
+                             "DIASHORAST"})
+        paths << winpath::fileInFolder(workingFolder, QLatin1String(name) + QStringLiteral(".DBF"));
+    return paths;
+}
+
 // The seven steps in their order, noting in the summary what only the steps
 // know. False when the user forced the exit from the level and course
 // dialog: no later step runs on incomplete levels.
@@ -51,6 +65,7 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     form.DocXML = std::make_shared<xml::Document>();
     form.DocXML->load(form.ArchivoXML);
     requireCentreDocument(*form.DocXML, form.ArchivoXML);
+    requireTablesFree(tablesWritten());
 
     ImportSummary summary;
     summary.document = form.ArchivoXML;

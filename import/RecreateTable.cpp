@@ -1,15 +1,39 @@
 #include "import/RecreateTable.h"
 
+#include "platform/DbfFile.h"
 #include "platform/WinPath.h"
+
+namespace {
+// Deletes the file where it exists, holding `lock` on it meanwhile. Only a
+// file held by another program stops the run; the outcome of the deletion
+// itself is not examined, and a file that cannot be opened is left to the
+// create that follows.
+void deleteUnlessHeld(const QString &windowsPath, dbf::DbfFile &lock)
+{
+    if (!winpath::fileExists(windowsPath))
+        return;
+    try {
+        lock.open(winpath::toLocal(windowsPath), dbf::DbfFile::Lock::Exclusive);
+    } catch (const dbf::TableInUseError &) {
+        throw;
+    } catch (const dbf::DbfError &) {
+    }
+    winpath::deleteFile(windowsPath);
+}
+} // namespace
 
 std::unique_ptr<dbf::Table> recreateTable(const QString &name, const std::vector<dbf::FieldDef> &fields,
                                           const std::vector<dbf::IndexDef> &indexes)
 {
     const QString base = workingFolder + QLatin1Char('\\') + name;
-    if (winpath::fileExists(base + QStringLiteral(".DBF")))
-        winpath::deleteFile(base + QStringLiteral(".DBF"));
-    if (winpath::fileExists(base + QStringLiteral(".MDX")))
-        winpath::deleteFile(base + QStringLiteral(".MDX"));
+    {
+        // A file another program holds is never deleted: each is locked
+        // exclusively first, which fails while another program holds it, and
+        // stays locked until it is gone.
+        dbf::DbfFile oldTable, oldIndex;
+        deleteUnlessHeld(base + QStringLiteral(".DBF"), oldTable);
+        deleteUnlessHeld(base + QStringLiteral(".MDX"), oldIndex);
+    }
 
     auto table = std::make_unique<dbf::Table>();
     table->setFolder(workingFolder);

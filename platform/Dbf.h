@@ -20,6 +20,14 @@ public:
     QString message() const;
 };
 
+// A table that another program holds (it keeps the table open, or has locked
+// it): the operation changed nothing. A kind of its own, so that a caller can
+// tell "close the other program and try again" from other failures.
+class TableInUseError : public DbfError {
+public:
+    using DbfError::DbfError;
+};
+
 enum class FieldType {
     String,  // character field of the given width (C)
     Boolean, // logical (L, 1)

@@ -1,12 +1,12 @@
 #include "platform/DbfFile.h"
 
 #include "platform/Dbf.h"
+#include "platform/FileLock.h"
 
 #include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,20 +58,14 @@ void DbfFile::create(const QString &path)
 
 void DbfFile::lock(Lock lockMode)
 {
-    // flock locks belong to the open file, so a second open of the same table,
-    // in this process or another, is refused just as another program would be.
-    const int operation = (lockMode == Lock::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
-    int result;
-    do {
-        result = ::flock(m_fd, operation);
-    } while (result != 0 && errno == EINTR);
-    if (result == 0)
+    const FileLockResult result = lockWholeFile(m_fd, lockMode == Lock::Exclusive, m_writable);
+    if (result == FileLockResult::Locked)
         return;
     const int error = errno;
     ::close(m_fd);
     m_fd = -1;
-    if (error == EWOULDBLOCK)
-        throw DbfError(QStringLiteral("La tabla %1 está en uso por otro programa").arg(m_path));
+    if (result == FileLockResult::HeldByAnother)
+        throw TableInUseError(QStringLiteral("La tabla %1 está en uso por otro programa").arg(m_path));
     throw DbfError(QStringLiteral("No se puede bloquear la tabla %1: %2").arg(m_path, systemError(error)));
 }
 

@@ -5,8 +5,8 @@
 
 namespace dbf {
 
-// The operating-system file behind an open table, held with a file lock
-// (shared or exclusive) against other programs until it is closed. Writes go
+// The operating-system file behind an open table, held with locks other
+// programs see (shared or exclusive, see FileLock.h) until it is closed. Writes go
 // straight to the OS, so other processes see them once a call returns.
 class DbfFile {
 public:
@@ -17,7 +17,8 @@ public:
     DbfFile(const DbfFile &) = delete;
     DbfFile &operator=(const DbfFile &) = delete;
 
-    // Opens an existing table; fails when another program holds a conflicting lock.
+    // Opens an existing table; fails with TableInUseError when another program
+    // holds a conflicting lock.
     void open(const QString &path, Lock lock);
     // Creates (or empties) the file under an exclusive lock.
     void create(const QString &path);

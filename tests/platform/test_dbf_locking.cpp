@@ -1,4 +1,5 @@
 #include "platform/Dbf.h"
+#include "tests/support/LockHolder.h"
 #include "tests/support/TempWinePrefix.h"
 
 #include <gtest/gtest.h>
@@ -127,3 +128,51 @@ TEST_F(DbfLocking, AnExclusiveTableIsHeldUntilClosed)
     creator.fieldDefs() = {{QStringLiteral("ABREV"), dbf::FieldType::String, 10}};
     EXPECT_THROW(creator.createTable(), DbfError);
 }
+
+// What other programs hold, as they lock files on Linux: an exclusive open is
+// refused whatever the lock, a shared open only by a lock that excludes
+// readers. The flock cases are why the table layer takes a flock lock as well
+// as its record lock: record locks do not see flock locks.
+struct ForeignLockCase {
+    LockHolder::Kind kind;
+    bool sharedOpens;
+};
+
+class DbfForeignLock : public DbfLocking, public testing::WithParamInterface<ForeignLockCase> {};
+
+TEST_P(DbfForeignLock, RefusesOpensItConflictsWith)
+{
+    const ForeignLockCase &c = GetParam();
+    const LockHolder holder(m_wine.vtempFile(QStringLiteral("PROFT.DBF")), c.kind);
+    ASSERT_TRUE(holder.holding());
+    for (const bool exclusive : {true, false}) {
+        SCOPED_TRACE(exclusive ? "exclusive open" : "shared open");
+        Table table({}, QStringLiteral("\\vtemp"), QStringLiteral("PROFT"), exclusive);
+        if (!exclusive && c.sharedOpens) {
+            EXPECT_NO_THROW(table.open());
+            continue;
+        }
+        EXPECT_THROW(table.open(), dbf::TableInUseError);
+        EXPECT_FALSE(table.isOpen());
+    }
+}
+
+// And the other way round: while we hold a table exclusively, no other
+// program gets a lock on it of any kind, a Windows program under Wine included.
+TEST_P(DbfForeignLock, AnotherProgramCannotLockATableWeHold)
+{
+    Table table({}, QStringLiteral("\\vtemp"), QStringLiteral("PROFT"), true);
+    table.open();
+    const LockHolder holder(m_wine.vtempFile(QStringLiteral("PROFT.DBF")), GetParam().kind);
+    EXPECT_FALSE(holder.holding());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, DbfForeignLock,
+                         testing::Values(ForeignLockCase{LockHolder::Kind::RecordExclusive, false},
+                                         ForeignLockCase{LockHolder::Kind::RecordShared, true},
+                                         ForeignLockCase{LockHolder::Kind::RecordPastTheEnd, false},
+                                         ForeignLockCase{LockHolder::Kind::FlockExclusive, false},
+                                         ForeignLockCase{LockHolder::Kind::FlockShared, true}),
+                         [](const testing::TestParamInfo<ForeignLockCase> &info) {
+                             return std::string(lockKindName(info.param.kind));
+                         });
