@@ -28,6 +28,7 @@ namespace {
 constexpr char kLive = ' ';
 constexpr char kDeleted = '*';
 constexpr char kFileEnd = 0x1A;
+constexpr qint64 kProductionIndexFlag = 28; // header byte: 1 when the .MDX must be opened with the table
 
 // The production index beside a table: an existing one whatever its letter
 // case, else the table's base name with ".MDX".
@@ -67,6 +68,7 @@ struct Table::Impl {
     bool atBof = true;
     QByteArray buffer; // the record being edited or inserted, followed by the end-of-file marker
     bool changed = false;
+    bool indexAnnounced = false; // header byte 28 as it stands on disk
     QByteArray headerBytes; // date of last update and count; the date is read once, as the clock costs a file lookup
 
     // Callers name fields by string literals, whose characters stay at one
@@ -188,8 +190,21 @@ struct Table::Impl {
         state = pendingState;
     }
 
+    // The index on disk describes the rows as they were: before the first
+    // change reaches the file, the header stops announcing it, so that a
+    // program that dies before the close leaves a table without an index flag
+    // rather than one whose index is missing rows.
+    void withdrawIndexFlag()
+    {
+        if (indexAnnounced)
+            file.writeAt(kProductionIndexFlag, "\x00", 1);
+        indexAnnounced = false;
+    }
+
     void post()
     {
+        if (state == State::Insert || state == State::Edit)
+            withdrawIndexFlag();
         if (state == State::Insert) {
             if (openShared)
                 catchUpWithOtherWriters();
@@ -238,6 +253,8 @@ struct Table::Impl {
                                   {QFileInfo(path).completeBaseName().toUpper(), tagName.toUpper(), field->name,
                                    field->length},
                                   keys);
+        // Announced again only now that the whole index matches the rows.
+        file.writeAt(kProductionIndexFlag, "\x01", 1);
     }
 
     void close()
@@ -312,7 +329,11 @@ void Table::createTable()
                                .arg(path, index.name, index.field));
         indexedField = int(it - d->fieldDefs.cbegin());
     }
-    const QByteArray bytes = newTableFile(d->fieldDefs, indexedField, QDate::currentDate(), path);
+    // The table is written without the index flag, which is set only once
+    // its (empty) index exists whole: a table never announces an index that
+    // is not there.
+    QByteArray bytes = newTableFile(d->fieldDefs, indexedField, QDate::currentDate(), path);
+    bytes[kProductionIndexFlag] = 0;
     DbfFile file;
     file.create(path);
     file.writeAt(0, bytes.constData(), bytes.size());
@@ -322,6 +343,7 @@ void Table::createTable()
                                   {QFileInfo(path).completeBaseName().toUpper(), d->indexDefs.front().name.toUpper(),
                                    field.name.toUpper(), field.width},
                                   {});
+        file.writeAt(kProductionIndexFlag, "\x01", 1);
     }
 }
 
@@ -339,6 +361,7 @@ void Table::open()
         throw;
     }
     d->changed = false;
+    d->indexAnnounced = d->layout.hasProductionIndex;
     d->headerBytes = headerUpdate(QDate::currentDate(), d->layout.recordCount);
     d->state = State::Browse;
     d->current = 0;
