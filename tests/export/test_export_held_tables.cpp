@@ -6,6 +6,7 @@
 #include "tests/export/ExportFolder.h"
 #include "tests/export/SolucFixture.h"
 #include "tests/support/FolderSnapshot.h"
+#include "tests/support/HeldTableRun.h"
 #include "tests/support/LockHolder.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedInteraction.h"
@@ -32,25 +33,9 @@ TEST_P(ExportWithAHeldTable, IsRefusedWithNothingWritten)
 
     const LockHolder holder(vtemp + QLatin1Char('/') + QLatin1String(c.table) + QStringLiteral(".DBF"), c.kind);
     ASSERT_TRUE(holder.holding());
-    MainFormState form;
-    form.ModoAutomatico = 2;
-    form.ResultadoTransformacion = 7;
-    ScriptedInteraction ui;
-    ui.fileChoices.push_back(folder.chosenFile());
-    QString error;
-    try {
-        BImportarClick(form, ui);
-    } catch (const dbf::TableInUseError &e) {
-        error = e.message();
-    }
-
-    EXPECT_TRUE(error.startsWith(QStringLiteral("La tabla %1 está en uso por otro programa").arg(QLatin1String(c.table))))
-        << error.toStdString();
+    expectRefusedForHeldTable(BImportarClick, folder.chosenFile(), c.table);
     EXPECT_TRUE(snapshotFolder(vtemp) == tablesBefore);
     EXPECT_TRUE(snapshotFolder(folder.folder()) == outputBefore) << "SolucioHorari.xml was written";
-    EXPECT_TRUE(ui.messages().isEmpty());
-    EXPECT_EQ(form.ResultadoTransformacion, 7);
-    EXPECT_EQ(ui.closeRequests(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

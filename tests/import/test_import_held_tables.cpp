@@ -4,6 +4,7 @@
 #include "import/CentreImport.h"
 #include "platform/Dbf.h"
 #include "tests/support/FolderSnapshot.h"
+#include "tests/support/HeldTableRun.h"
 #include "tests/support/LockHolder.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedInteraction.h"
@@ -44,24 +45,8 @@ TEST_P(ImportWithAHeldTable, IsRefusedBeforeAnyTableIsTouched)
 
     const LockHolder holder(prefix.vtempFile(QLatin1String(c.table) + QStringLiteral(".DBF")), c.kind);
     ASSERT_TRUE(holder.holding());
-    MainFormState form;
-    form.ModoAutomatico = 2;
-    form.ResultadoTransformacion = 7;
-    ScriptedInteraction ui;
-    ui.fileChoices = {centre};
-    QString error;
-    try {
-        BExportarClick(form, ui);
-    } catch (const dbf::TableInUseError &e) {
-        error = e.message();
-    }
-
-    EXPECT_TRUE(error.startsWith(QStringLiteral("La tabla %1 está en uso por otro programa").arg(QLatin1String(c.table))))
-        << error.toStdString();
+    expectRefusedForHeldTable(BExportarClick, centre, c.table);
     EXPECT_TRUE(snapshotFolder(prefix.vtemp()) == before) << "a table was written, replaced or deleted";
-    EXPECT_TRUE(ui.messages().isEmpty());
-    EXPECT_EQ(form.ResultadoTransformacion, 7);
-    EXPECT_EQ(ui.closeRequests(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
