@@ -55,6 +55,8 @@ void runReporting(CommandReport &report, const MainFormState &form, const Comman
         report.status = ExitStatus::Failed; // already on standard error
     } catch (const xml::XmlError &e) {
         fail(report, readsCentreDocument ? ExitStatus::RefusedDocument : ExitStatus::Failed, e.message());
+    } catch (const dbf::TableInUseError &e) {
+        fail(report, ExitStatus::TableHeld, e.message());
     } catch (const dbf::DbfError &e) {
         fail(report, ExitStatus::Failed, e.message());
     } catch (const ExportError &e) {
