@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <set>
 
 namespace dbf {
 
@@ -29,6 +30,11 @@ constexpr char kLive = ' ';
 constexpr char kDeleted = '*';
 constexpr char kFileEnd = 0x1A;
 constexpr qint64 kProductionIndexFlag = 28; // header byte: 1 when the .MDX must be opened with the table
+
+// Records appended to a table gather up to this many bytes before they are
+// written in one block: one system call per record cost more than the rest of
+// the engine together.
+constexpr qsizetype kWriteBlock = 256 * 1024;
 
 // The production index beside a table: an existing one whatever its letter
 // case, else the table's base name with ".MDX".
@@ -54,13 +60,22 @@ struct Table::Impl {
     std::vector<FieldDef> fieldDefs;
     std::vector<IndexDef> indexDefs;
 
-    // The open table: the whole file in memory, written through on every post.
+    // The open table: the records as they were read, and what was posted
+    // since. A table opened shared writes every post through, as another
+    // program may read it at any time; an exclusive one gathers appended
+    // records into blocks and edited records in place, and writes them when a
+    // block is full, before its records are read again, at close, and when
+    // the user is about to be asked something (flushAll).
     QString path;
     DbfFile file;
-    TableLayout layout;
+    TableLayout layout;                // layout.recordCount counts the gathered records too
     std::optional<DbfCodePage> codePage;
-    QByteArray records;              // layout.recordCount records, deleted ones included
-    std::vector<std::uint32_t> live; // 0-based numbers of the live records, in record order
+    QByteArray records;                // the first `readRecords` records, deleted ones included
+    std::uint32_t readRecords = 0;
+    std::uint32_t writtenRecords = 0;  // records the file holds and its header counts
+    QByteArray appended;               // records writtenRecords.. of layout.recordCount, not yet written
+    std::uint32_t editedFrom = 0, editedTo = 0; // records changed in `records` and not yet written
+    std::vector<std::uint32_t> live;   // 0-based numbers of the live records read, in record order
     QHash<QString, int> fieldIndex;  // upper-case name -> index into layout.fields
     State state = State::Inactive;
     int current = 0; // index into live
@@ -123,13 +138,58 @@ struct Table::Impl {
 
     // The bytes of the current record: the buffer while editing, nothing
     // (blank values) on an empty table.
-    const char *currentRecord() const
+    const char *currentRecord()
     {
         if (state == State::Edit || state == State::Insert)
             return buffer.constData();
+        readPosted();
         if (live.empty())
             return nullptr;
         return records.constData() + qsizetype(live[std::size_t(current)]) * layout.recordLength;
+    }
+
+    // Records appended since the table was read are read back from the file
+    // when they are wanted, instead of being kept twice while a table is
+    // filled. Only a post leaves records unread, and a post makes its record
+    // (the last one) current.
+    void readPosted()
+    {
+        if (readRecords == layout.recordCount)
+            return;
+        // The header may have stopped announcing the index while rows change;
+        // the table keeps it all the same, and rebuilds it at close.
+        const bool hasProductionIndex = layout.hasProductionIndex;
+        flush();
+        load();
+        layout.hasProductionIndex = hasProductionIndex;
+        current = std::max(0, int(live.size()) - 1);
+    }
+
+    // Writes what was posted and not yet written: edited records in one
+    // block, appended ones with the end-of-file marker in another, then the
+    // record count, so that the header never counts a record the file lacks.
+    void flush()
+    {
+        if (editedFrom < editedTo) {
+            const qsizetype offset = qsizetype(editedFrom) * layout.recordLength;
+            file.writeAt(layout.headerLength + offset, records.constData() + offset,
+                         qsizetype(editedTo - editedFrom) * layout.recordLength);
+            editedFrom = editedTo = 0;
+        }
+        if (appended.isEmpty())
+            return;
+        appended.append(kFileEnd);
+        try {
+            file.writeAt(layout.headerLength + qint64(writtenRecords) * layout.recordLength, appended.constData(),
+                         appended.size());
+        } catch (...) {
+            appended.chop(1);
+            throw;
+        }
+        appended.clear();
+        writtenRecords = layout.recordCount;
+        setUpdatedCount(headerBytes, writtenRecords);
+        file.updateHeader(headerBytes);
     }
 
     char *editableRecord()
@@ -145,6 +205,9 @@ struct Table::Impl {
         layout = readLayout(data, path);
         codePage.emplace(layout.languageDriver);
         records = data.mid(layout.headerLength, qsizetype(layout.recordCount) * layout.recordLength);
+        readRecords = writtenRecords = layout.recordCount;
+        appended.clear();
+        editedFrom = editedTo = 0;
         live.clear();
         live.reserve(layout.recordCount);
         for (std::uint32_t i = 0; i < layout.recordCount; ++i) {
@@ -208,20 +271,19 @@ struct Table::Impl {
         if (state == State::Insert) {
             if (openShared)
                 catchUpWithOtherWriters();
-            // The record and the end marker in one write, then the count.
-            const std::uint32_t number = layout.recordCount;
-            file.writeAt(layout.headerLength + qint64(number) * layout.recordLength, buffer.constData(), buffer.size());
-            setUpdatedCount(headerBytes, number + 1);
-            file.updateHeader(headerBytes);
-            records.append(buffer.constData(), layout.recordLength);
-            layout.recordCount = layout.countedRecords = number + 1;
-            live.push_back(number);
-            current = int(live.size()) - 1;
+            if (appended.isEmpty())
+                appended.reserve(kWriteBlock + layout.recordLength + 1);
+            appended.append(buffer.constData(), layout.recordLength);
+            layout.recordCount = layout.countedRecords = layout.recordCount + 1;
+            if (openShared || appended.size() >= kWriteBlock)
+                flush();
         } else if (state == State::Edit) {
             const std::uint32_t number = live[std::size_t(current)];
-            file.writeAt(layout.headerLength + qint64(number) * layout.recordLength, buffer.constData(),
-                         layout.recordLength);
             std::copy_n(buffer.constData(), layout.recordLength, records.data() + qsizetype(number) * layout.recordLength);
+            editedFrom = editedFrom < editedTo ? std::min(editedFrom, number) : number;
+            editedTo = std::max(editedTo, number + 1);
+            if (openShared)
+                flush();
         } else {
             return;
         }
@@ -236,6 +298,7 @@ struct Table::Impl {
     {
         if (!changed || !layout.hasProductionIndex)
             return;
+        readPosted();
         const auto field = std::find_if(layout.fields.cbegin(), layout.fields.cend(),
                                         [](const FieldLayout &f) { return f.indexed && f.type == 'C'; });
         if (field == layout.fields.cend())
@@ -270,11 +333,21 @@ struct Table::Impl {
             {
                 d->file.close();
                 d->records.clear();
+                d->appended.clear();
                 d->live.clear();
                 d->changed = false;
+                openTables().erase(d);
             }
         } release{this};
+        flush();
         rebuildIndex();
+    }
+
+    // Every open table of the process, for flushAll.
+    static std::set<Impl *> &openTables()
+    {
+        static std::set<Impl *> tables;
+        return tables;
     }
 };
 
@@ -362,6 +435,7 @@ void Table::open()
     }
     d->changed = false;
     d->indexAnnounced = d->layout.hasProductionIndex;
+    Impl::openTables().insert(d.get());
     d->headerBytes = headerUpdate(QDate::currentDate(), d->layout.recordCount);
     d->state = State::Browse;
     d->current = 0;
@@ -370,6 +444,12 @@ void Table::open()
 }
 
 void Table::close() { d->close(); }
+
+void Table::flushAll()
+{
+    for (Impl *table : Impl::openTables())
+        table->flush();
+}
 bool Table::isOpen() const { return d->state != State::Inactive; }
 Table::State Table::state() const { return d->state; }
 
@@ -377,6 +457,7 @@ void Table::first()
 {
     d->requireOpen();
     d->finishEditing();
+    d->readPosted();
     d->current = 0;
     d->atBof = true;
     d->atEof = d->live.empty();
@@ -386,6 +467,7 @@ void Table::last()
 {
     d->requireOpen();
     d->finishEditing();
+    d->readPosted();
     d->current = std::max(0, int(d->live.size()) - 1);
     d->atBof = d->live.empty();
     d->atEof = d->live.empty();
@@ -398,6 +480,7 @@ int Table::moveBy(int n)
 {
     d->requireOpen();
     d->finishEditing();
+    d->readPosted();
     if (d->live.empty()) {
         d->atBof = d->atEof = true;
         return 0;
@@ -419,6 +502,8 @@ void Table::refresh()
 {
     d->requireOpen();
     d->finishEditing();
+    d->readPosted();
+    d->flush();
     const std::optional<std::uint32_t> record =
         d->live.empty() ? std::nullopt : std::optional(d->live[std::size_t(d->current)]);
     d->load();
@@ -430,8 +515,21 @@ void Table::refresh()
 
 bool Table::eof() const { return d->state == State::Inactive || d->atEof; }
 bool Table::bof() const { return d->state == State::Inactive || d->atBof; }
-int Table::recordCount() const { return d->state == State::Inactive ? 0 : int(d->live.size()); }
-int Table::recNo() const { return d->live.empty() || d->state == State::Inactive ? 0 : d->current + 1; }
+int Table::recordCount() const
+{
+    if (d->state == State::Inactive)
+        return 0;
+    d->readPosted();
+    return int(d->live.size());
+}
+
+int Table::recNo() const
+{
+    if (d->state == State::Inactive)
+        return 0;
+    d->readPosted();
+    return d->live.empty() ? 0 : d->current + 1;
+}
 
 Table::StoredRecords Table::storedRecords() const
 {
@@ -451,6 +549,7 @@ void Table::edit()
     d->requireOpen();
     if (d->state != State::Browse)
         return;
+    d->readPosted();
     if (d->live.empty())
         return append();
     d->startEditing(State::Edit, d->currentRecord());
@@ -525,6 +624,7 @@ bool Table::locate(const QString &field, const QString &wanted)
 {
     const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
     d->finishEditing();
+    d->readPosted();
     for (std::size_t i = 0; i < d->live.size(); ++i) {
         const char *record = d->records.constData() + qsizetype(d->live[i]) * d->layout.recordLength;
         if (value::text(f, record, *d->codePage) == wanted) {

@@ -55,7 +55,11 @@ struct IndexDef {
 //
 // Navigation and editing follow the data-set model the dialog's grid needs:
 // Browse, Edit (current record changed in a buffer) and Insert (appended
-// record in a buffer); post writes the buffer to disk before it returns.
+// record in a buffer). A table opened shared writes each post to disk before
+// post returns, since another program may read it at any time. One opened
+// exclusively, which nobody else can read meanwhile, gathers posted records
+// and writes them in large blocks: when a block is full, at close (also when
+// an error unwinds past the table), and on flushAll.
 class Table {
 public:
     enum class State { Inactive, Browse, Edit, Insert };
@@ -86,6 +90,10 @@ public:
     // another process holds the table; a held table stays held until close.
     void open();
     void close();
+    // Writes what every open table of the process has gathered. Runs call it
+    // before the user is asked anything, so that a program the user switches
+    // to meanwhile finds complete files.
+    static void flushAll();
     bool isOpen() const;
     State state() const;
 
@@ -112,7 +120,7 @@ public:
 
     void append(); // Insert state: a blank buffer, added at the end on post
     void edit();   // Edit state on the current record (on an empty table: append)
-    void post();   // writes the buffer to disk; back to Browse
+    void post();   // the buffer becomes the record (written as told above); back to Browse
     void cancel(); // discards the buffer; back to Browse
 
     // Reading: text without the blanks that pad it; numbers in shortest decimal

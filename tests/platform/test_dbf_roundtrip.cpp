@@ -166,6 +166,7 @@ TEST(DbfRoundTrip, WritesDbaseIvBytes)
     table.append();
     table.setFloat(QStringLiteral("F"), -0.00004);
     table.post();
+    table.close();
     const QByteArray one = fileBytes(table.localPath());
     EXPECT_EQ(one.mid(4, 4), QByteArray("\x02\0\0\0", 4));
     EXPECT_EQ(one.mid(161), QByteArray(" ab   T         -7              2.5000") + QByteArray(" ").leftJustified(18, ' ')
