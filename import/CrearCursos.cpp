@@ -41,6 +41,8 @@ CursosOutcome CrearCursos(MainFormState &form, UserInteraction &ui)
     for (;;) {
         const auto dialog = std::make_unique<TControlCursos>(form, ui);
         dialog->openOnRow = incompleteRow;
+        // The user may look at the tables in another program while the dialog is open.
+        dbf::Table::flushAll();
         ui.showControlCursos(*dialog);
         if (!dialog->result)
             return dialog->result2 == QStringLiteral("fuera") ? CursosOutcome::ForcedExit : CursosOutcome::Continue;

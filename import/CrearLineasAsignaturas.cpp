@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -46,22 +47,14 @@ UserInteraction::Question createLinesQuestion()
     return question;
 }
 
+// A subject's hours depend on the subject alone, so they are converted once,
+// not once for each of its course's groups; the session pattern is kept from
+// its first line, where it is read back from the field as stored.
 struct Subject {
     QString cod;
-    QString horas;
+    std::optional<double> hours; // none for an empty HORAS text
+    std::optional<QString> sesiones;
 };
-
-// ASIGNOMT's subjects by their course code, each list in table order, read in
-// one pass so that every group finds its course's subjects without a walk of
-// the whole table.
-QHash<QString, QList<Subject>> subjectsByCourse(dbf::Table &asignaturas)
-{
-    QHash<QString, QList<Subject>> subjects;
-    for (asignaturas.first(); !asignaturas.eof(); asignaturas.next())
-        subjects[asignaturas.asString(QStringLiteral("CODICURS"))].append(
-            Subject{asignaturas.asString(QStringLiteral("COD")), asignaturas.asString(QStringLiteral("HORAS"))});
-    return subjects;
-}
 
 // The user's regional number settings, with grouping separators refused:
 // "1.000" is no thousand hours but a text that does not convert.
@@ -93,9 +86,24 @@ QString sessionPattern(double roundedUpHours)
     return QString::number(roundedUpHours - 13, 'f', 0) + QString(13, QLatin1Char('1'));
 }
 
+// ASIGNOMT's subjects by their course code, each list in table order, read in
+// one pass so that every group finds its course's subjects without a walk of
+// the whole table.
+QHash<QString, QList<Subject>> subjectsByCourse(dbf::Table &asignaturas, const QLocale &regional)
+{
+    QHash<QString, QList<Subject>> subjects;
+    for (asignaturas.first(); !asignaturas.eof(); asignaturas.next()) {
+        const QString horas = asignaturas.asString(QStringLiteral("HORAS"));
+        subjects[asignaturas.asString(QStringLiteral("CODICURS"))].append(
+            Subject{asignaturas.asString(QStringLiteral("COD")),
+                    horas.isEmpty() ? std::nullopt : std::optional(hoursFromText(horas, regional)), std::nullopt});
+    }
+    return subjects;
+}
+
 void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas, const QLocale &regional)
 {
-    const QHash<QString, QList<Subject>> subjects = subjectsByCourse(asignaturas);
+    QHash<QString, QList<Subject>> subjects = subjectsByCourse(asignaturas, regional);
     for (grupos.first(); !grupos.eof(); grupos.next()) {
         const QString abrev = grupos.asString(QStringLiteral("ABREV"));
         const QString turno = grupos.asString(QStringLiteral("TURNO"));
@@ -105,7 +113,10 @@ void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas
         const QString codicurs = grupos.asString(QStringLiteral("CODICURS"));
 
         // The teacher, room, connection and task stay blank for the user to fill.
-        for (const Subject &subject : subjects.value(codicurs)) {
+        const auto course = subjects.find(codicurs);
+        if (course == subjects.end())
+            continue;
+        for (Subject &subject : *course) {
             lineas.append();
             lineas.setString(QStringLiteral("CASIG"), subject.cod);
             lineas.setString(QStringLiteral("CGRUP"), abrev);
@@ -113,11 +124,12 @@ void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas
             lineas.setString(QStringLiteral("NIVEL"), nivel);
             lineas.setString(QStringLiteral("CURSO"), curso);
             lineas.setString(QStringLiteral("GRUPO"), grupo);
-            if (!subject.horas.isEmpty())
-                lineas.setFloat(QStringLiteral("HORAS"), hoursFromText(subject.horas, regional));
+            if (subject.hours)
+                lineas.setFloat(QStringLiteral("HORAS"), *subject.hours);
             // The pattern follows the hours as the field holds them (blank reads 0).
-            lineas.setString(QStringLiteral("SESIONES"),
-                             sessionPattern(std::ceil(lineas.asFloat(QStringLiteral("HORAS")))));
+            if (!subject.sesiones)
+                subject.sesiones = sessionPattern(std::ceil(lineas.asFloat(QStringLiteral("HORAS"))));
+            lineas.setString(QStringLiteral("SESIONES"), *subject.sesiones);
             lineas.post();
         }
     }
@@ -138,6 +150,8 @@ bool CrearLineasAsignaturas(MainFormState &form, UserInteraction &ui)
     form.wwTableNomAsg.open();
     form.wwTableGrupos.first();
 
+    // The user may look at the tables in another program while the question waits.
+    dbf::Table::flushAll();
     const bool create = ui.ask(createLinesQuestion()) == UserInteraction::Answer::Ok;
     if (create)
         appendLines(*lineas, form.wwTableGrupos, form.wwTableNomAsg, regionalHoursSettings());

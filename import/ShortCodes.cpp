@@ -58,16 +58,20 @@ struct Variant {
 QString shortCode(CodeList &codes, const Variant &variant)
 {
     QString candidate = variant.base;
+    QString candidateKey = CodeList::key(candidate);
     QString code = shorten(candidate, 0);
-    if (storedForm(code).isEmpty() || codes.contains(candidate) || codes.contains(code)) {
+    QString codeKey = code == candidate ? candidateKey : CodeList::key(code);
+    if (codeKey.isEmpty() || codes.contains(candidateKey) || codes.contains(codeKey)) {
         int &lastTaken = codes.lastTakenCounter(variant.stem);
         for (int counter = lastTaken + 1;; ++counter) {
             const QString number = QString::number(counter);
             candidate = variant.stem + number;
-            if (codes.contains(candidate))
+            candidateKey = CodeList::key(candidate);
+            if (codes.contains(candidateKey))
                 continue;
             code = shorten(candidate, number.size());
-            if (!codes.contains(code)) {
+            codeKey = code == candidate ? candidateKey : CodeList::key(code);
+            if (!codes.contains(codeKey)) {
                 lastTaken = counter;
                 break;
             }
@@ -75,8 +79,8 @@ QString shortCode(CodeList &codes, const Variant &variant)
     }
 
     if (variant.recorded != Recorded::Code)
-        codes.add(candidate);
-    codes.add(code);
+        codes.add(candidateKey);
+    codes.add(codeKey);
     if (code != variant.base)
         codes.noteChange(variant.base, code);
     return code;
@@ -84,14 +88,19 @@ QString shortCode(CodeList &codes, const Variant &variant)
 
 } // namespace
 
-bool CodeList::contains(const QString &text) const
+QString CodeList::key(const QString &text)
 {
-    return m_keys.contains(storedForm(text).toCaseFolded());
+    return storedForm(text).toCaseFolded();
 }
 
-void CodeList::add(const QString &text)
+bool CodeList::contains(const QString &key) const
 {
-    m_keys.insert(storedForm(text).toCaseFolded());
+    return m_keys.contains(key);
+}
+
+void CodeList::add(const QString &key)
+{
+    m_keys.insert(key);
 }
 
 // Stems are keyed with their trailing blanks: "Taller de " and "Taller de"

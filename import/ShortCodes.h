@@ -23,8 +23,11 @@
 // membership matters to the rule, so the list is a set of such keys.
 class CodeList {
 public:
-    bool contains(const QString &text) const;
-    void add(const QString &text);
+    // The form under which the list holds a text. The rule tries each text
+    // against the list and may then add it: it makes the key once for both.
+    static QString key(const QString &text);
+    bool contains(const QString &key) const;
+    void add(const QString &key);
 
     // Every numbered candidate of the stem up to this counter (0 at first) is
     // taken (it, or the code it shortens to, is in the list) and stays taken,

@@ -201,10 +201,13 @@ struct Table::Impl {
 
     void load()
     {
-        const QByteArray data = file.readAll();
+        QByteArray data = file.readAll();
         layout = readLayout(data, path);
         codePage.emplace(layout.languageDriver);
-        records = data.mid(layout.headerLength, qsizetype(layout.recordCount) * layout.recordLength);
+        // The records stay where they were read, without a second copy of the table.
+        records = std::move(data);
+        records.remove(0, layout.headerLength);
+        records.truncate(qsizetype(layout.recordCount) * layout.recordLength);
         readRecords = writtenRecords = layout.recordCount;
         appended.clear();
         editedFrom = editedTo = 0;

@@ -5,6 +5,7 @@
 #include "run/RunLog.h"
 #include "run/RunSummary.h"
 #include "run/UserInteraction.h"
+#include "platform/Dbf.h"
 #include "platform/WinPath.h"
 
 namespace {
@@ -41,6 +42,7 @@ bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFile
 void finishRun(MainFormState &form, UserInteraction &ui, const RunSummary &summary)
 {
     form.ResultadoTransformacion = 1;
+    dbf::Table::flushAll();
     // Logged before the message, which the user may leave unanswered.
     const QString logProblem = appendToRunLog(summary, QDateTime::currentDateTime());
     ui.showSummary(QStringLiteral("Proceso finalizado"), summary);
