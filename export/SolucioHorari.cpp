@@ -10,34 +10,35 @@ bool isBlank(const QString &text)
 }
 } // namespace
 
-SolucioHorari::SolucioHorari(xml::Document &document)
-    : m_document(document)
+SolucioHorari::SolucioHorari(const QString &path)
+    : m_writer(path)
 {
-    m_document.appendChild(m_document.createElement(QStringLiteral("HORARI")));
-    m_document.selectSingleNode(QStringLiteral("/HORARI"))
-        .appendChild(m_document.createElement(QStringLiteral("SESSIONS")));
-    m_sessions = m_document.selectSingleNode(QStringLiteral("/HORARI/SESSIONS"));
+    m_writer.startElement(QStringLiteral("HORARI"));
+    m_writer.startElement(QStringLiteral("SESSIONS"));
 }
 
 void SolucioHorari::append(const Sessio &sessio)
 {
-    xml::Node element = m_document.createElement(QStringLiteral("SESSIO"));
-    element.setAttribute(QStringLiteral("placa"), sessio.placa);
-    element.setAttribute(QStringLiteral("curs"), sessio.curs);
-    element.setAttribute(QStringLiteral("grup"), sessio.grup);
-    element.setAttribute(QStringLiteral("dia"), sessio.dia);
-    element.setAttribute(QStringLiteral("hora"), sessio.hora);
-    element.setAttribute(QStringLiteral("durada"), sessio.durada);
-    element.setAttribute(QStringLiteral("aula"), sessio.aula);
-    element.setAttribute(QStringLiteral("materia"), sessio.materia);
-    element.setAttribute(QStringLiteral("activitat"), sessio.activitat);
-    // Set again where they stand, so that GestIB finds the nine attributes in
-    // the same places for a class and for an activity.
-    if (!isBlank(sessio.activitat)) {
-        element.setAttribute(QStringLiteral("curs"), QString());
-        element.setAttribute(QStringLiteral("grup"), QString());
-        element.setAttribute(QStringLiteral("materia"), QString());
-        element.setAttribute(QStringLiteral("aula"), QString());
-    }
-    m_sessions.appendChild(element);
+    // An activity keeps the nine attributes in their places, with course,
+    // group, room and subject empty, as GestIB expects them for a class.
+    const bool activity = !isBlank(sessio.activitat);
+    const QString none;
+    m_writer.startElement(QStringLiteral("SESSIO"));
+    m_writer.attribute(QStringLiteral("placa"), sessio.placa);
+    m_writer.attribute(QStringLiteral("curs"), activity ? none : sessio.curs);
+    m_writer.attribute(QStringLiteral("grup"), activity ? none : sessio.grup);
+    m_writer.attribute(QStringLiteral("dia"), sessio.dia);
+    m_writer.attribute(QStringLiteral("hora"), sessio.hora);
+    m_writer.attribute(QStringLiteral("durada"), sessio.durada);
+    m_writer.attribute(QStringLiteral("aula"), activity ? none : sessio.aula);
+    m_writer.attribute(QStringLiteral("materia"), activity ? none : sessio.materia);
+    m_writer.attribute(QStringLiteral("activitat"), sessio.activitat);
+    m_writer.endElement();
+}
+
+void SolucioHorari::finish()
+{
+    m_writer.endElement();
+    m_writer.endElement();
+    m_writer.commit();
 }

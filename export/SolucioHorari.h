@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/XmlDocument.h"
+#include "platform/XmlStreamWriter.h"
 
 #include <QString>
 
@@ -19,18 +19,23 @@ struct Sessio {
 };
 
 // The timetable document GestIB reads: HORARI holding SESSIONS, holding one
-// SESSIO per session, built in a document of the XML layer.
+// SESSIO per session. A solution may hold hundreds of thousands of sessions,
+// so each is written to the file as it comes instead of building the whole
+// tree first; the file replaces an older one only once it is finished.
 class SolucioHorari {
 public:
-    // Builds HORARI with an empty SESSIONS in a new, empty document.
-    explicit SolucioHorari(xml::Document &document);
+    // Starts HORARI and its SESSIONS in a new file for `path`.
+    explicit SolucioHorari(const QString &path);
 
-    // Appends one SESSIO carrying all nine attributes in GestIB's order, empty
+    // Writes one SESSIO carrying all nine attributes in GestIB's order, empty
     // ones included. A session whose activitat is not blank is an activity,
     // which GestIB takes without course, group, subject or room.
     void append(const Sessio &sessio);
 
+    // Ends the document and puts it in place of an older one. Without it (a
+    // run that fails) the older file stays as it was.
+    void finish();
+
 private:
-    xml::Document &m_document;
-    xml::Node m_sessions;
+    xml::StreamWriter m_writer;
 };

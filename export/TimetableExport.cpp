@@ -13,7 +13,6 @@
 #include "export/SolucioHorari.h"
 #include "platform/Dbf.h"
 #include "platform/WinPath.h"
-#include "platform/XmlDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -108,14 +107,16 @@ void exportTimetable(MainFormState &form, UserInteraction &ui, const QString &lo
         const Hourglass hourglass(ui);
         const QString output = winpath::fileInFolder(localFolder, QStringLiteral("SolucioHorari.xml"));
         summary.outputPath = QDir::toNativeSeparators(output);
-        form.DocXML = std::make_shared<xml::Document>();
-        SolucioHorari document(*form.DocXML);
+        // The timetable goes straight to its file: no document is kept, and
+        // the centre document of an earlier import is let go.
+        form.DocXML.reset();
         openTables(form);
+        SolucioHorari document(output);
         appendSessions(form, document, summary);
         closeTables(form);
-        // Saved whole in one step: a run that fails before this leaves an
-        // older timetable as it was.
-        form.DocXML->save(output);
+        // Only now does the new file replace an older timetable: a run that
+        // fails before this leaves the older one as it was.
+        document.finish();
     }
 
     finishRun(form, ui, summary);

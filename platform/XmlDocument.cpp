@@ -1,5 +1,6 @@
 #include "platform/XmlDocument.h"
 
+#include "platform/XmlCharacters.h"
 #include "platform/XmlParser.h"
 
 #include <QFile>
@@ -102,28 +103,6 @@ QString attributeValue(xmlAttrPtr attr)
     for (xmlNodePtr part = attr->children; part != nullptr; part = part->next)
         value += reinterpret_cast<const char *>(part->content);
     return QString::fromUtf8(value);
-}
-
-QByteArray checkedName(const QString &name)
-{
-    const QByteArray utf8 = name.toUtf8();
-    if (xmlValidateName(BAD_CAST utf8.constData(), 0) != 0)
-        throw XmlError(QStringLiteral("\"%1\" no es un nombre XML válido").arg(name));
-    return utf8;
-}
-
-// XML 1.0 has no way to write most control characters, nor U+FFFE and U+FFFF,
-// so a value holding one could never be read back.
-void checkCharacters(const QString &attribute, const QString &value)
-{
-    for (const char32_t c : value.toUcs4()) {
-        const bool allowed = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
-            || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
-        if (!allowed)
-            throw XmlError(QStringLiteral("El valor del atributo \"%1\" contiene el carácter U+%2, que XML no admite")
-                               .arg(attribute)
-                               .arg(uint(c), 4, 16, QLatin1Char('0')));
-    }
 }
 
 } // namespace
@@ -234,7 +213,7 @@ void Node::setAttribute(const QString &name, const QString &value)
     if (m_node == nullptr)
         throw XmlError(QStringLiteral("No se puede dar valor al atributo \"%1\": no se ha indicado ningún elemento").arg(name));
     const QByteArray utf8Name = checkedName(name);
-    checkCharacters(name, value);
+    requireXmlCharacters(name, value);
     // xmlSetProp replaces the value of an existing attribute where it stands
     // and appends a new one after the others.
     if (xmlSetProp(static_cast<xmlNodePtr>(m_node), BAD_CAST utf8Name.constData(), BAD_CAST value.toUtf8().constData())

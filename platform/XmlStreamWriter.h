@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+
+#include <vector>
+
+// A document written element by element straight into its file, for a
+// document too large to build whole first. The bytes are those that
+// xml::Document::save writes for the same tree: UTF-8 without an XML
+// declaration, no indentation, attributes in the order given with markup
+// characters, tabs and line breaks as references, an element without
+// children as <NAME/>, and a line break after the document element.
+//
+// The file replaces an existing one only at commit, in one step: a writer
+// destroyed before commit (a run that fails midway) leaves the older file
+// whole and no temporary file behind.
+namespace xml {
+
+class StreamWriter {
+public:
+    // Opens a temporary file beside `path`; XmlError when it cannot be made.
+    explicit StreamWriter(const QString &path);
+    StreamWriter(const StreamWriter &) = delete;
+    StreamWriter &operator=(const StreamWriter &) = delete;
+
+    void startElement(const QString &name);
+    // On the element just started, before any child: XmlError for a value
+    // holding a character XML cannot hold.
+    void attribute(const QString &name, const QString &value);
+    void endElement();
+
+    // Ends the document (every element must be ended), writes it out and
+    // puts it in place of the older file; XmlError naming the file when any
+    // of that fails.
+    void commit();
+
+private:
+    void closeStartTag();
+    void writeOut();
+    [[noreturn]] void fail();
+
+    QSaveFile m_file;
+    QString m_path;
+    QByteArray m_pending; // written to the file once a block is full
+    std::vector<QByteArray> m_open; // names of the elements started and not ended
+    bool m_startTagOpen = false;    // "<NAME attributes" written, without its ">"
+};
+
+} // namespace xml
