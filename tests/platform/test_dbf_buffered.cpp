@@ -2,6 +2,7 @@
 // one opened shared writes each post through. Either way nothing posted is
 // lost, and every byte ends as a record-by-record write would leave it.
 #include "platform/Dbf.h"
+#include "tests/support/MdxReader.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/TempWinePrefix.h"
 
@@ -164,4 +165,26 @@ TEST(DbfBuffered, GatheredWritesLeaveTheSameBytesAsWriteThrough)
     // Only the header's date of the last update could differ, and both were written today.
     EXPECT_EQ(bytesOf(wine.vtempFile(QStringLiteral("JUNTAS.DBF"))),
               bytesOf(wine.vtempFile(QStringLiteral("UNAAUNA.DBF"))));
+}
+
+// Reading rows back while the table is open does not make the table forget
+// its index: the close still rebuilds it and announces it in the header.
+TEST(DbfBuffered, IndexIsRebuiltAfterRowsWereReadBack)
+{
+    TempWinePrefix wine;
+    {
+        Table table({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("INDICE.DBF"), true);
+        table.fieldDefs() = kFields;
+        table.indexDefs() = {{QStringLiteral("COD"), QStringLiteral("COD")}};
+        table.createTable();
+        table.open();
+        for (int row = 3; row > 0; --row)
+            appendRow(table, row);
+        table.first();
+        EXPECT_EQ(table.asString(QStringLiteral("COD")), code(3));
+        table.close();
+    }
+    EXPECT_EQ(bytesOf(wine.vtempFile(QStringLiteral("INDICE.DBF"))).at(28), '\x01');
+    const MdxTagInfo tag = MdxReader(wine.vtempFile(QStringLiteral("INDICE.MDX")).toStdString()).readTag("COD");
+    EXPECT_EQ(tag.entries, expectedMdxEntries({"C3        ", "C2        ", "C1        "}));
 }
