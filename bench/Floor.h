@@ -11,9 +11,9 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace bench {
@@ -42,48 +42,86 @@ inline void pairWithFloor(benchmark::State &state, const std::function<void()> &
     state.counters["x_floor"] = runSeconds / floorSeconds;
 }
 
-// The peak resident memory, in bytes, of a child process that does `work`
-// and ends; -1 when the child fails. The child starts as a copy of this
-// process, so its peak includes what this process already holds (libraries,
-// the benchmark's own data): compare it with peakOfNothing().
-inline long long peakMemoryOf(const std::function<void()> &work)
+// Peak memory is measured in a fresh process: this benchmark program started
+// again with `--peak-child` and the arguments of one run, which a main() of
+// the program hands to the run; the child then prints its own high-water
+// mark (VmHWM). A forked copy, or the rusage of a child, would count this
+// process's memory too, which the child inherited before it started anew.
+inline constexpr const char *peakChildOption = "--peak-child";
+
+// The child's own peak resident memory, in bytes, from /proc/self/status.
+inline long long ownPeakMemory()
 {
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        try {
-            work();
-        } catch (...) {
-            ::_exit(1);
-        }
-        ::_exit(0);
+    std::FILE *status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    long long kilobytes = -1;
+    while (status && std::fgets(line, sizeof line, status)) {
+        if (std::sscanf(line, "VmHWM: %lld kB", &kilobytes) == 1)
+            break;
     }
-    int status = 0;
-    rusage usage{};
-    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (status)
+        std::fclose(status);
+    return kilobytes * 1024;
+}
+
+// The peak resident memory, in bytes, of this program started again with
+// `--peak-child` and `arguments` (paths without quotes); -1 when it fails.
+inline long long peakMemoryOf(const std::vector<std::string> &arguments)
+{
+    char self[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0)
         return -1;
-    return static_cast<long long>(usage.ru_maxrss) * 1024;
+    std::string command;
+    for (const std::string &word : std::vector<std::string>{std::string(self, std::size_t(length)), peakChildOption}) {
+        command.append(" '").append(word).append("'");
+    }
+    for (const std::string &a : arguments)
+        command.append(" '").append(a).append("'");
+    std::fflush(nullptr);
+    std::FILE *child = ::popen(command.c_str(), "r");
+    long long peak = -1;
+    if (child == nullptr || std::fscanf(child, "%lld", &peak) != 1)
+        peak = -1;
+    if (child == nullptr || ::pclose(child) != 0)
+        return -1;
+    return peak;
 }
 
-inline long long peakOfNothing()
+// Peak memory counters of one run: peak_MB the whole process's peak while it
+// runs, base_MB that of the same program started to do nothing, and x_output
+// the peak over the bytes the run writes.
+inline void reportPeakMemory(benchmark::State &state, const std::vector<std::string> &arguments, long long outputBytes)
 {
-    return peakMemoryOf([] {});
-}
-
-// Peak memory counters of one run: peak_MB its child's peak, base_MB that of
-// a child doing nothing, and x_output the peak over the bytes it writes.
-inline void reportPeakMemory(benchmark::State &state, const std::function<void()> &work, long long outputBytes)
-{
-    const long long peak = peakMemoryOf(work);
-    const long long base = peakOfNothing();
-    if (peak < 0) {
-        state.SkipWithError("the run failed in its child process");
+    const long long peak = peakMemoryOf(arguments);
+    const long long base = peakMemoryOf({});
+    if (peak < 0 || base < 0) {
+        state.SkipWithError("the run failed in its own process");
         return;
     }
     state.counters["peak_MB"] = double(peak) / 1e6;
     state.counters["base_MB"] = double(base) / 1e6;
     state.counters["output_MB"] = double(outputBytes) / 1e6;
     state.counters["x_output"] = double(peak) / double(outputBytes);
+}
+
+// The main() of a benchmark program with peak-memory children: `runChild`
+// gets the arguments after --peak-child (none: do nothing) and does one run.
+inline int benchmarkMain(int argc, char **argv, const std::function<void(const std::vector<std::string> &)> &runChild)
+{
+    if (argc >= 2 && std::string(argv[1]) == peakChildOption) {
+        const std::vector<std::string> arguments(argv + 2, argv + argc);
+        if (!arguments.empty())
+            runChild(arguments);
+        std::printf("%lld\n", ownPeakMemory());
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace bench
