@@ -1,11 +1,7 @@
 // What "SolucioHorari.xml" holds for a given solution and look-up tables,
 // as python's XML parser reads it back.
-#include "run/MainFormState.h"
-#include "export/TimetableExport.h"
-#include "tests/export/ExportFolder.h"
-#include "tests/export/SolucFixture.h"
+#include "tests/export/ExportRun.h"
 #include "tests/export/XmlTree.h"
-#include "tests/support/ScriptedInteraction.h"
 
 #include <gtest/gtest.h>
 
@@ -124,17 +120,7 @@ TEST_P(SolucioHorariContent, WholeTreeAsPythonReadsIt)
 {
     const Case &c = GetParam();
     ExportFolder folder;
-    School school = solucfixture::smallSchool();
-    school.soluc = c.soluc;
-    c.adjust(school);
-    solucfixture::writeSchool(school);
-
-    MainFormState form;
-    ScriptedInteraction ui;
-    ui.fileChoices.push_back(folder.chosenFile());
-    BImportarClick(form, ui);
-
-    ASSERT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado")});
+    ASSERT_EQ(exportSmallSchool(folder, c.soluc, c.adjust), QStringList{QStringLiteral("Proceso finalizado")});
     const QJsonObject written = xmltree::read(folder.output());
     const QJsonObject expected = xmltree::horari(c.expected);
     EXPECT_EQ(written, expected) << "written:\n"

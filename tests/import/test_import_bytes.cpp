@@ -62,7 +62,7 @@ TEST_P(ImportBytes, SameAsStoredCopy)
     ASSERT_TRUE(finished) << "the import did not finish";
     const WrittenFile &file = GetParam();
     const QString name = QString::fromLatin1(file.name);
-    golden::expectSameBytes(golden::fileBytes(prefix->vtempFile(name)), dataFolder + QStringLiteral("/tables/") + name,
+    golden::expectSameBytes(readFileBytes(prefix->vtempFile(name)), dataFolder + QStringLiteral("/tables/") + name,
                             *file.dates);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/XmlDocument.h"
 #include "platform/XmlStreamWriter.h"
 
+#include "tests/support/FileBytes.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
@@ -47,19 +48,6 @@ void stream(StreamWriter &writer, const Tree &tree)
     for (const Tree &child : tree.children)
         stream(writer, child);
     writer.endElement();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write test fixture");
 }
 
 Tree sessio(const QString &placa, const QString &value)
@@ -107,7 +95,7 @@ TEST_P(StreamedBytes, SameAsTheSavedDocument)
     StreamWriter writer(path);
     stream(writer, tree);
     writer.commit();
-    EXPECT_EQ(readFile(path), doc.toBytes());
+    EXPECT_EQ(readFileBytes(path), doc.toBytes());
 }
 
 INSTANTIATE_TEST_SUITE_P(Trees, StreamedBytes, testing::ValuesIn(cases),
@@ -147,7 +135,7 @@ TEST(StreamWriter, FailureLeavesTheOlderFileWhole)
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("SolucioHorari.xml"));
-        writeFile(path, older);
+        writeFileBytes(path, older);
         try {
             std::optional<FileSizeLimit> limit;
             if (c.limitSize)
@@ -161,7 +149,7 @@ TEST(StreamWriter, FailureLeavesTheOlderFileWhole)
             }
         } catch (const std::runtime_error &) {
         }
-        EXPECT_EQ(readFile(path), older);
+        EXPECT_EQ(readFileBytes(path), older);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"SolucioHorari.xml"});
     }
 }

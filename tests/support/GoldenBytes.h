@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/FileBytes.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -20,12 +22,6 @@ namespace golden {
 
 using Masks = std::vector<std::pair<qsizetype, qsizetype>>;
 
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline QByteArray masked(QByteArray bytes, const Masks &masks)
 {
     for (const auto &[offset, length] : masks) {
@@ -38,7 +34,7 @@ inline QByteArray masked(QByteArray bytes, const Masks &masks)
 inline void expectSameBytes(const QByteArray &written, const QString &expectedPath, const Masks &masks = {})
 {
     const QFileInfo expected(expectedPath);
-    const QByteArray want = masked(fileBytes(expectedPath), masks);
+    const QByteArray want = masked(readFileBytes(expectedPath), masks);
     const QByteArray got = masked(written, masks);
     if (got == want)
         return;
