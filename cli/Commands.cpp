@@ -3,9 +3,9 @@
 #include "cli/CommandLineInteraction.h"
 #include "run/MainFormState.h"
 #include "import/CentreImport.h"
-#include "export/ExportError.h"
 #include "export/TimetableExport.h"
 #include "platform/Dbf.h"
+#include "platform/Error.h"
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
@@ -53,14 +53,12 @@ void runReporting(CommandReport &report, const MainFormState &form, const Comman
             report.status = ExitStatus::Failed;
     } catch (const DialogFailed &) {
         report.status = ExitStatus::Failed; // already on standard error
-    } catch (const xml::XmlError &e) {
-        fail(report, readsCentreDocument ? ExitStatus::RefusedDocument : ExitStatus::Failed, e.message());
     } catch (const dbf::TableInUseError &e) {
         fail(report, ExitStatus::TableHeld, e.message());
-    } catch (const dbf::DbfError &e) {
-        fail(report, ExitStatus::Failed, e.message());
-    } catch (const ExportError &e) {
-        fail(report, ExitStatus::Failed, e.message());
+    } catch (const Error &e) {
+        // A centre file that does not parse, or parses as another document, is refused as such.
+        const bool refused = e.kind() == Error::Kind::Document || e.kind() == Error::Kind::RefusedDocument;
+        fail(report, readsCentreDocument && refused ? ExitStatus::RefusedDocument : ExitStatus::Failed, e.message());
     } catch (const std::exception &e) {
         fail(report, ExitStatus::Failed, QString::fromUtf8(e.what()));
     }

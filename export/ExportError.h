@@ -1,16 +1,12 @@
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "platform/Error.h"
 
 // A failure of the timetable export's own (not of a table or the document).
-// The message is what the user reads.
-class ExportError : public std::runtime_error {
+class ExportError : public Error {
 public:
     explicit ExportError(const QString &message)
-        : std::runtime_error(message.toStdString())
+        : Error(Kind::Export, message)
     {
     }
-    QString message() const { return QString::fromStdString(what()); }
 };

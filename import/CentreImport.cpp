@@ -15,6 +15,7 @@
 #include "import/CrearProfesores.h"
 #include "import/ImportFigures.h"
 #include "import/RecreateTable.h"
+#include "platform/Error.h"
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
@@ -26,8 +27,9 @@ void requireCentreDocument(const xml::Document &document, const QString &path)
 {
     const QString root = document.documentElement().nodeName();
     if (root != u"CENTRE")
-        throw xml::XmlError(QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
-                                .arg(path, root));
+        throw Error(Error::Kind::RefusedDocument,
+                    QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
+                        .arg(path, root));
 }
 // Every table the steps re-create, and the level and course dialog's memory
 // CURSOST2: the run starts only when no other program holds any of them.

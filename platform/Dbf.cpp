@@ -20,10 +20,6 @@
 
 namespace dbf {
 
-DbfError::DbfError(const QString &message) : std::runtime_error(message.toStdString()) {}
-
-QString DbfError::message() const { return QString::fromStdString(what()); }
-
 namespace {
 
 constexpr char kLive = ' ';

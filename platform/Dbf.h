@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/Error.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 // dBase table access: the tables of the timetabling program's working folder.
@@ -13,11 +14,13 @@
 // page another engine wrote them with.
 namespace dbf {
 
-// Every failure of the table layer. The message is what the user reads.
-class DbfError : public std::runtime_error {
+// Every failure of the table layer.
+class DbfError : public Error {
 public:
-    explicit DbfError(const QString &message);
-    QString message() const;
+    explicit DbfError(const QString &message)
+        : Error(Kind::Table, message)
+    {
+    }
 };
 
 // A table that another program holds (it keeps the table open, or has locked

@@ -142,13 +142,6 @@ void setKey(std::vector<Line> &lines, const QByteArray &section, const QByteArra
 
 } // namespace
 
-IniError::IniError(const QString &message) : std::runtime_error(message.toStdString()) {}
-
-QString IniError::message() const
-{
-    return QString::fromUtf8(what());
-}
-
 void writeInteger(const QString &path, const QString &section, const QString &key, int value)
 {
     const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "platform/Error.h"
+
 #include <QString>
 
-#include <stdexcept>
 
 // Writing one integer key of an INI file, keeping the rest of the file.
 namespace ini {
 
-class IniError : public std::runtime_error {
+class IniError : public Error {
 public:
-    explicit IniError(const QString &message);
-    QString message() const;
+    explicit IniError(const QString &message)
+        : Error(Kind::Ini, message)
+    {
+    }
 };
 
 // Sets key=value in [section] of the file. Every other line of an existing file

@@ -107,13 +107,6 @@ QString attributeValue(xmlAttrPtr attr)
 
 } // namespace
 
-XmlError::XmlError(const QString &message) : std::runtime_error(message.toStdString()) {}
-
-QString XmlError::message() const
-{
-    return QString::fromUtf8(what());
-}
-
 // --- NodeList -------------------------------------------------------------
 
 int NodeList::length() const

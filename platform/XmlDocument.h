@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/Error.h"
+
 #include <QString>
 
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 // XML documents over libxml2: loading a GestIB document, selecting elements by
@@ -11,11 +12,13 @@
 // the timetable document.
 namespace xml {
 
-// Every failure of the XML layer. The message is what the user reads.
-class XmlError : public std::runtime_error {
+// Every failure of the XML layer.
+class XmlError : public Error {
 public:
-    explicit XmlError(const QString &message);
-    QString message() const;
+    explicit XmlError(const QString &message)
+        : Error(Kind::Document, message)
+    {
+    }
 };
 
 struct DocumentData; // the libxml2 document, shared by the document and its nodes

@@ -2,6 +2,7 @@
 // what it leaves of an older "SolucioHorari.xml".
 #include "run/MainFormState.h"
 #include "export/TimetableExport.h"
+#include "platform/Error.h"
 #include "platform/WinPath.h"
 #include "tests/export/ExportFolder.h"
 #include "tests/export/SolucFixture.h"
@@ -205,6 +206,7 @@ struct ErrorCase {
     std::function<void(School &)> breakTables; // after the school's tables are written
     // The whole message, {SOLUC} standing for SOLUC's path; or empty: the layer's own wording.
     const char *error;
+    Error::Kind kind = Error::Kind::Table;
 };
 
 void PrintTo(const ErrorCase &c, std::ostream *os)
@@ -260,11 +262,13 @@ const std::vector<ErrorCase> errorCases = {
     {"no_diashorast", tableGone("DIASHORAST"), ""},
     {"soluc_cut_in_its_last_record", solucCutShort(2),
      "La tabla {SOLUC} está incompleta (registros según su cabecera: 3; registros completos en el archivo: 2). "
-     "No se ha escrito nada."},
+     "No se ha escrito nada.",
+     Error::Kind::Export},
     // SOLUC's records are 103 bytes long: the third is gone, the second cut in two.
     {"soluc_cut_in_its_second_record", solucCutShort(1 + 103 + 50),
      "La tabla {SOLUC} está incompleta (registros según su cabecera: 3; registros completos en el archivo: 1). "
-     "No se ha escrito nada."},
+     "No se ha escrito nada.",
+     Error::Kind::Export},
 };
 
 class FailedRun : public testing::TestWithParam<ErrorCase> {};
@@ -288,8 +292,9 @@ TEST_P(FailedRun, ErrorLeavesOlderTimetableAndOutcome)
     QString error;
     try {
         BImportarClick(form, ui);
-    } catch (const std::runtime_error &e) {
-        error = QString::fromStdString(e.what());
+    } catch (const Error &e) {
+        EXPECT_EQ(e.kind(), c.kind);
+        error = e.message();
     }
     if (*c.error)
         EXPECT_EQ(error, QString::fromUtf8(c.error).replace(QStringLiteral("{SOLUC}"), solucPath()));

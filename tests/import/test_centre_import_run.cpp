@@ -2,6 +2,7 @@
 #include "import/CentreImport.h"
 #include "import/Cursos/TControlCursos.h"
 #include "tests/import/ImportFixture.h"
+#include "platform/Error.h"
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 #include "tests/support/CentreDocuments.h"
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -44,15 +47,15 @@ protected:
         writeFile(path, bytes);
         return path;
     }
-    // The error a refused run raises; empty when it raised none.
-    QString runError()
+    // The error a refused run raises; none when it raised none.
+    std::optional<Error> runError()
     {
         try {
             BExportarClick(form, ui);
-        } catch (const xml::XmlError &e) {
-            return e.message();
+        } catch (const Error &e) {
+            return e;
         }
-        return {};
+        return std::nullopt;
     }
 
     TempWinePrefix prefix;
@@ -176,8 +179,11 @@ TEST_F(CentreImportRun, MalformedFileIsRefusedBeforeAnyTable)
     const QString path = localFile(QStringLiteral("broken.xml"), "<CENTRE>\n  <CURSOS>\n</CENTRE>\n");
     ui.fileChoices = {path};
 
-    const QString error = runError();
+    const std::optional<Error> refused = runError();
 
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->kind(), Error::Kind::Document);
+    const QString error = refused->message();
     EXPECT_TRUE(error.contains(QStringLiteral("broken.xml"))) << error.toStdString();
     EXPECT_TRUE(error.contains(QStringLiteral("línea 3"))) << error.toStdString();
     EXPECT_TRUE(error.contains(QStringLiteral("columna"))) << error.toStdString();
@@ -193,7 +199,11 @@ TEST_F(CentreImportRun, DocumentOfAnotherKindIsRefusedBeforeAnyTable)
     ui.fileChoices = {path};
     form.ResultadoTransformacion = 7;
 
-    EXPECT_EQ(runError(),
+    const std::optional<Error> refused = runError();
+
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->kind(), Error::Kind::RefusedDocument);
+    EXPECT_EQ(refused->message(),
               QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es HORARI, no CENTRE").arg(path));
     EXPECT_TRUE(tablesUntouched());
     EXPECT_TRUE(ui.hourglassCalls.empty());
