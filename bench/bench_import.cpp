@@ -49,9 +49,9 @@ void BM_SubjectsTeachersRooms(benchmark::State &state)
     form.DocXML = std::make_shared<xml::Document>();
     form.DocXML->load(w.file());
     for (auto _ : state) {
-        CrearAsignaturas(form);
-        CrearProfesores(form);
-        CrearAulas(form);
+        CrearAsignaturas(*form.DocXML);
+        CrearProfesores(*form.DocXML);
+        CrearAulas(*form.DocXML);
     }
     countElements(state);
 }

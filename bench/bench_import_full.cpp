@@ -192,8 +192,8 @@ void BM_GroupsAndLines(benchmark::State &state)
     BenchInteraction user(w.file());
     BExportarClick(form, user);
     for (auto _ : state) {
-        CrearGrupos(form);
-        CrearLineasAsignaturas(form, user);
+        CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
+        CrearLineasAsignaturas(form.wwTableGrupos, form.wwTableProfesor, form.wwTableAulas, form.wwTableNomAsg, user);
     }
     countRows(state);
 }

@@ -3,6 +3,7 @@
 #include "run/MainFormState.h"
 #include "run/Hourglass.h"
 #include "run/ExportSummary.h"
+#include "run/OpenTables.h"
 #include "run/RequireTablesFree.h"
 #include "run/RunFrame.h"
 #include "run/UserInteraction.h"
@@ -18,25 +19,14 @@
 #include <QFileInfo>
 
 namespace {
-// When another program holds one of the six tables, the run is refused with a
+// When another program holds one of the tables, the run is refused with a
 // message naming it before any is opened.
-void openTables(MainFormState &form)
+void requireFree(const std::vector<dbf::Table *> &tables)
 {
-    const std::vector<dbf::Table *> tables = {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas,
-                                              &form.wwTableNomAsg, &form.wwTableGrupos, &form.wwTableDiasHoras};
     QStringList paths;
     for (const dbf::Table *table : tables)
         paths << table->localPath();
     requireTablesFree(paths);
-    for (dbf::Table *table : tables)
-        table->open();
-}
-
-void closeTables(MainFormState &form)
-{
-    for (dbf::Table *table : {&form.wwTableSoluc, &form.wwTableGrupos, &form.wwTableProfesor, &form.wwTableAulas,
-                              &form.wwTableNomAsg, &form.wwTableDiasHoras})
-        table->close();
 }
 
 // The values a look-up finds for a session's code. A code that names no row
@@ -103,17 +93,20 @@ void exportTimetable(MainFormState &form, UserInteraction &ui, const QString &lo
 {
     ExportSummary summary;
     {
-        const CloseTablesOnError releaseOnError(form);
         const Hourglass hourglass(ui);
         const QString output = winpath::fileInFolder(localFolder, QStringLiteral("SolucioHorari.xml"));
         summary.outputPath = QDir::toNativeSeparators(output);
         // The timetable goes straight to its file: no document is kept, and
         // the centre document of an earlier import is let go.
         form.DocXML.reset();
-        openTables(form);
+        const std::vector<dbf::Table *> openOrder = {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas,
+                                                     &form.wwTableNomAsg, &form.wwTableGrupos, &form.wwTableDiasHoras};
+        requireFree(openOrder);
+        OpenTables tables(openOrder, {&form.wwTableSoluc, &form.wwTableGrupos, &form.wwTableProfesor,
+                                      &form.wwTableAulas, &form.wwTableNomAsg, &form.wwTableDiasHoras});
         SolucioHorari document(output);
         appendSessions(form, document, summary);
-        closeTables(form);
+        tables.close();
         // Only now does the new file replace an older timetable: a run that
         // fails before this leaves the older one as it was.
         document.finish();

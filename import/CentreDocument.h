@@ -1,23 +1,24 @@
 #pragma once
 
-#include <QString>
+#include "platform/XmlDocument.h"
 
-namespace xml {
-class AttributeMap;
-class Node;
-class NodeList;
-} // namespace xml
-struct MainFormState;
+#include <QString>
 
 // Reading the GestIB centre document the way every step does: select a path,
 // count once, take each element in document order with its attribute map, and
 // read the step's attributes by name, trimmed.
 
-// Selects the absolute path into ListaNodos and returns how many elements it holds.
-int selectCentreNodes(MainFormState &form, const QString &absolutePath);
-
-// Makes element i of ListaNodos NodoActual, and its attributes AtributosNodo.
-void takeCentreNode(MainFormState &form, int i);
+// Calls read(element, its attribute map) for every element of the selection,
+// in document order.
+template <class Read>
+void forEachElement(const xml::NodeList &selection, Read read)
+{
+    const int count = selection.length();
+    for (int i = 0; i < count; ++i) {
+        const xml::Node element = selection.item(i);
+        read(element, element.attributes());
+    }
+}
 
 // The attribute's text with every leading and trailing character up to U+0020
 // removed; a missing attribute reads as empty text.

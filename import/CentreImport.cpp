@@ -47,13 +47,16 @@ QStringList tablesWritten()
 // dialog: no later step runs on incomplete levels.
 bool runSteps(MainFormState &form, UserInteraction &ui, ImportSummary &summary)
 {
-    summary.addShortCodeChanges(QStringLiteral("ASIGNOMT"), CrearAsignaturas(form));
-    summary.addShortCodeChanges(QStringLiteral("PROFT"), CrearProfesores(form));
-    summary.addShortCodeChanges(QStringLiteral("AULAT"), CrearAulas(form));
-    if (CrearCursos(form, ui) == CursosOutcome::ForcedExit)
+    const xml::Document &DocXML = *form.DocXML;
+    summary.addShortCodeChanges(QStringLiteral("ASIGNOMT"), CrearAsignaturas(DocXML));
+    summary.addShortCodeChanges(QStringLiteral("PROFT"), CrearProfesores(DocXML));
+    summary.addShortCodeChanges(QStringLiteral("AULAT"), CrearAulas(DocXML));
+    if (CrearCursos(DocXML, form.result, ui) == CursosOutcome::ForcedExit)
         return false;
-    summary.addShortCodeChanges(QStringLiteral("GRUPOST"), CrearGrupos(form));
-    summary.subjectLinesCreated = CrearLineasAsignaturas(form, ui);
+    summary.addShortCodeChanges(QStringLiteral("GRUPOST"),
+                                CrearGrupos(DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg));
+    summary.subjectLinesCreated = CrearLineasAsignaturas(form.wwTableGrupos, form.wwTableProfesor, form.wwTableAulas,
+                                                         form.wwTableNomAsg, ui);
     CrearDiasHoras();
     return true;
 }
@@ -73,7 +76,6 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     summary.document = form.ArchivoXML;
     bool finished = false;
     {
-        const CloseTablesOnError releaseOnError(form);
         const Hourglass hourglass(ui);
         finished = runSteps(form, ui, summary);
     }

@@ -1,6 +1,6 @@
 #include "import/CrearAsignaturas.h"
 
-#include "run/MainFormState.h"
+#include "run/OpenTables.h"
 #include "import/CentreDocument.h"
 #include "import/RecreateTable.h"
 #include "import/ShortCodes.h"
@@ -27,19 +27,18 @@ const QString defaultHours = QStringLiteral("4");
 // Subjects first, then activities, each in document order: the groups and
 // subject-lines steps read the table in this order. DENIVEL and DECURSO stay
 // blank until the groups step fills them.
-QList<ShortCodeChange> CrearAsignaturas(MainFormState &form)
+QList<ShortCodeChange> CrearAsignaturas(const xml::Document &DocXML)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("ASIGNOMT"), asignomtFields);
-    table->open();
+    OpenTables tables({table.get()});
     CodeList codes;
 
-    const int subjects = selectCentreNodes(form, QStringLiteral("/CENTRE/MATERIES/MATERIA"));
-    for (int i = 0; i < subjects; ++i) {
-        takeCentreNode(form, i);
-        const QString codi = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
-        const QString curs = readTrimmed(form.AtributosNodo, QStringLiteral("curs"));
-        const QString descripcio = readTrimmed(form.AtributosNodo, QStringLiteral("descripcio"));
-        const QString curta = readTrimmed(form.AtributosNodo, QStringLiteral("curta"));
+    xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/MATERIES/MATERIA"));
+    forEachElement(ListaNodos, [&](const xml::Node & /*NodoActual*/, const xml::AttributeMap &AtributosNodo) {
+        const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
+        const QString curs = readTrimmed(AtributosNodo, QStringLiteral("curs"));
+        const QString descripcio = readTrimmed(AtributosNodo, QStringLiteral("descripcio"));
+        const QString curta = readTrimmed(AtributosNodo, QStringLiteral("curta"));
 
         table->append();
         table->setString(QStringLiteral("COD"), subjectShortCode(codes, curta));
@@ -50,16 +49,15 @@ QList<ShortCodeChange> CrearAsignaturas(MainFormState &form)
         table->setString(QStringLiteral("HORAS"), defaultHours);
         table->setBoolean(QStringLiteral("ESTAREA"), false);
         table->post();
-    }
+    });
 
     // An activity is named by its own GestIB code, so it takes no short code
     // and is never compared with the subjects' codes.
-    const int activities = selectCentreNodes(form, QStringLiteral("/CENTRE/ACTIVITATS/ACTIVITAT"));
-    for (int i = 0; i < activities; ++i) {
-        takeCentreNode(form, i);
-        const QString codi = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
-        const QString descripcio = readTrimmed(form.AtributosNodo, QStringLiteral("descripcio"));
-        const QString curta = readTrimmed(form.AtributosNodo, QStringLiteral("curta"));
+    ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/ACTIVITATS/ACTIVITAT"));
+    forEachElement(ListaNodos, [&](const xml::Node & /*NodoActual*/, const xml::AttributeMap &AtributosNodo) {
+        const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
+        const QString descripcio = readTrimmed(AtributosNodo, QStringLiteral("descripcio"));
+        const QString curta = readTrimmed(AtributosNodo, QStringLiteral("curta"));
 
         table->append();
         table->setString(QStringLiteral("COD"), codi);
@@ -69,8 +67,8 @@ QList<ShortCodeChange> CrearAsignaturas(MainFormState &form)
         table->setString(QStringLiteral("HORAS"), defaultHours);
         table->setBoolean(QStringLiteral("ESTAREA"), true);
         table->post();
-    }
+    });
 
-    table->close();
+    tables.close();
     return codes.changes();
 }

@@ -2,8 +2,10 @@
 
 #include "run/ImportSummary.h"
 
-struct MainFormState;
+namespace xml {
+class Document;
+}
 
 // Writes ASIGNOMT, the subjects and activities of the loaded centre document.
 // Returns the short codes that had to differ from their base.
-QList<ShortCodeChange> CrearAsignaturas(MainFormState &form);
+QList<ShortCodeChange> CrearAsignaturas(const xml::Document &DocXML);

@@ -1,6 +1,6 @@
 #include "import/CrearAulas.h"
 
-#include "run/MainFormState.h"
+#include "run/OpenTables.h"
 #include "import/CentreDocument.h"
 #include "import/RecreateTable.h"
 #include "import/ShortCodes.h"
@@ -20,25 +20,24 @@ const std::vector<dbf::FieldDef> aulatFields = {
 // A room's short code comes from its description, and its name shows the
 // GestIB code in front, since rooms often share a description ("Pati").
 // EDIFICIO and MAXALUM stay blank: the centre document does not carry them.
-QList<ShortCodeChange> CrearAulas(MainFormState &form)
+QList<ShortCodeChange> CrearAulas(const xml::Document &DocXML)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("AULAT"), aulatFields);
-    table->open();
+    OpenTables tables({table.get()});
     CodeList codes;
 
-    const int rooms = selectCentreNodes(form, QStringLiteral("/CENTRE/AULES/AULA"));
-    for (int i = 0; i < rooms; ++i) {
-        takeCentreNode(form, i);
-        const QString codi = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
-        const QString descripcio = readTrimmed(form.AtributosNodo, QStringLiteral("descripcio"));
+    const xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/AULES/AULA"));
+    forEachElement(ListaNodos, [&](const xml::Node & /*NodoActual*/, const xml::AttributeMap &AtributosNodo) {
+        const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
+        const QString descripcio = readTrimmed(AtributosNodo, QStringLiteral("descripcio"));
 
         table->append();
         table->setString(QStringLiteral("ABREV"), roomShortCode(codes, descripcio));
         table->setString(QStringLiteral("NOMBRE"), QStringLiteral("(%1) %2").arg(codi, descripcio));
         table->setString(QStringLiteral("CODI"), codi);
         table->post();
-    }
+    });
 
-    table->close();
+    tables.close();
     return codes.changes();
 }

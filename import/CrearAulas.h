@@ -2,8 +2,10 @@
 
 #include "run/ImportSummary.h"
 
-struct MainFormState;
+namespace xml {
+class Document;
+}
 
 // Writes AULAT, one row per room of the loaded centre document.
 // Returns the short codes that had to differ from their base.
-QList<ShortCodeChange> CrearAulas(MainFormState &form);
+QList<ShortCodeChange> CrearAulas(const xml::Document &DocXML);

@@ -1,6 +1,6 @@
 #include "import/CrearCursos.h"
 
-#include "run/MainFormState.h"
+#include "run/OpenTables.h"
 #include "run/UserInteraction.h"
 #include "import/CentreDocument.h"
 #include "import/Cursos/TControlCursos.h"
@@ -8,30 +8,30 @@
 
 #include <memory>
 
-CursosOutcome CrearCursos(MainFormState &form, UserInteraction &ui)
+CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInteraction &ui)
 {
     const QString CODI = QStringLiteral("CODI");
     const QString DESCRIPCIO = QStringLiteral("DESCRIPCIO");
     const QString NIVEL = QStringLiteral("NIVEL");
     const QString CURSO = QStringLiteral("CURSO");
 
-    std::unique_ptr<dbf::Table> cursos = recreateTable(QStringLiteral("CURSOST"), cursosFields());
-    cursos->open();
-    const int count = selectCentreNodes(form, QStringLiteral("/CENTRE/CURSOS/CURS"));
-    for (int i = 0; i < count; ++i) {
-        takeCentreNode(form, i);
-        const QString codi = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
-        const QString descripcio = readTrimmed(form.AtributosNodo, QStringLiteral("descripcio"));
-        // The user gives the level and the course number in the dialog.
-        cursos->append();
-        cursos->setString(CODI, codi);
-        cursos->setString(DESCRIPCIO, descripcio);
-        cursos->setString(NIVEL, QString());
-        cursos->setString(CURSO, QString());
-        cursos->post();
+    {
+        const std::unique_ptr<dbf::Table> cursos = recreateTable(QStringLiteral("CURSOST"), cursosFields());
+        OpenTables tables({cursos.get()});
+        const xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
+        forEachElement(ListaNodos, [&](const xml::Node & /*NodoActual*/, const xml::AttributeMap &AtributosNodo) {
+            const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
+            const QString descripcio = readTrimmed(AtributosNodo, QStringLiteral("descripcio"));
+            // The user gives the level and the course number in the dialog.
+            cursos->append();
+            cursos->setString(CODI, codi);
+            cursos->setString(DESCRIPCIO, descripcio);
+            cursos->setString(NIVEL, QString());
+            cursos->setString(CURSO, QString());
+            cursos->post();
+        });
+        tables.close();
     }
-    cursos->close();
-    cursos.reset();
 
     // One dialog per pass, until a pass ends without a failed test. A dialog
     // whose pass has ended is never used again; it goes as soon as its
@@ -39,14 +39,14 @@ CursosOutcome CrearCursos(MainFormState &form, UserInteraction &ui)
     // a recovery) stands in the way of a later pass deleting or rewriting it.
     int incompleteRow = -1;
     for (;;) {
-        const auto dialog = std::make_unique<TControlCursos>(form, ui);
+        const auto dialog = std::make_unique<TControlCursos>(result, ui);
         dialog->openOnRow = incompleteRow;
         // The user may look at the tables in another program while the dialog is open.
         dbf::Table::flushAll();
         ui.showControlCursos(*dialog);
         if (!dialog->result)
             return dialog->result2 == QStringLiteral("fuera") ? CursosOutcome::ForcedExit : CursosOutcome::Continue;
-        form.result = true;
+        result = true;
         incompleteRow = dialog->firstIncompleteRow();
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 class UserInteraction;
-struct MainFormState;
+namespace xml {
+class Document;
+}
 
 // How the level and course dialog let the run go: on to the groups, or to an
 // end without them.
@@ -10,6 +12,7 @@ enum class CursosOutcome { Continue, ForcedExit };
 // The fourth step of the centre import: writes CURSOST, one row per course of
 // the document with NIVEL and CURSO blank, then shows the level and course
 // dialog again and again until a pass ends without a blank. Every failed pass
-// sets form.result. A forced exit leaves the loop at once: the levels are
-// incomplete, so the run must write nothing more from them.
-[[nodiscard]] CursosOutcome CrearCursos(MainFormState &form, UserInteraction &ui);
+// sets `result`, the main window's flag the next pass reads. A forced exit
+// leaves the loop at once: the levels are incomplete, so the run must write
+// nothing more from them.
+[[nodiscard]] CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInteraction &ui);

@@ -1,6 +1,6 @@
 #include "import/CrearGrupos.h"
 
-#include "run/MainFormState.h"
+#include "run/OpenTables.h"
 #include "import/CentreDocument.h"
 #include "import/RecreateTable.h"
 #include "import/ShortCodes.h"
@@ -56,53 +56,36 @@ QHash<QString, Row> firstRowByKey(dbf::Table &table, const QString &keyField, Re
     return rows;
 }
 
-// Releases the main window's CURSOST component when the groups are written,
-// and also when an error ends the step: a later import in this process must
-// read the CURSOST that its own courses step writes, not a table held from here.
-class CursosRelease {
-public:
-    explicit CursosRelease(MainFormState &form) : m_form(form) {}
-    ~CursosRelease() { m_form.wwTableCursos.reset(); }
-    CursosRelease(const CursosRelease &) = delete;
-    CursosRelease &operator=(const CursosRelease &) = delete;
-
-private:
-    MainFormState &m_form;
-};
-
-QList<ShortCodeChange> writeGroups(MainFormState &form)
+// The courses component goes with this function, also when an error ends it:
+// a later import in this process must read the CURSOST that its own courses
+// step writes, not a table held from here.
+QList<ShortCodeChange> writeGroups(const xml::Document &DocXML, const std::unique_ptr<dbf::Table> wwTableCursos)
 {
     const std::unique_ptr<dbf::Table> grupos = recreateTable(QStringLiteral("GRUPOST"), grupostFields);
-    grupos->open();
+    OpenTables tables({grupos.get()});
     CodeList codes;
-
-    dbf::Table &cursos = form.tableCursos();
-    const CursosRelease release(form);
     QHash<QString, Course> coursesByCodi;
 
-    const int courseCount = selectCentreNodes(form, QStringLiteral("/CENTRE/CURSOS/CURS"));
-    if (courseCount > 0) {
-        cursos.open();
-        coursesByCodi = firstRowByKey<Course>(cursos, QStringLiteral("CODI"), [](const dbf::Table &row) {
+    const xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
+    // CURSOST is opened for the first course and stays open for the others.
+    if (ListaNodos.length() > 0) {
+        tables.open(*wwTableCursos);
+        coursesByCodi = firstRowByKey<Course>(*wwTableCursos, QStringLiteral("CODI"), [](const dbf::Table &row) {
             return Course{row.asString(QStringLiteral("NIVEL")), row.asString(QStringLiteral("CURSO")),
                           row.asString(QStringLiteral("DESCRIPCIO"))};
         });
     }
 
-    for (int i = 0; i < courseCount; ++i) {
-        takeCentreNode(form, i);
-        const QString courseCode = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
+    forEachElement(ListaNodos, [&](const xml::Node &NodoActual, const xml::AttributeMap &AtributosNodo) {
+        const QString courseCode = readTrimmed(AtributosNodo, QStringLiteral("codi"));
         // A course without a CURSOST row (or whose code is longer than CODI
         // keeps) has its groups written with an empty level, course and description.
         const Course course = coursesByCodi.value(courseCode);
 
-        form.ListaGrupos = form.NodoActual.selectNodes(QStringLiteral("GRUP"));
-        const int groupCount = form.ListaGrupos.length();
-        for (int j = 0; j < groupCount; ++j) {
-            form.NodoGrupo = form.ListaGrupos.item(j);
-            form.AtributosGrupo = form.NodoGrupo.attributes();
-            const QString groupCode = readTrimmed(form.AtributosGrupo, QStringLiteral("codi"));
-            const QString groupName = readTrimmed(form.AtributosGrupo, QStringLiteral("nom"));
+        const xml::NodeList ListaGrupos = NodoActual.selectNodes(QStringLiteral("GRUP"));
+        forEachElement(ListaGrupos, [&](const xml::Node & /*NodoGrupo*/, const xml::AttributeMap &AtributosGrupo) {
+            const QString groupCode = readTrimmed(AtributosGrupo, QStringLiteral("codi"));
+            const QString groupName = readTrimmed(AtributosGrupo, QStringLiteral("nom"));
             const QString abrev = groupShortCode(codes, course.nivel, course.curso, groupName);
 
             grupos->append();
@@ -116,61 +99,55 @@ QList<ShortCodeChange> writeGroups(MainFormState &form)
             grupos->setString(QStringLiteral("CODI"), groupCode);
             grupos->setString(QStringLiteral("CODICURS"), courseCode);
             grupos->post();
-        }
-    }
+        });
+    });
 
-    grupos->close();
-    cursos.close();
+    // GRUPOST first, then CURSOST.
+    tables.close();
     return codes.changes();
 }
 
 // MATIB lists each subject once with the level and course of its course's
 // first group, and ASIGNOMT keeps the same pair in DENIVEL and DECURSO.
-void writeLevelSubjects(MainFormState &form)
+void writeLevelSubjects(dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg)
 {
     const std::unique_ptr<dbf::Table> matib = recreateTable(
         QStringLiteral("MATIB"), matibFields, {dbf::IndexDef{QStringLiteral("ABREV"), QStringLiteral("ABREV")}});
-    matib->open();
-
-    dbf::Table &grupos = form.wwTableGrupos;
-    dbf::Table &asignaturas = form.wwTableNomAsg;
-    grupos.open();
-    asignaturas.open();
+    OpenTables tables({matib.get(), &wwTableGrupos, &wwTableNomAsg});
 
     const QHash<QString, LevelAndCourse> firstGroupByCourse =
-        firstRowByKey<LevelAndCourse>(grupos, QStringLiteral("CODICURS"), [](const dbf::Table &row) {
+        firstRowByKey<LevelAndCourse>(wwTableGrupos, QStringLiteral("CODICURS"), [](const dbf::Table &row) {
             return LevelAndCourse{row.asString(QStringLiteral("NIVEL")), row.asString(QStringLiteral("CURSO"))};
         });
 
-    for (asignaturas.first(); !asignaturas.eof(); asignaturas.next()) {
-        const auto group = firstGroupByCourse.constFind(asignaturas.asString(QStringLiteral("CODICURS")));
+    for (wwTableNomAsg.first(); !wwTableNomAsg.eof(); wwTableNomAsg.next()) {
+        const auto group = firstGroupByCourse.constFind(wwTableNomAsg.asString(QStringLiteral("CODICURS")));
         if (group == firstGroupByCourse.constEnd())
             continue;
 
         matib->append();
-        matib->setString(QStringLiteral("ABREV"), asignaturas.asString(QStringLiteral("COD")));
-        matib->setString(QStringLiteral("ABREV8"), asignaturas.asString(QStringLiteral("CODLARGO")));
-        matib->setString(QStringLiteral("NOMBRE"), asignaturas.asString(QStringLiteral("NOMBRE")));
+        matib->setString(QStringLiteral("ABREV"), wwTableNomAsg.asString(QStringLiteral("COD")));
+        matib->setString(QStringLiteral("ABREV8"), wwTableNomAsg.asString(QStringLiteral("CODLARGO")));
+        matib->setString(QStringLiteral("NOMBRE"), wwTableNomAsg.asString(QStringLiteral("NOMBRE")));
         matib->setString(QStringLiteral("NIVEL"), group->nivel);
         matib->setString(QStringLiteral("CURSO"), group->curso);
         matib->post();
 
-        asignaturas.edit();
-        asignaturas.setString(QStringLiteral("DENIVEL"), group->nivel);
-        asignaturas.setString(QStringLiteral("DECURSO"), group->curso);
-        asignaturas.post();
+        wwTableNomAsg.edit();
+        wwTableNomAsg.setString(QStringLiteral("DENIVEL"), group->nivel);
+        wwTableNomAsg.setString(QStringLiteral("DECURSO"), group->curso);
+        wwTableNomAsg.post();
     }
 
-    matib->close();
-    grupos.close();
-    asignaturas.close();
+    tables.close();
 }
 
 } // namespace
 
-QList<ShortCodeChange> CrearGrupos(MainFormState &form)
+QList<ShortCodeChange> CrearGrupos(const xml::Document &DocXML, std::unique_ptr<dbf::Table> wwTableCursos,
+                                   dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg)
 {
-    QList<ShortCodeChange> changes = writeGroups(form);
-    writeLevelSubjects(form);
+    QList<ShortCodeChange> changes = writeGroups(DocXML, std::move(wwTableCursos));
+    writeLevelSubjects(wwTableGrupos, wwTableNomAsg);
     return changes;
 }

@@ -1,6 +1,6 @@
 #include "import/CrearLineasAsignaturas.h"
 
-#include "run/MainFormState.h"
+#include "run/OpenTables.h"
 #include "run/UserInteraction.h"
 #include "import/RecreateTable.h"
 
@@ -137,29 +137,21 @@ void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas
 
 } // namespace
 
-bool CrearLineasAsignaturas(MainFormState &form, UserInteraction &ui)
+bool CrearLineasAsignaturas(dbf::Table &wwTableGrupos, dbf::Table &wwTableProfesor, dbf::Table &wwTableAulas,
+                            dbf::Table &wwTableNomAsg, UserInteraction &ui)
 {
     const std::unique_ptr<dbf::Table> lineas = recreateTable(QStringLiteral("ASIGT"), asigtFields);
-    lineas->open();
-
     // Nothing is read from PROFT and AULAT, but opening them exclusively makes
     // the step fail at once while another program holds them.
-    form.wwTableGrupos.open();
-    form.wwTableProfesor.open();
-    form.wwTableAulas.open();
-    form.wwTableNomAsg.open();
-    form.wwTableGrupos.first();
+    OpenTables tables({lineas.get(), &wwTableGrupos, &wwTableProfesor, &wwTableAulas, &wwTableNomAsg});
+    wwTableGrupos.first();
 
     // The user may look at the tables in another program while the question waits.
     dbf::Table::flushAll();
     const bool create = ui.ask(createLinesQuestion()) == UserInteraction::Answer::Ok;
     if (create)
-        appendLines(*lineas, form.wwTableGrupos, form.wwTableNomAsg, regionalHoursSettings());
+        appendLines(*lineas, wwTableGrupos, wwTableNomAsg, regionalHoursSettings());
 
-    lineas->close();
-    form.wwTableGrupos.close();
-    form.wwTableProfesor.close();
-    form.wwTableAulas.close();
-    form.wwTableNomAsg.close();
+    tables.close();
     return create;
 }

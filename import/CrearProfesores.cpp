@@ -1,6 +1,6 @@
 #include "import/CrearProfesores.h"
 
-#include "run/MainFormState.h"
+#include "run/OpenTables.h"
 #include "import/CentreDocument.h"
 #include "import/RecreateTable.h"
 #include "import/ShortCodes.h"
@@ -29,18 +29,17 @@ QString shortenedDescription(const QString &descripcio)
 } // namespace
 
 // DNI and EMAIL stay blank: the centre document does not carry them.
-QList<ShortCodeChange> CrearProfesores(MainFormState &form)
+QList<ShortCodeChange> CrearProfesores(const xml::Document &DocXML)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("PROFT"), proftFields);
-    table->open();
+    OpenTables tables({table.get()});
     CodeList codes;
 
-    const int posts = selectCentreNodes(form, QStringLiteral("/CENTRE/PLACES/PLACA"));
-    for (int i = 0; i < posts; ++i) {
-        takeCentreNode(form, i);
-        const QString codi = readTrimmed(form.AtributosNodo, QStringLiteral("codi"));
-        const QString descripcio = shortenedDescription(readTrimmed(form.AtributosNodo, QStringLiteral("descripcio")));
-        const QString curta = readTrimmed(form.AtributosNodo, QStringLiteral("curta"));
+    const xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/PLACES/PLACA"));
+    forEachElement(ListaNodos, [&](const xml::Node & /*NodoActual*/, const xml::AttributeMap &AtributosNodo) {
+        const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
+        const QString descripcio = shortenedDescription(readTrimmed(AtributosNodo, QStringLiteral("descripcio")));
+        const QString curta = readTrimmed(AtributosNodo, QStringLiteral("curta"));
 
         table->append();
         table->setString(QStringLiteral("ABREV"), teacherShortCode(codes, curta));
@@ -48,8 +47,8 @@ QList<ShortCodeChange> CrearProfesores(MainFormState &form)
         table->setString(QStringLiteral("DEPART"), descripcio);
         table->setString(QStringLiteral("CODI"), codi);
         table->post();
-    }
+    });
 
-    table->close();
+    tables.close();
     return codes.changes();
 }

@@ -2,8 +2,10 @@
 
 #include "run/ImportSummary.h"
 
-struct MainFormState;
+namespace xml {
+class Document;
+}
 
 // Writes PROFT, one row per teaching post of the loaded centre document.
 // Returns the short codes that had to differ from their base.
-QList<ShortCodeChange> CrearProfesores(MainFormState &form);
+QList<ShortCodeChange> CrearProfesores(const xml::Document &DocXML);

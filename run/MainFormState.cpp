@@ -23,24 +23,7 @@ MainFormState::MainFormState()
 {
 }
 
-dbf::Table &MainFormState::tableCursos()
+std::unique_ptr<dbf::Table> MainFormState::takeTableCursos()
 {
-    if (!wwTableCursos)
-        wwTableCursos = makeCursosComponent();
-    return *wwTableCursos;
-}
-
-void MainFormState::closeTableComponents() noexcept
-{
-    for (dbf::Table *table : {&wwTableNomAsg, &wwTableAulas, wwTableCursos.get(), &wwTableGrupos, &wwTableDiasHoras,
-                              &wwTableProfesor, &wwTableSoluc}) {
-        if (!table)
-            continue;
-        try {
-            table->close();
-        } catch (const dbf::DbfError &) {
-            // Closing releases the table even when its index cannot be written,
-            // and the run's own error is the one the user must see.
-        }
-    }
+    return wwTableCursos ? std::move(wwTableCursos) : makeCursosComponent();
 }

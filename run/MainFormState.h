@@ -8,9 +8,9 @@
 #include <memory>
 
 // The main window's state without its widgets: the run state of the unit
-// MainForm, the public field `result`, the seven table components and the
-// reading state of the centre import. Both runs work on it; the main window
-// shows it.
+// MainForm, the public field `result` and the seven table components. Both
+// runs work on it and hand each step what that step reads and writes; the
+// main window shows it.
 struct MainFormState {
     MainFormState();
 
@@ -27,8 +27,8 @@ struct MainFormState {
     bool runButtonsEnabled = true;
 
     // Table components: folder "\vtemp", exclusive, closed until used.
-    // wwTableCursos is released by CrearGrupos and made again when a later
-    // import needs it.
+    // wwTableCursos is handed to CrearGrupos, which releases it, and made
+    // again when a later import needs it.
     dbf::Table wwTableNomAsg;
     dbf::Table wwTableAulas;
     std::unique_ptr<dbf::Table> wwTableCursos;
@@ -37,19 +37,7 @@ struct MainFormState {
     dbf::Table wwTableProfesor;
     dbf::Table wwTableSoluc;
 
-    // wwTableCursos, made again when it has been released.
-    dbf::Table &tableCursos();
-
-    // Closes every table component; one that cannot be closed cleanly (its
-    // index cannot be written) is released all the same.
-    void closeTableComponents() noexcept;
-
-    // Reading state of the centre import: the latest selection, the element
-    // being read and its attributes; the group walk has its own three.
-    xml::NodeList ListaNodos;
-    xml::Node NodoActual;
-    xml::AttributeMap AtributosNodo;
-    xml::NodeList ListaGrupos;
-    xml::Node NodoGrupo;
-    xml::AttributeMap AtributosGrupo;
+    // wwTableCursos for the step that releases it, made again when an
+    // earlier import has released it; the window holds none afterwards.
+    std::unique_ptr<dbf::Table> takeTableCursos();
 };

@@ -59,15 +59,3 @@ void abandonRun(MainFormState &form, UserInteraction &ui)
         form.ResultadoTransformacion = 0;
     ui.closeMainWindow();
 }
-
-CloseTablesOnError::CloseTablesOnError(MainFormState &form)
-    : m_form(form)
-    , m_uncaught(std::uncaught_exceptions())
-{
-}
-
-CloseTablesOnError::~CloseTablesOnError()
-{
-    if (std::uncaught_exceptions() > m_uncaught)
-        m_form.closeTableComponents();
-}

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <exception>
-
 class RunSummary;
 class UserInteraction;
 struct MainFormState;
@@ -25,19 +23,3 @@ void finishRun(MainFormState &form, UserInteraction &ui, const RunSummary &summa
 // finalizado"; the main window closes, which ends the program, and in driven
 // mode the timetabling program reads 0, as for any run that did not finish.
 void abandonRun(MainFormState &form, UserInteraction &ui);
-
-// Closes the main window's table components when a run ends by an error. A
-// component left open would hold its table against the timetabling program
-// until the converter ends, and a later run in the same process would read and
-// post into the table as it was, not as the steps have since re-created it.
-class CloseTablesOnError {
-public:
-    explicit CloseTablesOnError(MainFormState &form);
-    ~CloseTablesOnError();
-    CloseTablesOnError(const CloseTablesOnError &) = delete;
-    CloseTablesOnError &operator=(const CloseTablesOnError &) = delete;
-
-private:
-    MainFormState &m_form;
-    int m_uncaught;
-};

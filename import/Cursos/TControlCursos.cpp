@@ -1,7 +1,7 @@
 #include "import/Cursos/TControlCursos.h"
 
 #include "run/HandlerBoundary.h"
-#include "run/MainFormState.h"
+#include "run/OpenTables.h"
 #include "run/UserInteraction.h"
 #include "import/CourseLevels.h"
 #include "platform/WinPath.h"
@@ -42,6 +42,27 @@ QString missingDataMessage(const dbf::Table &cursos)
            + QStringLiteral("Curso: %1 - %2").arg(cursos.asString(CODI), cursos.asString(DESCRIPCIO));
 }
 
+// Stores every course's level and course number in CURSOST2. Values go over
+// as stored, untrimmed; a code kept before keeps the description it was first
+// stored with.
+void keepAnswers(dbf::Table &cursos, dbf::Table &kept)
+{
+    OpenTables tables({&kept});
+    for (cursos.first(); !cursos.eof(); cursos.next()) {
+        if (kept.locate(CODI, cursos.asString(CODI))) {
+            kept.edit();
+        } else {
+            kept.append();
+            kept.setString(CODI, cursos.asString(CODI));
+            kept.setString(DESCRIPCIO, cursos.asString(DESCRIPCIO));
+        }
+        kept.setString(NIVEL, cursos.asString(NIVEL));
+        kept.setString(CURSO, cursos.asString(CURSO));
+        kept.post();
+    }
+    tables.close();
+}
+
 } // namespace
 
 std::vector<dbf::FieldDef> cursosFields()
@@ -54,13 +75,13 @@ std::vector<dbf::FieldDef> cursosFields()
 
 const QString TControlCursos::Caption = QStringLiteral("Asignación de Niveles y Cursos");
 
-TControlCursos::TControlCursos(MainFormState &MForm, UserInteraction &ui)
+TControlCursos::TControlCursos(bool MFormResult, UserInteraction &ui)
     : wwTableCursosT(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT"), QStringLiteral("\\VTEMP"),
                                                   QStringLiteral("CURSOST.DBF"), false))
     , wwTableCursosT2(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT2"), QStringLiteral("C:\\VTEMP"),
                                                    QStringLiteral("CURSOST2.DBF"), false))
     , wwDataSource1({CODI, DESCRIPCIO, NIVEL, CURSO})
-    , m_form(MForm)
+    , m_mformResult(MFormResult)
     , m_ui(ui)
 {
     wwDataSource1.attach(wwTableCursosT.get());
@@ -103,7 +124,7 @@ void TControlCursos::FormShow()
                 winpath::deleteFile(cursost2File);
             }
         }
-        if (m_form.result) {
+        if (m_mformResult) {
             setShown(Control::BitBtn2, true);
             setShown(Control::Label8, true);
         }
@@ -145,23 +166,7 @@ void TControlCursos::BitBtn1Click()
                 wwTableCursosT2->createTable();
             }
             if (winpath::fileExists(cursost2File)) {
-                dbf::Table &kept = *wwTableCursosT2;
-                kept.open();
-                // Values go over as stored, untrimmed; a code kept before keeps
-                // the description it was first stored with.
-                for (cursos.first(); !cursos.eof(); cursos.next()) {
-                    if (kept.locate(CODI, cursos.asString(CODI))) {
-                        kept.edit();
-                    } else {
-                        kept.append();
-                        kept.setString(CODI, cursos.asString(CODI));
-                        kept.setString(DESCRIPCIO, cursos.asString(DESCRIPCIO));
-                    }
-                    kept.setString(NIVEL, cursos.asString(NIVEL));
-                    kept.setString(CURSO, cursos.asString(CURSO));
-                    kept.post();
-                }
-                kept.close();
+                keepAnswers(cursos, *wwTableCursosT2);
                 wwTableCursosT2.reset();
             }
         }

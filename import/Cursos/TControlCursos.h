@@ -9,7 +9,6 @@
 #include <memory>
 
 class UserInteraction;
-struct MainFormState;
 
 // The level and course dialog without its widgets: one pass in which the user
 // gives every course of CURSOST its level (NIVEL) and course number (CURSO).
@@ -31,7 +30,9 @@ public:
 
     static const QString Caption;
 
-    TControlCursos(MainFormState &MForm, UserInteraction &ui);
+    // MFormResult: the main window's `result`, true once an earlier pass of
+    // this import ended with a blank; the pass then offers its forced exit at once.
+    TControlCursos(bool MFormResult, UserInteraction &ui);
     ~TControlCursos();
     TControlCursos(const TControlCursos &) = delete;
     TControlCursos &operator=(const TControlCursos &) = delete;
@@ -91,7 +92,7 @@ private:
     void releaseCursosT();
     void notify();
 
-    MainFormState &m_form;
+    const bool m_mformResult;
     UserInteraction &m_ui;
     bool m_shown[4] = {false, false, false, false};
     Ending m_ending = Ending::Open;

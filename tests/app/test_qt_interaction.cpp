@@ -245,7 +245,7 @@ TEST_F(QtDialogs, NormalPointerWhileTheUserIsWaitedFor)
     TempWinePrefix prefix;
     writeCursosTable(QStringLiteral("CURSOST.DBF"), {{"101", "1r ESO", "", ""}});
     MainFormState form;
-    TControlCursos cursos(form, ui);
+    TControlCursos cursos(form.result, ui);
     const std::pair<const char *, std::function<void()>> waits[] = {
         {"question", [&] { ui.ask({QStringLiteral("Pregunta"), QStringLiteral("¿Sí?")}); }},
         {"message", [&] { ui.showMessage(QStringLiteral("Proceso finalizado")); }},

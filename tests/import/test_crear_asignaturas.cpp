@@ -84,7 +84,7 @@ TEST_P(SubjectsTable, HoldsTheSubjectsThenTheActivities)
     TempWinePrefix prefix;
     MainFormState form;
     fixture::loadDocument(form, prefix, GetParam().document);
-    CrearAsignaturas(form);
+    CrearAsignaturas(*form.DocXML);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("ASIGNOMT")), GetParam().rows);
 }
 
@@ -105,7 +105,7 @@ TEST(SubjectsTable, ReplacesAnEarlierTableAndItsIndex)
     MainFormState form;
     fixture::loadDocument(form, prefix,
                           centre("<MATERIES><MATERIA codi='1' curs='62' descripcio='Física' curta='FIS'/></MATERIES>"));
-    CrearAsignaturas(form);
+    CrearAsignaturas(*form.DocXML);
 
     EXPECT_FALSE(QFile::exists(prefix.vtempFile(QStringLiteral("ASIGNOMT.MDX"))));
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("ASIGNOMT")),

@@ -59,7 +59,7 @@ TEST_P(RoomsTable, HoldsOneRowPerRoom)
     TempWinePrefix prefix;
     MainFormState form;
     fixture::loadDocument(form, prefix, GetParam().document);
-    CrearAulas(form);
+    CrearAulas(*form.DocXML);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("AULAT")), GetParam().rows);
 }
 

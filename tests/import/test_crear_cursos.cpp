@@ -57,7 +57,7 @@ TEST(CrearCursos, WritesOneBlankRowPerCourse)
                                       {longCode.left(20), longDescription.left(100), "", ""},
                                       {"101", "1r ESO bis", "", ""}}));
     }); // then the window is closed: the run goes on
-    EXPECT_EQ(CrearCursos(form, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
     EXPECT_EQ(fixture::readFields(wine, "CURSOST"),
               (QStringList{"CODI C 20", "DESCRIPCIO C 100", "NIVEL C 5", "CURSO C 3"}));
     EXPECT_EQ(passesShown(user), 1);
@@ -96,14 +96,14 @@ TEST(CrearCursos, DialogLoop)
         ScriptedInteraction user;
         fixture::loadDocument(form, wine, twoCourses);
         user.cursosPasses.assign(c.passes.begin(), c.passes.end());
-        EXPECT_EQ(CrearCursos(form, user), c.outcome);
+        EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), c.outcome);
         EXPECT_EQ(passesShown(user), c.shown);
         EXPECT_TRUE(user.cursosPasses.empty());
         EXPECT_EQ(form.result, c.formResult);
         EXPECT_EQ(user.closeRequests(), 0) << "the run decides how it ends";
         EXPECT_TRUE(user.errors().isEmpty());
         // The dialogs are gone: the next step may open CURSOST for itself alone.
-        dbf::Table &cursos = form.tableCursos();
+        dbf::Table &cursos = *form.wwTableCursos;
         EXPECT_NO_THROW(cursos.open());
         cursos.close();
     }
@@ -131,7 +131,7 @@ TEST(CrearCursos, NextPassOpensOnTheIncompleteCourse)
                              openedOn = d.wwDataSource1.currentRow();
                              ScriptedInteraction::defaultCursosPass(d);
                          }};
-    EXPECT_EQ(CrearCursos(form, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
     EXPECT_EQ(openedOn, 1);
     EXPECT_EQ(user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 102 - 2n ESO")});
 }
@@ -148,7 +148,7 @@ TEST(CrearCursos, ForcedExitKeepsWhatWasPosted)
                              d.wwDataSource1.setText(QStringLiteral("CURSO"), QStringLiteral("2"));
                              d.pressForcedExit();
                          }};
-    EXPECT_EQ(CrearCursos(form, user), CursosOutcome::ForcedExit);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::ForcedExit);
     EXPECT_EQ(fixture::readRows(wine, "CURSOST"), (QList<QStringList>{{"101", "1r ESO", "ESO", ""}, {"102", "2n ESO", "", "2"}}));
     EXPECT_FALSE(QFile::exists(wine.vtempFile("CURSOST2.DBF")));
 }
@@ -161,7 +161,7 @@ TEST(CrearCursos, AnswersAreKeptFromOneImportToTheNext)
     MainFormState form;
     ScriptedInteraction user;
     fixture::loadDocument(form, wine, twoCourses);
-    EXPECT_EQ(CrearCursos(form, user), CursosOutcome::Continue); // the default pass: ESO 1, ESO 2
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue); // the default pass: ESO 1, ESO 2
     EXPECT_TRUE(user.questions().isEmpty());
 
     fixture::loadDocument(form, wine, twoCourses);
@@ -178,7 +178,7 @@ TEST(CrearCursos, AnswersAreKeptFromOneImportToTheNext)
                              EXPECT_EQ(d.wwDataSource1.text(0, QStringLiteral("NIVEL")), "ESO");
                              d.pressOk();
                          }};
-    EXPECT_EQ(CrearCursos(form, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
     EXPECT_EQ(user.questions().size(), 2);
     EXPECT_EQ(fixture::readRows(wine, "CURSOST"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
     EXPECT_EQ(fixture::readRows(wine, "CURSOST2"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
@@ -192,9 +192,9 @@ TEST(CrearCursos, NoStartsTheKeptAnswersAgain)
     MainFormState form;
     ScriptedInteraction user;
     fixture::loadDocument(form, wine, QStringLiteral(R"(<CENTRE><CURSOS><CURS codi="900" descripcio="vell"/></CURSOS></CENTRE>)"));
-    EXPECT_EQ(CrearCursos(form, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
     fixture::loadDocument(form, wine, twoCourses);
     user.answers = {UserInteraction::Answer::No};
-    EXPECT_EQ(CrearCursos(form, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
     EXPECT_EQ(fixture::readRows(wine, "CURSOST2"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
 }

@@ -132,7 +132,7 @@ TEST(CrearGrupos, WritesGroupsLevelSubjectsAndLevelsOfSubjects)
         MainFormState form;
         writeInputs(prefix, form, c.cursost, c.cursos, c.asignomt);
 
-        CrearGrupos(form);
+        CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
 
         EXPECT_EQ(fixture::readRows(prefix, "GRUPOST"), c.grupost);
         EXPECT_EQ(fixture::readRows(prefix, "MATIB"), c.matib);
@@ -159,7 +159,7 @@ TEST(CrearGrupos, ReplacesTablesWithTheirLayoutsAndIndexesMatibByAbrev)
     writeInputs(prefix, form, {{"101", "1r ESO", "ESO", "1"}}, R"(<CURS codi="101"><GRUP codi="G1" nom="A"/></CURS>)",
                 asignomt);
 
-    CrearGrupos(form);
+    CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
 
     EXPECT_EQ(fixture::readFields(prefix, "GRUPOST"),
               QStringList({"ABREV C 10", "TURNO C 1", "NIVEL C 5", "CURSO C 3", "GRUPO C 2", "DESCRIP C 80",
@@ -189,7 +189,7 @@ TEST(CrearGrupos, EmptyAsignomtGivesAnEmptyIndexedMatib)
     MainFormState form;
     writeInputs(prefix, form, {}, {}, {});
 
-    CrearGrupos(form);
+    CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
 
     EXPECT_TRUE(fixture::readRows(prefix, "MATIB").isEmpty());
     const MdxTagInfo tag = MdxReader(prefix.vtempFile("MATIB.MDX").toStdString()).readTag("ABREV");
@@ -206,7 +206,7 @@ TEST(CrearGrupos, ReleasesCursostSoThatALaterImportReadsItAgain)
     fixture::writeTable("CURSOST", {{"CODI", dbf::FieldType::String, 20}}, {{"101"}});
     fixture::writeTable("ASIGNOMT", fixture::asignomtLayout, {subjectRow("MAT", "101")});
     fixture::loadDocument(form, prefix, centreDocument(document));
-    EXPECT_THROW(CrearGrupos(form), dbf::DbfError);
+    EXPECT_THROW(CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg), dbf::DbfError);
     EXPECT_FALSE(form.wwTableCursos);
 
     // Two more imports in the same process, with the levels changed in between.
@@ -214,7 +214,7 @@ TEST(CrearGrupos, ReleasesCursostSoThatALaterImportReadsItAgain)
         SCOPED_TRACE(nivel.toStdString());
         writeInputs(prefix, form, {{"101", "1r", nivel, "1"}}, document, {subjectRow("MAT", "101")});
 
-        CrearGrupos(form);
+        CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
 
         EXPECT_FALSE(form.wwTableCursos);
         EXPECT_FALSE(form.wwTableGrupos.isOpen());

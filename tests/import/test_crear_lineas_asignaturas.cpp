@@ -41,7 +41,7 @@ QList<QStringList> runStep(StepRun &run, const QList<QStringList> &grupost, cons
     fixture::writeTable("PROFT", {{"ABREV", dbf::FieldType::String, 10}}, {});
     fixture::writeTable("AULAT", {{"ABREV", dbf::FieldType::String, 10}}, {});
     run.user.answers.push_back(answer);
-    CrearLineasAsignaturas(run.form, run.user);
+    CrearLineasAsignaturas(run.form.wwTableGrupos, run.form.wwTableProfesor, run.form.wwTableAulas, run.form.wwTableNomAsg, run.user);
     return fixture::readRows(run.prefix, "ASIGT");
 }
 

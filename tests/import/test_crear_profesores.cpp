@@ -68,7 +68,7 @@ TEST_P(TeachersTable, HoldsOneRowPerPost)
     TempWinePrefix prefix;
     MainFormState form;
     fixture::loadDocument(form, prefix, GetParam().document);
-    CrearProfesores(form);
+    CrearProfesores(*form.DocXML);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("PROFT")), GetParam().rows);
 }
 

@@ -69,9 +69,9 @@ TEST_P(Centres, GiveEveryElementARowAndAUniqueCode)
     form.DocXML = std::make_shared<xml::Document>();
     form.DocXML->load(sample.realExport ? gestibSample(file) : centreFixture(file));
 
-    CrearAsignaturas(form);
-    CrearProfesores(form);
-    CrearAulas(form);
+    CrearAsignaturas(*form.DocXML);
+    CrearProfesores(*form.DocXML);
+    CrearAulas(*form.DocXML);
 
     const int rowCounts[] = {sample.subjectsAndActivities, sample.posts, sample.rooms};
     for (std::size_t t = 0; t < std::size(tables); ++t) {

@@ -88,7 +88,7 @@ struct WindowPass {
     explicit WindowPass(const QList<QStringList> &rows)
     {
         writeCursost(rows);
-        dialog = std::make_unique<TControlCursos>(form, user);
+        dialog = std::make_unique<TControlCursos>(form.result, user);
     }
 
     void run(std::function<void()> inside)
@@ -306,7 +306,7 @@ TEST(ControlCursosWindow, ShownAndHiddenThroughAFailedPass)
 
     // The next pass, after the run marked the failure.
     pass.form.result = true;
-    pass.dialog = std::make_unique<TControlCursos>(pass.form, pass.user);
+    pass.dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user);
     pass.run([] {
         EXPECT_TRUE(isShownWidget("BitBtn2"));
         EXPECT_TRUE(isShownWidget("Label8"));
@@ -320,7 +320,7 @@ TEST(ControlCursosWindow, ShownAndHiddenThroughAFailedPass)
     EXPECT_FALSE(pass.dialog->result);
 
     // Forced exit: the row being typed is posted, the dialog closes.
-    pass.dialog = std::make_unique<TControlCursos>(pass.form, pass.user);
+    pass.dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user);
     pass.run([] {
         type("EDSO");
         click("BitBtn2");
