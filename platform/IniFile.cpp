@@ -1,9 +1,10 @@
 #include "platform/IniFile.h"
 
+#include "platform/WholeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -163,10 +164,7 @@ void writeInteger(const QString &path, const QString &section, const QString &ke
     setKey(lines, trimBlanks(section.toUtf8()), trimBlanks(key.toUtf8()), QByteArray::number(value));
     const QByteArray result = join(lines);
 
-    // commit() misses a failure of its own final flush (a full disk gives a
-    // short write), so the data is flushed and checked first.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(result) != result.size() || !file.flush() || !file.commit())
+    if (writeWholeFile(path, result))
         throw unableToWrite;
 }
 

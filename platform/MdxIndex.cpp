@@ -1,10 +1,10 @@
 #include "platform/MdxIndex.h"
 
 #include "platform/Dbf.h"
+#include "platform/WholeFile.h"
 
 #include <QDate>
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -269,11 +269,8 @@ void writeProductionIndex(const QString &localPath, const TagSpec &tag, const st
     writeFileHeader(file, tag, today);
     writeTagHeader(file, tag, builder, leaves, root.page, !keys.empty(), today);
 
-    QSaveFile out(localPath);
-    if (!out.open(QIODevice::WriteOnly))
-        fail(localPath, out.errorString());
-    if (out.write(file) != file.size() || !out.commit())
-        fail(localPath, out.errorString());
+    if (const std::optional<QString> reason = writeWholeFile(localPath, file))
+        fail(localPath, *reason);
 }
 
 } // namespace mdx

@@ -1,10 +1,10 @@
 #include "platform/XmlDocument.h"
 
+#include "platform/WholeFile.h"
 #include "platform/XmlCharacters.h"
 #include "platform/XmlParser.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <libxml/tree.h>
@@ -304,11 +304,8 @@ void Document::save(const QString &path) const
     if (xmlDocGetRootElement(m_doc->doc) == nullptr)
         throw XmlError(QStringLiteral("No se puede escribir %1: el documento no tiene elemento raíz").arg(displayName(path)));
     const QByteArray bytes = toBytes();
-    // commit() misses a failure of its own final flush (a full disk gives a
-    // short write), so the data is flushed and checked first.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        throw XmlError(QStringLiteral("No se puede escribir %1: %2").arg(displayName(path), file.errorString()));
+    if (const std::optional<QString> reason = writeWholeFile(path, bytes))
+        throw XmlError(QStringLiteral("No se puede escribir %1: %2").arg(displayName(path), *reason));
 }
 
 } // namespace xml

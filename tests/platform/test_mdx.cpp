@@ -2,6 +2,7 @@
 // the test support and, for the small layouts, byte by byte.
 #include "platform/Dbf.h"
 #include "platform/MdxIndex.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/MdxReader.h"
 
 #include <QDate>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -277,6 +279,7 @@ struct FailureCase {
     bool fileIsAFolder;
     int badKeyLength;      // 0: keys of the right length
     const char *tagName;
+    bool limitSize = false; // no file may grow past the old index's 4096 bytes
 };
 
 class MdxIndexFailureTest : public MdxIndexTest, public ::testing::WithParamInterface<FailureCase> {};
@@ -292,17 +295,26 @@ TEST_P(MdxIndexFailureTest, NamesTheFileAndKeepsTheOldIndex)
     else if (QDir(QFileInfo(target).path()).exists())
         writeIndex(target, before);
 
-    std::vector<std::string> keys = {padded("NEW")};
+    // 500 keys make an index three times the old one's size, small enough to
+    // stay in the file's write buffer until the end, where a short write is
+    // easiest to miss.
+    std::vector<std::string> keys = c.limitSize ? keysWithDuplicates(500) : std::vector<std::string>{padded("NEW")};
     if (c.badKeyLength)
         keys.push_back(std::string(static_cast<size_t>(c.badKeyLength), 'K'));
     mdx::TagSpec tag = kMatibTag;
     tag.tagName = QString::fromLatin1(c.tagName);
+    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
     try {
+        std::optional<FileSizeLimit> limit;
+        if (c.limitSize)
+            limit.emplace(4096);
         writeIndex(target, keys, tag);
         FAIL() << "no error";
-    } catch (const dbf::DbfError &e) {
+    } catch (const Error &e) {
+        EXPECT_EQ(e.kind(), Error::Kind::Table);
         EXPECT_TRUE(e.message().contains(QDir::toNativeSeparators(target))) << e.message().toStdString();
     }
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), filesBefore) << "no temporary file left";
     if (QFileInfo(target).isFile()) {
         EXPECT_EQ(MdxReader(target.toStdString()).readTag("ABREV").entries, expectedMdxEntries(before));
     }
@@ -313,7 +325,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, MdxIndexFailureTest,
                                            FailureCase{"PathIsAFolder", "MATIB.MDX", true, 0, "ABREV"},
                                            FailureCase{"ShortKey", "MATIB.MDX", false, 3, "ABREV"},
                                            FailureCase{"LongKey", "MATIB.MDX", false, 11, "ABREV"},
-                                           FailureCase{"TagNameTooLong", "MATIB.MDX", false, 0, "ABREVIATURA"}),
+                                           FailureCase{"TagNameTooLong", "MATIB.MDX", false, 0, "ABREVIATURA"},
+                                           FailureCase{"WriteCutShort", "MATIB.MDX", false, 0, "ABREV", true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // The reader must refuse damaged files, or the tests above would prove little.

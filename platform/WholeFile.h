@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Writes `bytes` as the whole file at `path`: into a temporary file beside it,
+// flushed and checked, then put in the file's place in one step. Whatever
+// fails, the file stays as it was, whole, and no temporary file is left.
+// Returns the reason when the file could not be written, nothing when it was.
+[[nodiscard]] std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes);
