@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -31,7 +33,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, Period,
                          testing::Values(PeriodCase{3, false, 3}, PeriodCase{12, false, 12}, PeriodCase{1, true, 1},
                                          PeriodCase{1.5, true, 2}, PeriodCase{2, true, 3}, PeriodCase{2.5, true, 4},
                                          PeriodCase{3, true, 5}, PeriodCase{2.25, true, 4}, PeriodCase{0.5, true, 0},
-                                         PeriodCase{12.5, true, 24}));
+                                         PeriodCase{12.5, true, 24}),
+                         [](const testing::TestParamInfo<PeriodCase> &info) {
+                             // "HORA_2_5_in_half_hours": a test name takes letters, digits and '_' only.
+                             std::string hora = std::to_string(info.param.hora);
+                             hora.erase(hora.find_last_not_of('0') + 1);
+                             if (hora.back() == '.')
+                                 hora.pop_back();
+                             std::replace(hora.begin(), hora.end(), '.', '_');
+                             return "HORA_" + hora + (info.param.halfHourMode ? "_in_half_hours" : "_in_hours");
+                         });
 
 TEST(Period, HoraWithoutAnExactIntegerPartIsAnError)
 {

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -172,7 +173,9 @@ TEST_P(OlderTimetable, IsReplacedWhole)
 
 INSTANTIATE_TEST_SUITE_P(Names, OlderTimetable, testing::Values("SolucioHorari.xml", "SOLUCIOHORARI.XML"),
                          [](const testing::TestParamInfo<const char *> &info) {
-                             return std::string(info.index == 0 ? "same_case" : "other_case");
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
                          });
 
 // A header that counts fewer records than the file holds says what the table

@@ -1,4 +1,5 @@
 #include "platform/Dbf.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/TempWinePrefix.h"
 
 #include <QFile>
@@ -8,8 +9,6 @@
 
 using dbf::FieldType;
 using dbf::Table;
-
-void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

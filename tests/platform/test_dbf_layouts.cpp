@@ -1,5 +1,6 @@
 #include "platform/Dbf.h"
 #include "tests/support/PyDbf.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/TempWinePrefix.h"
 
 #include <QJsonArray>
@@ -9,8 +10,6 @@
 using dbf::FieldDef;
 using dbf::FieldType;
 using dbf::Table;
-
-void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

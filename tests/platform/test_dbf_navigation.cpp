@@ -1,5 +1,6 @@
 #include "platform/Dbf.h"
 #include "tests/support/PyDbf.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/TempWinePrefix.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,6 @@ using dbf::DbfError;
 using dbf::FieldType;
 using dbf::Table;
 using State = dbf::Table::State;
-
-void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

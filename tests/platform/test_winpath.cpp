@@ -1,5 +1,6 @@
 #include "platform/Dbf.h"
 #include "platform/WinPath.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/TempWinePrefix.h"
 
 #include <QDir>
@@ -7,8 +8,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
