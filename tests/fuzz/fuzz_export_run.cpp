@@ -4,12 +4,12 @@
 #include "run/MainFormState.h"
 #include "export/TimetableExport.h"
 #include "tests/export/SolucFixture.h"
+#include "platform/Error.h"
 #include "tests/fuzz/FuzzWorkspace.h"
 #include "tests/support/ScriptedInteraction.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ui.fileChoices.push_back(chosen);
     try {
         BImportarClick(form, ui);
-    } catch (const std::runtime_error &) {
+    } catch (const Error &) {
     }
     return 0;
 }

@@ -1,14 +1,14 @@
 // The centre import run on an arbitrary document, the user scripted: every
 // level and course filled in, every question closed. A document the run cannot
-// use may end it with an error the user reads, never anything worse.
+// use may end it with an error the user reads (an Error), never anything worse.
 #include "run/MainFormState.h"
 #include "import/CentreImport.h"
+#include "platform/Error.h"
 #include "tests/fuzz/FuzzWorkspace.h"
 #include "tests/support/ScriptedInteraction.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ui.fileChoices = {centre};
     try {
         BExportarClick(form, ui);
-    } catch (const std::runtime_error &) {
+    } catch (const Error &) {
     }
     return 0;
 }
