@@ -621,9 +621,11 @@ void Table::setInteger(const QString &field, long long v)
 
 bool Table::locate(const QString &field, const QString &wanted)
 {
-    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    // Posting a pending record may re-read a shared table that another object
+    // appended to, which replaces the layout: the field is looked up after it.
     d->finishEditing();
     d->readPosted();
+    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
     for (std::size_t i = 0; i < d->live.size(); ++i) {
         const char *record = d->records.constData() + qsizetype(d->live[i]) * d->layout.recordLength;
         if (value::text(f, record, *d->codePage) == wanted) {

@@ -176,3 +176,24 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DbfForeignLock,
                          [](const testing::TestParamInfo<ForeignLockCase> &info) {
                              return std::string(lockKindName(info.param.kind));
                          });
+
+// Two objects sharing a table: a locate that first posts a pending record
+// behind the other object's appends re-reads the table, and must then compare
+// with the field as the re-read table lays it out (the sanitizer build sees a
+// stale one).
+TEST_F(DbfLocking, LocateAfterAnotherObjectAppendedToASharedTable)
+{
+    Table first({}, QStringLiteral("\\vtemp"), QStringLiteral("PROFT"), false);
+    Table second({}, QStringLiteral("\\vtemp"), QStringLiteral("PROFT"), false);
+    first.open();
+    second.open();
+    first.append();
+    first.setString(QStringLiteral("ABREV"), QStringLiteral("MAT"));
+    second.append();
+    second.setString(QStringLiteral("ABREV"), QStringLiteral("BIO"));
+    second.post();
+
+    EXPECT_TRUE(first.locate(QStringLiteral("ABREV"), QStringLiteral("BIO")));
+    EXPECT_TRUE(first.locate(QStringLiteral("ABREV"), QStringLiteral("MAT")));
+    EXPECT_EQ(first.recordCount(), 2);
+}
