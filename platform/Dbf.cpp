@@ -17,6 +17,7 @@
 #include <array>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace dbf {
 
@@ -142,6 +143,15 @@ struct Table::Impl {
         if (live.empty())
             return nullptr;
         return records.constData() + qsizetype(live[std::size_t(current)]) * layout.recordLength;
+    }
+
+    // The current record and the named field's layout, in that order: reading
+    // the record may re-read a table that another object appended to, which
+    // replaces the layout a field reference would point into.
+    std::pair<const char *, const FieldLayout *> currentField(const QString &name)
+    {
+        const char *record = currentRecord();
+        return {record, &layout.fields[std::size_t(fieldAt(name))]};
     }
 
     // Records appended since the table was read are read back from the file
@@ -569,30 +579,26 @@ void Table::cancel()
 
 QString Table::asString(const QString &field) const
 {
-    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
-    const char *record = d->currentRecord();
-    return record ? value::text(f, record, *d->codePage) : QString();
+    const auto [record, f] = d->currentField(field);
+    return record ? value::text(*f, record, *d->codePage) : QString();
 }
 
 long long Table::asInteger(const QString &field) const
 {
-    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
-    const char *record = d->currentRecord();
-    return record ? value::wholeNumber(f, record, *d->codePage, d->path) : 0;
+    const auto [record, f] = d->currentField(field);
+    return record ? value::wholeNumber(*f, record, *d->codePage, d->path) : 0;
 }
 
 double Table::asFloat(const QString &field) const
 {
-    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
-    const char *record = d->currentRecord();
-    return record ? value::number(f, record, *d->codePage, d->path) : 0.0;
+    const auto [record, f] = d->currentField(field);
+    return record ? value::number(*f, record, *d->codePage, d->path) : 0.0;
 }
 
 bool Table::asBoolean(const QString &field) const
 {
-    const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
-    const char *record = d->currentRecord();
-    return record ? value::boolean(f, record, *d->codePage, d->path) : false;
+    const auto [record, f] = d->currentField(field);
+    return record ? value::boolean(*f, record, *d->codePage, d->path) : false;
 }
 
 void Table::setString(const QString &field, const QString &text)
