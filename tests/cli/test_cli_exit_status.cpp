@@ -1,5 +1,9 @@
 #include "tests/cli/CliProcess.h"
+#include "tests/support/FolderSnapshot.h"
+#include "tests/support/LockHolder.h"
 #include "tests/support/QStringPrinter.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -66,5 +70,24 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"NotACentreDocument", {"exportar", "data:horari.xml"}, 4, "CENTRE"},
         StatusCase{"NotXmlAtAll", {"exportar", "data:niveles.csv"}, 4, "Error"}),
     [](const testing::TestParamInfo<StatusCase> &info) { return std::string(info.param.name); });
+
+// Status 5 needs another program holding a table, which no argument can say.
+TEST(ExitStatusWithAHeldTable, IsFiveAndNothingIsTouched)
+{
+    TempWinePrefix prefix;
+    QFile table(prefix.vtempFile(QStringLiteral("PROFT.DBF")));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("the timetabling program's copy");
+    table.close();
+    const auto before = snapshotFolder(prefix.vtemp());
+    const LockHolder holder(table.fileName(), LockHolder::Kind::RecordExclusive);
+    ASSERT_TRUE(holder.holding());
+
+    const cli::Result result =
+        cli::run({"exportar", cli::data("centre.xml"), "--niveles", cli::data("niveles.csv"), "--sin-lineas"});
+    EXPECT_EQ(result.status, 5) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("PROFT"))) << result.err.toStdString();
+    EXPECT_TRUE(snapshotFolder(prefix.vtemp()) == before) << "a table was written, replaced or deleted";
+}
 
 } // namespace
