@@ -8,6 +8,9 @@
 
 #include <QCoreApplication>
 
+using centre_import::BExportarClick;
+using timetable_export::BImportarClick;
+
 namespace {
 constexpr int drivenMode = 2;
 

@@ -196,7 +196,7 @@ void QtInteraction::setHourglass(bool on)
         QApplication::restoreOverrideCursor();
 }
 
-void QtInteraction::showControlCursos(TControlCursos &dialog)
+void QtInteraction::showControlCursos(centre_import::TControlCursos &dialog)
 {
     const NormalPointer pointer;
     showControlCursosModal(dialog, m_mainWindow);

@@ -31,7 +31,7 @@ public:
     Answer ask(const Question &question) override;
     void showError(const QString &text) override;
     void setHourglass(bool on) override;
-    void showControlCursos(TControlCursos &dialog) override;
+    void showControlCursos(centre_import::TControlCursos &dialog) override;
 
     // The dialogs as they are shown, configured and not yet open.
     std::unique_ptr<QFileDialog> fileDialog(const OpenFileDialog &dialog) const;

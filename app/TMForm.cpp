@@ -16,6 +16,9 @@
 #include <QShortcut>
 #include <QStyle>
 
+using centre_import::BExportarClick;
+using timetable_export::BImportarClick;
+
 namespace {
 // The window, its panels and its buttons all lead to the same help topic.
 constexpr int helpContext = 1;

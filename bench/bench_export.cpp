@@ -26,6 +26,8 @@
 #include <stdexcept>
 #include <vector>
 
+using namespace timetable_export;
+
 namespace {
 
 // A large school: its look-up tables, and the codes a solution names.
@@ -54,7 +56,7 @@ public:
     Answer ask(const Question &) override { return Answer::Ok; }
     void showError(const QString &) override {}
     void setHourglass(bool) override {}
-    void showControlCursos(TControlCursos &) override {}
+    void showControlCursos(centre_import::TControlCursos &) override {}
     void closeMainWindow() override {}
 
 private:

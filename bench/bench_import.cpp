@@ -22,6 +22,8 @@
 #include <memory>
 #include <stdexcept>
 
+using namespace centre_import;
+
 namespace {
 
 void countElements(benchmark::State &state)

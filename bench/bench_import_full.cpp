@@ -33,6 +33,8 @@
 #include <memory>
 #include <stdexcept>
 
+using namespace centre_import;
+
 namespace {
 
 // The user of a first import: picks the file, gives every course the level

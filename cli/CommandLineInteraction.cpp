@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+using centre_import::TControlCursos;
+
 namespace {
 const QString recoveryCaption = QStringLiteral("Recuperación de Niveles y Cursos importados anteriormente");
 const QString linesCaption = QStringLiteral("Creación automática de Líneas de Asignaturas");

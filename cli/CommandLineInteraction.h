@@ -40,7 +40,7 @@ public:
     Answer ask(const Question &question) override;
     void showError(const QString &text) override;
     void setHourglass(bool on) override;
-    void showControlCursos(TControlCursos &dialog) override;
+    void showControlCursos(centre_import::TControlCursos &dialog) override;
 
 private:
     void progress(const QString &text) const;

@@ -16,6 +16,10 @@
 
 #include <functional>
 
+using centre_import::BExportarClick;
+using timetable_export::BImportarClick;
+using timetable_export::exportTimetable;
+
 namespace {
 
 CommandLineInteraction::Answers answersFrom(const CommandOptions &options)

@@ -3,6 +3,8 @@
 #include "run/Trimming.h"
 #include "import/Cursos/TableDataSource.h"
 
+using centre_import::TableDataSource;
+
 namespace {
 const QString CODI = QStringLiteral("CODI");
 const QString DESCRIPCIO = QStringLiteral("DESCRIPCIO");

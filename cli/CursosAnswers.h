@@ -7,7 +7,9 @@
 
 #include <vector>
 
+namespace centre_import {
 class TableDataSource;
+}
 
 // A course of CURSOST with the level and course number it ends up with.
 struct CourseAnswer {
@@ -22,7 +24,7 @@ struct CourseAnswer {
 // course number over what the recovery from CURSOST2 put there. Returns every
 // course, in table order, with the values it now holds (the file's as
 // written, before CURSOST cuts them to its widths).
-std::vector<CourseAnswer> answerCursos(TableDataSource &grid, const QHash<QString, LevelAnswer> &levels);
+std::vector<CourseAnswer> answerCursos(centre_import::TableDataSource &grid, const QHash<QString, LevelAnswer> &levels);
 
 // The courses still without a level or a course number, as the dialog's OK
 // tests them.

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace timetable_export {
+
 namespace {
 bool hasFraction(double hora)
 {
@@ -39,3 +41,5 @@ QString dayPeriodKey(const QString &dayText, long long period)
 {
     return dayText + QString::number(period);
 }
+
+} // namespace timetable_export

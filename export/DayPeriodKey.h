@@ -6,6 +6,8 @@ namespace dbf {
 class Table;
 }
 
+namespace timetable_export {
+
 // How a session's day and period become the key of its row in DIASHORAST.
 
 // Whether the solution counts half-hour periods: true as soon as one SOLUC
@@ -22,3 +24,5 @@ long long periodNumber(double hora, bool halfHourMode);
 // DIHO holds it: day 2, period 5 give "25" (day 1, period 12 and day 11,
 // period 2 both give "112", as the timetabling program keys them).
 QString dayPeriodKey(const QString &dayText, long long period);
+
+} // namespace timetable_export

@@ -2,6 +2,8 @@
 
 #include "platform/Error.h"
 
+namespace timetable_export {
+
 // A failure of the timetable export's own (not of a table or the document).
 class ExportError : public Error {
 public:
@@ -10,3 +12,5 @@ public:
     {
     }
 };
+
+} // namespace timetable_export

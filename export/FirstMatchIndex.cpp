@@ -3,6 +3,8 @@
 #include "export/RequireFields.h"
 #include "platform/Dbf.h"
 
+namespace timetable_export {
+
 FirstMatchIndex::FirstMatchIndex(dbf::Table &table, const QString &keyField, const QStringList &valueFields)
     : m_none(valueFields.size(), QString())
 {
@@ -29,3 +31,5 @@ bool FirstMatchIndex::contains(const QString &key) const
 {
     return m_firstMatch.contains(key);
 }
+
+} // namespace timetable_export

@@ -8,6 +8,8 @@ namespace dbf {
 class Table;
 }
 
+namespace timetable_export {
+
 // The look-up of one table by one key field, read in a single pass: for each
 // key text, the values of the first record in record order that holds it.
 // A solution names the same teachers, groups and rooms thousands of times, so
@@ -30,3 +32,5 @@ private:
     QHash<QString, QStringList> m_firstMatch;
     QStringList m_none;
 };
+
+} // namespace timetable_export

@@ -3,6 +3,8 @@
 #include "export/ExportError.h"
 #include "platform/Dbf.h"
 
+namespace timetable_export {
+
 void requireCompleteTable(const dbf::Table &table)
 {
     const dbf::Table::StoredRecords stored = table.storedRecords();
@@ -14,3 +16,5 @@ void requireCompleteTable(const dbf::Table &table)
                           .arg(stored.counted)
                           .arg(stored.complete));
 }
+
+} // namespace timetable_export

@@ -2,6 +2,8 @@
 
 #include "platform/Dbf.h"
 
+namespace timetable_export {
+
 void requireFields(const dbf::Table &table, const QStringList &fields)
 {
     // Reading a field is what raises the layer's error, with the component's
@@ -9,3 +11,5 @@ void requireFields(const dbf::Table &table, const QStringList &fields)
     for (const QString &field : fields)
         table.asString(field);
 }
+
+} // namespace timetable_export

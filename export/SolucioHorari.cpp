@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace timetable_export {
+
 namespace {
 // Blanks and control characters at either end do not make an activity code.
 bool isBlank(const QString &text)
@@ -42,3 +44,5 @@ void SolucioHorari::finish()
     m_writer.endElement();
     m_writer.commit();
 }
+
+} // namespace timetable_export

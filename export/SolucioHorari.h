@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace timetable_export {
+
 // One session of the timetable, by GestIB's codes: what the look-ups found,
 // and the activity code exactly as SOLUC's TAREA reads.
 struct Sessio {
@@ -39,3 +41,5 @@ public:
 private:
     xml::StreamWriter m_writer;
 };
+
+} // namespace timetable_export

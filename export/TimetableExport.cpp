@@ -18,6 +18,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace timetable_export {
+
 namespace {
 // When another program holds one of the tables, the run is refused with a
 // message naming it before any is opened.
@@ -114,3 +116,5 @@ void exportTimetable(MainFormState &form, UserInteraction &ui, const QString &lo
 
     finishRun(form, ui, summary);
 }
+
+} // namespace timetable_export

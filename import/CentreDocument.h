@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace centre_import {
+
 // Reading the GestIB centre document the way every step does: select a path,
 // count once, take each element in document order with its attribute map, and
 // read the step's attributes by name, trimmed.
@@ -23,3 +25,5 @@ void forEachElement(const xml::NodeList &selection, Read read)
 // The attribute's text with every leading and trailing character up to U+0020
 // removed; a missing attribute reads as empty text.
 QString readTrimmed(const xml::AttributeMap &attributes, const QString &name);
+
+} // namespace centre_import

@@ -19,6 +19,8 @@
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
+namespace centre_import {
+
 namespace {
 // Every step re-creates its tables before it reads the document, so a file
 // that is not a centre document would wipe them all and end in "Proceso
@@ -87,3 +89,5 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     readBackImportFigures(summary);
     finishRun(form, ui, summary);
 }
+
+} // namespace centre_import

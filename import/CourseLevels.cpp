@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+namespace centre_import {
+
 bool lacksLevelOrCourse(const QString &nivel, const QString &curso)
 {
     return trimControl(nivel).isEmpty() || trimControl(curso).isEmpty();
@@ -36,3 +38,5 @@ QList<LevelCollision> levelCollisions(const QList<CourseLevel> &courses)
     }
     return collisions;
 }
+
+} // namespace centre_import

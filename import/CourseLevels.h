@@ -4,6 +4,8 @@
 
 #include <QList>
 
+namespace centre_import {
+
 // A course with the level and course number the user gave it.
 struct CourseLevel {
     CourseRef course;
@@ -23,3 +25,5 @@ QList<CourseRef> coursesWithoutLevel(const QList<CourseLevel> &courses);
 // course, letter case aside, as the short codes compare), paired with the
 // first such course.
 QList<LevelCollision> levelCollisions(const QList<CourseLevel> &courses);
+
+} // namespace centre_import

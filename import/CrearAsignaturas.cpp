@@ -5,6 +5,8 @@
 #include "import/RecreateTable.h"
 #include "import/ShortCodes.h"
 
+namespace centre_import {
+
 namespace {
 
 const std::vector<dbf::FieldDef> asignomtFields = {
@@ -72,3 +74,5 @@ QList<ShortCodeChange> CrearAsignaturas(const xml::Document &DocXML)
     tables.close();
     return codes.changes();
 }
+
+} // namespace centre_import

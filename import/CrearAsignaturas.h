@@ -6,6 +6,10 @@ namespace xml {
 class Document;
 }
 
+namespace centre_import {
+
 // Writes ASIGNOMT, the subjects and activities of the loaded centre document.
 // Returns the short codes that had to differ from their base.
 QList<ShortCodeChange> CrearAsignaturas(const xml::Document &DocXML);
+
+} // namespace centre_import

@@ -5,6 +5,8 @@
 #include "import/RecreateTable.h"
 #include "import/ShortCodes.h"
 
+namespace centre_import {
+
 namespace {
 
 const std::vector<dbf::FieldDef> aulatFields = {
@@ -41,3 +43,5 @@ QList<ShortCodeChange> CrearAulas(const xml::Document &DocXML)
     tables.close();
     return codes.changes();
 }
+
+} // namespace centre_import

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+namespace centre_import {
+
 CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInteraction &ui)
 {
     const QString CODI = QStringLiteral("CODI");
@@ -50,3 +52,5 @@ CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInterac
         incompleteRow = dialog->firstIncompleteRow();
     }
 }
+
+} // namespace centre_import

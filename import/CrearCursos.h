@@ -5,6 +5,8 @@ namespace xml {
 class Document;
 }
 
+namespace centre_import {
+
 // How the level and course dialog let the run go: on to the groups, or to an
 // end without them.
 enum class CursosOutcome { Continue, ForcedExit };
@@ -16,3 +18,5 @@ enum class CursosOutcome { Continue, ForcedExit };
 // leaves the loop at once: the levels are incomplete, so the run must write
 // nothing more from them.
 [[nodiscard]] CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInteraction &ui);
+
+} // namespace centre_import

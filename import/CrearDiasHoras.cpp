@@ -2,6 +2,8 @@
 
 #include "import/RecreateTable.h"
 
+namespace centre_import {
+
 namespace {
 
 const std::vector<dbf::FieldDef> diashorastFields = {
@@ -25,3 +27,5 @@ void CrearDiasHoras()
     // The centre document holds no days or periods: the table is only created.
     recreateTable(QStringLiteral("DIASHORAST"), diashorastFields);
 }
+
+} // namespace centre_import

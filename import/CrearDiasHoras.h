@@ -1,5 +1,9 @@
 #pragma once
 
+namespace centre_import {
+
 // Step 7 of the centre import: re-creates DIASHORAST empty and closed; the
 // timetabling program fills in the days and periods itself.
 void CrearDiasHoras();
+
+} // namespace centre_import

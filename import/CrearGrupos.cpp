@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+namespace centre_import {
+
 namespace {
 
 const std::vector<dbf::FieldDef> grupostFields = {
@@ -151,3 +153,5 @@ QList<ShortCodeChange> CrearGrupos(const xml::Document &DocXML, std::unique_ptr<
     writeLevelSubjects(wwTableGrupos, wwTableNomAsg);
     return changes;
 }
+
+} // namespace centre_import

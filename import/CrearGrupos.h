@@ -11,6 +11,8 @@ namespace xml {
 class Document;
 }
 
+namespace centre_import {
+
 // Step 5 of the centre import: writes GRUPOST (one row per group of each course
 // of the document, with the level and course the user gave the course in
 // CURSOST, read through the main window's wwTableCursos), then MATIB (each
@@ -21,3 +23,5 @@ class Document;
 // groups' short codes that had to differ from their base.
 QList<ShortCodeChange> CrearGrupos(const xml::Document &DocXML, std::unique_ptr<dbf::Table> wwTableCursos,
                                    dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg);
+
+} // namespace centre_import

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <optional>
 
+namespace centre_import {
+
 namespace {
 
 const std::vector<dbf::FieldDef> asigtFields = {
@@ -155,3 +157,5 @@ bool CrearLineasAsignaturas(dbf::Table &wwTableGrupos, dbf::Table &wwTableProfes
     tables.close();
     return create;
 }
+
+} // namespace centre_import

@@ -5,6 +5,8 @@ namespace dbf {
 class Table;
 }
 
+namespace centre_import {
+
 // Step 6 of the centre import: re-creates ASIGT and, when the user answers OK
 // to the question, proposes one line per group of GRUPOST (wwTableGrupos) and
 // subject of ASIGNOMT (wwTableNomAsg) of the group's course, with the
@@ -13,3 +15,5 @@ class Table;
 // True when the user answered OK and the lines were proposed.
 bool CrearLineasAsignaturas(dbf::Table &wwTableGrupos, dbf::Table &wwTableProfesor, dbf::Table &wwTableAulas,
                             dbf::Table &wwTableNomAsg, UserInteraction &ui);
+
+} // namespace centre_import

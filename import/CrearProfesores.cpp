@@ -5,6 +5,8 @@
 #include "import/RecreateTable.h"
 #include "import/ShortCodes.h"
 
+namespace centre_import {
+
 namespace {
 
 const std::vector<dbf::FieldDef> proftFields = {
@@ -52,3 +54,5 @@ QList<ShortCodeChange> CrearProfesores(const xml::Document &DocXML)
     tables.close();
     return codes.changes();
 }
+
+} // namespace centre_import

@@ -6,6 +6,8 @@
 #include "platform/Dbf.h"
 #include "platform/WinPath.h"
 
+namespace centre_import {
+
 namespace {
 
 // The tables in the order the steps write them.
@@ -55,3 +57,5 @@ void readBackImportFigures(ImportSummary &summary)
         }
     }
 }
+
+} // namespace centre_import

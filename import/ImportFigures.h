@@ -2,6 +2,8 @@
 
 class ImportSummary;
 
+namespace centre_import {
+
 // Reads back what a finished import left in the working folder: the rows of
 // each of the nine tables, and from CURSOST the courses without level or
 // course and those whose groups' short codes start alike. The figures then
@@ -9,3 +11,5 @@ class ImportSummary;
 // (another program took it meanwhile) is shown as such; the import itself is
 // done by then.
 void readBackImportFigures(ImportSummary &summary);
+
+} // namespace centre_import

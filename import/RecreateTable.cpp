@@ -3,6 +3,8 @@
 #include "platform/DbfFile.h"
 #include "platform/WinPath.h"
 
+namespace centre_import {
+
 namespace {
 // Deletes the file where it exists, holding `lock` on it meanwhile. Only a
 // file held by another program stops the run; the outcome of the deletion
@@ -43,3 +45,5 @@ std::unique_ptr<dbf::Table> recreateTable(const QString &name, const std::vector
     table->createTable();
     return table;
 }
+
+} // namespace centre_import

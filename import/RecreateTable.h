@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+namespace centre_import {
+
 // How every step re-creates a table it writes: delete C:\VTEMP\<name>.DBF and
 // C:\VTEMP\<name>.MDX where they exist (the outcome is not examined), make the
 // step's own table object over "C:\VTEMP" and "<name>.DBF", define the fields
@@ -17,3 +19,5 @@ std::unique_ptr<dbf::Table> recreateTable(const QString &name, const std::vector
 
 // The working folder as the steps name it.
 inline const QString workingFolder = QStringLiteral("C:\\VTEMP");
+
+} // namespace centre_import

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace centre_import {
+
 namespace {
 
 constexpr qsizetype codeWidth = 10;
@@ -182,3 +184,5 @@ QString lastCharacters(const QString &text, qsizetype n)
         begin -= (begin >= 2 && startsSurrogatePair(text, begin - 2)) ? 2 : 1;
     return text.mid(begin);
 }
+
+} // namespace centre_import

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QString>
 
+namespace centre_import {
+
 // The short codes (at most 10 characters) by which the timetabling program
 // names subjects, teachers, rooms and groups, and by which the timetable
 // export finds them again. One rule with four variants; each step keeps its
@@ -66,3 +68,5 @@ QString subjectLongCode(const QString &curta);
 qsizetype characterCount(const QString &text);
 QString firstCharacters(const QString &text, qsizetype n);
 QString lastCharacters(const QString &text, qsizetype n);
+
+} // namespace centre_import

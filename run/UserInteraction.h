@@ -6,7 +6,9 @@
 #include <optional>
 
 class RunSummary;
+namespace centre_import {
 class TControlCursos;
+}
 
 // Everything a run asks of the user or shows to the user. Run logic never opens
 // a window itself: the main window implements this with Qt widgets, tests
@@ -56,7 +58,7 @@ public:
     virtual void setHourglass(bool on) = 0;
 
     // Shows the level and course dialog modally and returns once it has closed.
-    virtual void showControlCursos(TControlCursos &dialog) = 0;
+    virtual void showControlCursos(centre_import::TControlCursos &dialog) = 0;
 
     // Asks the main window to close: its close handling runs at once, and the
     // program ends once control is back in the event loop. Without a main

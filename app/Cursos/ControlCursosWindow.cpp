@@ -14,6 +14,9 @@
 #include <QStyle>
 #include <QToolButton>
 
+using centre_import::TableDataSource;
+using centre_import::TControlCursos;
+
 using Control = TControlCursos::Control;
 using Ending = TControlCursos::Ending;
 using NavigatorAction = TableDataSource::NavigatorAction;

@@ -9,7 +9,9 @@ class CursosTableModel;
 class QLabel;
 class QPushButton;
 class QToolButton;
+namespace centre_import {
 class TControlCursos;
+}
 
 // The level and course dialog's window: binds one pass of TControlCursos to
 // the grid CursosTDBGrid, the navigator wwDBNavigator1, the labels and the
@@ -18,7 +20,7 @@ class TControlCursos;
 class ControlCursosWindow : public QDialog {
     Q_OBJECT
 public:
-    ControlCursosWindow(TControlCursos &dialog, QWidget *owner);
+    ControlCursosWindow(centre_import::TControlCursos &dialog, QWidget *owner);
     ~ControlCursosWindow() override;
 
     // FormShow runs as the window is about to be shown; then the window is
@@ -39,7 +41,7 @@ private:
     void pressOk();
     void pressForcedExit();
 
-    TControlCursos &m_dialog;
+    centre_import::TControlCursos &m_dialog;
     CursosGrid *m_grid = nullptr;
     CursosTableModel *m_model = nullptr;
     QPushButton *m_ok = nullptr;
@@ -55,4 +57,4 @@ private:
 
 // Shows the level and course dialog over `dialog` modally, owned by `owner`,
 // and returns once it has closed.
-void showControlCursosModal(TControlCursos &dialog, QWidget *owner);
+void showControlCursosModal(centre_import::TControlCursos &dialog, QWidget *owner);

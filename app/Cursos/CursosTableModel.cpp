@@ -5,6 +5,9 @@
 #include <QColor>
 #include <QFont>
 
+using centre_import::TableDataSource;
+using centre_import::TControlCursos;
+
 namespace {
 
 struct ColumnInfo {

@@ -2,7 +2,9 @@
 
 #include <QAbstractTableModel>
 
+namespace centre_import {
 class TControlCursos;
+}
 
 // The grid's columns over CURSOST as the dialog's data source shows it: the
 // course's code and description to read, its level and course number to
@@ -12,7 +14,7 @@ class CursosTableModel : public QAbstractTableModel {
 public:
     enum Column { ColCodi, ColDescripcio, ColNivel, ColCurso, ColumnCount };
 
-    explicit CursosTableModel(TControlCursos &dialog, QObject *parent = nullptr);
+    explicit CursosTableModel(centre_import::TControlCursos &dialog, QObject *parent = nullptr);
 
     static QString field(int column);
     static int widthInCharacters(int column);
@@ -28,6 +30,6 @@ public:
     void refresh();
 
 private:
-    TControlCursos &m_dialog;
+    centre_import::TControlCursos &m_dialog;
     int m_rows = 0;
 };

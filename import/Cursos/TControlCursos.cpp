@@ -6,6 +6,7 @@
 #include "import/CourseLevels.h"
 #include "platform/WinPath.h"
 
+namespace centre_import {
 
 namespace {
 
@@ -289,3 +290,5 @@ void TControlCursos::notify()
     if (m_listener)
         m_listener();
 }
+
+} // namespace centre_import

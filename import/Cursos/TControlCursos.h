@@ -10,6 +10,8 @@
 
 class UserInteraction;
 
+namespace centre_import {
+
 // The level and course dialog without its widgets: one pass in which the user
 // gives every course of CURSOST its level (NIVEL) and course number (CURSO).
 // It offers the answers of an earlier import kept in CURSOST2, tests on OK
@@ -100,3 +102,5 @@ private:
     int m_firstIncompleteRow = -1;
     std::function<void()> m_listener;
 };
+
+} // namespace centre_import

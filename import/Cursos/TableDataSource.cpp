@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace centre_import {
+
 namespace {
 // The navigator's page buttons move ten rows.
 constexpr int pageSize = 10;
@@ -205,3 +207,5 @@ void TableDataSource::goTo(int row)
     if (target > 0)
         m_table->moveBy(target);
 }
+
+} // namespace centre_import

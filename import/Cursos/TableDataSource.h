@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace centre_import {
+
 // What the grid and the record navigator see of a table: its rows, the current
 // row and that row's edit buffer, and the navigator's actions. Widgets and
 // headless tests edit through it alike.
@@ -64,3 +66,5 @@ private:
     std::vector<QStringList> m_rows; // as last read, in table order
     bool m_touched = false;          // the user typed into the row being edited
 };
+
+} // namespace centre_import

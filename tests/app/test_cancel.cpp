@@ -16,6 +16,9 @@
 #include <functional>
 #include <map>
 
+using namespace centre_import;
+using namespace timetable_export;
+
 namespace {
 
 // An outcome no run writes, to see whether a run writes one.

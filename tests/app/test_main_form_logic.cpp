@@ -21,6 +21,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace centre_import;
+
 namespace {
 // A whole centre document of our own, in the shape of a GestIB export.
 const QString sample = centreFixture(QStringLiteral("centre-escola.xml"));

@@ -294,7 +294,7 @@ TEST_F(MainWindow, CloseDuringARunEndsTheProgramOnlyWhenTheRunIsOver)
     TMForm form(user, {QStringLiteral("abc"), QStringLiteral("def")}, iniPath());
     form.show();
     user.fileChoices = {sample};
-    user.cursosPasses = {[&](TControlCursos &) { user.closeMainWindow(); }};
+    user.cursosPasses = {[&](centre_import::TControlCursos &) { user.closeMainWindow(); }};
     std::vector<std::optional<int>> writtenAtEachClose;
     user.onCloseMainWindow = [&] { writtenAtEachClose.push_back(readTransformado(iniPath())); };
     QTimer::singleShot(0, form.BExportar, &QPushButton::click);

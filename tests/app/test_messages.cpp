@@ -18,6 +18,9 @@
 
 #include <functional>
 
+using namespace centre_import;
+using namespace timetable_export;
+
 namespace {
 
 void writeFile(const QString &path, const QByteArray &bytes)

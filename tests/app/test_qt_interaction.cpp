@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 // The real Qt dialogs behind the interaction, on the offscreen platform. Each
 // test acts on a dialog once, from its own event loop, as soon as it is up.
 

@@ -13,6 +13,9 @@
 #include <QHash>
 #include <QTemporaryDir>
 
+using namespace centre_import;
+using namespace timetable_export;
+
 using Answer = UserInteraction::Answer;
 
 namespace {

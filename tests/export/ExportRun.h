@@ -24,6 +24,6 @@ inline QStringList exportSmallSchool(const ExportFolder &folder, const solucfixt
     MainFormState form;
     ScriptedInteraction ui;
     ui.fileChoices.push_back(folder.chosenFile());
-    BImportarClick(form, ui);
+    timetable_export::BImportarClick(form, ui);
     return ui.messages();
 }

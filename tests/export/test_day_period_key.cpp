@@ -9,6 +9,8 @@
 #include <limits>
 #include <string>
 
+using namespace timetable_export;
+
 namespace {
 
 struct PeriodCase {

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+using namespace timetable_export;
+
 namespace {
 
 using solucfixture::School;

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace timetable_export;
+
 namespace {
 
 class ExportWithAHeldTable : public testing::TestWithParam<HeldTable> {};

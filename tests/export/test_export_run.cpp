@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <functional>
 
+using namespace timetable_export;
+
 namespace {
 
 using solucfixture::Rows;

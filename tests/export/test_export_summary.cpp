@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace timetable_export;
+
 namespace {
 
 using Lookup = ExportSummary::Lookup;

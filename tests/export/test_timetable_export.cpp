@@ -7,6 +7,8 @@
 
 #include <functional>
 
+using namespace timetable_export;
+
 namespace {
 
 using solucfixture::Rows;

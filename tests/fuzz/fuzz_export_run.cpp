@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace timetable_export;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     FuzzWorkspace::instance();

@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace centre_import;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzWorkspace &workspace = FuzzWorkspace::instance();

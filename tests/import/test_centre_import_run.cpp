@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 namespace {
 // A whole centre document of our own, in the shape of a GestIB export.
 const QString sample = centreFixture(QStringLiteral("centre-escola.xml"));

@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+using namespace centre_import;
+
 namespace {
 
 QString centre(const QString &body)

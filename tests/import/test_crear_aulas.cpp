@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 namespace {
 
 QString aules(const QString &body)

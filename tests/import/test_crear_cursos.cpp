@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 using Control = TControlCursos::Control;
 using Pass = std::function<void(TControlCursos &)>;
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 TEST(CrearDiasHoras, ReplacesTheTableWithAnEmptyOneOfElevenCharacterFields)
 {
     TempWinePrefix prefix;

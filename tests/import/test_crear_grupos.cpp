@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace centre_import;
+
 using fixture::activityRow;
 using fixture::subjectRow;
 

@@ -7,6 +7,8 @@
 
 #include <QLocale>
 
+using namespace centre_import;
+
 using fixture::activityRow;
 using fixture::groupRow;
 using fixture::subjectRow;

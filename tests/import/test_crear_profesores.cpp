@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 namespace {
 
 QString places(const QString &body)

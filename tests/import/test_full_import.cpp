@@ -9,6 +9,8 @@
 
 #include <QSet>
 
+using namespace centre_import;
+
 using Answer = UserInteraction::Answer;
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 namespace {
 
 const QString dataFolder = QStringLiteral(TESTS_SOURCE_DIR "/data/import");

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 namespace {
 
 class ImportWithAHeldTable : public testing::TestWithParam<HeldTable> {};

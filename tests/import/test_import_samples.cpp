@@ -12,6 +12,8 @@
 #include <QJsonArray>
 #include <QSet>
 
+using namespace centre_import;
+
 namespace {
 
 // The first three steps over whole centre documents, ours and the real

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+using namespace centre_import;
+
 namespace {
 
 // Two subjects and two teachers whose short codes clash, no rooms at all, and

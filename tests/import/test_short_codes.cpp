@@ -9,6 +9,8 @@
 #include <functional>
 #include <random>
 
+using namespace centre_import;
+
 namespace {
 
 // One element as its step passes it to the rule: the single value for

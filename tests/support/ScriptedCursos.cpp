@@ -2,6 +2,9 @@
 #include "import/Cursos/TControlCursos.h"
 #include "tests/support/ScriptedInteraction.h"
 
+using centre_import::TableDataSource;
+using centre_import::TControlCursos;
+
 // Fills every blank level with "ESO" and every blank course with the row's
 // number, then presses OK.
 std::function<void(TControlCursos &)> ScriptedInteraction::defaultCursosPass = [](TControlCursos &dialog) {

@@ -25,7 +25,7 @@ public:
     // row in edit state), as in the real window, and must end the pass (OK, forced exit or
     // leaving it alone, which closes it by other means). With the queue empty
     // the pass fills every blank NIVEL and CURSO and presses OK.
-    std::deque<std::function<void(TControlCursos &)>> cursosPasses;
+    std::deque<std::function<void(centre_import::TControlCursos &)>> cursosPasses;
     // Runs when the main window is asked to close, after the main window (if
     // there is one) has handled the close.
     std::function<void()> onCloseMainWindow;
@@ -60,12 +60,12 @@ public:
     Answer ask(const Question &question) override;
     void showError(const QString &text) override;
     void setHourglass(bool on) override;
-    void showControlCursos(TControlCursos &dialog) override;
+    void showControlCursos(centre_import::TControlCursos &dialog) override;
     void closeMainWindow() override;
 
     // Adds to `shown`, noting whether the hourglass is on.
     void record(Shown s);
 
     // The default pass, for tests that need it inside their own action.
-    static std::function<void(TControlCursos &)> defaultCursosPass;
+    static std::function<void(centre_import::TControlCursos &)> defaultCursosPass;
 };

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 namespace {
 
 class QtApplication : public ::testing::Environment {

@@ -11,7 +11,7 @@
 inline void writeCursosTable(const QString &name, const QList<QStringList> &rows)
 {
     dbf::Table table({}, QStringLiteral("C:\\VTEMP"), name, true);
-    table.fieldDefs() = cursosFields();
+    table.fieldDefs() = centre_import::cursosFields();
     table.createTable();
     table.open();
     for (const QStringList &row : rows) {

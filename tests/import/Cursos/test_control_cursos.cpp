@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace centre_import;
+
 using Control = TControlCursos::Control;
 using Ending = TControlCursos::Ending;
 using Nav = TableDataSource::NavigatorAction;
