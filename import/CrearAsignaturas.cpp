@@ -3,23 +3,12 @@
 #include "run/OpenTables.h"
 #include "import/CentreDocument.h"
 #include "import/RecreateTable.h"
+#include "import/TableLayouts.h"
 #include "import/ShortCodes.h"
 
 namespace centre_import {
 
 namespace {
-
-const std::vector<dbf::FieldDef> asignomtFields = {
-    {QStringLiteral("COD"), dbf::FieldType::String, 10},
-    {QStringLiteral("CODLARGO"), dbf::FieldType::String, 10},
-    {QStringLiteral("NOMBRE"), dbf::FieldType::String, 80},
-    {QStringLiteral("CODI"), dbf::FieldType::String, 20},
-    {QStringLiteral("HORAS"), dbf::FieldType::String, 8},
-    {QStringLiteral("CODICURS"), dbf::FieldType::String, 20},
-    {QStringLiteral("ESTAREA"), dbf::FieldType::Boolean, 0},
-    {QStringLiteral("DENIVEL"), dbf::FieldType::String, 5},
-    {QStringLiteral("DECURSO"), dbf::FieldType::String, 3},
-};
 
 // The centre document carries no hours; every row starts from the same value.
 const QString defaultHours = QStringLiteral("4");
@@ -31,7 +20,7 @@ const QString defaultHours = QStringLiteral("4");
 // blank until the groups step fills them.
 QList<ShortCodeChange> CrearAsignaturas(const xml::Document &DocXML)
 {
-    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("ASIGNOMT"), asignomtFields);
+    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("ASIGNOMT"), asignomtFields());
     OpenTables tables({table.get()});
     CodeList codes;
 

@@ -3,28 +3,17 @@
 #include "run/OpenTables.h"
 #include "import/CentreDocument.h"
 #include "import/RecreateTable.h"
+#include "import/TableLayouts.h"
 #include "import/ShortCodes.h"
 
 namespace centre_import {
-
-namespace {
-
-const std::vector<dbf::FieldDef> aulatFields = {
-    {QStringLiteral("ABREV"), dbf::FieldType::String, 10},
-    {QStringLiteral("NOMBRE"), dbf::FieldType::String, 80},
-    {QStringLiteral("EDIFICIO"), dbf::FieldType::String, 1},
-    {QStringLiteral("MAXALUM"), dbf::FieldType::Integer, 0},
-    {QStringLiteral("CODI"), dbf::FieldType::String, 60},
-};
-
-} // namespace
 
 // A room's short code comes from its description, and its name shows the
 // GestIB code in front, since rooms often share a description ("Pati").
 // EDIFICIO and MAXALUM stay blank: the centre document does not carry them.
 QList<ShortCodeChange> CrearAulas(const xml::Document &DocXML)
 {
-    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("AULAT"), aulatFields);
+    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("AULAT"), aulatFields());
     OpenTables tables({table.get()});
     CodeList codes;
 

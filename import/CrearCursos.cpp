@@ -5,6 +5,7 @@
 #include "import/CentreDocument.h"
 #include "import/Cursos/TControlCursos.h"
 #include "import/RecreateTable.h"
+#include "import/TableLayouts.h"
 
 #include <memory>
 

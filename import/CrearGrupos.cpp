@@ -3,6 +3,7 @@
 #include "run/OpenTables.h"
 #include "import/CentreDocument.h"
 #include "import/RecreateTable.h"
+#include "import/TableLayouts.h"
 #include "import/ShortCodes.h"
 
 #include <QHash>
@@ -10,26 +11,6 @@
 namespace centre_import {
 
 namespace {
-
-const std::vector<dbf::FieldDef> grupostFields = {
-    {QStringLiteral("ABREV"), dbf::FieldType::String, 10},
-    {QStringLiteral("TURNO"), dbf::FieldType::String, 1},
-    {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},
-    {QStringLiteral("CURSO"), dbf::FieldType::String, 3},
-    {QStringLiteral("GRUPO"), dbf::FieldType::String, 2},
-    {QStringLiteral("DESCRIP"), dbf::FieldType::String, 80},
-    {QStringLiteral("MARCO"), dbf::FieldType::String, 1},
-    {QStringLiteral("CODI"), dbf::FieldType::String, 20},
-    {QStringLiteral("CODICURS"), dbf::FieldType::String, 20},
-};
-
-const std::vector<dbf::FieldDef> matibFields = {
-    {QStringLiteral("ABREV"), dbf::FieldType::String, 10},
-    {QStringLiteral("ABREV8"), dbf::FieldType::String, 10},
-    {QStringLiteral("NOMBRE"), dbf::FieldType::String, 80},
-    {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},
-    {QStringLiteral("CURSO"), dbf::FieldType::String, 3},
-};
 
 struct Course {
     QString nivel;
@@ -63,7 +44,7 @@ QHash<QString, Row> firstRowByKey(dbf::Table &table, const QString &keyField, Re
 // step writes, not a table held from here.
 QList<ShortCodeChange> writeGroups(const xml::Document &DocXML, const std::unique_ptr<dbf::Table> wwTableCursos)
 {
-    const std::unique_ptr<dbf::Table> grupos = recreateTable(QStringLiteral("GRUPOST"), grupostFields);
+    const std::unique_ptr<dbf::Table> grupos = recreateTable(QStringLiteral("GRUPOST"), grupostFields());
     OpenTables tables({grupos.get()});
     CodeList codes;
     QHash<QString, Course> coursesByCodi;
@@ -114,7 +95,7 @@ QList<ShortCodeChange> writeGroups(const xml::Document &DocXML, const std::uniqu
 void writeLevelSubjects(dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg)
 {
     const std::unique_ptr<dbf::Table> matib = recreateTable(
-        QStringLiteral("MATIB"), matibFields, {dbf::IndexDef{QStringLiteral("ABREV"), QStringLiteral("ABREV")}});
+        QStringLiteral("MATIB"), matibFields(), {dbf::IndexDef{QStringLiteral("ABREV"), QStringLiteral("ABREV")}});
     OpenTables tables({matib.get(), &wwTableGrupos, &wwTableNomAsg});
 
     const QHash<QString, LevelAndCourse> firstGroupByCourse =

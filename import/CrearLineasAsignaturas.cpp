@@ -3,6 +3,7 @@
 #include "run/OpenTables.h"
 #include "run/UserInteraction.h"
 #include "import/RecreateTable.h"
+#include "import/TableLayouts.h"
 
 #include <QHash>
 #include <QLocale>
@@ -14,21 +15,6 @@
 namespace centre_import {
 
 namespace {
-
-const std::vector<dbf::FieldDef> asigtFields = {
-    {QStringLiteral("CASIG"), dbf::FieldType::String, 10},
-    {QStringLiteral("CPROF"), dbf::FieldType::String, 10},
-    {QStringLiteral("CGRUP"), dbf::FieldType::String, 10},
-    {QStringLiteral("CAULA"), dbf::FieldType::String, 10},
-    {QStringLiteral("TURNO"), dbf::FieldType::String, 1},
-    {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},
-    {QStringLiteral("CURSO"), dbf::FieldType::String, 3},
-    {QStringLiteral("GRUPO"), dbf::FieldType::String, 2},
-    {QStringLiteral("HORAS"), dbf::FieldType::Float, 0},
-    {QStringLiteral("SESIONES"), dbf::FieldType::String, 20},
-    {QStringLiteral("NCONEX"), dbf::FieldType::String, 4},
-    {QStringLiteral("CTAREA"), dbf::FieldType::String, 10},
-};
 
 UserInteraction::Question createLinesQuestion()
 {
@@ -142,7 +128,7 @@ void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas
 bool CrearLineasAsignaturas(dbf::Table &wwTableGrupos, dbf::Table &wwTableProfesor, dbf::Table &wwTableAulas,
                             dbf::Table &wwTableNomAsg, UserInteraction &ui)
 {
-    const std::unique_ptr<dbf::Table> lineas = recreateTable(QStringLiteral("ASIGT"), asigtFields);
+    const std::unique_ptr<dbf::Table> lineas = recreateTable(QStringLiteral("ASIGT"), asigtFields());
     // Nothing is read from PROFT and AULAT, but opening them exclusively makes
     // the step fail at once while another program holds them.
     OpenTables tables({lineas.get(), &wwTableGrupos, &wwTableProfesor, &wwTableAulas, &wwTableNomAsg});

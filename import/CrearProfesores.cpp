@@ -3,20 +3,12 @@
 #include "run/OpenTables.h"
 #include "import/CentreDocument.h"
 #include "import/RecreateTable.h"
+#include "import/TableLayouts.h"
 #include "import/ShortCodes.h"
 
 namespace centre_import {
 
 namespace {
-
-const std::vector<dbf::FieldDef> proftFields = {
-    {QStringLiteral("ABREV"), dbf::FieldType::String, 10},
-    {QStringLiteral("NOMBRE"), dbf::FieldType::String, 80},
-    {QStringLiteral("DEPART"), dbf::FieldType::String, 40},
-    {QStringLiteral("DNI"), dbf::FieldType::Integer, 0},
-    {QStringLiteral("CODI"), dbf::FieldType::String, 40},
-    {QStringLiteral("EMAIL"), dbf::FieldType::String, 100},
-};
 
 // A description longer than the 80-character NOMBRE keeps its first 75 and
 // its last 5 characters: posts' descriptions end in what tells similar posts
@@ -33,7 +25,7 @@ QString shortenedDescription(const QString &descripcio)
 // DNI and EMAIL stay blank: the centre document does not carry them.
 QList<ShortCodeChange> CrearProfesores(const xml::Document &DocXML)
 {
-    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("PROFT"), proftFields);
+    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("PROFT"), proftFields());
     OpenTables tables({table.get()});
     CodeList codes;
 

@@ -4,6 +4,7 @@
 #include "run/OpenTables.h"
 #include "run/UserInteraction.h"
 #include "import/CourseLevels.h"
+#include "import/TableLayouts.h"
 #include "platform/WinPath.h"
 
 namespace centre_import {
@@ -65,14 +66,6 @@ void keepAnswers(dbf::Table &cursos, dbf::Table &kept)
 }
 
 } // namespace
-
-std::vector<dbf::FieldDef> cursosFields()
-{
-    return {{CODI, dbf::FieldType::String, 20},
-            {DESCRIPCIO, dbf::FieldType::String, 100},
-            {NIVEL, dbf::FieldType::String, 5},
-            {CURSO, dbf::FieldType::String, 3}};
-}
 
 const QString TControlCursos::Caption = QStringLiteral("Asignación de Niveles y Cursos");
 

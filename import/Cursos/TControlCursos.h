@@ -19,10 +19,6 @@ namespace centre_import {
 // next import. The window (ControlCursosWindow) binds these handlers and
 // wwDataSource1 to its grid, navigator, labels and buttons; tests drive the
 // same calls headless.
-// The fields of CURSOST, in their order. CURSOST2 has the same ones, so that
-// it keeps CURSOST's values as they were stored.
-std::vector<dbf::FieldDef> cursosFields();
-
 class TControlCursos {
 public:
     // The controls whose shown/hidden state the handlers change.

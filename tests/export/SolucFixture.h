@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/TableLayouts.h"
 #include "platform/Dbf.h"
 
 #include <QString>
@@ -34,8 +35,7 @@ inline dbf::FieldDef number(const char *name, dbf::FieldType type)
 inline const TableSpec &proft()
 {
     static const TableSpec spec{QStringLiteral("PROFT"),
-                                {text("ABREV", 10), text("NOMBRE", 80), text("DEPART", 40),
-                                 number("DNI", dbf::FieldType::Integer), text("CODI", 40), text("EMAIL", 100)},
+                                centre_import::proftFields(),
                                 {QStringLiteral("ABREV"), QStringLiteral("CODI")}};
     return spec;
 }
@@ -43,9 +43,7 @@ inline const TableSpec &proft()
 inline const TableSpec &grupost()
 {
     static const TableSpec spec{QStringLiteral("GRUPOST"),
-                                {text("ABREV", 10), text("TURNO", 1), text("NIVEL", 5), text("CURSO", 3),
-                                 text("GRUPO", 2), text("DESCRIP", 80), text("MARCO", 1), text("CODI", 20),
-                                 text("CODICURS", 20)},
+                                centre_import::grupostFields(),
                                 {QStringLiteral("ABREV"), QStringLiteral("CODI"), QStringLiteral("CODICURS")}};
     return spec;
 }
@@ -53,8 +51,7 @@ inline const TableSpec &grupost()
 inline const TableSpec &aulat()
 {
     static const TableSpec spec{QStringLiteral("AULAT"),
-                                {text("ABREV", 10), text("NOMBRE", 80), text("EDIFICIO", 1),
-                                 number("MAXALUM", dbf::FieldType::Integer), text("CODI", 60)},
+                                centre_import::aulatFields(),
                                 {QStringLiteral("ABREV"), QStringLiteral("CODI")}};
     return spec;
 }
@@ -62,9 +59,7 @@ inline const TableSpec &aulat()
 inline const TableSpec &asignomt()
 {
     static const TableSpec spec{QStringLiteral("ASIGNOMT"),
-                                {text("COD", 10), text("CODLARGO", 10), text("NOMBRE", 80), text("CODI", 20),
-                                 text("HORAS", 8), text("CODICURS", 20), number("ESTAREA", dbf::FieldType::Boolean),
-                                 text("DENIVEL", 5), text("DECURSO", 3)},
+                                centre_import::asignomtFields(),
                                 {QStringLiteral("COD"), QStringLiteral("CODI")}};
     return spec;
 }
@@ -72,9 +67,7 @@ inline const TableSpec &asignomt()
 inline const TableSpec &diashorast()
 {
     static const TableSpec spec{QStringLiteral("DIASHORAST"),
-                                {text("DIHO", 10), text("CODDIHO", 10), text("DIA", 20), text("TEXTODIA", 20),
-                                 text("HORA", 8), text("TEXTOHOR", 8), text("HORADESDE", 8), text("HORAHASTA", 8),
-                                 text("MINUTOS", 8), text("MARCO", 1), text("MARCOXML", 10)},
+                                centre_import::diashorastFields(),
                                 {QStringLiteral("DIHO"), QStringLiteral("DIA"), QStringLiteral("HORADESDE"),
                                  QStringLiteral("MINUTOS")}};
     return spec;

@@ -5,6 +5,7 @@
 // and the tables they write, read back by python3-dbf.
 
 #include "run/MainFormState.h"
+#include "import/TableLayouts.h"
 #include "platform/Dbf.h"
 #include "platform/XmlDocument.h"
 #include "tests/support/PyDbf.h"
@@ -19,29 +20,6 @@
 #include <vector>
 
 namespace fixture {
-
-inline const std::vector<dbf::FieldDef> asignomtLayout = {
-    {QStringLiteral("COD"), dbf::FieldType::String, 10},      {QStringLiteral("CODLARGO"), dbf::FieldType::String, 10},
-    {QStringLiteral("NOMBRE"), dbf::FieldType::String, 80},   {QStringLiteral("CODI"), dbf::FieldType::String, 20},
-    {QStringLiteral("HORAS"), dbf::FieldType::String, 8},     {QStringLiteral("CODICURS"), dbf::FieldType::String, 20},
-    {QStringLiteral("ESTAREA"), dbf::FieldType::Boolean, 0},  {QStringLiteral("DENIVEL"), dbf::FieldType::String, 5},
-    {QStringLiteral("DECURSO"), dbf::FieldType::String, 3},
-};
-
-inline const std::vector<dbf::FieldDef> cursostLayout = {
-    {QStringLiteral("CODI"), dbf::FieldType::String, 20},
-    {QStringLiteral("DESCRIPCIO"), dbf::FieldType::String, 100},
-    {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},
-    {QStringLiteral("CURSO"), dbf::FieldType::String, 3},
-};
-
-inline const std::vector<dbf::FieldDef> grupostLayout = {
-    {QStringLiteral("ABREV"), dbf::FieldType::String, 10},   {QStringLiteral("TURNO"), dbf::FieldType::String, 1},
-    {QStringLiteral("NIVEL"), dbf::FieldType::String, 5},    {QStringLiteral("CURSO"), dbf::FieldType::String, 3},
-    {QStringLiteral("GRUPO"), dbf::FieldType::String, 2},    {QStringLiteral("DESCRIP"), dbf::FieldType::String, 80},
-    {QStringLiteral("MARCO"), dbf::FieldType::String, 1},    {QStringLiteral("CODI"), dbf::FieldType::String, 20},
-    {QStringLiteral("CODICURS"), dbf::FieldType::String, 20},
-};
 
 // Writes C:\VTEMP\<name>.DBF with the layout and rows. Each row gives the
 // values in field order as text: logicals "True" or "False", numbers in C

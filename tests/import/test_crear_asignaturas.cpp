@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Documents, SubjectsTable, testing::ValuesIn(subjectsCas
 TEST(SubjectsTable, ReplacesAnEarlierTableAndItsIndex)
 {
     TempWinePrefix prefix;
-    fixture::writeTable(QStringLiteral("ASIGNOMT"), fixture::asignomtLayout,
+    fixture::writeTable(QStringLiteral("ASIGNOMT"), asignomtFields(),
                         {fixture::subjectRow(QStringLiteral("OLD"), QStringLiteral("62"))});
     QFile mdx(prefix.vtempFile(QStringLiteral("ASIGNOMT.MDX")));
     ASSERT_TRUE(mdx.open(QIODevice::WriteOnly));

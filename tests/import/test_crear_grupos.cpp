@@ -103,8 +103,8 @@ QString centreDocument(const QString &cursos)
 void writeInputs(const TempWinePrefix &prefix, MainFormState &form, const QList<QStringList> &cursost,
                  const QString &cursos, const QList<QStringList> &asignomt)
 {
-    fixture::writeTable(QStringLiteral("CURSOST"), fixture::cursostLayout, cursost);
-    fixture::writeTable(QStringLiteral("ASIGNOMT"), fixture::asignomtLayout, asignomt);
+    fixture::writeTable(QStringLiteral("CURSOST"), cursosFields(), cursost);
+    fixture::writeTable(QStringLiteral("ASIGNOMT"), asignomtFields(), asignomt);
     fixture::loadDocument(form, prefix, centreDocument(cursos));
 }
 
@@ -140,7 +140,7 @@ TEST(CrearGrupos, WritesGroupsLevelSubjectsAndLevelsOfSubjects)
         EXPECT_EQ(fixture::readRows(prefix, "MATIB"), c.matib);
         const QList<QStringList> asignomt = fixture::readRows(prefix, "ASIGNOMT");
         EXPECT_EQ(levels(asignomt), c.levels);
-        EXPECT_EQ(withoutLevels(asignomt), withoutLevels(fixture::asStored(c.asignomt, fixture::asignomtLayout)));
+        EXPECT_EQ(withoutLevels(asignomt), withoutLevels(fixture::asStored(c.asignomt, asignomtFields())));
     }
 }
 
@@ -149,7 +149,7 @@ TEST(CrearGrupos, ReplacesTablesWithTheirLayoutsAndIndexesMatibByAbrev)
     TempWinePrefix prefix;
     MainFormState form;
     // Leftovers of an earlier import: a GRUPOST index, and MATIB rows.
-    fixture::writeTable("GRUPOST", fixture::grupostLayout, {fixture::groupRow("OLD", "X", "1", "A", "1")});
+    fixture::writeTable("GRUPOST", grupostFields(), {fixture::groupRow("OLD", "X", "1", "A", "1")});
     QFile(prefix.vtempFile("GRUPOST.MDX")).open(QIODevice::WriteOnly);
     fixture::writeTable("MATIB", {{"ABREV", dbf::FieldType::String, 10}}, {{"OLD"}});
     const QStringList keys = {"MAT", "BIO", "MAT", "ANG", "BIO", "FRANCES2", "MAT"};
@@ -206,7 +206,7 @@ TEST(CrearGrupos, ReleasesCursostSoThatALaterImportReadsItAgain)
 
     // An import that fails while reading CURSOST, which lacks a field.
     fixture::writeTable("CURSOST", {{"CODI", dbf::FieldType::String, 20}}, {{"101"}});
-    fixture::writeTable("ASIGNOMT", fixture::asignomtLayout, {subjectRow("MAT", "101")});
+    fixture::writeTable("ASIGNOMT", asignomtFields(), {subjectRow("MAT", "101")});
     fixture::loadDocument(form, prefix, centreDocument(document));
     EXPECT_THROW(CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg), dbf::DbfError);
     EXPECT_FALSE(form.wwTableCursos);

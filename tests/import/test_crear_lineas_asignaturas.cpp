@@ -38,8 +38,8 @@ struct StepRun {
 QList<QStringList> runStep(StepRun &run, const QList<QStringList> &grupost, const QList<QStringList> &asignomt,
                            UserInteraction::Answer answer = UserInteraction::Answer::Ok)
 {
-    fixture::writeTable("GRUPOST", fixture::grupostLayout, grupost);
-    fixture::writeTable("ASIGNOMT", fixture::asignomtLayout, asignomt);
+    fixture::writeTable("GRUPOST", grupostFields(), grupost);
+    fixture::writeTable("ASIGNOMT", asignomtFields(), asignomt);
     fixture::writeTable("PROFT", {{"ABREV", dbf::FieldType::String, 10}}, {});
     fixture::writeTable("AULAT", {{"ABREV", dbf::FieldType::String, 10}}, {});
     run.user.answers.push_back(answer);

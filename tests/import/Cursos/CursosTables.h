@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/Cursos/TControlCursos.h"
+#include "import/TableLayouts.h"
 #include "platform/Dbf.h"
 
 #include <QList>
