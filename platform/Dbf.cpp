@@ -1,6 +1,7 @@
 #include "platform/Dbf.h"
 
 #include "platform/DbfCodePage.h"
+#include "platform/DbfTableReader.h"
 #include "platform/DbfFile.h"
 #include "platform/DbfLayout.h"
 #include "platform/DbfValue.h"
@@ -24,7 +25,6 @@ namespace dbf {
 namespace {
 
 constexpr char kLive = ' ';
-constexpr char kDeleted = '*';
 constexpr char kFileEnd = 0x1A;
 constexpr qint64 kProductionIndexFlag = 28; // header byte: 1 when the .MDX must be opened with the table
 
@@ -207,22 +207,14 @@ struct Table::Impl {
 
     void load()
     {
-        QByteArray data = file.readAll();
-        layout = readLayout(data, path);
+        TableReader reader(file.readAll(), path);
+        layout = reader.layout();
         codePage.emplace(layout.languageDriver);
-        // The records stay where they were read, without a second copy of the table.
-        records = std::move(data);
-        records.remove(0, layout.headerLength);
-        records.truncate(qsizetype(layout.recordCount) * layout.recordLength);
+        live = reader.liveRecords();
+        records = reader.takeRecords();
         readRecords = writtenRecords = layout.recordCount;
         appended.clear();
         editedFrom = editedTo = 0;
-        live.clear();
-        live.reserve(layout.recordCount);
-        for (std::uint32_t i = 0; i < layout.recordCount; ++i) {
-            if (records[qsizetype(i) * layout.recordLength] != kDeleted)
-                live.push_back(i);
-        }
         fieldIndex.clear();
         for (std::size_t i = 0; i < layout.fields.size(); ++i)
             fieldIndex.insert(layout.fields[i].name.toUpper(), int(i));

@@ -226,7 +226,12 @@ void Document::load(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw XmlError(QStringLiteral("No se puede leer %1: %2").arg(displayName(path), file.errorString()));
-    m_doc = std::make_shared<DocumentData>(parseDocument(path, bytes));
+    loadBytes(bytes, path);
+}
+
+void Document::loadBytes(const QByteArray &bytes, const QString &name)
+{
+    m_doc = std::make_shared<DocumentData>(parseDocument(name, bytes));
 }
 
 Node Document::documentElement() const

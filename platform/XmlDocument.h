@@ -90,6 +90,8 @@ public:
     // the file, line, column and reason. No network access, no external
     // entities or DTDs are loaded.
     void load(const QString &path);
+    // Reads a document held in memory the same way; errors name it `name`.
+    void loadBytes(const QByteArray &bytes, const QString &name);
 
     Node documentElement() const;
     // Every element on an absolute path of element names ("/CENTRE/MATERIES/MATERIA").

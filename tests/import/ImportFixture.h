@@ -11,7 +11,6 @@
 #include "tests/support/PyDbf.h"
 #include "tests/support/TempWinePrefix.h"
 
-#include <QFile>
 #include <QList>
 #include <QStringList>
 
@@ -84,16 +83,11 @@ inline QStringList groupRow(const QString &abrev, const QString &nivel, const QS
             QStringLiteral("G") + abrev, codicurs};
 }
 
-// Loads the document text into form.DocXML, through a file in the test's prefix.
-inline void loadDocument(MainFormState &form, const TempWinePrefix &prefix, const QString &text)
+// Loads the document text into form.DocXML, from memory.
+inline void loadDocument(MainFormState &form, const QString &text)
 {
-    const QString path = prefix.prefix() + QStringLiteral("/centre.xml");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0)
-        throw std::runtime_error("cannot write " + path.toStdString());
-    file.close();
     form.DocXML = std::make_shared<xml::Document>();
-    form.DocXML->load(path);
+    form.DocXML->loadBytes(text.toUtf8(), QStringLiteral("centre.xml"));
 }
 
 // The rows of C:\VTEMP\<name>.DBF as python3-dbf reads them.

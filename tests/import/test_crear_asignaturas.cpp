@@ -85,7 +85,7 @@ TEST_P(SubjectsTable, HoldsTheSubjectsThenTheActivities)
 {
     TempWinePrefix prefix;
     MainFormState form;
-    fixture::loadDocument(form, prefix, GetParam().document);
+    fixture::loadDocument(form, GetParam().document);
     CrearAsignaturas(*form.DocXML);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("ASIGNOMT")), GetParam().rows);
 }
@@ -105,8 +105,7 @@ TEST(SubjectsTable, ReplacesAnEarlierTableAndItsIndex)
     mdx.close();
 
     MainFormState form;
-    fixture::loadDocument(form, prefix,
-                          centre("<MATERIES><MATERIA codi='1' curs='62' descripcio='Física' curta='FIS'/></MATERIES>"));
+    fixture::loadDocument(form, centre("<MATERIES><MATERIA codi='1' curs='62' descripcio='Física' curta='FIS'/></MATERIES>"));
     CrearAsignaturas(*form.DocXML);
 
     EXPECT_FALSE(QFile::exists(prefix.vtempFile(QStringLiteral("ASIGNOMT.MDX"))));

@@ -60,7 +60,7 @@ TEST_P(RoomsTable, HoldsOneRowPerRoom)
 {
     TempWinePrefix prefix;
     MainFormState form;
-    fixture::loadDocument(form, prefix, GetParam().document);
+    fixture::loadDocument(form, GetParam().document);
     CrearAulas(*form.DocXML);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("AULAT")), GetParam().rows);
 }

@@ -44,14 +44,13 @@ TEST(CrearCursos, WritesOneBlankRowPerCourse)
     ScriptedInteraction user;
     const QString longCode = QString(25, QLatin1Char('C'));
     const QString longDescription = QString(60, QLatin1Char('d')) + QString(60, QLatin1Char('e'));
-    fixture::loadDocument(form, wine,
-                          QStringLiteral("<CENTRE><CURSOS>"
-                                         "<CURS codi=\"101\" descripcio=\"1r ESO\"/>"
-                                         "<CURS codi=\"  \t102&#10; \" descripcio=\" 2n\tESO \"/>"
-                                         "<CURS codi=\"%1\" descripcio=\"%2\"/>"
-                                         "<CURS codi=\"101\" descripcio=\"1r ESO bis\"/>"
-                                         "</CURSOS><CURS codi=\"elsewhere\" descripcio=\"not read\"/></CENTRE>")
-                              .arg(longCode, longDescription));
+    fixture::loadDocument(form, QStringLiteral("<CENTRE><CURSOS>"
+                                   "<CURS codi=\"101\" descripcio=\"1r ESO\"/>"
+                                   "<CURS codi=\"  \t102&#10; \" descripcio=\" 2n\tESO \"/>"
+                                   "<CURS codi=\"%1\" descripcio=\"%2\"/>"
+                                   "<CURS codi=\"101\" descripcio=\"1r ESO bis\"/>"
+                                   "</CURSOS><CURS codi=\"elsewhere\" descripcio=\"not read\"/></CENTRE>")
+                        .arg(longCode, longDescription));
     user.cursosPasses.push_back([&](TControlCursos &) {
         EXPECT_EQ(fixture::readRows(wine, "CURSOST"),
                   (QList<QStringList>{{"101", "1r ESO", "", ""},
@@ -96,7 +95,7 @@ TEST(CrearCursos, DialogLoop)
         TempWinePrefix wine;
         MainFormState form;
         ScriptedInteraction user;
-        fixture::loadDocument(form, wine, twoCourses);
+        fixture::loadDocument(form, twoCourses);
         user.cursosPasses.assign(c.passes.begin(), c.passes.end());
         EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), c.outcome);
         EXPECT_EQ(passesShown(user), c.shown);
@@ -117,7 +116,7 @@ TEST(CrearCursos, NextPassOpensOnTheIncompleteCourse)
     TempWinePrefix wine;
     MainFormState form;
     ScriptedInteraction user;
-    fixture::loadDocument(form, wine, QStringLiteral(R"(<CENTRE><CURSOS>
+    fixture::loadDocument(form, QStringLiteral(R"(<CENTRE><CURSOS>
 <CURS codi="101" descripcio="1r ESO"/><CURS codi="102" descripcio="2n ESO"/><CURS codi="103" descripcio="3r ESO"/>
 </CURSOS></CENTRE>)"));
     int openedOn = -1;
@@ -144,7 +143,7 @@ TEST(CrearCursos, ForcedExitKeepsWhatWasPosted)
     TempWinePrefix wine;
     MainFormState form;
     ScriptedInteraction user;
-    fixture::loadDocument(form, wine, twoCourses);
+    fixture::loadDocument(form, twoCourses);
     user.cursosPasses = {okWithABlank, [](TControlCursos &d) {
                              d.wwDataSource1.moveTo(1);
                              d.wwDataSource1.setText(QStringLiteral("CURSO"), QStringLiteral("2"));
@@ -162,11 +161,11 @@ TEST(CrearCursos, AnswersAreKeptFromOneImportToTheNext)
     TempWinePrefix wine;
     MainFormState form;
     ScriptedInteraction user;
-    fixture::loadDocument(form, wine, twoCourses);
+    fixture::loadDocument(form, twoCourses);
     EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue); // the default pass: ESO 1, ESO 2
     EXPECT_TRUE(user.questions().isEmpty());
 
-    fixture::loadDocument(form, wine, twoCourses);
+    fixture::loadDocument(form, twoCourses);
     user.answers = {UserInteraction::Answer::Yes, UserInteraction::Answer::Yes};
     user.cursosPasses = {[](TControlCursos &d) {
                              EXPECT_EQ(d.wwDataSource1.text(1, QStringLiteral("CURSO")), "2");
@@ -193,9 +192,9 @@ TEST(CrearCursos, NoStartsTheKeptAnswersAgain)
     TempWinePrefix wine;
     MainFormState form;
     ScriptedInteraction user;
-    fixture::loadDocument(form, wine, QStringLiteral(R"(<CENTRE><CURSOS><CURS codi="900" descripcio="vell"/></CURSOS></CENTRE>)"));
+    fixture::loadDocument(form, QStringLiteral(R"(<CENTRE><CURSOS><CURS codi="900" descripcio="vell"/></CURSOS></CENTRE>)"));
     EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
-    fixture::loadDocument(form, wine, twoCourses);
+    fixture::loadDocument(form, twoCourses);
     user.answers = {UserInteraction::Answer::No};
     EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
     EXPECT_EQ(fixture::readRows(wine, "CURSOST2"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));

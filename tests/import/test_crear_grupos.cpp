@@ -105,7 +105,7 @@ void writeInputs(const TempWinePrefix &prefix, MainFormState &form, const QList<
 {
     fixture::writeTable(QStringLiteral("CURSOST"), cursosFields(), cursost);
     fixture::writeTable(QStringLiteral("ASIGNOMT"), asignomtFields(), asignomt);
-    fixture::loadDocument(form, prefix, centreDocument(cursos));
+    fixture::loadDocument(form, centreDocument(cursos));
 }
 
 QStringList levels(const QList<QStringList> &asignomt)
@@ -207,7 +207,7 @@ TEST(CrearGrupos, ReleasesCursostSoThatALaterImportReadsItAgain)
     // An import that fails while reading CURSOST, which lacks a field.
     fixture::writeTable("CURSOST", {{"CODI", dbf::FieldType::String, 20}}, {{"101"}});
     fixture::writeTable("ASIGNOMT", asignomtFields(), {subjectRow("MAT", "101")});
-    fixture::loadDocument(form, prefix, centreDocument(document));
+    fixture::loadDocument(form, centreDocument(document));
     EXPECT_THROW(CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg), dbf::DbfError);
     EXPECT_FALSE(form.wwTableCursos);
 

@@ -69,7 +69,7 @@ TEST_P(TeachersTable, HoldsOneRowPerPost)
 {
     TempWinePrefix prefix;
     MainFormState form;
-    fixture::loadDocument(form, prefix, GetParam().document);
+    fixture::loadDocument(form, GetParam().document);
     CrearProfesores(*form.DocXML);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("PROFT")), GetParam().rows);
 }

@@ -145,11 +145,10 @@ std::vector<EncodingCase> encodingCases()
 
 TEST(XmlDocumentEncodings, EveryFormReadsTheSameValues)
 {
-    QTemporaryDir dir;
     for (const EncodingCase &c : encodingCases()) {
         SCOPED_TRACE(c.name);
         Document doc;
-        ASSERT_NO_THROW(doc.load(writeFile(dir, QStringLiteral("centre.xml"), c.bytes)));
+        ASSERT_NO_THROW(doc.loadBytes(c.bytes, QStringLiteral("centre.xml")));
         EXPECT_EQ(doc.documentElement().nodeName(), QStringLiteral("CENTRE"));
         const xml::NodeList materies = doc.selectNodes(QStringLiteral("/CENTRE/MATERIES/MATERIA"));
         ASSERT_EQ(materies.length(), 1);
@@ -285,8 +284,7 @@ const QByteArray selectionFixture = R"(<CENTRE>
 
 class XmlDocumentSelection : public ::testing::Test {
 protected:
-    void SetUp() override { m_doc.load(writeFile(m_dir, QStringLiteral("centre.xml"), selectionFixture)); }
-    QTemporaryDir m_dir;
+    void SetUp() override { m_doc.loadBytes(selectionFixture, QStringLiteral("centre.xml")); }
     Document m_doc;
 };
 
@@ -352,11 +350,11 @@ TEST_F(XmlDocumentSelection, SelectedNodesOutliveTheirDocument)
     xml::Node first;
     {
         Document doc;
-        doc.load(writeFile(m_dir, QStringLiteral("other.xml"), selectionFixture));
+        doc.loadBytes(selectionFixture, QStringLiteral("other.xml"));
         cursos = doc.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
         first = doc.documentElement();
     }
-    m_doc.load(writeFile(m_dir, QStringLiteral("small.xml"), "<CENTRE/>"));
+    m_doc.loadBytes("<CENTRE/>", QStringLiteral("small.xml"));
     EXPECT_EQ(codes(cursos), (QStringList{"c1", "c2", "c3"}));
     EXPECT_EQ(codes(cursos.item(2).selectNodes(QStringLiteral("GRUP"))), QStringList{"g3"});
     EXPECT_EQ(first.nodeName(), QStringLiteral("CENTRE"));
@@ -384,12 +382,11 @@ TEST(XmlDocumentAttributes, ValuesAreNormalisedAsXmlRequires)
         {"nested entities of the DOCTYPE", "&f;", "(x y z)"},
         {"empty", "", ""},
     };
-    QTemporaryDir dir;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QByteArray bytes = "<!DOCTYPE A [<!ENTITY e \"x&#9;y\nz\"><!ENTITY f \"(&e;)\">]>\n<A v=\"" + c.literal + "\"/>";
         Document doc;
-        doc.load(writeFile(dir, QStringLiteral("a.xml"), bytes));
+        doc.loadBytes(bytes, QStringLiteral("a.xml"));
         const xml::AttributeNode v = doc.documentElement().attributes().getNamedItem(QStringLiteral("v"));
         EXPECT_TRUE(v.exists());
         EXPECT_EQ(v.text(), c.value);
@@ -398,9 +395,8 @@ TEST(XmlDocumentAttributes, ValuesAreNormalisedAsXmlRequires)
 
 TEST(XmlDocumentAttributes, MissingAttributeReadsAsEmptyText)
 {
-    QTemporaryDir dir;
     Document doc;
-    doc.load(writeFile(dir, QStringLiteral("a.xml"), "<PLACA codi=\"8071\" curta=\"\"/>"));
+    doc.loadBytes("<PLACA codi=\"8071\" curta=\"\"/>", QStringLiteral("a.xml"));
     const xml::AttributeMap map = doc.documentElement().attributes();
     EXPECT_FALSE(map.getNamedItem(QStringLiteral("descripcio")).exists());
     EXPECT_EQ(map.getNamedItem(QStringLiteral("descripcio")).text(), QString());
@@ -483,6 +479,18 @@ TEST(XmlDocumentMalformed, FailedLoadLeavesThePreviousDocument)
 
 // ----------------------------------------------------------------------------
 // Safe parsing: nothing outside the file is read, and entities cannot blow up.
+// A document read from memory is parsed the same way; named as a file beside
+// the secret, a relative reference would reach it if anything were loaded.
+
+// Loads the bytes as centre.xml in `dir`, from that file or from memory.
+void loadAs(Document &doc, const QTemporaryDir &dir, const QByteArray &bytes, bool fromMemory)
+{
+    const QString path = writeFile(dir, QStringLiteral("centre.xml"), bytes);
+    if (fromMemory)
+        doc.loadBytes(bytes, path);
+    else
+        doc.load(path);
+}
 
 TEST(XmlDocumentSafety, NothingOutsideTheFileIsLoaded)
 {
@@ -496,12 +504,14 @@ TEST(XmlDocumentSafety, NothingOutsideTheFileIsLoaded)
         "<!DOCTYPE CENTRE [<!ENTITY % dtd SYSTEM \"centre.dtd\"> %dtd;]>\n<CENTRE/>",
         "<!DOCTYPE CENTRE SYSTEM \"http://127.0.0.1:9/centre.dtd\">\n<CENTRE/>",
     };
-    for (const QByteArray &bytes : cases) {
-        SCOPED_TRACE(bytes.constData());
-        Document doc;
-        doc.load(writeFile(dir, QStringLiteral("centre.xml"), bytes));
-        EXPECT_FALSE(doc.toBytes().contains("SECRET")) << doc.toBytes().constData();
-        EXPECT_FALSE(doc.documentElement().attributes().getNamedItem(QStringLiteral("codi")).exists());
+    for (const bool fromMemory : {false, true}) {
+        for (const QByteArray &bytes : cases) {
+            SCOPED_TRACE(testing::Message() << (fromMemory ? "memory: " : "file: ") << bytes.constData());
+            Document doc;
+            loadAs(doc, dir, bytes, fromMemory);
+            EXPECT_FALSE(doc.toBytes().contains("SECRET")) << doc.toBytes().constData();
+            EXPECT_FALSE(doc.documentElement().attributes().getNamedItem(QStringLiteral("codi")).exists());
+        }
     }
 }
 
@@ -509,11 +519,15 @@ TEST(XmlDocumentSafety, ExternalEntityInAnAttributeIsAnError)
 {
     QTemporaryDir dir;
     writeFile(dir, QStringLiteral("secret.txt"), "SECRET");
-    Document doc;
-    EXPECT_THROW(doc.load(writeFile(dir, QStringLiteral("centre.xml"),
-                                    "<!DOCTYPE CENTRE [<!ENTITY secret SYSTEM \"secret.txt\">]>\n"
-                                    "<CENTRE codi=\"&secret;\"/>")),
-                 XmlError);
+    for (const bool fromMemory : {false, true}) {
+        SCOPED_TRACE(fromMemory ? "memory" : "file");
+        Document doc;
+        EXPECT_THROW(loadAs(doc, dir,
+                            "<!DOCTYPE CENTRE [<!ENTITY secret SYSTEM \"secret.txt\">]>\n"
+                            "<CENTRE codi=\"&secret;\"/>",
+                            fromMemory),
+                     XmlError);
+    }
 }
 
 TEST(XmlDocumentSafety, EntityExpansionCannotBlowUp)
@@ -527,11 +541,10 @@ TEST(XmlDocumentSafety, EntityExpansionCannotBlowUp)
     const QByteArray quadratic = "<!DOCTYPE A [<!ENTITY b \"" + QByteArray(50000, 'x') + "\">]>\n<A v=\""
         + QByteArray("&b;").repeated(20000) + "\"/>";
     const QByteArray cases[] = {laughs + "<A v=\"&l9;\"/>", laughs + "<A>&l9;</A>", quadratic};
-    QTemporaryDir dir;
     for (const QByteArray &bytes : cases) {
         SCOPED_TRACE(bytes.left(60).constData());
         Document doc;
-        EXPECT_THROW(doc.load(writeFile(dir, QStringLiteral("a.xml"), bytes)), XmlError);
+        EXPECT_THROW(doc.loadBytes(bytes, QStringLiteral("a.xml")), XmlError);
     }
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/DbfCodePage.h"
+#include "platform/DbfLayout.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace dbf {
+
+// A table file decoded from its bytes, read-only: its layout, its code page
+// and its complete records, deleted ones included. Table decodes the files it
+// opens with it, so a table read from memory reads exactly as the same bytes
+// would from a file.
+class TableReader {
+public:
+    // `path` names the table in errors. A header that cannot be read safely
+    // throws DbfError; a file cut short gives only the records really there.
+    TableReader(QByteArray file, const QString &path);
+
+    const TableLayout &layout() const { return m_layout; }
+    const DbfCodePage &codePage() const { return m_codePage; }
+
+    std::uint32_t recordCount() const { return m_layout.recordCount; }
+    const char *record(std::uint32_t i) const;
+    bool isDeleted(std::uint32_t i) const;
+    // The 0-based numbers of the records not deleted, in record order.
+    std::vector<std::uint32_t> liveRecords() const;
+
+    // The field of that name, letter case aside; "Field 'X' not found" otherwise.
+    const FieldLayout &field(const QString &name) const;
+    // A record's values, as Table reads them (see dbf::value).
+    QString text(std::uint32_t i, const QString &field) const;
+    double number(std::uint32_t i, const QString &field) const;
+    long long wholeNumber(std::uint32_t i, const QString &field) const;
+    bool boolean(std::uint32_t i, const QString &field) const;
+
+    // Hands the records' bytes over without a copy; the reader has none left.
+    QByteArray takeRecords();
+
+private:
+    QString m_path;
+    TableLayout m_layout;
+    DbfCodePage m_codePage;
+    QByteArray m_records;
+};
+
+} // namespace dbf
