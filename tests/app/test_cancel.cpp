@@ -69,9 +69,7 @@ TEST_P(CancelAfterAnEarlierChoice, TouchesNothingAndKeepsTheOutcome)
 {
     const CancelCase &c = GetParam();
     ExportFolder folder;
-    solucfixture::School school = solucfixture::smallSchool();
-    school.soluc = {{"1", "2", "ABC", "1ESO-A", "A01", "MAT1", ""}};
-    solucfixture::writeSchool(school);
+    solucfixture::writeSchool(solucfixture::oneClassSchool());
     ExportFolder::write(folder.chosenFile(), "<CENTRE/>");
     ExportFolder::write(folder.output(), "an older timetable");
     const QString driveC = QDir::cleanPath(folder.folder() + QStringLiteral("/../.."));

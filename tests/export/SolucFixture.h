@@ -176,4 +176,25 @@ inline School smallSchool()
     return school;
 }
 
+// The small school with one class in SOLUC: day 1, period 2, every code known.
+inline School oneClassSchool()
+{
+    School school = smallSchool();
+    school.soluc = {{"1", "2", "ABC", "1ESO-A", "A01", "MAT1", ""}};
+    return school;
+}
+
+// Adds a teacher, a group, a room and a subject, each with the short code
+// "ESC", whose GestIB codes are the given texts: SOLUC rows naming "ESC" carry
+// those texts into the document.
+inline void addCodedEsc(School &school, const QString &placa, const QString &grup, const QString &curs,
+                        const QString &aula, const QString &materia)
+{
+    const QString esc = QStringLiteral("ESC");
+    school.proft.push_back({esc, placa});
+    school.grupost.push_back({esc, grup, curs});
+    school.aulat.push_back({esc, aula});
+    school.asignomt.push_back({esc, materia});
+}
+
 } // namespace solucfixture

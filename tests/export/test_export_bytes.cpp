@@ -39,10 +39,8 @@ const std::vector<Case> cases = {
      {{"1", "1", "ESC", "ESC", "ESC", "ESC", ""}, {"1", "2", "ESC", "", "", "", "G&<>\"'"},
       {"1", "3", "ESC", "", "", "", "\t"}},
      [](School &s) {
-         s.proft.push_back({"ESC", "a&b \"q\" <x> 'y'"});
-         s.grupost.push_back({"ESC", "Grup\té>", "Curs àñ·\n2"});
-         s.aulat.push_back({"ESC", "Aula ç €\r\n"});
-         s.asignomt.push_back({"ESC", "Matèria Ñ]]>"});
+         solucfixture::addCodedEsc(s, "a&b \"q\" <x> 'y'", "Grup\té>", "Curs àñ·\n2", "Aula ç €\r\n",
+                                   "Matèria Ñ]]>");
      }},
 };
 

@@ -56,12 +56,7 @@ QString solucPath()
     return winpath::fileInFolder(QStringLiteral("C:\\VTEMP"), QStringLiteral("SOLUC.DBF"));
 }
 
-School oneClassSchool()
-{
-    School school = solucfixture::smallSchool();
-    school.soluc = {{"1", "2", "ABC", "1ESO-A", "A01", "MAT1", ""}};
-    return school;
-}
+using solucfixture::oneClassSchool;
 
 const QJsonObject oneClassTree = xmltree::horari({{"P-ABC", "C-1ESO", "G-1A", "Dia 1", "09:10", "52", "R-A01", "S-MAT1", ""}});
 

@@ -103,12 +103,7 @@ const std::vector<Case> cases = {
      {{"1", "1", "ESC", "ESC", "ESC", "ESC", ""}, {"1", "2", "ESC", "", "", "", "Guàrdia &<"}},
      {sessio("a&b \"q\" <x> 'y'", "Curs àñ·", "Grup é>", slot(1, 1), "Aula ç €", "Matèria Ñ"),
       sessio("a&b \"q\" <x> 'y'", "", "", slot(1, 2), "", "", QStringLiteral("Guàrdia &<"))},
-     [](School &s) {
-         s.proft.push_back({"ESC", "a&b \"q\" <x> 'y'"});
-         s.grupost.push_back({"ESC", "Grup é>", "Curs àñ·"});
-         s.aulat.push_back({"ESC", "Aula ç €"});
-         s.asignomt.push_back({"ESC", "Matèria Ñ"});
-     }},
+     [](School &s) { solucfixture::addCodedEsc(s, "a&b \"q\" <x> 'y'", "Grup é>", "Curs àñ·", "Aula ç €", "Matèria Ñ"); }},
 };
 
 void PrintTo(const Case &c, std::ostream *os)

@@ -45,29 +45,13 @@ TEST_P(ImportWithAHeldTable, IsRefusedBeforeAnyTableIsTouched)
     ASSERT_TRUE(before.contains(QLatin1String(c.table) + QStringLiteral(".DBF")));
     ASSERT_TRUE(before.contains(QStringLiteral("MATIB.MDX")));
 
-    const LockHolder holder(prefix.vtempFile(QLatin1String(c.table) + QStringLiteral(".DBF")), c.kind);
-    ASSERT_TRUE(holder.holding());
-    expectRefusedForHeldTable(BExportarClick, centre, c.table);
-    EXPECT_TRUE(snapshotFolder(prefix.vtemp()) == before) << "a table was written, replaced or deleted";
+    expectRefusedWhileHeld(BExportarClick, centre, prefix.vtemp(), c, {prefix.vtemp()});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryTable, ImportWithAHeldTable,
-    testing::Values(HeldTable{"ASIGNOMT", LockHolder::Kind::RecordExclusive},
-                    HeldTable{"PROFT", LockHolder::Kind::RecordExclusive},
-                    HeldTable{"AULAT", LockHolder::Kind::RecordExclusive},
-                    HeldTable{"CURSOST", LockHolder::Kind::RecordExclusive},
-                    HeldTable{"CURSOST2", LockHolder::Kind::RecordExclusive},
-                    HeldTable{"GRUPOST", LockHolder::Kind::RecordExclusive},
-                    HeldTable{"MATIB", LockHolder::Kind::RecordExclusive},
-                    HeldTable{"ASIGT", LockHolder::Kind::RecordExclusive},
-                    HeldTable{"DIASHORAST", LockHolder::Kind::RecordExclusive}),
-    heldTableName);
+INSTANTIATE_TEST_SUITE_P(EveryTable, ImportWithAHeldTable,
+                         testing::ValuesIn(eachTableHeld({"ASIGNOMT", "PROFT", "AULAT", "CURSOST", "CURSOST2",
+                                                          "GRUPOST", "MATIB", "ASIGT", "DIASHORAST"})),
+                         heldTableName);
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryLock, ImportWithAHeldTable,
-    testing::Values(HeldTable{"ASIGNOMT", LockHolder::Kind::RecordShared},
-                    HeldTable{"ASIGNOMT", LockHolder::Kind::RecordPastTheEnd},
-                    HeldTable{"GRUPOST", LockHolder::Kind::FlockExclusive},
-                    HeldTable{"GRUPOST", LockHolder::Kind::FlockShared}),
-    heldTableName);
+INSTANTIATE_TEST_SUITE_P(EveryLock, ImportWithAHeldTable, testing::ValuesIn(otherLocks("ASIGNOMT", "GRUPOST")),
+                         heldTableName);

@@ -1,7 +1,7 @@
 // Writing one integer key of an INI file, keeping every other byte.
 #include "platform/IniFile.h"
 
-#include "tests/support/FileSizeLimit.h"
+#include "tests/support/FailedWholeFileWrite.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,8 @@
 
 #include <cctype>
 #include <climits>
-#include <csignal>
 #include <functional>
 #include <optional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -127,37 +125,14 @@ TEST(IniWrite, WritingTwiceKeepsTheLastValue)
 
 TEST(IniWrite, UnwritableFileIsAnErrorAndTheOldFileStays)
 {
-    const QByteArray old = velarixIni.repeated(4);
-    const struct {
-        const char *name;
-        const char *target;
-        std::function<void(const QString &path)> prepare;
-        bool limitSize;
-    } cases[] = {
-        {"folder missing", "missing/Velarix.ini", [](const QString &) {}, false},
-        {"target is a folder", "Velarix.ini", [](const QString &path) { QDir().mkpath(path); }, false},
-        {"write fails midway", "Velarix.ini", [&](const QString &path) { writeFile(path, old); }, true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QString::fromLatin1(c.target));
-        c.prepare(path);
-        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        try {
-            std::optional<FileSizeLimit> limit;
-            if (c.limitSize)
-                limit.emplace(64);
+    expectFailedWritesKeepTheOldFile<ini::IniError>(
+        QStringLiteral("Velarix.ini"), velarixIni.repeated(4),
+        [](const QString &path) {
             ini::writeInteger(path, QStringLiteral("Transformadores"), QStringLiteral("Transformado"), 1);
-            ADD_FAILURE() << "no error";
-        } catch (const ini::IniError &e) {
+        },
+        [](const ini::IniError &e, const QString &path) {
             EXPECT_EQ(e.message(), QStringLiteral("No se puede escribir en %1").arg(QDir::toNativeSeparators(path)));
-        }
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before) << "no temporary file left";
-        if (c.limitSize) {
-            EXPECT_EQ(readFile(path), old);
-        }
-    }
+        });
 }
 
 TEST(IniWrite, ErrorNamesTheFullPath)

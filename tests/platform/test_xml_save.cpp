@@ -3,7 +3,7 @@
 #include "platform/XmlDocument.h"
 
 #include "tests/support/CentreDocuments.h"
-#include "tests/support/FileSizeLimit.h"
+#include "tests/support/FailedWholeFileWrite.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <functional>
 #include <optional>
-#include <sys/resource.h>
 
 using xml::Document;
 using xml::XmlError;
@@ -210,38 +208,12 @@ TEST(XmlSave, SaveReplacesAnOlderFileWhole)
 
 TEST(XmlSave, FailedSaveKeepsTheOldFileAndNamesTheFile)
 {
-    const QByteArray old = "<HORARI><SESSIONS><SESSIO placa=\"old\"/></SESSIONS></HORARI>";
-    const struct {
-        const char *name;
-        const char *target;
-        std::function<void(const QString &path)> prepare;
-        bool limitSize;
-    } cases[] = {
-        {"folder missing", "missing/SolucioHorari.xml", [](const QString &) {}, false},
-        {"target is a folder", "SolucioHorari.xml", [](const QString &path) { QDir().mkpath(path); }, false},
-        {"write fails midway", "SolucioHorari.xml", [&](const QString &path) { writeFile(path, old); }, true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QString::fromLatin1(c.target));
-        c.prepare(path);
-        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        Document doc = timetable();
-        try {
-            std::optional<FileSizeLimit> limit;
-            if (c.limitSize)
-                limit.emplace(64);
-            doc.save(path);
-            ADD_FAILURE() << "no error";
-        } catch (const XmlError &e) {
+    expectFailedWritesKeepTheOldFile<XmlError>(
+        QStringLiteral("SolucioHorari.xml"), "<HORARI><SESSIONS><SESSIO placa=\"old\"/></SESSIONS></HORARI>",
+        [](const QString &path) { timetable().save(path); },
+        [](const XmlError &e, const QString &path) {
             EXPECT_TRUE(e.message().contains(QDir::toNativeSeparators(path))) << e.what();
-        }
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before) << "no temporary file left";
-        if (c.limitSize) {
-            EXPECT_EQ(readFile(path), old);
-        }
-    }
+        });
 }
 
 TEST(XmlSave, DocumentWithoutRootIsNotSaved)
