@@ -2,6 +2,7 @@
 
 #include "import/TableLayouts.h"
 #include "platform/Dbf.h"
+#include "tests/support/SolucLayout.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,16 +22,6 @@ struct TableSpec {
     std::vector<dbf::FieldDef> layout;
     QStringList columns; // the fields each row gives, in this order
 };
-
-inline dbf::FieldDef text(const char *name, int width)
-{
-    return {QString::fromLatin1(name), dbf::FieldType::String, width};
-}
-
-inline dbf::FieldDef number(const char *name, dbf::FieldType type)
-{
-    return {QString::fromLatin1(name), type, 0};
-}
 
 inline const TableSpec &proft()
 {
@@ -73,14 +64,11 @@ inline const TableSpec &diashorast()
     return spec;
 }
 
-// The timetabling program's solution; it carries fields of its own that the
-// export must pass over.
+// The timetabling program's solution.
 inline const TableSpec &soluc()
 {
     static const TableSpec spec{QStringLiteral("SOLUC"),
-                                {number("SESION", dbf::FieldType::Integer), number("DIA", dbf::FieldType::Integer),
-                                 number("HORA", dbf::FieldType::Float), text("PROF", 10), text("CODGRUPO", 10),
-                                 text("AULA", 10), text("ASIG", 10), text("TAREA", 10), text("BLOQUE", 10)},
+                                solucFields(),
                                 {QStringLiteral("DIA"), QStringLiteral("HORA"), QStringLiteral("PROF"),
                                  QStringLiteral("CODGRUPO"), QStringLiteral("AULA"), QStringLiteral("ASIG"),
                                  QStringLiteral("TAREA")}};

@@ -1,6 +1,8 @@
+#include "import/TableLayouts.h"
 #include "platform/Dbf.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/SolucLayout.h"
 #include "tests/support/TempWinePrefix.h"
 
 #include <QJsonArray>
@@ -13,11 +15,6 @@ using dbf::Table;
 
 namespace {
 
-FieldDef text(const char *name, int width) { return {QString::fromLatin1(name), FieldType::String, width}; }
-FieldDef logical(const char *name) { return {QString::fromLatin1(name), FieldType::Boolean, 0}; }
-FieldDef whole(const char *name) { return {QString::fromLatin1(name), FieldType::Integer, 0}; }
-FieldDef real(const char *name) { return {QString::fromLatin1(name), FieldType::Float, 0}; }
-
 struct Layout {
     const char *table;
     std::vector<FieldDef> fields;
@@ -25,24 +22,16 @@ struct Layout {
 
 // The working tables the converter writes, and the timetable solution it reads.
 const std::vector<Layout> kLayouts = {
-    {"ASIGNOMT", {text("COD", 10), text("CODLARGO", 10), text("NOMBRE", 80), text("CODI", 20), text("HORAS", 8),
-                  text("CODICURS", 20), logical("ESTAREA"), text("DENIVEL", 5), text("DECURSO", 3)}},
-    {"PROFT", {text("ABREV", 10), text("NOMBRE", 80), text("DEPART", 40), whole("DNI"), text("CODI", 40),
-               text("EMAIL", 100)}},
-    {"AULAT", {text("ABREV", 10), text("NOMBRE", 80), text("EDIFICIO", 1), whole("MAXALUM"), text("CODI", 60)}},
-    {"CURSOST", {text("CODI", 20), text("DESCRIPCIO", 100), text("NIVEL", 5), text("CURSO", 3)}},
-    {"CURSOST2", {text("CODI", 20), text("DESCRIPCIO", 100), text("NIVEL", 5), text("CURSO", 3)}},
-    {"GRUPOST", {text("ABREV", 10), text("TURNO", 1), text("NIVEL", 5), text("CURSO", 3), text("GRUPO", 2),
-                 text("DESCRIP", 80), text("MARCO", 1), text("CODI", 20), text("CODICURS", 20)}},
-    {"MATIB", {text("ABREV", 10), text("ABREV8", 10), text("NOMBRE", 80), text("NIVEL", 5), text("CURSO", 3)}},
-    {"ASIGT", {text("CASIG", 10), text("CPROF", 10), text("CGRUP", 10), text("CAULA", 10), text("TURNO", 1),
-               text("NIVEL", 5), text("CURSO", 3), text("GRUPO", 2), real("HORAS"), text("SESIONES", 20),
-               text("NCONEX", 4), text("CTAREA", 10)}},
-    {"DIASHORAST", {text("DIHO", 10), text("CODDIHO", 10), text("DIA", 20), text("TEXTODIA", 20), text("HORA", 8),
-                    text("TEXTOHOR", 8), text("HORADESDE", 8), text("HORAHASTA", 8), text("MINUTOS", 8),
-                    text("MARCO", 1), text("MARCOXML", 10)}},
-    {"SOLUC", {whole("DIA"), real("HORA"), text("PROF", 10), text("CODGRUPO", 10), text("AULA", 10),
-               text("ASIG", 10), text("TAREA", 10)}},
+    {"ASIGNOMT", centre_import::asignomtFields()},
+    {"PROFT", centre_import::proftFields()},
+    {"AULAT", centre_import::aulatFields()},
+    {"CURSOST", centre_import::cursosFields()},
+    {"CURSOST2", centre_import::cursosFields()},
+    {"GRUPOST", centre_import::grupostFields()},
+    {"MATIB", centre_import::matibFields()},
+    {"ASIGT", centre_import::asigtFields()},
+    {"DIASHORAST", centre_import::diashorastFields()},
+    {"SOLUC", solucFields()},
 };
 
 // One row of values for every field: Catalan text longer than most widths,
