@@ -3,6 +3,7 @@
 #include "export/ExportError.h"
 #include "platform/Dbf.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace timetable_export {
@@ -37,9 +38,16 @@ long long periodNumber(double hora, bool halfHourMode)
     return hasFraction(hora) ? 2 * whole : 2 * whole - 1;
 }
 
-QString dayPeriodKey(const QString &dayText, long long period)
+QString dayPeriodKey(QStringView dayText, long long period)
 {
-    return dayText + QString::number(period);
+    // Built in one text: a solution asks for a key per session.
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, period).ptr;
+    QString key;
+    key.reserve(dayText.size() + (end - digits));
+    key.append(dayText);
+    key.append(QLatin1String(digits, end - digits));
+    return key;
 }
 
 } // namespace timetable_export

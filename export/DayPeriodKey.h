@@ -23,6 +23,6 @@ long long periodNumber(double hora, bool halfHourMode);
 // The day's text immediately followed by the period number, as DIASHORAST's
 // DIHO holds it: day 2, period 5 give "25" (day 1, period 12 and day 11,
 // period 2 both give "112", as the timetabling program keys them).
-QString dayPeriodKey(const QString &dayText, long long period);
+QString dayPeriodKey(QStringView dayText, long long period);
 
 } // namespace timetable_export

@@ -21,15 +21,10 @@ FirstMatchIndex::FirstMatchIndex(dbf::Table &table, const QString &keyField, con
     }
 }
 
-const QStringList &FirstMatchIndex::find(const QString &key) const
+const QStringList *FirstMatchIndex::find(const QString &key) const
 {
     const auto it = m_firstMatch.constFind(key);
-    return it == m_firstMatch.cend() ? m_none : *it;
-}
-
-bool FirstMatchIndex::contains(const QString &key) const
-{
-    return m_firstMatch.contains(key);
+    return it == m_firstMatch.cend() ? nullptr : &*it;
 }
 
 } // namespace timetable_export

@@ -21,12 +21,12 @@ public:
     FirstMatchIndex(dbf::Table &table, const QString &keyField, const QStringList &valueFields);
 
     // The value fields of the first record whose key equals `key` exactly
-    // (letter case included, no trimming), in the order they were named; as
-    // many empty texts when no record holds it. An empty key names nothing:
-    // a session without a room must not take the room of a row without code.
-    const QStringList &find(const QString &key) const;
-    // Whether some record holds the key.
-    bool contains(const QString &key) const;
+    // (letter case included, no trimming), in the order they were named;
+    // nullptr when no record holds it. An empty key names nothing: a session
+    // without a room must not take the room of a row without code.
+    const QStringList *find(const QString &key) const;
+    // As many empty texts as there are value fields, for a key that names nothing.
+    const QStringList &none() const { return m_none; }
 
 private:
     QHash<QString, QStringList> m_firstMatch;

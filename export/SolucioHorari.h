@@ -7,17 +7,18 @@
 namespace timetable_export {
 
 // One session of the timetable, by GestIB's codes: what the look-ups found,
-// and the activity code exactly as SOLUC's TAREA reads.
+// and the activity code exactly as SOLUC's TAREA reads. The texts are only
+// looked at while the session is written.
 struct Sessio {
-    QString placa;
-    QString curs;
-    QString grup;
-    QString dia;
-    QString hora;
-    QString durada;
-    QString aula;
-    QString materia;
-    QString activitat;
+    QStringView placa;
+    QStringView curs;
+    QStringView grup;
+    QStringView dia;
+    QStringView hora;
+    QStringView durada;
+    QStringView aula;
+    QStringView materia;
+    QStringView activitat;
 };
 
 // The timetable document GestIB reads: HORARI holding SESSIONS, holding one
@@ -40,6 +41,17 @@ public:
 
 private:
     xml::StreamWriter m_writer;
+    // Every SESSIO writes the same names: they are checked once.
+    const xml::Name m_sessio{QStringLiteral("SESSIO")};
+    const xml::Name m_placa{QStringLiteral("placa")};
+    const xml::Name m_curs{QStringLiteral("curs")};
+    const xml::Name m_grup{QStringLiteral("grup")};
+    const xml::Name m_dia{QStringLiteral("dia")};
+    const xml::Name m_hora{QStringLiteral("hora")};
+    const xml::Name m_durada{QStringLiteral("durada")};
+    const xml::Name m_aula{QStringLiteral("aula")};
+    const xml::Name m_materia{QStringLiteral("materia")};
+    const xml::Name m_activitat{QStringLiteral("activitat")};
 };
 
 } // namespace timetable_export

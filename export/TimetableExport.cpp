@@ -37,9 +37,11 @@ void requireFree(const std::vector<dbf::Table *> &tables)
 const QStringList &lookUp(const FirstMatchIndex &index, const QString &code, ExportSummary::Lookup lookup,
                           ExportSummary &summary)
 {
-    if (!code.isEmpty() && !index.contains(code))
+    if (const QStringList *values = index.find(code))
+        return *values;
+    if (!code.isEmpty())
         summary.noteUnmatched(lookup, code);
-    return index.find(code);
+    return index.none();
 }
 
 // One SESSIO per SOLUC record placed on a day, in SOLUC's order.
@@ -63,21 +65,28 @@ void appendSessions(MainFormState &form, SolucioHorari &document, ExportSummary 
     const FirstMatchIndex aulas(form.wwTableAulas, QStringLiteral("ABREV"), {QStringLiteral("CODI")});
     const FirstMatchIndex asignaturas(form.wwTableNomAsg, QStringLiteral("COD"), {QStringLiteral("CODI")});
 
+    // The codes of the current record, read into the same texts each time.
+    QString prof, codGrupo, dia, aulaCode, asig, tarea;
     for (soluc.first(); !soluc.eof(); soluc.next()) {
         // Day 0 is a session the timetabling program could not place.
         if (soluc.asInteger(QStringLiteral("DIA")) == 0) {
             ++summary.sessionsSkipped;
             continue;
         }
-        const QStringList &profesor = lookUp(profesores, soluc.asString(QStringLiteral("PROF")), Lookup::Profesor, summary);
-        const QStringList &grupo = lookUp(grupos, soluc.asString(QStringLiteral("CODGRUPO")), Lookup::Grupo, summary);
-        const QString key = dayPeriodKey(soluc.asString(QStringLiteral("DIA")),
-                                         periodNumber(soluc.asFloat(QStringLiteral("HORA")), halfHourMode));
+        soluc.readString(QStringLiteral("PROF"), prof);
+        soluc.readString(QStringLiteral("CODGRUPO"), codGrupo);
+        soluc.readString(QStringLiteral("DIA"), dia);
+        soluc.readString(QStringLiteral("AULA"), aulaCode);
+        soluc.readString(QStringLiteral("ASIG"), asig);
+        soluc.readString(QStringLiteral("TAREA"), tarea);
+        const QStringList &profesor = lookUp(profesores, prof, Lookup::Profesor, summary);
+        const QStringList &grupo = lookUp(grupos, codGrupo, Lookup::Grupo, summary);
+        const QString key = dayPeriodKey(dia, periodNumber(soluc.asFloat(QStringLiteral("HORA")), halfHourMode));
         const QStringList &diaHora = lookUp(diasHoras, key, Lookup::DiaHora, summary);
-        const QStringList &aula = lookUp(aulas, soluc.asString(QStringLiteral("AULA")), Lookup::Aula, summary);
-        const QStringList &asignatura = lookUp(asignaturas, soluc.asString(QStringLiteral("ASIG")), Lookup::Asignatura, summary);
+        const QStringList &aula = lookUp(aulas, aulaCode, Lookup::Aula, summary);
+        const QStringList &asignatura = lookUp(asignaturas, asig, Lookup::Asignatura, summary);
         document.append({profesor[0], grupo[0], grupo[1], diaHora[0], diaHora[1], diaHora[2], aula[0], asignatura[0],
-                         soluc.asString(QStringLiteral("TAREA"))});
+                         tarea});
         ++summary.sessionsWritten;
     }
 }

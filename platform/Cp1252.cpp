@@ -28,13 +28,19 @@ char encodeChar(char32_t c)
 
 QString decode(const char *bytes, qsizetype size)
 {
-    QString text(size, Qt::Uninitialized);
+    QString text;
+    decode(bytes, size, text);
+    return text;
+}
+
+void decode(const char *bytes, qsizetype size, QString &text)
+{
+    text.resize(size);
     QChar *out = text.data();
     for (qsizetype i = 0; i < size; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
     }
-    return text;
 }
 
 qsizetype encode(QStringView text, char *out, qsizetype maxBytes)

@@ -571,8 +571,18 @@ void Table::cancel()
 
 QString Table::asString(const QString &field) const
 {
+    QString text;
+    readString(field, text);
+    return text;
+}
+
+void Table::readString(const QString &field, QString &text) const
+{
     const auto [record, f] = d->currentField(field);
-    return record ? value::text(*f, record, *d->codePage) : QString();
+    if (record)
+        value::readText(*f, record, *d->codePage, text);
+    else
+        text.clear();
 }
 
 long long Table::asInteger(const QString &field) const

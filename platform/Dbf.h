@@ -130,6 +130,9 @@ public:
     // form ("2", "2.5"), empty when blank; logicals "True"/"False", empty when unset.
     // Whole numbers and numbers with fraction read 0 when blank.
     QString asString(const QString &field) const;
+    // asString into `text`, reusing its storage: a pass over many records
+    // reads its fields without making a new text each time.
+    void readString(const QString &field, QString &text) const;
     long long asInteger(const QString &field) const;
     double asFloat(const QString &field) const;
     bool asBoolean(const QString &field) const;

@@ -53,10 +53,17 @@ DbfCodePage::DbfCodePage(std::uint8_t languageDriver)
 
 QString DbfCodePage::decode(const char *bytes, qsizetype size) const
 {
+    QString text;
+    decode(bytes, size, text);
+    return text;
+}
+
+void DbfCodePage::decode(const char *bytes, qsizetype size, QString &text) const
+{
     if (m_is1252)
-        return cp1252::decode(bytes, size);
+        return cp1252::decode(bytes, size, text);
     m_decoder.resetState();
-    return m_decoder.decode(QByteArrayView(bytes, size));
+    text = m_decoder.decode(QByteArrayView(bytes, size));
 }
 
 qsizetype DbfCodePage::encode(QStringView text, char *out, qsizetype maxBytes) const

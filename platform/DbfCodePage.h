@@ -16,6 +16,8 @@ public:
     explicit DbfCodePage(std::uint8_t languageDriver);
 
     QString decode(const char *bytes, qsizetype size) const;
+    // The same into `text`, reusing its storage where the page allows.
+    void decode(const char *bytes, qsizetype size, QString &text) const;
     // Writes at most maxBytes bytes to out and returns how many; characters
     // the page lacks become '?'.
     qsizetype encode(QStringView text, char *out, qsizetype maxBytes) const;

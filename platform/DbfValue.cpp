@@ -18,6 +18,14 @@ std::string_view rawBytes(const FieldLayout &field, const char *record)
     return {record + field.offset, std::size_t(field.length)};
 }
 
+// Text fields are padded with blanks at the end (or zero bytes, by some engines).
+std::string_view withoutPadding(std::string_view s)
+{
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\0'))
+        s.remove_suffix(1);
+    return s;
+}
+
 std::string_view trimmed(std::string_view s)
 {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\0'))
@@ -36,6 +44,14 @@ std::optional<double> parseNumber(std::string_view s)
 {
     if (!s.empty() && s.front() == '+')
         s.remove_prefix(1);
+    // Most numbers of the tables are small whole numbers (days, periods):
+    // those are read without the general parser, exactly as it would.
+    if (!s.empty() && s.size() <= 15 && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        long long whole = 0;
+        for (const char c : s)
+            whole = whole * 10 + (c - '0');
+        return double(whole);
+    }
     double v = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (s.empty() || error != std::errc() || end != s.data() + s.size() || !std::isfinite(v))
@@ -142,58 +158,78 @@ bool isNumericType(char type) { return type == 'N' || type == 'F'; }
 
 QString text(const FieldLayout &field, const char *record, const DbfCodePage &codePage)
 {
+    QString t;
+    readText(field, record, codePage, t);
+    return t;
+}
+
+void readText(const FieldLayout &field, const char *record, const DbfCodePage &codePage, QString &into)
+{
     const std::string_view raw = rawBytes(field, record);
     switch (field.type) {
     case 'N':
     case 'F': {
         const std::string_view t = trimmed(raw);
         if (const auto v = parseNumber(t))
-            return shortestText(*v);
-        return QString::fromLatin1(t.data(), qsizetype(t.size()));
+            into = shortestText(*v);
+        else
+            into = QString::fromLatin1(t.data(), qsizetype(t.size()));
+        return;
     }
     case 'L':
         switch (raw.front()) {
         case 'T': case 't': case 'Y': case 'y':
-            return QStringLiteral("True");
+            into = QStringLiteral("True");
+            return;
         case 'F': case 'f': case 'N': case 'n':
-            return QStringLiteral("False");
+            into = QStringLiteral("False");
+            return;
         default:
-            return {};
+            into.clear();
+            return;
         }
     case 'D': {
         const QDate date = QDate::fromString(QString::fromLatin1(raw.data(), qsizetype(raw.size())),
                                              QStringLiteral("yyyyMMdd"));
-        return date.isValid() ? date.toString(Qt::ISODate) : QString();
+        into = date.isValid() ? date.toString(Qt::ISODate) : QString();
+        return;
     }
     case 'I':
     case '+':
         if (const auto v = binaryLong(raw))
-            return QString::number(*v);
-        return {};
+            into = QString::number(*v);
+        else
+            into.clear();
+        return;
     case 'O':
         if (const auto v = binaryDouble(raw))
-            return shortestText(*v);
-        return {};
+            into = shortestText(*v);
+        else
+            into.clear();
+        return;
     case '@': {
         // Milliseconds since the start of 1 January 0001, that day being day 1.
         // Written so that NaN, which fails every comparison, is refused too.
         const auto ms = binaryDouble(raw);
-        if (!ms || !(*ms >= 0 && *ms <= 4e14))
-            return {};
+        if (!ms || !(*ms >= 0 && *ms <= 4e14)) {
+            into.clear();
+            return;
+        }
         const auto total = static_cast<long long>(*ms);
         const QDate date = QDate(1, 1, 1).addDays(total / 86400000 - 1);
-        return QDateTime(date, QTime::fromMSecsSinceStartOfDay(int(total % 86400000))).toString(Qt::ISODate);
+        into = QDateTime(date, QTime::fromMSecsSinceStartOfDay(int(total % 86400000))).toString(Qt::ISODate);
+        return;
     }
     case 'M':
     case 'B':
     case 'G':
     case 'P':
-        return {}; // memo contents live in another file and are not read
+        into.clear(); // memo contents live in another file and are not read
+        return;
     default: {
-        std::string_view t = raw;
-        while (!t.empty() && (t.back() == ' ' || t.back() == '\0'))
-            t.remove_suffix(1);
-        return codePage.decode(t.data(), qsizetype(t.size()));
+        const std::string_view t = withoutPadding(raw);
+        codePage.decode(t.data(), qsizetype(t.size()), into);
+        return;
     }
     }
 }

@@ -12,6 +12,8 @@ namespace dbf::value {
 // Text as asString gives it: no padding blanks, numbers in shortest decimal
 // form, logicals "True"/"False"; empty for a blank field.
 QString text(const FieldLayout &field, const char *record, const DbfCodePage &codePage);
+// The same into `into`, reusing its storage for a character field.
+void readText(const FieldLayout &field, const char *record, const DbfCodePage &codePage, QString &into);
 
 // The field as a number; 0 when blank. Throws DbfError naming the field and
 // the table (path) when its content is not a number.

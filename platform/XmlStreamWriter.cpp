@@ -4,35 +4,81 @@
 #include "platform/XmlDocument.h"
 #include "platform/XmlParser.h"
 
+#include <algorithm>
+
 namespace xml {
 namespace {
 
 // Large enough that the file sees few writes, small enough to stay out of
 // the way of a document of any size.
-constexpr qsizetype kBlock = 64 * 1024;
+constexpr qsizetype kBlock = 256 * 1024;
 
-// As libxml2 escapes an attribute value when it saves a document in UTF-8.
-void appendEscaped(QByteArray &out, const QByteArray &utf8)
+// The reference libxml2 writes for a character of an attribute value it
+// does not write as it is, or nullptr.
+const char *reference(char16_t c)
 {
+    switch (c) {
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '&': return "&amp;";
+    case '"': return "&quot;";
+    case '\t': return "&#9;";
+    case '\n': return "&#10;";
+    case '\r': return "&#13;";
+    default: return nullptr;
+    }
+}
+
+// The longest a character of the text becomes: "&quot;".
+constexpr qsizetype kLongestEscape = 6;
+
+// Writes the value at `at` in UTF-8 as libxml2 escapes it when it saves a
+// document, converted straight from the text, and returns where it ends.
+// Returns nullptr for a value it leaves to the careful path: one holding a
+// surrogate, or a character XML cannot hold, which that path names.
+char *writeEscapedDirectly(char *at, QStringView value)
+{
+    for (const QChar character : value) {
+        const char16_t c = character.unicode();
+        if (c < 0x80) {
+            if (const char *r = reference(c)) {
+                while (*r)
+                    *at++ = *r++;
+            } else if (c < 0x20) {
+                return nullptr;
+            } else {
+                *at++ = char(c);
+            }
+        } else if (c < 0x800) {
+            *at++ = char(0xC0 | (c >> 6));
+            *at++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isSurrogate(c) || c >= 0xFFFE) {
+            return nullptr;
+        } else {
+            *at++ = char(0xE0 | (c >> 12));
+            *at++ = char(0x80 | ((c >> 6) & 0x3F));
+            *at++ = char(0x80 | (c & 0x3F));
+        }
+    }
+    return at;
+}
+
+// The same from the value's UTF-8, as Qt converts it.
+QByteArray escaped(const QByteArray &utf8)
+{
+    QByteArray out;
     const char *run = utf8.constData();
     const char *const end = run + utf8.size();
     for (const char *c = run; c != end; ++c) {
-        const char *reference = nullptr;
-        switch (*c) {
-        case '<': reference = "&lt;"; break;
-        case '>': reference = "&gt;"; break;
-        case '&': reference = "&amp;"; break;
-        case '"': reference = "&quot;"; break;
-        case '\t': reference = "&#9;"; break;
-        case '\n': reference = "&#10;"; break;
-        case '\r': reference = "&#13;"; break;
-        default: continue;
-        }
+        const char *r = reference(char16_t(static_cast<unsigned char>(*c)));
+        if (!r)
+            continue;
         out.append(run, c - run);
-        out.append(reference);
+        out.append(r);
         run = c + 1;
     }
     out.append(run, end - run);
+    return out;
 }
 
 // Control characters other than tab and line breaks, U+FFFE and U+FFFF (EF
@@ -50,37 +96,51 @@ bool mayHoldForbiddenCharacter(const QByteArray &utf8)
 
 } // namespace
 
+Name::Name(const QString &name) : m_utf8(checkedName(name)) {}
+
 StreamWriter::StreamWriter(const QString &path) : m_file(path), m_path(path)
 {
     initLibxml();
-    m_pending.reserve(kBlock + 4096);
+    m_pending.resize(kBlock + 4096);
     if (!m_file.open(QIODevice::WriteOnly))
         fail();
 }
 
-void StreamWriter::startElement(const QString &name)
+void StreamWriter::startElement(const Name &name)
 {
-    const QByteArray utf8 = checkedName(name);
     closeStartTag();
-    m_pending.append('<');
-    m_pending.append(utf8);
-    m_open.push_back(utf8);
+    put("<");
+    put(name.m_utf8);
+    m_open.push_back(name.m_utf8);
     m_startTagOpen = true;
 }
 
-void StreamWriter::attribute(const QString &name, const QString &value)
+void StreamWriter::attribute(const Name &name, QStringView value)
 {
     if (!m_startTagOpen)
-        throw XmlError(QStringLiteral("No se puede dar valor al atributo \"%1\": no se está empezando ningún elemento").arg(name));
-    const QByteArray utf8Name = checkedName(name);
+        throw XmlError(QStringLiteral("No se puede dar valor al atributo \"%1\": no se está empezando ningún elemento")
+                           .arg(QString::fromUtf8(name.m_utf8)));
+    // ` name="value"`, written into room for the longest it can become.
+    char *const start = room(name.m_utf8.size() + 4 + value.size() * kLongestEscape);
+    char *at = start;
+    *at++ = ' ';
+    at = std::copy(name.m_utf8.cbegin(), name.m_utf8.cend(), at);
+    *at++ = '=';
+    *at++ = '"';
+    if ((at = writeEscapedDirectly(at, value))) {
+        *at++ = '"';
+        m_used += at - start;
+        return;
+    }
+    // The careful path checks the value before anything of it is written.
     const QByteArray utf8Value = value.toUtf8();
     if (mayHoldForbiddenCharacter(utf8Value))
-        requireXmlCharacters(name, value);
-    m_pending.append(' ');
-    m_pending.append(utf8Name);
-    m_pending.append("=\"");
-    appendEscaped(m_pending, utf8Value);
-    m_pending.append('"');
+        requireXmlCharacters(QString::fromUtf8(name.m_utf8), value.toString());
+    put(" ");
+    put(name.m_utf8);
+    put("=\"");
+    put(escaped(utf8Value));
+    put("\"");
 }
 
 void StreamWriter::endElement()
@@ -88,15 +148,15 @@ void StreamWriter::endElement()
     if (m_open.empty())
         throw XmlError(QStringLiteral("No se puede cerrar un elemento: no hay ninguno abierto"));
     if (m_startTagOpen) {
-        m_pending.append("/>");
+        put("/>");
         m_startTagOpen = false;
     } else {
-        m_pending.append("</");
-        m_pending.append(m_open.back());
-        m_pending.append('>');
+        put("</");
+        put(m_open.back());
+        put(">");
     }
     m_open.pop_back();
-    if (m_pending.size() >= kBlock)
+    if (m_used >= kBlock)
         writeOut();
 }
 
@@ -105,7 +165,7 @@ void StreamWriter::commit()
     if (!m_open.empty())
         throw XmlError(QStringLiteral("No se puede escribir %1: el elemento \"%2\" no está cerrado")
                            .arg(displayName(m_path), QString::fromUtf8(m_open.back())));
-    m_pending.append('\n');
+    put("\n");
     writeOut();
     // commit() misses a failure of its own final flush (a full disk gives a
     // short write), so the data is flushed and checked first.
@@ -117,16 +177,28 @@ void StreamWriter::closeStartTag()
 {
     if (!m_startTagOpen)
         return;
-    m_pending.append('>');
+    put(">");
     m_startTagOpen = false;
+}
+
+char *StreamWriter::room(qsizetype size)
+{
+    if (m_used + size > m_pending.size())
+        m_pending.resize(std::max(m_used + size, 2 * m_pending.size()));
+    return m_pending.data() + m_used;
+}
+
+void StreamWriter::put(QByteArrayView bytes)
+{
+    std::copy(bytes.cbegin(), bytes.cend(), room(bytes.size()));
+    m_used += bytes.size();
 }
 
 void StreamWriter::writeOut()
 {
-    if (m_file.write(m_pending) != m_pending.size())
+    if (m_file.write(m_pending.constData(), m_used) != m_used)
         fail();
-    m_pending.clear();
-    m_pending.reserve(kBlock + 4096);
+    m_used = 0;
 }
 
 void StreamWriter::fail()

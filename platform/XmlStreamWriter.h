@@ -18,6 +18,18 @@
 // whole and no temporary file behind.
 namespace xml {
 
+// An element or attribute name, checked once: a document that writes the
+// same few names hundreds of thousands of times need not check each again.
+class Name {
+public:
+    // XmlError when `name` is no valid XML name.
+    explicit Name(const QString &name);
+
+private:
+    friend class StreamWriter;
+    QByteArray m_utf8;
+};
+
 class StreamWriter {
 public:
     // Opens a temporary file beside `path`; XmlError when it cannot be made.
@@ -25,10 +37,12 @@ public:
     StreamWriter(const StreamWriter &) = delete;
     StreamWriter &operator=(const StreamWriter &) = delete;
 
-    void startElement(const QString &name);
+    void startElement(const Name &name);
+    void startElement(const QString &name) { startElement(Name(name)); }
     // On the element just started, before any child: XmlError for a value
     // holding a character XML cannot hold.
-    void attribute(const QString &name, const QString &value);
+    void attribute(const Name &name, QStringView value);
+    void attribute(const QString &name, QStringView value) { attribute(Name(name), value); }
     void endElement();
 
     // Ends the document (every element must be ended), writes it out and
@@ -38,12 +52,16 @@ public:
 
 private:
     void closeStartTag();
+    // Where `size` more bytes go at the end of what is pending.
+    char *room(qsizetype size);
+    void put(QByteArrayView bytes);
     void writeOut();
     [[noreturn]] void fail();
 
     QSaveFile m_file;
     QString m_path;
-    QByteArray m_pending; // written to the file once a block is full
+    QByteArray m_pending; // its first m_used bytes are written to the file once a block is full
+    qsizetype m_used = 0;
     std::vector<QByteArray> m_open; // names of the elements started and not ended
     bool m_startTagOpen = false;    // "<NAME attributes" written, without its ">"
 };
