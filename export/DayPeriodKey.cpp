@@ -3,6 +3,7 @@
 #include "export/ExportError.h"
 #include "platform/Dbf.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -40,14 +41,18 @@ long long periodNumber(double hora, bool halfHourMode)
 
 QString dayPeriodKey(QStringView dayText, long long period)
 {
-    // Built in one text: a solution asks for a key per session.
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, period).ptr;
     QString key;
-    key.reserve(dayText.size() + (end - digits));
-    key.append(dayText);
-    key.append(QLatin1String(digits, end - digits));
+    writeDayPeriodKey(dayText, period, key);
     return key;
+}
+
+void writeDayPeriodKey(QStringView dayText, long long period, QString &key)
+{
+    char digits[24];
+    char *const end = std::to_chars(digits, digits + sizeof digits, period).ptr;
+    key.resize(dayText.size() + (end - digits));
+    QChar *at = std::copy(dayText.cbegin(), dayText.cend(), key.data());
+    std::transform(digits, end, at, [](char c) { return QChar::fromLatin1(c); });
 }
 
 } // namespace timetable_export

@@ -66,7 +66,7 @@ void appendSessions(MainFormState &form, SolucioHorari &document, ExportSummary 
     const FirstMatchIndex asignaturas(form.wwTableNomAsg, QStringLiteral("COD"), {QStringLiteral("CODI")});
 
     // The codes of the current record, read into the same texts each time.
-    QString prof, codGrupo, dia, aulaCode, asig, tarea;
+    QString prof, codGrupo, dia, aulaCode, asig, tarea, key;
     for (soluc.first(); !soluc.eof(); soluc.next()) {
         // Day 0 is a session the timetabling program could not place.
         if (soluc.asInteger(QStringLiteral("DIA")) == 0) {
@@ -81,7 +81,7 @@ void appendSessions(MainFormState &form, SolucioHorari &document, ExportSummary 
         soluc.readString(QStringLiteral("TAREA"), tarea);
         const QStringList &profesor = lookUp(profesores, prof, Lookup::Profesor, summary);
         const QStringList &grupo = lookUp(grupos, codGrupo, Lookup::Grupo, summary);
-        const QString key = dayPeriodKey(dia, periodNumber(soluc.asFloat(QStringLiteral("HORA")), halfHourMode));
+        writeDayPeriodKey(dia, periodNumber(soluc.asFloat(QStringLiteral("HORA")), halfHourMode), key);
         const QStringList &diaHora = lookUp(diasHoras, key, Lookup::DiaHora, summary);
         const QStringList &aula = lookUp(aulas, aulaCode, Lookup::Aula, summary);
         const QStringList &asignatura = lookUp(asignaturas, asig, Lookup::Asignatura, summary);

@@ -92,6 +92,19 @@ QString shortCode(CodeList &codes, const Variant &variant)
 
 QString CodeList::key(const QString &text)
 {
+    // Most codes are ASCII, which the code page keeps as it is and which
+    // folds to lower case: one pass makes the key, where the general way
+    // makes three texts (a large centre asks for hundreds of thousands).
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        qsizetype end = text.size();
+        while (end > 0 && text[end - 1] == QLatin1Char(' '))
+            --end;
+        QString key(end, Qt::Uninitialized);
+        std::transform(text.cbegin(), text.cbegin() + end, key.begin(), [](QChar c) {
+            return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + ('a' - 'A')) : c;
+        });
+        return key;
+    }
     return storedForm(text).toCaseFolded();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace dbf::cp1252 {
@@ -45,8 +46,15 @@ void decode(const char *bytes, qsizetype size, QString &text)
 
 qsizetype encode(QStringView text, char *out, qsizetype maxBytes)
 {
+    // Most text is ASCII, one byte per character as it stands: that much is
+    // copied without the checks below.
+    const qsizetype plain = std::min(text.size(), maxBytes);
     qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size() && n < maxBytes; ++i) {
+    while (n < plain && text[n].unicode() < 0x80) {
+        out[n] = static_cast<char>(text[n].unicode());
+        ++n;
+    }
+    for (qsizetype i = n; i < text.size() && n < maxBytes; ++i) {
         char32_t c = text[i].unicode();
         // A character beyond the basic plane is one character: one '?'.
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {

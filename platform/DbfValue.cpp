@@ -88,14 +88,22 @@ std::optional<double> binaryDouble(std::string_view s)
     return v;
 }
 
-// Shortest decimal text that reads back as the same number, never exponent or "-0".
+// Shortest decimal text that reads back as the same number, never exponent
+// or "-0", into `text`, reusing its storage.
+void writeShortestText(double v, QString &text)
+{
+    char buffer[400];
+    char *const end = v == 0 ? std::copy_n("0", 1, buffer)
+                                   : std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed).ptr;
+    text.resize(end - buffer);
+    std::transform(buffer, end, text.data(), [](char c) { return QChar::fromLatin1(c); });
+}
+
 QString shortestText(double v)
 {
-    if (v == 0)
-        return QStringLiteral("0");
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    QString text;
+    writeShortestText(v, text);
+    return text;
 }
 
 // The field as a number, nullopt when blank; throws when it holds no number.
@@ -143,12 +151,15 @@ void store(const FieldLayout &field, char *record, std::string_view bytes, bool 
         std::memcpy(rightAligned ? at + field.length - n : at, bytes.data(), n);
 }
 
-void storeNumberText(const FieldLayout &field, char *record, std::string_view digits, const QString &shown,
+// `shown` gives the number as the message shows it, made only when the
+// number does not fit: a table being filled stores many numbers.
+template <typename Shown>
+void storeNumberText(const FieldLayout &field, char *record, std::string_view digits, const Shown &shown,
                      const QString &path)
 {
     if (digits.size() > std::size_t(field.length))
         throw DbfError(QStringLiteral("El valor %1 no cabe en el campo %2 (anchura %3, %4 decimales) de la tabla %5")
-                           .arg(shown, field.name).arg(field.length).arg(field.decimals).arg(path));
+                           .arg(shown(), field.name).arg(field.length).arg(field.decimals).arg(path));
     store(field, record, digits, true);
 }
 
@@ -171,7 +182,7 @@ void readText(const FieldLayout &field, const char *record, const DbfCodePage &c
     case 'F': {
         const std::string_view t = trimmed(raw);
         if (const auto v = parseNumber(t))
-            into = shortestText(*v);
+            writeShortestText(*v, into);
         else
             into = QString::fromLatin1(t.data(), qsizetype(t.size()));
         return;
@@ -317,7 +328,8 @@ void setNumber(const FieldLayout &field, char *record, double number, const QStr
         notWritable(field, path);
     if (field.type == 'C') {
         const QByteArray t = shortestText(number).toLatin1();
-        return storeNumberText(field, record, {t.constData(), std::size_t(t.size())}, QString::fromLatin1(t), path);
+        return storeNumberText(field, record, {t.constData(), std::size_t(t.size())},
+                                [&t] { return QString::fromLatin1(t); }, path);
     }
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed, field.decimals);
@@ -325,7 +337,7 @@ void setNumber(const FieldLayout &field, char *record, double number, const QStr
     // Rounding may leave "-0.00"; a negative zero is written as zero.
     if (digits.front() == '-' && digits.find_first_not_of("-0.") == std::string_view::npos)
         digits.remove_prefix(1);
-    storeNumberText(field, record, digits, shortestText(number), path);
+    storeNumberText(field, record, digits, [number] { return shortestText(number); }, path);
 }
 
 void setWholeNumber(const FieldLayout &field, char *record, long long number, const QString &path)
@@ -340,7 +352,7 @@ void setWholeNumber(const FieldLayout &field, char *record, long long number, co
             *end++ = '0';
     }
     const std::string_view digits(buffer, std::size_t(end - buffer));
-    storeNumberText(field, record, digits, QString::number(number), path);
+    storeNumberText(field, record, digits, [number] { return QString::number(number); }, path);
 }
 
 void setBoolean(const FieldLayout &field, char *record, bool value, const QString &path)

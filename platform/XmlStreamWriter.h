@@ -62,6 +62,7 @@ private:
     QString m_path;
     QByteArray m_pending; // its first m_used bytes are written to the file once a block is full
     qsizetype m_used = 0;
+    qint64 m_written = 0; // bytes already handed to the file
     std::vector<QByteArray> m_open; // names of the elements started and not ended
     bool m_startTagOpen = false;    // "<NAME attributes" written, without its ">"
 };

@@ -162,6 +162,7 @@ TEST(CodeList, ComparesAsStoredIgnoringCase)
         {"Ÿ", "ÿ", true},           {"Taller de ", "Taller de", true},
         {"Ω", "Ψ", true},           {"Matematiq10", "Matematiq1", false},
         {"😀", "?", true},          {"ESO1A", "ESO1A1", false},
+        {"Taller DE ", "taller de", true}, {"ESO1a", "eso1A", true}, {"Z[", "z{", false},
     };
     for (const auto &c : cases) {
         CodeList codes;

@@ -55,7 +55,10 @@ Tree sessio(const QString &placa, const QString &value)
     return {"SESSIO", {{"placa", placa}, {"curs", ""}, {"aula", value}}, {}};
 }
 
-// Enough sessions that the writer hands the file several blocks.
+// Enough sessions (about 60 bytes each) that the writer hands the file
+// several of its 256 KiB blocks.
+constexpr int kSeveralBlocks = 15000;
+
 Tree manySessions(int count)
 {
     Tree sessions{"SESSIONS", {}, {}};
@@ -80,7 +83,7 @@ const std::vector<Case> cases = {
      {"HORARI", {}, {{"SESSIONS", {}, {sessio("Pati · àé €", QString::fromUtf8("\xF0\x9F\x98\x80 \xEF\xBF\xBD"))}}}}},
     {"attributes_on_an_element_with_children",
      {"A", {{"x", "1"}}, {{"B", {{"y", ""}}, {{"C", {}, {}}}}, {"D", {}, {}}}}},
-    {"several_blocks", manySessions(3000)},
+    {"several_blocks", manySessions(kSeveralBlocks)},
 };
 
 class StreamedBytes : public testing::TestWithParam<Case> {};
@@ -113,7 +116,7 @@ TEST(StreamWriter, FailureLeavesTheOlderFileWhole)
     } cases[] = {
         {"run fails before the end",
          [](StreamWriter &w) {
-             stream(w, manySessions(3000));
+             stream(w, manySessions(kSeveralBlocks));
              throw std::runtime_error("the run fails");
          },
          false},
@@ -126,7 +129,7 @@ TEST(StreamWriter, FailureLeavesTheOlderFileWhole)
         {"element left open", [](StreamWriter &w) { w.startElement(QStringLiteral("HORARI")); w.commit(); }, false},
         {"disk full midway",
          [](StreamWriter &w) {
-             stream(w, manySessions(3000));
+             stream(w, manySessions(kSeveralBlocks));
              w.commit();
          },
          true},
