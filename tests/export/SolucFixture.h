@@ -3,6 +3,7 @@
 #include "import/TableLayouts.h"
 #include "platform/Dbf.h"
 #include "tests/support/SolucLayout.h"
+#include "tests/support/TableRows.h"
 
 #include <QString>
 #include <QStringList>
@@ -87,30 +88,7 @@ inline TableSpec without(TableSpec spec, const QStringList &fields)
 // Creates the table in C:\VTEMP, replacing any older one, and appends the rows.
 inline void writeTable(const TableSpec &spec, const Rows &rows)
 {
-    dbf::Table table;
-    table.setFolder(QStringLiteral("C:\\VTEMP"));
-    table.setTableName(spec.name);
-    table.fieldDefs() = spec.layout;
-    table.createTable();
-    table.open();
-    for (const QStringList &row : rows) {
-        table.append();
-        for (qsizetype i = 0; i < spec.columns.size() && i < row.size(); ++i) {
-            const QString &field = spec.columns[i];
-            const auto def = std::find_if(spec.layout.cbegin(), spec.layout.cend(),
-                                          [&](const dbf::FieldDef &f) { return f.name == field; });
-            if (row[i].isEmpty())
-                continue;
-            if (def->type == dbf::FieldType::Integer)
-                table.setInteger(field, row[i].toLongLong());
-            else if (def->type == dbf::FieldType::Float)
-                table.setFloat(field, row[i].toDouble());
-            else
-                table.setString(field, row[i]);
-        }
-        table.post();
-    }
-    table.close();
+    writeTableRows(spec.name, spec.layout, rows, spec.columns);
 }
 
 // The six tables of one run. Rows give the columns of their TableSpec:

@@ -9,6 +9,7 @@
 #include "platform/Dbf.h"
 #include "platform/XmlDocument.h"
 #include "tests/support/PyDbf.h"
+#include "tests/support/TableRows.h"
 #include "tests/support/TempWinePrefix.h"
 
 #include <QList>
@@ -20,35 +21,11 @@
 
 namespace fixture {
 
-// Writes C:\VTEMP\<name>.DBF with the layout and rows. Each row gives the
-// values in field order as text: logicals "True" or "False", numbers in C
-// notation, and "" for a blank field.
+// Writes C:\VTEMP\<name>.DBF with the layout and rows, each giving every
+// field in order as text (see writeTableRows).
 inline void writeTable(const QString &name, const std::vector<dbf::FieldDef> &layout, const QList<QStringList> &rows)
 {
-    dbf::Table table;
-    table.setFolder(QStringLiteral("C:\\VTEMP"));
-    table.setTableName(name + QStringLiteral(".DBF"));
-    table.fieldDefs() = layout;
-    table.createTable();
-    table.open();
-    for (const QStringList &row : rows) {
-        if (row.size() != static_cast<qsizetype>(layout.size()))
-            throw std::logic_error("fixture row for " + name.toStdString() + " has the wrong number of values");
-        table.append();
-        for (std::size_t i = 0; i < layout.size(); ++i) {
-            const QString &value = row.at(static_cast<qsizetype>(i));
-            if (value.isEmpty())
-                continue;
-            switch (layout[i].type) {
-            case dbf::FieldType::String: table.setString(layout[i].name, value); break;
-            case dbf::FieldType::Boolean: table.setBoolean(layout[i].name, value == QStringLiteral("True")); break;
-            case dbf::FieldType::Integer: table.setInteger(layout[i].name, value.toLongLong()); break;
-            case dbf::FieldType::Float: table.setFloat(layout[i].name, value.toDouble()); break;
-            }
-        }
-        table.post();
-    }
-    table.close();
+    writeTableRows(name, layout, rows);
 }
 
 // Fixture rows as the table gives them back: text cut to its field's width.

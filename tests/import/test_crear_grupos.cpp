@@ -100,8 +100,8 @@ QString centreDocument(const QString &cursos)
     return QStringLiteral("<CENTRE><CURSOS>") + cursos + QStringLiteral("</CURSOS></CENTRE>");
 }
 
-void writeInputs(const TempWinePrefix &prefix, MainFormState &form, const QList<QStringList> &cursost,
-                 const QString &cursos, const QList<QStringList> &asignomt)
+void writeInputs(MainFormState &form, const QList<QStringList> &cursost, const QString &cursos,
+                 const QList<QStringList> &asignomt)
 {
     fixture::writeTable(QStringLiteral("CURSOST"), cursosFields(), cursost);
     fixture::writeTable(QStringLiteral("ASIGNOMT"), asignomtFields(), asignomt);
@@ -132,7 +132,7 @@ TEST(CrearGrupos, WritesGroupsLevelSubjectsAndLevelsOfSubjects)
         SCOPED_TRACE(c.name);
         TempWinePrefix prefix;
         MainFormState form;
-        writeInputs(prefix, form, c.cursost, c.cursos, c.asignomt);
+        writeInputs(form, c.cursost, c.cursos, c.asignomt);
 
         CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
 
@@ -158,7 +158,7 @@ TEST(CrearGrupos, ReplacesTablesWithTheirLayoutsAndIndexesMatibByAbrev)
         asignomt << subjectRow(key, "101");
     // An activity among them gets no MATIB row: MATIB's record numbers are not ASIGNOMT's.
     asignomt.insert(2, activityRow("GUA"));
-    writeInputs(prefix, form, {{"101", "1r ESO", "ESO", "1"}}, R"(<CURS codi="101"><GRUP codi="G1" nom="A"/></CURS>)",
+    writeInputs(form, {{"101", "1r ESO", "ESO", "1"}}, R"(<CURS codi="101"><GRUP codi="G1" nom="A"/></CURS>)",
                 asignomt);
 
     CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
@@ -189,7 +189,7 @@ TEST(CrearGrupos, EmptyAsignomtGivesAnEmptyIndexedMatib)
 {
     TempWinePrefix prefix;
     MainFormState form;
-    writeInputs(prefix, form, {}, {}, {});
+    writeInputs(form, {}, {}, {});
 
     CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
 
@@ -214,7 +214,7 @@ TEST(CrearGrupos, ReleasesCursostSoThatALaterImportReadsItAgain)
     // Two more imports in the same process, with the levels changed in between.
     for (const QString &nivel : {QStringLiteral("ESO"), QStringLiteral("BAT")}) {
         SCOPED_TRACE(nivel.toStdString());
-        writeInputs(prefix, form, {{"101", "1r", nivel, "1"}}, document, {subjectRow("MAT", "101")});
+        writeInputs(form, {{"101", "1r", nivel, "1"}}, document, {subjectRow("MAT", "101")});
 
         CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
 
