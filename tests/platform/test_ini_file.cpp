@@ -2,11 +2,11 @@
 #include "platform/IniFile.h"
 
 #include "tests/support/FailedWholeFileWrite.h"
+#include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cctype>
@@ -15,19 +15,6 @@
 #include <optional>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write test fixture");
-}
 
 struct IniCase {
     const char *name;
@@ -100,9 +87,9 @@ TEST_P(IniWrite, ChangesOnlyTheKey)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Velarix.ini"));
     if (c.before)
-        writeFile(path, *c.before);
+        writeFileBytes(path, *c.before);
     ini::writeInteger(path, QString::fromLatin1(c.section), QString::fromLatin1(c.key), c.value);
-    EXPECT_EQ(readFile(path), c.after);
+    EXPECT_EQ(readFileBytes(path), c.after);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Velarix.ini"}) << "no temporary file left";
 }
 
@@ -120,7 +107,7 @@ TEST(IniWrite, WritingTwiceKeepsTheLastValue)
     const QString path = dir.filePath(QStringLiteral("Velarix.ini"));
     ini::writeInteger(path, QStringLiteral("Transformadores"), QStringLiteral("Transformado"), 0);
     ini::writeInteger(path, QStringLiteral("Transformadores"), QStringLiteral("Transformado"), 1);
-    EXPECT_EQ(readFile(path), QByteArray("[Transformadores]\r\nTransformado=1\r\n"));
+    EXPECT_EQ(readFileBytes(path), QByteArray("[Transformadores]\r\nTransformado=1\r\n"));
 }
 
 TEST(IniWrite, UnwritableFileIsAnErrorAndTheOldFileStays)

@@ -4,6 +4,7 @@
 
 #include "tests/support/CentreDocuments.h"
 #include "tests/support/FailedWholeFileWrite.h"
+#include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -50,19 +51,6 @@ QJsonObject element(const QString &tag, const QList<std::pair<QString, QString>>
     for (const auto &[name, value] : attributes)
         pairs.append(QJsonArray{name, value});
     return {{"tag", tag}, {"attributes", pairs}, {"text", ""}, {"tail", ""}, {"children", children}};
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write test fixture");
 }
 
 const QList<std::pair<QString, QString>> sessionOne = {
@@ -121,7 +109,7 @@ TEST(XmlSave, IndependentReaderSeesTheTreeAsBuilt)
     const QJsonObject expected = element(
         "HORARI", {}, {element("SESSIONS", {}, {element("SESSIO", sessionOne), element("SESSIO", sessionTwo)})});
     EXPECT_EQ(readWithPython(path), expected);
-    EXPECT_TRUE(readFile(path).startsWith("<HORARI>")) << "no XML declaration, no byte-order mark";
+    EXPECT_TRUE(readFileBytes(path).startsWith("<HORARI>")) << "no XML declaration, no byte-order mark";
 
     Document reread;
     reread.load(path);
@@ -198,11 +186,11 @@ TEST(XmlSave, SaveReplacesAnOlderFileWhole)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("SolucioHorari.xml"));
-    writeFile(path, "<HORARI><SESSIONS>" + QByteArray("<SESSIO placa=\"old\"/>").repeated(100) + "</SESSIONS></HORARI>");
+    writeFileBytes(path, "<HORARI><SESSIONS>" + QByteArray("<SESSIO placa=\"old\"/>").repeated(100) + "</SESSIONS></HORARI>");
     Document doc;
     doc.appendChild(doc.createElement(QStringLiteral("HORARI")));
     doc.save(path);
-    EXPECT_EQ(readFile(path), QByteArray("<HORARI/>\n"));
+    EXPECT_EQ(readFileBytes(path), QByteArray("<HORARI/>\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"SolucioHorari.xml"});
 }
 
