@@ -2,6 +2,7 @@
 
 #include "cli/CommandLineInteraction.h"
 #include "run/MainFormState.h"
+#include "run/WorkingFolder.h"
 #include "import/CentreImport.h"
 #include "export/TimetableExport.h"
 #include "platform/Dbf.h"
@@ -135,7 +136,7 @@ CommandReport runComprobar(const CommandOptions &options)
              QStringLiteral("No se puede crear una carpeta temporal: %1").arg(scratch.errorString()));
         return report;
     }
-    const QString keptAnswers = winpath::toLocal(QStringLiteral("C:\\VTEMP\\CURSOST2.DBF"));
+    const QString keptAnswers = winpath::fileInFolder(working_folder::path, QStringLiteral("CURSOST2.DBF"));
     if (QFileInfo(keptAnswers).isFile()
         && !QFile::copy(keptAnswers, scratch.filePath(QStringLiteral("CURSOST2.DBF")))) {
         CommandReport report = namedReport(QStringLiteral("comprobar"));

@@ -40,7 +40,7 @@ QStringList tablesWritten()
     QStringList paths;
     for (const char *name : {"ASIGNOMT", "PROFT", "AULAT", "CURSOST", "CURSOST2", "GRUPOST", "MATIB", "ASIGT",
                              "DIASHORAST"})
-        paths << winpath::fileInFolder(workingFolder, QLatin1String(name) + QStringLiteral(".DBF"));
+        paths << winpath::fileInFolder(working_folder::path, QLatin1String(name) + QStringLiteral(".DBF"));
     return paths;
 }
 

@@ -34,12 +34,12 @@ void readBackImportFigures(ImportSummary &summary)
     for (const QString &name : importTables) {
         const QString file = name + QStringLiteral(".DBF");
         // A missing table holds no rows: CURSOST2 is only made by a confirmed dialog.
-        if (!winpath::fileExists(winpath::fileInFolder(workingFolder, file))) {
+        if (!winpath::fileExists(winpath::fileInFolder(working_folder::path, file))) {
             summary.tableRows.append({name, 0});
             continue;
         }
         dbf::Table table;
-        table.setFolder(workingFolder);
+        table.setFolder(working_folder::path);
         table.setTableName(file);
         table.setExclusive(false);
         try {

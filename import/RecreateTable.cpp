@@ -27,7 +27,7 @@ void deleteUnlessHeld(const QString &windowsPath, dbf::DbfFile &lock)
 std::unique_ptr<dbf::Table> recreateTable(const QString &name, const std::vector<dbf::FieldDef> &fields,
                                           const std::vector<dbf::IndexDef> &indexes)
 {
-    const QString base = workingFolder + QLatin1Char('\\') + name;
+    const QString base = working_folder::path + QLatin1Char('\\') + name;
     {
         // A file another program holds is never deleted: each is locked
         // exclusively first, which fails while another program holds it, and
@@ -38,7 +38,7 @@ std::unique_ptr<dbf::Table> recreateTable(const QString &name, const std::vector
     }
 
     auto table = std::make_unique<dbf::Table>();
-    table->setFolder(workingFolder);
+    table->setFolder(working_folder::path);
     table->setTableName(name + QStringLiteral(".DBF"));
     table->fieldDefs() = fields;
     table->indexDefs() = indexes;

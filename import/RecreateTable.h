@@ -1,5 +1,6 @@
 #pragma once
 
+#include "run/WorkingFolder.h"
 #include "platform/Dbf.h"
 
 #include <QString>
@@ -16,8 +17,5 @@ namespace centre_import {
 // closed; the step opens, fills and closes it, and discards it.
 std::unique_ptr<dbf::Table> recreateTable(const QString &name, const std::vector<dbf::FieldDef> &fields,
                                           const std::vector<dbf::IndexDef> &indexes = {});
-
-// The working folder as the steps name it.
-inline const QString workingFolder = QStringLiteral("C:\\VTEMP");
 
 } // namespace centre_import

@@ -1,25 +1,23 @@
 #include "run/MainFormState.h"
 
-namespace {
-// The main window's components reach the working folder from the root of the
-// current drive, by the table's name alone.
-const QString componentFolder = QStringLiteral("\\vtemp");
+#include "run/WorkingFolder.h"
 
+namespace {
 std::unique_ptr<dbf::Table> makeCursosComponent()
 {
-    return std::make_unique<dbf::Table>(QStringLiteral("wwTableCursos"), componentFolder,
+    return std::make_unique<dbf::Table>(QStringLiteral("wwTableCursos"), working_folder::components,
                                         QStringLiteral("CURSOST"), true);
 }
 } // namespace
 
 MainFormState::MainFormState()
-    : wwTableNomAsg(QStringLiteral("wwTableNomAsg"), componentFolder, QStringLiteral("ASIGNOMT"), true)
-    , wwTableAulas(QStringLiteral("wwTableAulas"), componentFolder, QStringLiteral("AULAT"), true)
+    : wwTableNomAsg(QStringLiteral("wwTableNomAsg"), working_folder::components, QStringLiteral("ASIGNOMT"), true)
+    , wwTableAulas(QStringLiteral("wwTableAulas"), working_folder::components, QStringLiteral("AULAT"), true)
     , wwTableCursos(makeCursosComponent())
-    , wwTableGrupos(QStringLiteral("wwTableGrupos"), componentFolder, QStringLiteral("GRUPOST"), true)
-    , wwTableDiasHoras(QStringLiteral("wwTableDiasHoras"), componentFolder, QStringLiteral("DIASHORAST"), true)
-    , wwTableProfesor(QStringLiteral("wwTableProfesor"), componentFolder, QStringLiteral("PROFT"), true)
-    , wwTableSoluc(QStringLiteral("wwTableSoluc"), componentFolder, QStringLiteral("SOLUC"), true)
+    , wwTableGrupos(QStringLiteral("wwTableGrupos"), working_folder::components, QStringLiteral("GRUPOST"), true)
+    , wwTableDiasHoras(QStringLiteral("wwTableDiasHoras"), working_folder::components, QStringLiteral("DIASHORAST"), true)
+    , wwTableProfesor(QStringLiteral("wwTableProfesor"), working_folder::components, QStringLiteral("PROFT"), true)
+    , wwTableSoluc(QStringLiteral("wwTableSoluc"), working_folder::components, QStringLiteral("SOLUC"), true)
 {
 }
 

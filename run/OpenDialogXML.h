@@ -1,6 +1,7 @@
 #pragma once
 
 #include "run/UserInteraction.h"
+#include "run/WorkingFolder.h"
 #include "platform/WinPath.h"
 
 // The file dialog both runs open to choose the GestIB file. It does not
@@ -8,5 +9,5 @@
 inline UserInteraction::OpenFileDialog OpenDialogXML()
 {
     return {QStringLiteral("Seleccionar Archivo XML obtenido de GESTIB"), QStringLiteral("*.xml|*.xml"),
-            QStringLiteral("xml"), winpath::toLocal(QStringLiteral("c:\\vtemp\\saga"))};
+            QStringLiteral("xml"), winpath::toLocal(working_folder::gestibExports)};
 }

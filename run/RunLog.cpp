@@ -1,6 +1,7 @@
 #include "run/RunLog.h"
 
 #include "run/RunSummary.h"
+#include "run/WorkingFolder.h"
 #include "platform/WinPath.h"
 
 #include <QFile>
@@ -8,7 +9,7 @@
 
 QString runLogPath()
 {
-    return winpath::fileInFolder(QStringLiteral("C:\\VTEMP"), QStringLiteral("TransTarquoIB.log"));
+    return winpath::fileInFolder(working_folder::path, QStringLiteral("TransTarquoIB.log"));
 }
 
 QString appendToRunLog(const RunSummary &summary, const QDateTime &when)

@@ -3,6 +3,7 @@
 #include "run/HandlerBoundary.h"
 #include "run/OpenTables.h"
 #include "run/UserInteraction.h"
+#include "run/WorkingFolder.h"
 #include "import/CourseLevels.h"
 #include "import/TableLayouts.h"
 #include "platform/WinPath.h"
@@ -11,7 +12,7 @@ namespace centre_import {
 
 namespace {
 
-const QString cursost2File = QStringLiteral("C:\\VTEMP\\CURSOST2.DBF");
+const QString cursost2File = working_folder::path + QStringLiteral("\\CURSOST2.DBF");
 const QString forcedExit = QStringLiteral("fuera");
 
 const QString CODI = QStringLiteral("CODI");
@@ -70,9 +71,9 @@ void keepAnswers(dbf::Table &cursos, dbf::Table &kept)
 const QString TControlCursos::Caption = QStringLiteral("Asignación de Niveles y Cursos");
 
 TControlCursos::TControlCursos(bool MFormResult, UserInteraction &ui)
-    : wwTableCursosT(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT"), QStringLiteral("\\VTEMP"),
+    : wwTableCursosT(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT"), working_folder::dialogCourses,
                                                   QStringLiteral("CURSOST.DBF"), false))
-    , wwTableCursosT2(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT2"), QStringLiteral("C:\\VTEMP"),
+    , wwTableCursosT2(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT2"), working_folder::path,
                                                    QStringLiteral("CURSOST2.DBF"), false))
     , wwDataSource1({CODI, DESCRIPCIO, NIVEL, CURSO})
     , m_mformResult(MFormResult)
