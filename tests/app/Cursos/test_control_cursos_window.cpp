@@ -378,7 +378,7 @@ TEST(ControlCursosWindow, KeyboardLeavesTheLastCellForOkAndReturnConfirms)
 
 TEST(ControlCursosWindow, ShiftTabFromTheFirstCellLeavesTheGridBackwards)
 {
-    for (const QString typed : {QString(), QStringLiteral("E")}) {
+    for (const QString &typed : {QString(), QStringLiteral("E")}) {
         SCOPED_TRACE(typed.isEmpty() ? "closed cell" : "cell being typed into");
         WindowPass pass(threeCourses);
         pass.run([&] {
