@@ -10,21 +10,22 @@ namespace {
 
 constexpr qsizetype codeWidth = 10;
 
-// Text as code page 1252 holds it: characters the code page lacks become '?'.
-QString inCodePage(const QString &text)
+// Text as code page 1252 holds it (characters the code page lacks become
+// '?'), case-folded the Unicode way. Most codes are ASCII, which the code
+// page keeps as it is and which folds to lower case: that takes one pass,
+// where the general way makes three texts (a large centre asks for hundreds
+// of thousands of keys).
+QString foldedInCodePage(QStringView text)
 {
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        QString folded(text.size(), Qt::Uninitialized);
+        std::transform(text.cbegin(), text.cend(), folded.begin(), [](QChar c) {
+            return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + ('a' - 'A')) : c;
+        });
+        return folded;
+    }
     const QByteArray bytes = dbf::cp1252::encode(text, text.size());
-    return dbf::cp1252::decode(bytes.constData(), bytes.size());
-}
-
-// A string as a code field of the tables gives it back: trailing blanks are
-// padding.
-QString storedForm(const QString &text)
-{
-    QString stored = inCodePage(text);
-    while (stored.endsWith(QLatin1Char(' ')))
-        stored.chop(1);
-    return stored;
+    return dbf::cp1252::decode(bytes.constData(), bytes.size()).toCaseFolded();
 }
 
 bool startsSurrogatePair(const QString &text, qsizetype i)
@@ -92,20 +93,13 @@ QString shortCode(CodeList &codes, const Variant &variant)
 
 QString CodeList::key(const QString &text)
 {
-    // Most codes are ASCII, which the code page keeps as it is and which
-    // folds to lower case: one pass makes the key, where the general way
-    // makes three texts (a large centre asks for hundreds of thousands).
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
-        qsizetype end = text.size();
-        while (end > 0 && text[end - 1] == QLatin1Char(' '))
-            --end;
-        QString key(end, Qt::Uninitialized);
-        std::transform(text.cbegin(), text.cbegin() + end, key.begin(), [](QChar c) {
-            return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + ('a' - 'A')) : c;
-        });
-        return key;
-    }
-    return storedForm(text).toCaseFolded();
+    // As a code field of the tables gives the text back: trailing blanks are
+    // padding. Only a blank becomes a blank in the code page, so they may go
+    // first.
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return foldedInCodePage(QStringView(text).first(end));
 }
 
 bool CodeList::contains(const QString &key) const
@@ -122,7 +116,7 @@ void CodeList::add(const QString &key)
 // number to different candidates.
 int &CodeList::lastTakenCounter(const QString &stem)
 {
-    return m_lastTakenCounters[inCodePage(stem).toCaseFolded()];
+    return m_lastTakenCounters[foldedInCodePage(stem)];
 }
 
 void CodeList::noteChange(const QString &base, const QString &code)
