@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <cstdint>
+#include <vector>
 
 namespace dbf {
 class Table;
@@ -29,7 +31,23 @@ public:
     const QStringList &none() const { return m_none; }
 
 private:
-    QHash<QString, QStringList> m_firstMatch;
+    // Each session asks five of these maps, so a look-up must cost little:
+    // keys are hashed with a cheap hash (Qt's own resists chosen keys and
+    // cost as much as the rest of a session) into a table of slots twice as
+    // large as the keys, searched from the key's slot onwards.
+    struct Entry {
+        QString key;
+        QStringList values;
+    };
+    struct Slot {
+        std::uint32_t hash = 0;
+        int entry = -1; // index into m_entries; -1 when free
+    };
+    static std::uint32_t hashOf(QStringView key);
+    const Entry *findEntry(QStringView key, std::uint32_t hash) const;
+
+    std::vector<Entry> m_entries;
+    std::vector<Slot> m_slots; // a power of two in size
     QStringList m_none;
 };
 
