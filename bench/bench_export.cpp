@@ -8,7 +8,10 @@
 #include "run/MainFormState.h"
 #include "run/UserInteraction.h"
 #include "export/TimetableExport.h"
+#include "import/TableLayouts.h"
 #include "platform/Dbf.h"
+#include "tests/support/SolucLayout.h"
+#include "tests/support/TableRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,37 +69,14 @@ private:
     QString m_file;
 };
 
-struct Column {
-    const char *name;
-    dbf::FieldType type;
-    int width;
-};
-
-void writeTable(const QString &name, const std::vector<Column> &columns, int rows,
-                const std::function<QStringList(int)> &row)
+// The rows of a generated table, one QStringList per record.
+QList<QStringList> rows(int count, const std::function<QStringList(int)> &row)
 {
-    dbf::Table table;
-    table.setFolder(QStringLiteral("C:\\VTEMP"));
-    table.setTableName(name);
-    for (const Column &c : columns)
-        table.fieldDefs().push_back({QString::fromLatin1(c.name), c.type, c.width});
-    table.createTable();
-    table.open();
-    for (int i = 0; i < rows; ++i) {
-        const QStringList values = row(i);
-        table.append();
-        for (std::size_t f = 0; f < columns.size(); ++f) {
-            const QString field = QString::fromLatin1(columns[f].name);
-            if (columns[f].type == dbf::FieldType::Integer)
-                table.setInteger(field, values[qsizetype(f)].toLongLong());
-            else if (columns[f].type == dbf::FieldType::Float)
-                table.setFloat(field, values[qsizetype(f)].toDouble());
-            else
-                table.setString(field, values[qsizetype(f)]);
-        }
-        table.post();
-    }
-    table.close();
+    QList<QStringList> result;
+    result.reserve(count);
+    for (int i = 0; i < count; ++i)
+        result.append(row(i));
+    return result;
 }
 
 // One generated solution in its own working folder, and the bytes the export
@@ -121,44 +101,44 @@ std::unique_ptr<Solution> generate(int records)
     s->chosenFile = saga + QStringLiteral("/horari.xml");
     QFile(s->chosenFile).open(QIODevice::WriteOnly);
 
-    writeTable(QStringLiteral("PROFT"), {{"ABREV", dbf::FieldType::String, 10}, {"CODI", dbf::FieldType::String, 40}},
-               teachers, [](int i) { return QStringList{code("T", i), QStringLiteral("placa-%1").arg(i)}; });
-    writeTable(QStringLiteral("GRUPOST"),
-               {{"ABREV", dbf::FieldType::String, 10}, {"CODI", dbf::FieldType::String, 20},
-                {"CODICURS", dbf::FieldType::String, 20}},
-               groups, [](int i) {
-                   return QStringList{code("G", i), QStringLiteral("grup-%1").arg(i), QStringLiteral("curs-%1").arg(i / 4)};
-               });
-    writeTable(QStringLiteral("AULAT"), {{"ABREV", dbf::FieldType::String, 10}, {"CODI", dbf::FieldType::String, 60}},
-               rooms, [](int i) { return QStringList{code("R", i), QStringLiteral("aula-%1").arg(i)}; });
-    writeTable(QStringLiteral("ASIGNOMT"), {{"COD", dbf::FieldType::String, 10}, {"CODI", dbf::FieldType::String, 20}},
-               subjects, [](int i) { return QStringList{code("S", i), QStringLiteral("materia-%1").arg(i)}; });
-    writeTable(QStringLiteral("DIASHORAST"),
-               {{"DIHO", dbf::FieldType::String, 10}, {"DIA", dbf::FieldType::String, 20},
-                {"HORADESDE", dbf::FieldType::String, 8}, {"MINUTOS", dbf::FieldType::String, 8}},
-               days * periods, [](int i) {
-                   const int day = 1 + i / periods;
-                   const int period = 1 + i % periods;
-                   return QStringList{QString::number(day) + QString::number(period), QStringLiteral("dia-%1").arg(day),
-                                      QStringLiteral("%1:00").arg(7 + period), QStringLiteral("55")};
-               });
+    // The working tables have the import's layouts; the benchmark fills the
+    // fields the export looks up.
+    writeTableRows(QStringLiteral("PROFT"), centre_import::proftFields(),
+                   rows(teachers, [](int i) { return QStringList{code("T", i), QStringLiteral("placa-%1").arg(i)}; }),
+                   {QStringLiteral("ABREV"), QStringLiteral("CODI")});
+    writeTableRows(QStringLiteral("GRUPOST"), centre_import::grupostFields(), rows(groups, [](int i) {
+                       return QStringList{code("G", i), QStringLiteral("grup-%1").arg(i),
+                                          QStringLiteral("curs-%1").arg(i / 4)};
+                   }),
+                   {QStringLiteral("ABREV"), QStringLiteral("CODI"), QStringLiteral("CODICURS")});
+    writeTableRows(QStringLiteral("AULAT"), centre_import::aulatFields(),
+                   rows(rooms, [](int i) { return QStringList{code("R", i), QStringLiteral("aula-%1").arg(i)}; }),
+                   {QStringLiteral("ABREV"), QStringLiteral("CODI")});
+    writeTableRows(QStringLiteral("ASIGNOMT"), centre_import::asignomtFields(),
+                   rows(subjects, [](int i) { return QStringList{code("S", i), QStringLiteral("materia-%1").arg(i)}; }),
+                   {QStringLiteral("COD"), QStringLiteral("CODI")});
+    writeTableRows(QStringLiteral("DIASHORAST"), centre_import::diashorastFields(), rows(days * periods, [](int i) {
+                       const int day = 1 + i / periods;
+                       const int period = 1 + i % periods;
+                       return QStringList{QString::number(day) + QString::number(period),
+                                          QStringLiteral("dia-%1").arg(day), QStringLiteral("%1:00").arg(7 + period),
+                                          QStringLiteral("55")};
+                   }),
+                   {QStringLiteral("DIHO"), QStringLiteral("DIA"), QStringLiteral("HORADESDE"), QStringLiteral("MINUTOS")});
 
     // Every 50th session unplaced, every 20th an activity, every 97th
     // teacher unknown: all paths of a session are taken.
-    writeTable(QStringLiteral("SOLUC"),
-               {{"DIA", dbf::FieldType::Integer, 0}, {"HORA", dbf::FieldType::Float, 0},
-                {"PROF", dbf::FieldType::String, 10}, {"CODGRUPO", dbf::FieldType::String, 10},
-                {"AULA", dbf::FieldType::String, 10}, {"ASIG", dbf::FieldType::String, 10},
-                {"TAREA", dbf::FieldType::String, 10}},
-               records, [](int i) {
-                   return QStringList{QString::number(i % 50 == 49 ? 0 : 1 + i % days),
-                                      QString::number(1 + (i / days) % periods),
-                                      i % 97 == 0 ? QStringLiteral("NOPE") : code("T", i % teachers),
-                                      code("G", i % groups),
-                                      code("R", i % rooms),
-                                      code("S", i % subjects),
-                                      i % 20 == 0 ? QStringLiteral("GUARDIA") : QString()};
-               });
+    writeTableRows(QStringLiteral("SOLUC"), solucFields(), rows(records, [](int i) {
+                       return QStringList{QString::number(i % 50 == 49 ? 0 : 1 + i % days),
+                                          QString::number(1 + (i / days) % periods),
+                                          i % 97 == 0 ? QStringLiteral("NOPE") : code("T", i % teachers),
+                                          code("G", i % groups),
+                                          code("R", i % rooms),
+                                          code("S", i % subjects),
+                                          i % 20 == 0 ? QStringLiteral("GUARDIA") : QString()};
+                   }),
+                   {QStringLiteral("DIA"), QStringLiteral("HORA"), QStringLiteral("PROF"), QStringLiteral("CODGRUPO"),
+                    QStringLiteral("AULA"), QStringLiteral("ASIG"), QStringLiteral("TAREA")});
     return s;
 }
 
