@@ -19,7 +19,15 @@ QString gestibSample(const QString &name)
     return QDir(gestibSamplesDir()).filePath(name);
 }
 
-bool gestibSamplesPresent()
+QString missingGestibSamples()
 {
-    return QFileInfo(gestibSamplesDir()).isDir();
+    const QString folder = gestibSamplesDir();
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("folder ") + folder;
+    for (const char *name : {"centre-2018.xml", "centre-2019-variant.xml"}) {
+        const QString path = gestibSample(QString::fromLatin1(name));
+        if (!QFileInfo(path).isFile())
+            return QStringLiteral("file ") + path;
+    }
+    return {};
 }
