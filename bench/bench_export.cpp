@@ -9,7 +9,6 @@
 #include "run/UserInteraction.h"
 #include "export/TimetableExport.h"
 #include "import/TableLayouts.h"
-#include "platform/Dbf.h"
 #include "tests/support/SolucLayout.h"
 #include "tests/support/TableRows.h"
 
