@@ -1,6 +1,8 @@
 #include "app/QtInteraction.h"
 #include "app/SpanishTranslations.h"
 #include "app/TMForm.h"
+#include "run/HandlerBoundary.h"
+#include "run/WorkingFolderRecovery.h"
 #include "platform/FileSizeSignal.h"
 
 #include <QApplication>
@@ -27,6 +29,12 @@ int main(int argc, char *argv[])
     }
 
     QtInteraction ui;
+    // Before anything else, a replacement of the working tables that was cut
+    // short is finished, so that no run starts on a mixed working folder.
+    runHandler(ui, [&] {
+        if (const QString finished = recoverWorkingFolder(); !finished.isEmpty())
+            ui.showMessage(finished);
+    });
     TMForm MForm(ui, parameters);
     ui.setMainWindow(&MForm);
     MForm.show();

@@ -2,6 +2,8 @@
 #include "cli/CommandLineInteraction.h"
 #include "cli/Commands.h"
 #include "cli/LevelsFile.h"
+#include "run/WorkingFolderRecovery.h"
+#include "platform/Error.h"
 #include "platform/WinPath.h"
 
 #include <QCoreApplication>
@@ -63,6 +65,16 @@ int main(int argc, char *argv[])
             return exitWith(ExitStatus::BadUsage);
         }
         winpath::setWorkingFolder(options.carpeta);
+    }
+
+    // Before anything else, a replacement of the working tables that was cut
+    // short is finished, so that no command works on a mixed working folder.
+    try {
+        if (const QString finished = recoverWorkingFolder(); !finished.isEmpty())
+            printError(finished);
+    } catch (const Error &e) {
+        printError(QStringLiteral("transtarquoib-cli: %1").arg(e.message()));
+        return exitWith(ExitStatus::Failed);
     }
 
     CommandReport report;

@@ -1,10 +1,11 @@
 #include "import/CentreImport.h"
 
+#include "run/BackupManifest.h"
 #include "run/Hourglass.h"
 #include "run/ImportSummary.h"
 #include "run/MainFormState.h"
-#include "run/RequireTablesFree.h"
 #include "run/RunFrame.h"
+#include "run/StagedRun.h"
 #include "run/UserInteraction.h"
 #include "import/CrearAsignaturas.h"
 #include "import/CrearAulas.h"
@@ -33,15 +34,21 @@ void requireCentreDocument(const xml::Document &document, const QString &path)
                     QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
                         .arg(path, root));
 }
-// Every table the steps re-create, and the level and course dialog's memory
-// CURSOST2: the run starts only when no other program holds any of them.
-QStringList tablesWritten()
+// The level dialog's memory, which the import reads before it rewrites it.
+const QString keptAnswers = QStringLiteral("CURSOST2.DBF");
+
+// What the manifest kept with the new tables says of them.
+BackupManifest manifestOf(const ImportSummary &summary, const xml::Document &document)
 {
-    QStringList paths;
-    for (const char *name : {"ASIGNOMT", "PROFT", "AULAT", "CURSOST", "CURSOST2", "GRUPOST", "MATIB", "ASIGT",
-                             "DIASHORAST"})
-        paths << winpath::fileInFolder(working_folder::path, QLatin1String(name) + QStringLiteral(".DBF"));
-    return paths;
+    const xml::AttributeMap centre = document.documentElement().attributes();
+    BackupManifest manifest;
+    manifest.document = summary.document;
+    manifest.codi = centre.getNamedItem(QStringLiteral("codi")).text().trimmed();
+    manifest.any = centre.getNamedItem(QStringLiteral("any")).text().trimmed();
+    manifest.written = QDateTime::currentDateTime();
+    for (const ImportSummary::TableRows &table : summary.tableRows)
+        manifest.rows.append({table.table, table.rows});
+    return manifest;
 }
 
 // The seven steps in their order, noting in the summary what only the steps
@@ -72,22 +79,49 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     form.DocXML = std::make_shared<xml::Document>();
     form.DocXML->load(form.ArchivoXML);
     requireCentreDocument(*form.DocXML, form.ArchivoXML);
-    requireTablesFree(tablesWritten());
 
     ImportSummary summary;
     summary.document = form.ArchivoXML;
     bool finished = false;
     {
+        // Held from here to the last rename: no other program takes a table
+        // while the user answers the level dialog.
+        StagedRun staged(replacedFiles(), {keptAnswers});
         const Hourglass hourglass(ui);
         finished = runSteps(form, ui, summary);
+        if (finished) {
+            readBackImportFigures(summary);
+            summary.backup = staged.commit(manifestOf(summary, *form.DocXML).toText(), importedTables());
+        }
     }
 
     if (!finished) {
         abandonRun(form, ui);
         return;
     }
-    readBackImportFigures(summary);
     finishRun(form, ui, summary);
+}
+
+const QStringList &importedTables()
+{
+    static const QStringList tables = {
+        QStringLiteral("ASIGNOMT"), QStringLiteral("PROFT"),   QStringLiteral("AULAT"),
+        QStringLiteral("CURSOST"),  QStringLiteral("CURSOST2"), QStringLiteral("GRUPOST"),
+        QStringLiteral("MATIB"),    QStringLiteral("ASIGT"),   QStringLiteral("DIASHORAST"),
+    };
+    return tables;
+}
+
+QStringList replacedFiles()
+{
+    QStringList files;
+    for (const QString &table : importedTables()) {
+        files << table + QStringLiteral(".DBF");
+        // The dialog keeps CURSOST2 and whatever index another program gave it.
+        if (table != QLatin1String("CURSOST2"))
+            files << table + QStringLiteral(".MDX");
+    }
+    return files;
 }
 
 } // namespace centre_import

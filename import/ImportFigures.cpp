@@ -1,6 +1,7 @@
 #include "import/ImportFigures.h"
 
 #include "run/ImportSummary.h"
+#include "import/CentreImport.h"
 #include "import/CourseLevels.h"
 #include "import/RecreateTable.h"
 #include "platform/Dbf.h"
@@ -9,13 +10,6 @@
 namespace centre_import {
 
 namespace {
-
-// The tables in the order the steps write them.
-const QStringList importTables = {
-    QStringLiteral("ASIGNOMT"), QStringLiteral("PROFT"), QStringLiteral("AULAT"),
-    QStringLiteral("CURSOST"),  QStringLiteral("CURSOST2"), QStringLiteral("GRUPOST"),
-    QStringLiteral("MATIB"),    QStringLiteral("ASIGT"),  QStringLiteral("DIASHORAST"),
-};
 
 QList<CourseLevel> readCourseLevels(dbf::Table &cursos)
 {
@@ -31,7 +25,7 @@ QList<CourseLevel> readCourseLevels(dbf::Table &cursos)
 
 void readBackImportFigures(ImportSummary &summary)
 {
-    for (const QString &name : importTables) {
+    for (const QString &name : importedTables()) {
         const QString file = name + QStringLiteral(".DBF");
         // A missing table holds no rows: CURSOST2 is only made by a confirmed dialog.
         if (!winpath::fileExists(winpath::fileInFolder(working_folder::path, file))) {

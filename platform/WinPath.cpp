@@ -147,4 +147,6 @@ void ensureFolder(const QString &localFolder) { QDir().mkpath(localFolder); }
 
 void setWorkingFolder(const QString &localFolder) { workingFolderOverride() = localFolder; }
 
+QString movedWorkingFolder() { return workingFolderOverride(); }
+
 } // namespace winpath

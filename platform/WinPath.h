@@ -42,5 +42,7 @@ void ensureFolder(const QString &localFolder);
 // runs keep naming their tables as the timetabling program does. An empty
 // folder brings back the usual mapping.
 void setWorkingFolder(const QString &localFolder);
+// The folder set by setWorkingFolder, empty when the usual mapping holds.
+QString movedWorkingFolder();
 
 } // namespace winpath

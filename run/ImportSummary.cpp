@@ -65,6 +65,8 @@ QStringList ImportSummary::lines() const
     }
     out << (subjectLinesCreated ? QStringLiteral("Líneas de asignaturas: creadas")
                                 : QStringLiteral("Líneas de asignaturas: no creadas (ASIGT queda vacía)"));
+    if (!backup.isEmpty())
+        out << QStringLiteral("Copia de las tablas sustituidas: %1").arg(backup);
 
     QStringList changes;
     for (const ShortCodeChange &c : shortCodeChanges)
@@ -113,6 +115,7 @@ QJsonObject ImportSummary::toJson() const
             {QStringLiteral("documento"), document},
             {QStringLiteral("filas"), rows},
             {QStringLiteral("lineasCreadas"), subjectLinesCreated},
+            {QStringLiteral("copia"), backup.isEmpty() ? QJsonValue() : QJsonValue(backup)},
             {QStringLiteral("abreviaturasCambiadas"), changes},
             {QStringLiteral("cursosSinNivel"), withoutLevel},
             {QStringLiteral("nivelesCoincidentes"), collisions}};

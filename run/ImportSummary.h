@@ -41,6 +41,7 @@ public:
     QList<CourseRef> coursesWithoutLevel;
     QList<LevelCollision> levelCollisions;
     bool subjectLinesCreated = false; // the user agreed to the proposed lines
+    QString backup;                   // where the replaced tables were kept; empty when none were
 
     // Adds a step's changed codes, naming the table they went to.
     void addShortCodeChanges(const QString &table, const QList<ShortCodeChange> &changes);

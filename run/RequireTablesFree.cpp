@@ -6,20 +6,47 @@
 
 #include <QFileInfo>
 
-void requireTablesFree(const QStringList &localPaths)
+namespace {
+// A table by its name alone ("GRUPOST"); another file, such as an index, by
+// its file name ("MATIB.MDX").
+QString tableName(const QString &path)
 {
-    for (const QString &path : localPaths) {
-        if (!winpath::fileExists(path))
+    const QFileInfo file(path);
+    return (file.suffix().compare(QLatin1String("DBF"), Qt::CaseInsensitive) == 0 ? file.completeBaseName()
+                                                                                 : file.fileName())
+        .toUpper();
+}
+} // namespace
+
+TablesHold::TablesHold(const QStringList &localPaths)
+    : m_paths(localPaths)
+{
+    holdEach();
+}
+
+TablesHold::~TablesHold() = default;
+
+void TablesHold::holdNewcomers() { holdEach(); }
+
+void TablesHold::holdEach()
+{
+    for (const QString &path : m_paths) {
+        if (m_heldPaths.contains(path) || !winpath::fileExists(path))
             continue;
-        dbf::DbfFile file;
+        auto file = std::make_unique<dbf::DbfFile>();
         try {
-            file.open(path, dbf::DbfFile::Lock::Exclusive);
+            file->open(path, dbf::DbfFile::Lock::Exclusive);
         } catch (const dbf::TableInUseError &) {
             throw dbf::TableInUseError(
                 QStringLiteral("La tabla %1 está en uso por otro programa (%2). Cierre ese programa y vuelva a "
                                "intentarlo; no se ha modificado nada.")
-                    .arg(QFileInfo(path).completeBaseName().toUpper(), path));
+                    .arg(tableName(path), path));
         } catch (const dbf::DbfError &) {
+            continue;
         }
+        m_held.push_back(std::move(file));
+        m_heldPaths << path;
     }
 }
+
+void requireTablesFree(const QStringList &localPaths) { TablesHold check(localPaths); }

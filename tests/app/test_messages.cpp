@@ -81,8 +81,8 @@ const MessageCase messageCases[] = {
     {"WorkingFolderIsAFile",
      importOf("<CENTRE/>",
               [](const QString &, const TempWinePrefix &prefix) {
-                  return QStringLiteral("No se puede crear la tabla %1: ")
-                      .arg(native(prefix.driveC() + QStringLiteral("/VTEMP/ASIGNOMT.DBF")));
+                  return QStringLiteral("No se puede crear una carpeta de trabajo provisional en %1: ")
+                      .arg(native(prefix.driveC() + QStringLiteral("/VTEMP")));
               },
               [](const TempWinePrefix &prefix) {
                   QDir(prefix.vtemp()).removeRecursively();

@@ -73,7 +73,8 @@ inline QMap<QString, QByteArray> snapshot(const QString &folder)
 // (file header) and of its tag; and the run log without the time of each entry.
 inline QByteArray withoutDates(const QString &name, QByteArray bytes)
 {
-    if (name.endsWith(QLatin1String(".log"), Qt::CaseInsensitive))
+    // The run log and the tables' manifest say when they were written.
+    if (name.endsWith(QLatin1String(".log"), Qt::CaseInsensitive) || name.endsWith(QLatin1String(".txt")))
         return QString::fromUtf8(bytes)
             .replace(QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d")), QStringLiteral("(time)"))
             .toUtf8();

@@ -1,0 +1,29 @@
+#include "run/RestoreBackup.h"
+
+#include "run/BackupManifest.h"
+#include "run/StagedRun.h"
+#include "platform/Dbf.h"
+
+#include <QDir>
+#include <QFile>
+
+QString restoreBackup(const QString &backupPath, const QStringList &names, const QStringList &tables)
+{
+    const QDir backup(backupPath);
+    if (!backup.exists())
+        throw dbf::DbfError(QStringLiteral("No existe la copia %1").arg(QDir::toNativeSeparators(backupPath)));
+    StagedRun staged(names, {});
+    const QDir staging(staged.stagingPath());
+    for (const QString &name : names) {
+        // Found whatever its letter case; staged by the name the set gives it.
+        const QStringList found = backup.entryList({name}, QDir::Files | QDir::System | QDir::Hidden);
+        if (found.isEmpty())
+            continue;
+        if (!QFile::copy(backup.filePath(found.first()), staging.filePath(name)))
+            throw dbf::DbfError(QStringLiteral("No se puede copiar %1 de la copia %2")
+                                    .arg(found.first(), QDir::toNativeSeparators(backupPath)));
+    }
+    QFile manifest(backup.filePath(BackupManifest::fileName));
+    const QByteArray text = manifest.open(QIODevice::ReadOnly) ? manifest.readAll() : BackupManifest().toText();
+    return staged.commit(text, tables);
+}

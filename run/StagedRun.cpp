@@ -1,0 +1,73 @@
+#include "run/StagedRun.h"
+
+#include "run/BackupManifest.h"
+#include "run/Backups.h"
+#include "run/WorkingFolder.h"
+#include "platform/Dbf.h"
+#include "platform/FolderCommit.h"
+#include "platform/WholeFile.h"
+#include "platform/WinPath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+QStringList pathsIn(const QString &windowsFolder, const QStringList &names)
+{
+    QStringList paths;
+    for (const QString &name : names)
+        paths << winpath::fileInFolder(windowsFolder, name);
+    return paths;
+}
+} // namespace
+
+// Hidden, so that neither Wine's file dialogs nor a listing of the folder show it.
+const QString StagedRun::stagingPrefix = QStringLiteral(".TransTarquoIB-");
+
+StagedRun::StagedRun(const QStringList &names, const QStringList &carried)
+    : m_folder(winpath::toLocal(working_folder::path))
+    , m_names(names + QStringList{BackupManifest::fileName})
+    , m_hold(pathsIn(working_folder::path, m_names))
+    , m_staging(m_folder, stagingPrefix)
+    , m_previousOverride(winpath::movedWorkingFolder())
+{
+    for (const QString &name : carried) {
+        const QString from = winpath::fileInFolder(working_folder::path, name);
+        if (QFileInfo(from).isFile() && !QFile::copy(from, QDir(m_staging.path()).filePath(name)))
+            throw dbf::DbfError(QStringLiteral("No se puede copiar %1 a la carpeta provisional %2")
+                                    .arg(from, m_staging.path()));
+    }
+    winpath::setWorkingFolder(m_staging.path());
+    m_redirected = true;
+}
+
+StagedRun::~StagedRun() { restoreWorkingFolder(); }
+
+void StagedRun::restoreWorkingFolder()
+{
+    if (!m_redirected)
+        return;
+    // Whatever a table still gathers belongs to the staging folder.
+    dbf::Table::flushAll();
+    winpath::setWorkingFolder(m_previousOverride);
+    m_redirected = false;
+}
+
+QString StagedRun::commit(const QByteArray &manifest, const QStringList &tables)
+{
+    const QString staged = QDir(m_staging.path()).filePath(BackupManifest::fileName);
+    restoreWorkingFolder();
+    if (const std::optional<QString> problem = writeWholeFile(staged, manifest))
+        throw dbf::DbfError(QStringLiteral("No se puede escribir %1: %2").arg(staged, *problem));
+    m_hold.holdNewcomers();
+
+    const QString backup = backups::newFolder(QDateTime::currentDateTime());
+    const QStringList replaced =
+        folder_commit::commit({m_folder, m_staging.path(), backup, m_names});
+    if (replaced.isEmpty())
+        return {};
+    backups::describeUnknownSet(backup, tables);
+    backups::keepNewest();
+    return backup;
+}

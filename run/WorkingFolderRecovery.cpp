@@ -1,0 +1,23 @@
+#include "run/WorkingFolderRecovery.h"
+
+#include "run/StagedRun.h"
+#include "run/WorkingFolder.h"
+#include "platform/FolderCommit.h"
+#include "platform/StagingFolder.h"
+#include "platform/WinPath.h"
+
+#include <QFileInfo>
+
+QString recoverWorkingFolder()
+{
+    const QString folder = winpath::toLocal(working_folder::path);
+    if (!QFileInfo(folder).isDir())
+        return {};
+    const bool finished = folder_commit::recoverFolderCommit(folder);
+    removeAbandonedStagingFolders(folder, StagedRun::stagingPrefix);
+    if (!finished)
+        return {};
+    return QStringLiteral("Se ha completado la sustitución de las tablas de %1 que una ejecución anterior dejó "
+                          "a medias; las tablas sustituidas están en %2.")
+        .arg(working_folder::path, working_folder::path + QStringLiteral("\\Copias"));
+}

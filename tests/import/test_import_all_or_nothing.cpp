@@ -1,0 +1,397 @@
+// A centre import replaces the working tables all at once or not at all, and
+// keeps what it replaced: over a folder that holds an earlier import, a run
+// that does not finish leaves every file as it was (bytes and inodes), a
+// finished one leaves the whole new set and a backup of the whole old one,
+// which restoreBackup brings back byte for byte.
+#include "run/Backups.h"
+#include "run/MainFormState.h"
+#include "run/RestoreBackup.h"
+#include "run/RunLog.h"
+#include "run/WorkingFolderRecovery.h"
+#include "import/CentreImport.h"
+#include "import/Cursos/TControlCursos.h"
+#include "platform/Dbf.h"
+#include "platform/FolderCommit.h"
+#include "tests/support/CentreDocuments.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/FolderSnapshot.h"
+#include "tests/support/LockHolder.h"
+#include "tests/support/MdxReader.h"
+#include "tests/support/PyDbf.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedInteraction.h"
+#include "tests/support/TempWinePrefix.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace centre_import;
+using Answer = UserInteraction::Answer;
+
+namespace {
+
+const QString runLogName = QStringLiteral("TransTarquoIB.log");
+
+QString firstCentre() { return centreFixture(QStringLiteral("centre-escola.xml")); }
+QString nextCentre() { return centreFixture(QStringLiteral("centre-escola-seguent.xml")); }
+
+// A whole import of `file` as a user answers it: every blank level filled,
+// kept answers recovered, subject lines created.
+ImportSummary importFinished(const QString &file)
+{
+    MainFormState form;
+    ScriptedInteraction ui;
+    ui.fileChoices = {file};
+    ui.answers = {Answer::Yes, Answer::Yes};
+    BExportarClick(form, ui);
+    EXPECT_EQ(ui.errors(), QStringList());
+    EXPECT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado")});
+    return ui.importSummary.value_or(ImportSummary());
+}
+
+// The working tables and their manifest, without the run log (which only a
+// finished run appends to) and without the folders inside.
+QMap<QString, FileState> workingSet(const QString &vtemp)
+{
+    QMap<QString, FileState> files = snapshotFolder(vtemp);
+    files.remove(runLogName);
+    return files;
+}
+
+QMap<QString, QByteArray> bytesOf(const QMap<QString, FileState> &files)
+{
+    QMap<QString, QByteArray> bytes;
+    for (const auto &[name, state] : files.asKeyValueRange())
+        bytes.insert(name, state.bytes);
+    return bytes;
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// ---------------------------------------------------------------------------
+// A finished run.
+
+TEST(AllOrNothingImport, FinishedRunReplacesTheSetAndKeepsTheOldOne)
+{
+    TempWinePrefix prefix;
+    EXPECT_TRUE(importFinished(firstCentre()).backup.isEmpty()) << "nothing to keep in an empty folder";
+    const auto first = workingSet(prefix.vtemp());
+    ASSERT_TRUE(first.contains(QStringLiteral("MATIB.MDX")));
+    ASSERT_TRUE(first.contains(QStringLiteral("TransTarquoIB-tablas.txt")));
+
+    const ImportSummary summary = importFinished(nextCentre());
+    ASSERT_FALSE(summary.backup.isEmpty());
+    EXPECT_EQ(bytesOf(snapshotFolder(summary.backup)), bytesOf(first)) << "the backup holds the whole earlier set";
+    EXPECT_NE(bytesOf(workingSet(prefix.vtemp())), bytesOf(first));
+    EXPECT_TRUE(QString::fromUtf8(readFileBytes(prefix.vtempFile(runLogName))).contains(summary.backup));
+
+    // Only the set, the log and the backups' folder: no staging folder, no journal.
+    EXPECT_EQ(entriesOf(prefix.vtemp()).filter(QStringLiteral("TransTarquoIB")),
+              (QStringList{QStringLiteral("TransTarquoIB-tablas.txt"), runLogName}));
+    const QList<backups::Backup> kept = backups::list();
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(kept.first().manifest.codi, QStringLiteral("ESC0001"));
+    EXPECT_GT(kept.first().manifest.totalRows(), 0);
+}
+
+TEST(AllOrNothingImport, ElevenImportsKeepTheTenNewestBackups)
+{
+    TempWinePrefix prefix;
+    QStringList backupsMade;
+    for (int i = 0; i < 11; ++i) {
+        const QString backup = importFinished(i % 2 ? firstCentre() : nextCentre()).backup;
+        if (!backup.isEmpty())
+            backupsMade << QFileInfo(backup).fileName();
+    }
+    ASSERT_EQ(backupsMade.size(), 10);
+    importFinished(firstCentre());
+    QStringList listed;
+    for (const backups::Backup &backup : backups::list())
+        listed << backup.name;
+    ASSERT_EQ(listed.size(), backups::kept);
+    EXPECT_FALSE(listed.contains(backupsMade.first())) << "the oldest goes";
+    EXPECT_TRUE(listed.contains(backupsMade.last()));
+}
+
+TEST(AllOrNothingImport, RestoreBringsBackTheReplacedSetByteForByte)
+{
+    TempWinePrefix prefix;
+    importFinished(firstCentre());
+    const auto first = workingSet(prefix.vtemp());
+    importFinished(nextCentre());
+    const auto second = workingSet(prefix.vtemp());
+
+    const QString newest = backups::list().first().path;
+    const QString keptSecond = restoreBackup(newest, replacedFiles(), importedTables());
+    EXPECT_EQ(bytesOf(workingSet(prefix.vtemp())), bytesOf(first));
+    EXPECT_EQ(bytesOf(snapshotFolder(keptSecond)), bytesOf(second)) << "what the restore replaced is kept too";
+    EXPECT_EQ(bytesOf(snapshotFolder(newest)), bytesOf(first)) << "the restored backup stays";
+}
+
+TEST(AllOrNothingImport, RestoreIsRefusedWhileATableIsHeld)
+{
+    TempWinePrefix prefix;
+    importFinished(firstCentre());
+    importFinished(nextCentre());
+    const auto before = snapshotFolder(prefix.vtemp());
+    const LockHolder holder(prefix.vtempFile(QStringLiteral("GRUPOST.DBF")), LockHolder::Kind::RecordPastTheEnd);
+    ASSERT_TRUE(holder.holding());
+    EXPECT_THROW(restoreBackup(backups::list().first().path, replacedFiles(), importedTables()),
+                 dbf::TableInUseError);
+    EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
+}
+
+// ---------------------------------------------------------------------------
+// Runs that do not finish leave the folder as it was.
+
+// The limit of the case that sets one, lifted once its run has ended.
+std::optional<FileSizeLimit> sizeLimit;
+
+struct UnfinishedCase {
+    const char *name;
+    // Sets the user up to end the run early, or sets up what makes it fail.
+    std::function<void(ScriptedInteraction &)> script;
+};
+
+class UnfinishedImport : public testing::TestWithParam<UnfinishedCase> {};
+
+TEST_P(UnfinishedImport, LeavesTheWorkingFolderByteForByte)
+{
+    TempWinePrefix prefix;
+    importFinished(firstCentre());
+    const auto before = snapshotFolder(prefix.vtemp());
+    const QStringList entries = entriesOf(prefix.vtemp());
+
+    MainFormState form;
+    form.ModoAutomatico = 2;
+    ScriptedInteraction ui;
+    ui.fileChoices = {nextCentre()};
+    GetParam().script(ui);
+    try {
+        BExportarClick(form, ui);
+    } catch (const Error &) {
+    }
+    sizeLimit.reset();
+    EXPECT_FALSE(ui.messages().contains(QStringLiteral("Proceso finalizado")));
+    EXPECT_NE(form.ResultadoTransformacion, 1);
+    EXPECT_TRUE(snapshotFolder(prefix.vtemp()) == before) << "a file was written, replaced, created or deleted";
+    EXPECT_EQ(entriesOf(prefix.vtemp()), entries) << "no staging folder or journal is left";
+}
+
+const UnfinishedCase unfinishedCases[] = {
+    {"ForcedExit",
+     [](ScriptedInteraction &ui) {
+         ui.cursosPasses = {[](TControlCursos &d) { d.pressOk(); }, [](TControlCursos &d) { d.pressForcedExit(); }};
+     }},
+    // The No deletes the kept answers at once, but only in the staging folder.
+    {"NoToRecoveryThenForcedExit",
+     [](ScriptedInteraction &ui) {
+         ui.answers = {Answer::No, Answer::No};
+         ui.cursosPasses = {[](TControlCursos &d) { d.pressOk(); }, [](TControlCursos &d) { d.pressForcedExit(); }};
+     }},
+    {"FileSizeLimitMidStaging",
+     [](ScriptedInteraction &ui) {
+         ui.cursosPasses = {[](TControlCursos &d) {
+             ScriptedInteraction::defaultCursosPass(d);
+             // Later tables cannot grow past a few bytes: the next step fails.
+             sizeLimit.emplace(200);
+         }};
+         ui.answers = {Answer::Yes, Answer::Yes};
+     }},
+    {"CancelledFileDialog", [](ScriptedInteraction &ui) { ui.fileChoices = {std::nullopt}; }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, UnfinishedImport, testing::ValuesIn(unfinishedCases),
+                         [](const testing::TestParamInfo<UnfinishedCase> &info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// The hold: no other program takes a file of the set while the dialog waits.
+
+TEST(AllOrNothingImport, OtherProgramsCannotLockTheSetWhileTheDialogWaits)
+{
+    TempWinePrefix prefix;
+    importFinished(firstCentre());
+
+    const QStringList held = {QStringLiteral("ASIGNOMT.DBF"), QStringLiteral("PROFT.DBF"), QStringLiteral("GRUPOST.DBF"),
+                              QStringLiteral("MATIB.DBF"),    QStringLiteral("MATIB.MDX"), QStringLiteral("DIASHORAST.DBF"),
+                              QStringLiteral("CURSOST2.DBF")};
+    const LockHolder::Kind kinds[] = {LockHolder::Kind::RecordExclusive, LockHolder::Kind::RecordShared,
+                                      LockHolder::Kind::RecordPastTheEnd, LockHolder::Kind::FlockExclusive,
+                                      LockHolder::Kind::FlockShared};
+    MainFormState form;
+    ScriptedInteraction ui;
+    ui.fileChoices = {nextCentre()};
+    ui.answers = {Answer::Yes, Answer::Yes};
+    ui.cursosPasses = {[&](TControlCursos &dialog) {
+        for (const QString &name : held) {
+            for (const LockHolder::Kind kind : kinds) {
+                const LockHolder other(prefix.vtempFile(name), kind);
+                EXPECT_FALSE(other.holding()) << name.toStdString() << " " << lockKindName(kind);
+            }
+        }
+        ScriptedInteraction::defaultCursosPass(dialog);
+    }};
+    BExportarClick(form, ui);
+    EXPECT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado")});
+
+    const LockHolder afterwards(prefix.vtempFile(QStringLiteral("GRUPOST.DBF")), LockHolder::Kind::RecordExclusive);
+    EXPECT_TRUE(afterwards.holding()) << "the hold ends with the run";
+}
+
+TEST(AllOrNothingImport, HeldIndexRefusesTheRunBeforeAnythingIsTouched)
+{
+    TempWinePrefix prefix;
+    importFinished(firstCentre());
+    const auto before = snapshotFolder(prefix.vtemp());
+    const LockHolder holder(prefix.vtempFile(QStringLiteral("MATIB.MDX")), LockHolder::Kind::FlockExclusive);
+    ASSERT_TRUE(holder.holding());
+    MainFormState form;
+    ScriptedInteraction ui;
+    ui.fileChoices = {nextCentre()};
+    EXPECT_THROW(BExportarClick(form, ui), dbf::TableInUseError);
+    EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
+}
+
+// ---------------------------------------------------------------------------
+// Killed runs: the folder afterwards, once the next start has recovered it,
+// holds exactly the old set or exactly the new one.
+
+// The set as an import of the next centre over the first leaves it, and the
+// set before it; the manifests are left out, as they carry the time.
+struct ReferenceSets {
+    QMap<QString, QByteArray> before;
+    QMap<QString, QByteArray> after;
+};
+
+QMap<QString, QByteArray> withoutManifest(QMap<QString, QByteArray> set)
+{
+    set.remove(QStringLiteral("TransTarquoIB-tablas.txt"));
+    return set;
+}
+
+ReferenceSets referenceSets()
+{
+    TempWinePrefix prefix;
+    importFinished(firstCentre());
+    ReferenceSets sets;
+    sets.before = withoutManifest(bytesOf(workingSet(prefix.vtemp())));
+    importFinished(nextCentre());
+    sets.after = withoutManifest(bytesOf(workingSet(prefix.vtemp())));
+    // Every table of the new set reads with an independent reader, and the index is whole.
+    for (const QString &name : sets.after.keys()) {
+        if (name.endsWith(QLatin1String(".DBF"))) {
+            EXPECT_NO_THROW(readWithPythonDbf(prefix.vtempFile(name))) << name.toStdString();
+        }
+    }
+    EXPECT_NO_THROW(MdxReader(prefix.vtempFile(QStringLiteral("MATIB.MDX")).toStdString()).readTag("ABREV"));
+    return sets;
+}
+
+// In a child: the import of the next centre, the user answering at once;
+// `beforeRename` may end the process at a rename of the commit.
+[[noreturn]] void importInChild(const std::function<void(int)> &beforeRename)
+{
+    folder_commit::setBeforeRenameHook(beforeRename);
+    try {
+        MainFormState form;
+        ScriptedInteraction ui;
+        ui.fileChoices = {nextCentre()};
+        ui.answers = {Answer::Yes, Answer::Yes};
+        BExportarClick(form, ui);
+    } catch (...) {
+        _exit(2);
+    }
+    _exit(0);
+}
+
+enum class Outcome { Old, New, Mixed };
+
+Outcome outcomeAfterRecovery(const TempWinePrefix &prefix, const ReferenceSets &sets)
+{
+    EXPECT_NO_THROW(recoverWorkingFolder());
+    const auto now = withoutManifest(bytesOf(workingSet(prefix.vtemp())));
+    EXPECT_EQ(entriesOf(prefix.vtemp()).filter(QStringLiteral(".TransTarquoIB")), QStringList())
+        << "staging folders are cleaned at the next start";
+    EXPECT_FALSE(QFile::exists(folder_commit::journalPath(prefix.vtemp())));
+    if (now == sets.before)
+        return Outcome::Old;
+    if (now == sets.after)
+        return Outcome::New;
+    return Outcome::Mixed;
+}
+
+TEST(KilledImport, AtEachRenameOfTheCommitEndsWhollyNew)
+{
+    const ReferenceSets sets = referenceSets();
+    // Each file of the set moves out and its successor in: at most two renames a file.
+    const int renames = 2 * int(sets.after.size() + 1);
+    for (int k = 0; k <= renames; ++k) {
+        SCOPED_TRACE(k);
+        TempWinePrefix prefix;
+        importFinished(firstCentre());
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            importInChild([k](int rename) {
+                if (rename == k)
+                    ::raise(SIGKILL);
+            });
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_EQ(outcomeAfterRecovery(prefix, sets), Outcome::New);
+    }
+}
+
+TEST(KilledImport, AtRandomMomentsEndsWhollyOldOrWhollyNew)
+{
+    const ReferenceSets sets = referenceSets();
+    // How long an undisturbed run takes, to spread the kills over it.
+    qint64 runMicroseconds = 0;
+    {
+        TempWinePrefix prefix;
+        importFinished(firstCentre());
+        QElapsedTimer timer;
+        timer.start();
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            importInChild({});
+        int status = 0;
+        waitpid(child, &status, 0);
+        runMicroseconds = timer.nsecsElapsed() / 1000;
+    }
+    constexpr int trials = 40;
+    int old = 0, renewed = 0;
+    for (int trial = 0; trial < trials; ++trial) {
+        SCOPED_TRACE(trial);
+        TempWinePrefix prefix;
+        importFinished(firstCentre());
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            importInChild({});
+        ::usleep(useconds_t(QRandomGenerator::global()->bounded(runMicroseconds * 11 / 10 + 1)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        const Outcome outcome = outcomeAfterRecovery(prefix, sets);
+        EXPECT_NE(outcome, Outcome::Mixed);
+        old += outcome == Outcome::Old;
+        renewed += outcome == Outcome::New;
+    }
+    std::printf("killed imports: %d ended old, %d new, %d mixed\n", old, renewed, trials - old - renewed);
+}
+
+} // namespace
