@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 
 using dbf::DbfFile;
 
@@ -20,6 +21,8 @@ struct HeldCase {
     std::optional<DbfFile::Lock> held; // how our layer holds the table; none: not at all
     bool windowsCanLock;
 };
+
+void PrintTo(const HeldCase &c, std::ostream *os) { *os << c.name; }
 
 class WindowsLockProbe : public testing::TestWithParam<HeldCase> {
 protected:

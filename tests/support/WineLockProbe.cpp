@@ -40,8 +40,8 @@ QString wineLockProbeMissing()
     QStringList missing;
     if (probeProgram().isEmpty() || !QFileInfo::exists(probeProgram()))
         missing << QStringLiteral("TRANSTARQUOIB_LOCK_PROBE (the cross-compiled tests/wine/lockprobe.exe)");
-    // system.reg is there once wineboot has set the prefix up.
-    if (probePrefix().isEmpty() || !QFileInfo::exists(probePrefix() + QStringLiteral("/system.reg")))
+    // A folder is a prefix once Wine has put its Windows folder there.
+    if (probePrefix().isEmpty() || !QFileInfo(probePrefix() + QStringLiteral("/drive_c/windows")).isDir())
         missing << QStringLiteral("TRANSTARQUOIB_PROBE_WINEPREFIX (a Wine prefix set up by wineboot)");
     if (wineProgram().isEmpty())
         missing << QStringLiteral("wine64");
