@@ -21,7 +21,10 @@
  * When the Linux program cannot be started the launcher says why in a message
  * box and ends with status 127, as a shell does. With TRANSTARQUOIB_NO_BOX set
  * in the environment it writes the message to standard error instead: the
- * automated test has no one to close a box.
+ * automated test has no one to close a box. Before that it writes "Transformado"
+ * 0 into "Velarix.ini" beside itself, as the converter does for a run that did
+ * not finish: a caller that kept the file of an earlier run would otherwise
+ * read that run's outcome as this one's.
  */
 #include <windows.h>
 
@@ -61,11 +64,40 @@ static Word linuxCall(Word number, Word a1, Word a2, Word a3, Word a4)
     return result;
 }
 
+/* "Velarix.ini" beside this launcher, where the converter leaves its outcome;
+   empty until the launcher knows its own path. */
+static wchar_t resultFile[MAX_PATH * 4 + 16];
+
+/* Leaves "Transformado" 0 in the result file through the profile API, which
+   keeps the file's other sections and keys; false when it could not. */
+static BOOL writeNotDone(void)
+{
+    return resultFile[0] && WritePrivateProfileStringW(L"Transformadores", L"Transformado", L"0", resultFile);
+}
+
+/* The result file is in the launcher's own folder, as the converter's is in its own. */
+static void locateResultFile(const wchar_t *self)
+{
+    const wchar_t *folderEnd = wcsrchr(self, L'\\');
+    const size_t folderLength = folderEnd ? (size_t)(folderEnd - self) + 1 : 0;
+    if (folderLength && folderLength + wcslen(L"Velarix.ini") < sizeof resultFile / sizeof *resultFile) {
+        wmemcpy(resultFile, self, folderLength);
+        wcscpy(resultFile + folderLength, L"Velarix.ini");
+    }
+}
+
 static void fail(const wchar_t *format, const wchar_t *argument, Word error)
 {
     wchar_t text[2048];
-    _snwprintf(text, sizeof text / sizeof *text - 1, format, argument, error);
-    text[sizeof text / sizeof *text - 1] = L'\0';
+    const size_t capacity = sizeof text / sizeof *text;
+    _snwprintf(text, capacity - 1, format, argument, error);
+    text[capacity - 1] = L'\0';
+    if (resultFile[0] && !writeNotDone()) {
+        const size_t used = wcslen(text);
+        _snwprintf(text + used, capacity - 1 - used, L"\n\rTampoco se ha podido escribir el resultado en \"%ls\".",
+                   resultFile);
+        text[capacity - 1] = L'\0';
+    }
     if (_wgetenv(L"TRANSTARQUOIB_NO_BOX"))
         fwprintf(stderr, L"TransTarquoIB.exe: %ls\n", text);
     else
@@ -167,6 +199,7 @@ int wmain(int argc, wchar_t **argv)
     const DWORD length = GetModuleFileNameW(NULL, self, sizeof self / sizeof *self);
     if (length == 0 || length >= sizeof self / sizeof *self)
         fail(L"No se puede saber dónde está TransTarquoIB.exe.%ls", L"", 0);
+    locateResultFile(self);
     char *selfLinux = unixPath(self);
     if (!selfLinux)
         fail(L"TransTarquoIB.exe sólo funciona bajo Wine, junto al programa de Linux TransTarquoIB.%ls", L"", 0);
@@ -182,18 +215,23 @@ int wmain(int argc, wchar_t **argv)
     for (int i = 1; i < argc; ++i)
         arguments[i] = utf8(argv[i]);
 
-    wchar_t folder[MAX_PATH * 4];
-    const DWORD folderLength = GetCurrentDirectoryW(sizeof folder / sizeof *folder, folder);
-    const char *folderLinux = folderLength && folderLength < sizeof folder / sizeof *folder ? unixPath(folder) : NULL;
+    wchar_t workingFolder[MAX_PATH * 4];
+    const DWORD workingLength = GetCurrentDirectoryW(sizeof workingFolder / sizeof *workingFolder, workingFolder);
+    const char *workingLinux =
+        workingLength && workingLength < sizeof workingFolder / sizeof *workingFolder ? unixPath(workingFolder) : NULL;
 
-    const Word status = runLinux(program, arguments, linuxEnvironment(), folderLinux);
-    if (status < 0) {
+    const Word status = runLinux(program, arguments, linuxEnvironment(), workingLinux);
+    /* 127 is what the dynamic loader ends with when a library is missing: the
+       converter, which never ends so, did not run and wrote no outcome. */
+    if (status < 0 || status == startFailed) {
         const wchar_t *format = status == -linuxEnoent
             ? L"No se encuentra el programa de Linux \"%ls\".\n\rTransTarquoIB.exe debe estar en la misma carpeta que el programa TransTarquoIB."
+            : status == startFailed
+            ? L"El programa de Linux \"%ls\" no ha podido arrancar (estado %lld): puede que le falte alguna biblioteca."
             : L"No se puede iniciar el programa de Linux \"%ls\" (error %lld).";
         wchar_t name[MAX_PATH * 4];
         MultiByteToWideChar(CP_UTF8, 0, program, -1, name, sizeof name / sizeof *name);
-        fail(format, name, -status);
+        fail(format, name, status < 0 ? -status : status);
     }
     return (int)status;
 }

@@ -3,10 +3,11 @@
  * it deletes "Velarix.ini", starts the converter with its arguments, waits for
  * it to end and reads "Transformado" back. Run under Wine by scripts/wine-check.
  *
- *   caller.exe PROGRAM INI FOLDER [ARGUMENT...]
+ *   caller.exe [--keep-ini] PROGRAM INI FOLDER [ARGUMENT...]
  *
  * starts PROGRAM (a Windows path) in the working folder FOLDER with the
- * ARGUMENTs, and prints one line for the script to check:
+ * ARGUMENTs, and prints one line for the script to check (with --keep-ini it
+ * leaves INI as it finds it, as a caller that does not delete it would):
  *
  *   exit=STATUS transformado=VALUE waited_ms=MILLISECONDS
  *
@@ -37,17 +38,20 @@ static void appendQuoted(wchar_t *line, size_t capacity, const wchar_t *argument
 
 int wmain(int argc, wchar_t **argv)
 {
-    if (argc < 4) {
-        fwprintf(stderr, L"usage: caller.exe PROGRAM INI FOLDER [ARGUMENT...]\n");
+    const int keepIni = argc > 1 && wcscmp(argv[1], L"--keep-ini") == 0;
+    if (argc - keepIni < 4) {
+        fwprintf(stderr, L"usage: caller.exe [--keep-ini] PROGRAM INI FOLDER [ARGUMENT...]\n");
         return 2;
     }
-    const wchar_t *program = argv[1], *ini = argv[2], *folder = argv[3];
-    DeleteFileW(ini);
+    wchar_t **rest = argv + keepIni;
+    const wchar_t *program = rest[1], *ini = rest[2], *folder = rest[3];
+    if (!keepIni)
+        DeleteFileW(ini);
 
     wchar_t line[8192] = L"";
     appendQuoted(line, sizeof line / sizeof *line, program);
-    for (int i = 4; i < argc; ++i)
-        appendQuoted(line, sizeof line / sizeof *line, argv[i]);
+    for (int i = 4; i < argc - keepIni; ++i)
+        appendQuoted(line, sizeof line / sizeof *line, rest[i]);
 
     STARTUPINFOW startup = {.cb = sizeof startup};
     PROCESS_INFORMATION process = {0};
