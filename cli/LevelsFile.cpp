@@ -128,6 +128,19 @@ void requireWidth(const QString &where, const QString &field, const QString &val
                                   .arg(width));
 }
 
+// Spreadsheets save plain CSV in the system's code page; the line shows where.
+int firstLineNotUtf8(const QByteArray &content)
+{
+    const QList<QByteArray> lines = content.split('\n');
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+        [[maybe_unused]] const QString decoded = utf8.decode(lines.at(n)); // converts when taken as text
+        if (utf8.hasError())
+            return int(n + 1);
+    }
+    return int(lines.size());
+}
+
 } // namespace
 
 LevelsFileError::LevelsFileError(const QString &message)
@@ -157,7 +170,11 @@ QHash<QString, LevelAnswer> parseLevels(const QByteArray &content, const QString
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(content);
     if (utf8.hasError())
-        throw LevelsFileError(QStringLiteral("El archivo de niveles %1 no está en UTF-8").arg(name));
+        throw LevelsFileError(
+            QStringLiteral("El archivo de niveles %1 no está en UTF-8 (línea %2); en la hoja de cálculo, "
+                           "guárdelo como «CSV UTF-8»")
+                .arg(name)
+                .arg(firstLineNotUtf8(content)));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
 

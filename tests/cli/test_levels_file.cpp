@@ -78,6 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"NoCode", ";ESO;1\n", "falta el código"},
                     RefusedCase{"CodeTwice", "101;ESO;1\n101;BATX;1\n", "línea 2: el curso 101 ya aparece"},
                     RefusedCase{"NotUtf8", "101;ES\xD3;1\n", "no está en UTF-8"},
+                    RefusedCase{"SavedInTheWindowsCodePage", "101;ESO;1\r\n102;ESO;2;Aula Enlla\xE7\r\n",
+                                "no está en UTF-8 (línea 2)"},
                     RefusedCase{"LevelLongerThanItsField", "101;ESO;1\n102;BACHILLER;1\n",
                                 "línea 2: NIVEL «BACHILLER» tiene 9 caracteres; el campo admite 5"},
                     RefusedCase{"CourseLongerThanItsField", "CODI;NIVEL;CURSO\n101;ESO;1r B\n",
