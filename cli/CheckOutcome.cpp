@@ -1,5 +1,6 @@
 #include "cli/CheckOutcome.h"
 
+#include <QHash>
 #include <QJsonArray>
 
 namespace {
@@ -35,9 +36,9 @@ QStringList checkLines(const QStringList &summaryLines, bool warnings)
         {QStringLiteral("Líneas de asignaturas: no creadas (ASIGT queda vacía)"),
          QStringLiteral("Líneas de asignaturas: no se crearían (ASIGT quedaría vacía)")},
     };
-    QStringList lines{warnings
-                          ? QStringLiteral("Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.")
-                          : QStringLiteral("Comprobación sin avisos. No se ha modificado nada.")};
+    QStringList lines{
+        warnings ? QStringLiteral("Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.")
+                 : QStringLiteral("Comprobación sin avisos. No se ha modificado nada.")};
     lines << QStringLiteral("La importación escribiría:");
     for (const QString &line : summaryLines)
         lines << conditional.value(line, line);

@@ -110,8 +110,10 @@ void CommandLineInteraction::showError(const QString &text)
 
 void CommandLineInteraction::setHourglass(bool on)
 {
-    const QString done = m_answers.checkOnly ? QStringLiteral("Comprobación terminada.") : QStringLiteral("Tablas terminadas.");
-    progress(on ? QStringLiteral("Trabajando…") : done);
+    if (on)
+        progress(QStringLiteral("Trabajando…"));
+    else
+        progress(m_answers.checkOnly ? QStringLiteral("Comprobación terminada.") : QStringLiteral("Tablas terminadas."));
 }
 
 // One pass as the window runs it: FormShow (with the recovery question), the

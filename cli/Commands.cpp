@@ -20,6 +20,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 
@@ -115,7 +116,8 @@ std::optional<QJsonObject> unmatchedCodes(CommandReport &report, const QString &
     }
     QFile copy(solution);
     if (!copy.copy(QDir(folder).filePath(QStringLiteral("SOLUC.DBF")))) {
-        fail(report, ExitStatus::Failed, QStringLiteral("No se puede leer la solución %1: %2").arg(solution, copy.errorString()));
+        fail(report, ExitStatus::Failed,
+             QStringLiteral("No se puede leer la solución %1: %2").arg(solution, copy.errorString()));
         return std::nullopt;
     }
     MainFormState form;
@@ -130,22 +132,26 @@ std::optional<QJsonObject> unmatchedCodes(CommandReport &report, const QString &
     return unmatched;
 }
 
+[[noreturn]] void cannotWriteTemplate(const QString &where, const QString &reason)
+{
+    throw std::runtime_error(QStringLiteral("No se puede escribir la plantilla %1: %2").arg(where, reason).toStdString());
+}
+
 // The template to the file named by -o, whole or not at all, or to standard output.
 void writeTemplate(const QByteArray &bytes, const QString &path)
 {
     if (path.isEmpty()) {
-        if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) != std::size_t(bytes.size()) || std::fflush(stdout) != 0)
-            throw std::runtime_error("No se puede escribir la plantilla en la salida estándar");
+        const auto size = std::size_t(bytes.size());
+        if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+            cannotWriteTemplate(QStringLiteral("en la salida estándar"), pathErrorText(errno));
         return;
     }
     const QString folder = QFileInfo(path).absolutePath();
     if (const int error = pathError(folder, PathKind::Folder))
-        throw std::runtime_error(
-            QStringLiteral("No se puede escribir la plantilla %1: la carpeta %2: %3").arg(path, folder, pathErrorText(error)).toStdString());
+        cannotWriteTemplate(path, QStringLiteral("la carpeta %1: %2").arg(folder, pathErrorText(error)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(
-            QStringLiteral("No se puede escribir la plantilla %1: %2").arg(path, file.errorString()).toStdString());
+        cannotWriteTemplate(path, file.errorString());
 }
 
 } // namespace
@@ -218,8 +224,9 @@ CommandReport runPlantilla(const CommandOptions &options)
         const LevelsTemplate levels = levelsTemplate(document, options.target, readKeptAnswers(), options.suggest);
         writeTemplate(levelsTemplateText(levels), options.salida);
         for (const QString &descripcio : levels.withoutCode)
-            printError(QStringLiteral("Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.")
-                           .arg(descripcio));
+            printError(
+                QStringLiteral("Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.")
+                    .arg(descripcio));
         printError(QStringLiteral("Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
                        .arg(levels.rows.size())
                        .arg(levels.incomplete()));
