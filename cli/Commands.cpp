@@ -218,6 +218,14 @@ CommandReport runPlantilla(const CommandOptions &options)
         fail(report, ExitStatus::Failed, unusableFileText(options.target));
         return report;
     }
+    // A slip of the keyboard must not cost the user the GestIB export itself.
+    if (!options.salida.isEmpty()
+        && QFileInfo(options.salida).canonicalFilePath() == QFileInfo(options.target).canonicalFilePath()) {
+        fail(report, ExitStatus::BadUsage,
+             QStringLiteral("-o %1 es el propio documento del centro; la plantilla necesita otro archivo")
+                 .arg(options.salida));
+        return report;
+    }
     catchingFailures(report, true, [&] {
         xml::Document document;
         document.load(options.target);

@@ -168,3 +168,15 @@ TEST(CliTemplate, IsFiveWhileTheKeptAnswersAreHeld)
     EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
     EXPECT_TRUE(result.err.contains(QStringLiteral("CURSOST2"))) << result.err.toStdString();
 }
+
+// -o naming the centre document itself is refused before anything is written.
+TEST(CliTemplate, NeverWritesOverTheCentreDocument)
+{
+    TempWinePrefix prefix;
+    QTemporaryDir documents;
+    const QString document = cli::writeFile(documents.filePath(QStringLiteral("centre.xml")), nextYear);
+    const cli::Result result = cli::run({"plantilla", document, "-o", documents.path() + QStringLiteral("/./centre.xml")});
+    EXPECT_EQ(result.status, 2) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("es el propio documento del centro"))) << result.err.toStdString();
+    EXPECT_EQ(cli::snapshot(documents.path()).value(QStringLiteral("centre.xml")), nextYear);
+}
