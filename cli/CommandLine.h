@@ -7,7 +7,7 @@
 
 // The command line of transtarquoib-cli: one command, its file, and options.
 struct CommandOptions {
-    enum class Command { Exportar, Importar, Comprobar };
+    enum class Command { Exportar, Importar, Comprobar, Plantilla, Copias, Restaurar };
     Command command = Command::Exportar;
     QString target;      // CENTRE.xml, or the folder or file of "SolucioHorari.xml"; local path
     QString niveles;     // --niveles, the levels file; local path, empty when not given
@@ -16,6 +16,8 @@ struct CommandOptions {
     bool recover = true; // --recuperar (default) or --no-recuperar
     bool createLines = true; // --lineas (default) or --sin-lineas
     bool json = false;   // --json
+    QString salida;      // plantilla -o/--salida, the template's file; local path, empty for standard output
+    bool suggest = false; // plantilla --sugerir
 };
 
 struct ParsedCommandLine {
@@ -25,7 +27,8 @@ struct ParsedCommandLine {
 };
 
 // A command line that names no command, an unknown one, an unknown or
-// misplaced option or a wrong number of arguments. The message says which, in Spanish.
+// misplaced option, an option without its value or a wrong number of
+// arguments. The message says which, in Spanish, naming the option as typed.
 class UsageError : public std::runtime_error {
 public:
     explicit UsageError(const QString &message);
@@ -33,6 +36,7 @@ public:
 };
 
 // `arguments` as QCoreApplication::arguments() gives them, program first.
+// Commands are taken in any letter case, as the window takes its parameter.
 // Paths may be Windows paths ("Z:\home\ana\centre.xml"); they come back local.
 ParsedCommandLine parseCommandLine(const QStringList &arguments);
 

@@ -1,5 +1,6 @@
 #include "cli/CommandLineInteraction.h"
 
+#include "cli/PathProblem.h"
 #include "run/RunSummary.h"
 #include "import/Cursos/TControlCursos.h"
 
@@ -13,6 +14,7 @@ using centre_import::TControlCursos;
 namespace {
 const QString recoveryCaption = QStringLiteral("Recuperación de Niveles y Cursos importados anteriormente");
 const QString linesCaption = QStringLiteral("Creación automática de Líneas de Asignaturas");
+const QString noFile = QStringLiteral("No existe archivo");
 
 QString answerName(UserInteraction::Answer answer)
 {
@@ -33,6 +35,11 @@ void printError(const QString &text)
     shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
     std::fputs(qPrintable(shown + QLatin1Char('\n')), stderr);
     std::fflush(stderr);
+}
+
+void printFailure(const QString &message)
+{
+    printError(QStringLiteral("transtarquoib-cli: ") + message);
 }
 
 CommandLineInteraction::CommandLineInteraction(Answers answers)
@@ -56,20 +63,28 @@ const QStringList &CommandLineInteraction::summaryLines() const
     return m_summaryLines;
 }
 
+const std::vector<UnknownCourse> &CommandLineInteraction::unknownCourses() const
+{
+    return m_unknownCourses;
+}
+
 std::optional<QString> CommandLineInteraction::chooseOpenFile(const OpenFileDialog &)
 {
     return m_answers.file;
 }
 
+// The window's "No existe archivo" leaves the user to guess which file; the
+// command names the one it was given, and the cause when it is not a missing file.
 void CommandLineInteraction::showMessage(const QString &text)
 {
-    printError(text);
+    printError(text == noFile && m_answers.file ? unusableFileText(*m_answers.file) : text);
 }
 
 // The message goes as any other; the command reports the figures itself.
 void CommandLineInteraction::showSummary(const QString &text, const RunSummary &summary)
 {
-    showMessage(text);
+    if (!m_answers.checkOnly)
+        showMessage(text);
     m_summary = summary.toJson();
     m_summaryLines = summary.lines();
 }
@@ -90,12 +105,15 @@ UserInteraction::Answer CommandLineInteraction::ask(const Question &question)
 void CommandLineInteraction::showError(const QString &text)
 {
     m_errors << text;
-    printError(QStringLiteral("Error: ") + text);
+    printFailure(text);
 }
 
 void CommandLineInteraction::setHourglass(bool on)
 {
-    progress(on ? QStringLiteral("Trabajando…") : QStringLiteral("Tablas terminadas."));
+    if (on)
+        progress(QStringLiteral("Trabajando…"));
+    else
+        progress(m_answers.checkOnly ? QStringLiteral("Comprobación terminada.") : QStringLiteral("Tablas terminadas."));
 }
 
 // One pass as the window runs it: FormShow (with the recovery question), the
@@ -108,6 +126,12 @@ void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
     dialog.FormShow();
     dialog.enterGrid();
     const std::vector<CourseAnswer> courses = answerCursos(dialog.wwDataSource1, m_answers.levels);
+    m_unknownCourses = ::unknownCourses(m_answers.levels, courses);
+    for (const UnknownCourse &course : m_unknownCourses)
+        printError(QStringLiteral("Aviso: %1, línea %2: el documento no tiene el curso %3; la línea no se usa.")
+                       .arg(m_answers.levelsFile)
+                       .arg(course.line)
+                       .arg(course.codi));
     m_withoutLevel = coursesWithoutLevel(courses);
     if (!m_withoutLevel.empty()) {
         dialog.pressForcedExit();

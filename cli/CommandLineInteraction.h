@@ -23,6 +23,10 @@ public:
         bool recover = true;                     // Yes to the recovery of CURSOST2, as the dialog's default
         bool createLines = true;                 // OK to the subject lines, as the question's default
         QHash<QString, LevelAnswer> levels;      // the levels file, by course code
+        QString levelsFile;                      // its path, for the warnings that name its lines
+        // comprobar: the run writes into a folder that is thrown away, so its
+        // end is not announced as a finished import.
+        bool checkOnly = false;
     };
 
     explicit CommandLineInteraction(Answers answers);
@@ -33,6 +37,8 @@ public:
     // What the run did, as its summary gives it at the end of a finished run.
     const std::optional<QJsonObject> &summary() const;
     const QStringList &summaryLines() const;
+    // The levels file's courses that the document does not have.
+    const std::vector<UnknownCourse> &unknownCourses() const;
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
@@ -47,6 +53,7 @@ private:
 
     Answers m_answers;
     std::vector<CourseAnswer> m_withoutLevel;
+    std::vector<UnknownCourse> m_unknownCourses;
     std::optional<QJsonObject> m_summary;
     QStringList m_summaryLines;
     QStringList m_errors;
@@ -61,3 +68,7 @@ public:
 
 // A line of text on standard error, line breaks as a terminal shows them.
 void printError(const QString &text);
+
+// An error that ends the command, or that it reports on its way, on standard
+// error after the program's name, as command-line tools say theirs.
+void printFailure(const QString &message);

@@ -35,9 +35,13 @@ QJsonObject reportJson(const CommandReport &report)
     for (const CourseAnswer &course : report.withoutLevel)
         withoutLevel.append(QJsonObject{{QStringLiteral("codi"), course.codi},
                                         {QStringLiteral("descripcio"), course.descripcio}});
+    QJsonArray unknown;
+    for (const UnknownCourse &course : report.unknownCourses)
+        unknown.append(QJsonObject{{QStringLiteral("codi"), course.codi}, {QStringLiteral("linea"), course.line}});
     QJsonObject json{{QStringLiteral("orden"), report.command},
                      {QStringLiteral("estado"), static_cast<int>(report.status)},
-                     {QStringLiteral("cursosSinNivel"), withoutLevel}};
+                     {QStringLiteral("cursosSinNivel"), withoutLevel},
+                     {QStringLiteral("cursosDesconocidos"), unknown}};
     if (!report.error.isEmpty())
         json.insert(QStringLiteral("error"), report.error);
     if (report.summary)

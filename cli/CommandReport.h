@@ -20,6 +20,8 @@ struct CommandReport {
     QStringList summaryLines;
     // The courses left without level or course, which stopped the import.
     std::vector<CourseAnswer> withoutLevel;
+    // The levels file's courses that the document does not have.
+    std::vector<UnknownCourse> unknownCourses;
     // comprobar --solucion: the timetable export's look-ups of the solution's
     // codes in the tables the import would write, by look-up.
     std::optional<QJsonObject> unmatched;

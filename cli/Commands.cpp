@@ -1,6 +1,10 @@
 #include "cli/Commands.h"
 
+#include "cli/CheckOutcome.h"
 #include "cli/CommandLineInteraction.h"
+#include "cli/KeptAnswers.h"
+#include "cli/LevelsTemplate.h"
+#include "cli/PathProblem.h"
 #include "run/MainFormState.h"
 #include "run/WorkingFolder.h"
 #include "import/CentreImport.h"
@@ -13,8 +17,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstdio>
 #include <functional>
 
 using centre_import::BExportarClick;
@@ -29,8 +36,11 @@ CommandLineInteraction::Answers answersFrom(const CommandOptions &options)
     answers.file = options.target;
     answers.recover = options.recover;
     answers.createLines = options.createLines;
-    if (!options.niveles.isEmpty())
+    answers.checkOnly = options.command == CommandOptions::Command::Comprobar;
+    if (!options.niveles.isEmpty()) {
         answers.levels = readLevelsFile(options.niveles);
+        answers.levelsFile = options.niveles;
+    }
     return answers;
 }
 
@@ -39,23 +49,14 @@ void fail(CommandReport &report, ExitStatus status, const QString &message)
 {
     report.status = status;
     report.error = message;
-    printError(QStringLiteral("Error: ") + message);
+    printFailure(message);
 }
 
-// Runs a run and turns how it ended into the report. A run that returned
-// without finishing (courses without level, "No existe archivo") is no success.
-void runReporting(CommandReport &report, const MainFormState &form, const CommandLineInteraction &ui,
-                  bool readsCentreDocument, const std::function<void()> &run)
+// Runs `work` and turns an error that ends it into the report's status.
+void catchingFailures(CommandReport &report, bool readsCentreDocument, const std::function<void()> &work)
 {
     try {
-        run();
-        report.withoutLevel = ui.withoutLevel();
-        report.summary = ui.summary();
-        report.summaryLines = ui.summaryLines();
-        if (!report.withoutLevel.empty())
-            report.status = ExitStatus::LevelsMissing;
-        else if (form.ResultadoTransformacion != 1)
-            report.status = ExitStatus::Failed;
+        work();
     } catch (const DialogFailed &) {
         report.status = ExitStatus::Failed; // already on standard error
     } catch (const dbf::TableInUseError &e) {
@@ -67,6 +68,24 @@ void runReporting(CommandReport &report, const MainFormState &form, const Comman
     } catch (const std::exception &e) {
         fail(report, ExitStatus::Failed, QString::fromUtf8(e.what()));
     }
+}
+
+// Runs a run and turns how it ended into the report. A run that returned
+// without finishing (courses without level, "No existe archivo") is no success.
+void runReporting(CommandReport &report, const MainFormState &form, const CommandLineInteraction &ui,
+                  bool readsCentreDocument, const std::function<void()> &run)
+{
+    catchingFailures(report, readsCentreDocument, [&] {
+        run();
+        report.withoutLevel = ui.withoutLevel();
+        report.unknownCourses = ui.unknownCourses();
+        report.summary = ui.summary();
+        report.summaryLines = ui.summaryLines();
+        if (!report.withoutLevel.empty())
+            report.status = ExitStatus::LevelsMissing;
+        else if (form.ResultadoTransformacion != 1)
+            report.status = ExitStatus::Failed;
+    });
 }
 
 CommandReport namedReport(const QString &command)
@@ -90,18 +109,49 @@ CommandReport importCentre(const CommandOptions &options, const QString &command
 // since the timetabling program fills it after an import.
 std::optional<QJsonObject> unmatchedCodes(CommandReport &report, const QString &solution, const QString &folder)
 {
-    if (!QFile::copy(solution, QDir(folder).filePath(QStringLiteral("SOLUC.DBF")))) {
-        fail(report, ExitStatus::Failed, QStringLiteral("No se puede leer la solución %1").arg(solution));
+    if (const int error = pathError(solution, PathKind::File)) {
+        fail(report, ExitStatus::Failed,
+             QStringLiteral("No se puede leer la solución %1: %2").arg(solution, pathErrorText(error)));
+        return std::nullopt;
+    }
+    QFile copy(solution);
+    if (!copy.copy(QDir(folder).filePath(QStringLiteral("SOLUC.DBF")))) {
+        fail(report, ExitStatus::Failed,
+             QStringLiteral("No se puede leer la solución %1: %2").arg(solution, copy.errorString()));
         return std::nullopt;
     }
     MainFormState form;
-    CommandLineInteraction ui({});
+    CommandLineInteraction::Answers answers;
+    answers.checkOnly = true;
+    CommandLineInteraction ui(answers);
     runReporting(report, form, ui, false, [&] { exportTimetable(form, ui, folder); });
     if (report.status != ExitStatus::Done || !report.summary)
         return std::nullopt;
     QJsonObject unmatched = report.summary->value(QStringLiteral("sinCorrespondencia")).toObject();
     unmatched.remove(QStringLiteral("diaHora"));
     return unmatched;
+}
+
+[[noreturn]] void cannotWriteTemplate(const QString &where, const QString &reason)
+{
+    throw std::runtime_error(QStringLiteral("No se puede escribir la plantilla %1: %2").arg(where, reason).toStdString());
+}
+
+// The template to the file named by -o, whole or not at all, or to standard output.
+void writeTemplate(const QByteArray &bytes, const QString &path)
+{
+    if (path.isEmpty()) {
+        const auto size = std::size_t(bytes.size());
+        if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+            cannotWriteTemplate(QStringLiteral("en la salida estándar"), pathErrorText(errno));
+        return;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    if (const int error = pathError(folder, PathKind::Folder))
+        cannotWriteTemplate(path, QStringLiteral("la carpeta %1: %2").arg(folder, pathErrorText(error)));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        cannotWriteTemplate(path, file.errorString());
 }
 
 } // namespace
@@ -154,5 +204,40 @@ CommandReport runComprobar(const CommandOptions &options)
             report.error = exportReport.error;
         }
     }
+    if (report.status == ExitStatus::Done && hasWarnings(report))
+        report.status = ExitStatus::Warnings;
+    if (report.summary)
+        report.summaryLines = checkLines(report.summaryLines, report.status == ExitStatus::Warnings);
+    return report;
+}
+
+CommandReport runPlantilla(const CommandOptions &options)
+{
+    CommandReport report = namedReport(QStringLiteral("plantilla"));
+    if (pathError(options.target, PathKind::File) != 0) {
+        fail(report, ExitStatus::Failed, unusableFileText(options.target));
+        return report;
+    }
+    // A slip of the keyboard must not cost the user the GestIB export itself.
+    if (!options.salida.isEmpty()
+        && QFileInfo(options.salida).canonicalFilePath() == QFileInfo(options.target).canonicalFilePath()) {
+        fail(report, ExitStatus::BadUsage,
+             QStringLiteral("-o %1 es el propio documento del centro; la plantilla necesita otro archivo")
+                 .arg(options.salida));
+        return report;
+    }
+    catchingFailures(report, true, [&] {
+        xml::Document document;
+        document.load(options.target);
+        const LevelsTemplate levels = levelsTemplate(document, options.target, readKeptAnswers(), options.suggest);
+        writeTemplate(levelsTemplateText(levels), options.salida);
+        for (const QString &descripcio : levels.withoutCode)
+            printError(
+                QStringLiteral("Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.")
+                    .arg(descripcio));
+        printError(QStringLiteral("Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
+                       .arg(levels.rows.size())
+                       .arg(levels.incomplete()));
+    });
     return report;
 }

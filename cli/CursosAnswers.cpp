@@ -3,6 +3,10 @@
 #include "run/Trimming.h"
 #include "import/Cursos/TableDataSource.h"
 
+#include <QSet>
+
+#include <algorithm>
+
 using centre_import::TableDataSource;
 
 namespace {
@@ -42,4 +46,19 @@ std::vector<CourseAnswer> coursesWithoutLevel(const std::vector<CourseAnswer> &c
         if (trimControl(course.nivel).isEmpty() || trimControl(course.curso).isEmpty())
             missing.push_back(course);
     return missing;
+}
+
+std::vector<UnknownCourse> unknownCourses(const QHash<QString, LevelAnswer> &levels,
+                                          const std::vector<CourseAnswer> &courses)
+{
+    QSet<QString> known;
+    for (const CourseAnswer &course : courses)
+        known.insert(course.codi);
+    std::vector<UnknownCourse> unknown;
+    for (auto it = levels.cbegin(); it != levels.cend(); ++it)
+        if (!known.contains(it.key()))
+            unknown.push_back({it.key(), it->line});
+    std::sort(unknown.begin(), unknown.end(),
+              [](const UnknownCourse &a, const UnknownCourse &b) { return a.line < b.line; });
+    return unknown;
 }

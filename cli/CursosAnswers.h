@@ -29,3 +29,14 @@ std::vector<CourseAnswer> answerCursos(centre_import::TableDataSource &grid, con
 // The courses still without a level or a course number, as the dialog's OK
 // tests them.
 std::vector<CourseAnswer> coursesWithoutLevel(const std::vector<CourseAnswer> &courses);
+
+// A course of the levels file that the document does not have.
+struct UnknownCourse {
+    QString codi;
+    int line = 0;
+};
+
+// The levels file's codes that no course of the pass has, in the file's
+// order: a typing error, or a file meant for another school or year.
+std::vector<UnknownCourse> unknownCourses(const QHash<QString, LevelAnswer> &levels,
+                                          const std::vector<CourseAnswer> &courses);

@@ -9,11 +9,14 @@
 // The levels and courses a technician prepares in a spreadsheet for the level
 // and course dialog: one course a line, "CODI;NIVEL;CURSO", UTF-8 with or
 // without a byte order mark, fields maybe in double quotes, a header line
-// allowed. Values are kept as written, trimmed; a blank level or course gives
-// that course nothing.
+// allowed. A header names the columns, in any order, and other columns (the
+// template's DESCRIPCIO and GRUPOS) are passed over; without one the first
+// three columns are CODI, NIVEL and CURSO. Values are kept as written,
+// trimmed; a blank level or course gives that course nothing.
 struct LevelAnswer {
     QString nivel;
     QString curso;
+    int line = 0; // where the file gives it, counted from 1
 };
 
 class LevelsFileError : public std::runtime_error {
@@ -23,7 +26,9 @@ public:
 };
 
 // The answers by course code. Raises LevelsFileError, with the line, for a
-// file that cannot be read, a line without three fields, or a code given twice.
+// file that cannot be read, a line without the three fields, a code given
+// twice, or a level or course longer than CURSOST keeps (NIVEL 5, CURSO 3
+// characters), which the table would cut without a word.
 QHash<QString, LevelAnswer> readLevelsFile(const QString &localPath);
 
 // The same from the file's text; `name` names the file in errors.

@@ -1,15 +1,18 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandLineInteraction.h"
+#include "cli/BackupCommands.h"
 #include "cli/Commands.h"
 #include "cli/LevelsFile.h"
+#include "cli/PathProblem.h"
 #include "run/WorkingFolderRecovery.h"
 #include "platform/Error.h"
+#include "platform/FileSizeSignal.h"
 #include "platform/WinPath.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QJsonDocument>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -25,6 +28,9 @@ CommandReport runCommand(const CommandOptions &options)
     case CommandOptions::Command::Exportar: return runExportar(options);
     case CommandOptions::Command::Importar: return runImportar(options);
     case CommandOptions::Command::Comprobar: return runComprobar(options);
+    case CommandOptions::Command::Plantilla: return runPlantilla(options);
+    case CommandOptions::Command::Copias: return runCopias(options);
+    case CommandOptions::Command::Restaurar: return runRestaurar(options);
     }
     return {};
 }
@@ -34,10 +40,23 @@ void printOut(const QString &text)
     std::fputs(qPrintable(text + QLatin1Char('\n')), stdout);
 }
 
+// The working folder named by --carpeta, refused before any run with the
+// cause: a path too long for the system is not a missing folder.
+QString workingFolderProblem(const QString &folder)
+{
+    const int error = pathError(folder, PathKind::Folder);
+    if (error == 0)
+        return {};
+    if (error == ENOENT)
+        return QStringLiteral("no existe la carpeta de trabajo %1").arg(folder);
+    return QStringLiteral("no se puede usar la carpeta de trabajo %1: %2").arg(folder, pathErrorText(error));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    ignoreFileSizeSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("transtarquoib-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRANSTARQUO_VERSION));
@@ -60,8 +79,8 @@ int main(int argc, char *argv[])
 
     const CommandOptions &options = parsed.options;
     if (!options.carpeta.isEmpty()) {
-        if (!QFileInfo(options.carpeta).isDir()) {
-            printError(QStringLiteral("transtarquoib-cli: no existe la carpeta de trabajo %1").arg(options.carpeta));
+        if (const QString problem = workingFolderProblem(options.carpeta); !problem.isEmpty()) {
+            printFailure(problem);
             return exitWith(ExitStatus::BadUsage);
         }
         winpath::setWorkingFolder(options.carpeta);
@@ -73,7 +92,7 @@ int main(int argc, char *argv[])
         if (const QString finished = recoverWorkingFolder(); !finished.isEmpty())
             printError(finished);
     } catch (const Error &e) {
-        printError(QStringLiteral("transtarquoib-cli: %1").arg(e.message()));
+        printFailure(e.message());
         return exitWith(ExitStatus::Failed);
     }
 
@@ -81,11 +100,11 @@ int main(int argc, char *argv[])
     try {
         report = runCommand(options);
     } catch (const LevelsFileError &e) {
-        printError(QStringLiteral("transtarquoib-cli: %1").arg(e.message()));
+        printFailure(e.message());
         return exitWith(ExitStatus::BadUsage);
     } catch (const std::exception &e) {
         // A failure of the report itself, once the run has ended.
-        printError(QStringLiteral("Error: %1").arg(QString::fromUtf8(e.what())));
+        printFailure(QString::fromUtf8(e.what()));
         return exitWith(ExitStatus::Failed);
     }
 

@@ -1,6 +1,7 @@
 #include "import/CentreImport.h"
 
 #include "run/BackupManifest.h"
+#include "run/Backups.h"
 #include "run/Hourglass.h"
 #include "run/ImportSummary.h"
 #include "run/MainFormState.h"
@@ -91,7 +92,9 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
         finished = runSteps(form, ui, summary);
         if (finished) {
             readBackImportFigures(summary);
-            summary.backup = staged.commit(manifestOf(summary, *form.DocXML).toText(), importedTables());
+            const QString backup = staged.commit(manifestOf(summary, *form.DocXML).toText(), importedTables());
+            if (!backup.isEmpty())
+                summary.backup = backups::shownPath(backup);
         }
     }
 

@@ -70,6 +70,13 @@ QString newFolder(const QDateTime &when)
     return path;
 }
 
+QString shownPath(const QString &localPath)
+{
+    if (!winpath::movedWorkingFolder().isEmpty())
+        return localPath;
+    return working_folder::path + QStringLiteral("\\Copias\\") + QFileInfo(localPath).fileName();
+}
+
 QList<Backup> list()
 {
     QList<Backup> found;

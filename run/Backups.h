@@ -26,6 +26,10 @@ QString folder();
 // made; a second replacement within the same second gets " (2)" and so on.
 QString newFolder(const QDateTime &when);
 
+// A backup's path as the user's programs name it: "C:\VTEMP\Copias\<name>"
+// while the working folder is the usual one, else the local path.
+QString shownPath(const QString &localPath);
+
 // The backups, newest first.
 QList<Backup> list();
 

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <stdexcept>
 
 // transtarquoib-cli run as a child process, the way a script runs it: with
@@ -24,7 +25,9 @@ struct Result {
     QString err;
 };
 
-inline Result run(const QStringList &arguments, const QString &workingDirectory = QDir::currentPath())
+// `childSetup` runs in the child before the program starts (limits, signals).
+inline Result run(const QStringList &arguments, const QString &workingDirectory = QDir::currentPath(),
+                  const std::function<void()> &childSetup = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -32,6 +35,8 @@ inline Result run(const QStringList &arguments, const QString &workingDirectory 
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(workingDirectory);
+    if (childSetup)
+        process.setChildProcessModifier(childSetup);
     process.start(QStringLiteral(TRANSTARQUOIB_CLI), arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         throw std::runtime_error("transtarquoib-cli did not end normally: " + process.errorString().toStdString());
@@ -76,7 +81,7 @@ inline QByteArray withoutDates(const QString &name, QByteArray bytes)
     // The run log and the tables' manifest say when they were written.
     if (name.endsWith(QLatin1String(".log"), Qt::CaseInsensitive) || name.endsWith(QLatin1String(".txt")))
         return QString::fromUtf8(bytes)
-            .replace(QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d")), QStringLiteral("(time)"))
+            .replace(QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d[:.]\\d\\d[:.]\\d\\d")), QStringLiteral("(time)"))
             .toUtf8();
     QList<qsizetype> dates;
     if (name.endsWith(QLatin1String(".DBF"), Qt::CaseInsensitive))

@@ -57,7 +57,7 @@ TEST(CliCheck, CountsWhatTheImportThenWrites)
 {
     TempWinePrefix prefix;
     const cli::Result check = cli::run({"comprobar", centre, "--niveles", levels, "--json"});
-    ASSERT_EQ(check.status, 0) << check.err.toStdString();
+    ASSERT_EQ(check.status, 6) << check.err.toStdString(); // two short codes differ from their base
     const QJsonObject tables =
         json(check).value(QStringLiteral("resumen")).toObject().value(QStringLiteral("filas")).toObject();
     ASSERT_EQ(tables.size(), 9);
@@ -88,19 +88,20 @@ TEST(CliCheck, NamesTheShortCodesThatDifferFromTheirBase)
 {
     TempWinePrefix prefix;
     const cli::Result check = cli::run({"comprobar", centre, "--niveles", levels, "--json"});
-    ASSERT_EQ(check.status, 0) << check.err.toStdString();
+    ASSERT_EQ(check.status, 6) << check.err.toStdString();
     EXPECT_EQ(changedCodes(json(check)), QStringList({"ASIGNOMT MAT MAT1", "PROFT MATES MATES1"}));
 }
 
-// Levels cut to CURSOST's five characters give two courses the same start of
-// their groups' codes: the later course's group is numbered.
+// Two courses with the same first five characters of their level and first
+// two of their course number give their groups the same start of their
+// codes: the later course's group is numbered.
 TEST(CliCheck, FindsLevelsAlikeInTheirFirstFiveCharacters)
 {
     TempWinePrefix prefix;
     QTemporaryDir scratch;
-    const QString alike = cli::writeFile(scratch.filePath(QStringLiteral("niveles.csv")), "101;BATXAB;1\n102;BATXAC;1\n201;BATX;1\n");
+    const QString alike = cli::writeFile(scratch.filePath(QStringLiteral("niveles.csv")), "101;BATXA;1\n102;BATXA;1\n201;BATX;1\n");
     const cli::Result check = cli::run({"comprobar", centre, "--niveles", alike, "--json"});
-    ASSERT_EQ(check.status, 0) << check.err.toStdString();
+    ASSERT_EQ(check.status, 6) << check.err.toStdString();
 
     const QJsonObject report = json(check);
     const QJsonArray collisions =
@@ -134,7 +135,7 @@ TEST(CliCheck, NamesTheSolutionsCodesThatNoTableHolds)
     const QMap<QString, QByteArray> before = cli::snapshot(prefix.vtemp());
     const cli::Result check = cli::run({"comprobar", centre, "--niveles", levels, "--json", "--solucion",
                                         prefix.vtempFile(QStringLiteral("SOLUC.DBF"))});
-    ASSERT_EQ(check.status, 0) << check.err.toStdString();
+    ASSERT_EQ(check.status, 6) << check.err.toStdString();
     EXPECT_EQ(cli::snapshot(prefix.vtemp()), before);
 
     QStringList unmatched;
@@ -147,4 +148,82 @@ TEST(CliCheck, NamesTheSolutionsCodesThatNoTableHolds)
         unmatched << QStringLiteral("%1 %2 %3").arg(lookup).arg(l.value("sesiones").toInt()).arg(codes.join(','));
     }
     EXPECT_EQ(unmatched, QStringList({"asignatura 1 QUI", "aula 0 ", "grupo 1 ESO9Z", "profesor 2 NINGU"}));
+}
+
+// A check writes only into a folder it throws away: nothing it prints may
+// read as a finished import, with or without a solution to look up.
+TEST(CliCheck, NeverSpeaksOfAFinishedImport)
+{
+    TempWinePrefix prefix;
+    const QString clean = cli::data(QStringLiteral("centre-sin-avisos.xml"));
+    solucfixture::writeTable(solucfixture::soluc(), {{"1", "1", "MATES", "ESO1A", "Aula 1", "MAT1E", ""}});
+    const QString solution = prefix.vtempFile(QStringLiteral("SOLUC.DBF"));
+    const struct {
+        QStringList arguments;
+        const char *saying;
+    } checks[] = {
+        {{"comprobar", clean, "--niveles", levels}, "Líneas de asignaturas: se crearían"},
+        {{"comprobar", clean, "--niveles", levels, "--sin-lineas"}, "no se crearían (ASIGT quedaría vacía)"},
+        {{"comprobar", clean, "--niveles", levels, "--solucion", solution}, "Comprobación sin avisos"},
+    };
+    for (const auto &check : checks) {
+        const cli::Result result = cli::run(check.arguments);
+        const std::string shown = result.err.toStdString() + result.out.toStdString();
+        EXPECT_EQ(result.status, 0) << shown;
+        EXPECT_TRUE(result.out.contains(QString::fromUtf8(check.saying))) << shown;
+        for (const char *finished : {"Proceso finalizado", "creadas", "Tablas terminadas"})
+            EXPECT_FALSE((result.out + result.err).contains(QLatin1String(finished))) << finished << "\n" << shown;
+    }
+}
+
+// Each kind of warning makes the status 6 (the clean document with niveles.csv gives 0).
+TEST(CliCheck, IsSixForEachKindOfWarning)
+{
+    TempWinePrefix prefix;
+    const QString clean = cli::data(QStringLiteral("centre-sin-avisos.xml"));
+    QTemporaryDir scratch;
+    const QString alike = cli::writeFile(scratch.filePath(QStringLiteral("alike.csv")), "101;BATXA;1\n102;BATXA;1\n201;BATX;2\n");
+    const QString unknown = cli::writeFile(scratch.filePath(QStringLiteral("unknown.csv")),
+                                           "CODI;NIVEL;CURSO\n101;ESO;1\n102;ESO;2\n201;BATX;1\n999;ESO;4\n");
+    solucfixture::writeTable(solucfixture::soluc(), {{"1", "1", "NINGU", "ESO1A", "Aula 1", "MAT1E", ""}});
+    const QString solution = prefix.vtempFile(QStringLiteral("SOLUC.DBF"));
+    const struct {
+        const char *kind;
+        QStringList arguments;
+    } cases[] = {
+        {"short codes changed", {"comprobar", centre, "--niveles", levels}},
+        {"levels alike", {"comprobar", clean, "--niveles", alike}},
+        {"a course the document lacks", {"comprobar", clean, "--niveles", unknown}},
+        {"a solution's code no table holds", {"comprobar", clean, "--niveles", levels, "--solucion", solution}},
+    };
+    for (const auto &c : cases) {
+        const cli::Result result = cli::run(c.arguments);
+        EXPECT_EQ(result.status, 6) << c.kind << "\n" << result.err.toStdString();
+        EXPECT_TRUE(result.out.startsWith(QStringLiteral("Comprobación con avisos"))) << c.kind;
+    }
+}
+
+// A code of the levels file that the document does not have is passed over
+// with a warning naming its line, by the import and by the check alike.
+TEST(CliCheck, WarnsOfALevelsFileCourseTheDocumentLacks)
+{
+    TempWinePrefix prefix;
+    const QString clean = cli::data(QStringLiteral("centre-sin-avisos.xml"));
+    QTemporaryDir scratch;
+    const QString file = cli::writeFile(scratch.filePath(QStringLiteral("niveles.csv")),
+                                        "CODI;NIVEL;CURSO\n101;ESO;1\n999;ESO;4\n102;ESO;2\n201;BATX;1\n1010;ESO;1\n");
+    const QString warning = QStringLiteral("Aviso: %1, línea 3: el documento no tiene el curso 999").arg(file);
+
+    const cli::Result check = cli::run({"comprobar", clean, "--niveles", file, "--json"});
+    EXPECT_EQ(check.status, 6);
+    EXPECT_TRUE(check.err.contains(warning)) << check.err.toStdString();
+    EXPECT_TRUE(check.err.contains(QStringLiteral("línea 6: el documento no tiene el curso 1010"))) << check.err.toStdString();
+    const QJsonArray unknown = json(check).value(QStringLiteral("cursosDesconocidos")).toArray();
+    ASSERT_EQ(unknown.size(), 2);
+    EXPECT_EQ(unknown.at(0).toObject(), QJsonObject({{"codi", "999"}, {"linea", 3}}));
+    EXPECT_EQ(unknown.at(1).toObject(), QJsonObject({{"codi", "1010"}, {"linea", 6}}));
+
+    const cli::Result import = cli::run({"exportar", clean, "--niveles", file});
+    EXPECT_EQ(import.status, 0) << import.err.toStdString();
+    EXPECT_TRUE(import.err.contains(warning)) << import.err.toStdString();
 }

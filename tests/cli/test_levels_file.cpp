@@ -41,7 +41,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BlanksAroundValues", " 101 ; ESO ;\t1 \n", {"101 ESO 1"}},
         ReadCase{"BlankLinesSkipped", "\n101;ESO;1\n\n  \n", {"101 ESO 1"}},
         ReadCase{"BlankLevelGivesNothing", "101;;1\n", {"101  1"}},
-        ReadCase{"AccentedUtf8", "101;ESÖ;1r\n", {"101 ESÖ 1r"}}),
+        ReadCase{"AccentedUtf8", "101;ESÖ;1r\n", {"101 ESÖ 1r"}},
+        ReadCase{"ExtraColumnsIgnored", "101;ESO;1;x\n", {"101 ESO 1"}},
+        ReadCase{"TheTemplatesColumns",
+                 "\xEF\xBB\xBF" "CODI;NIVEL;CURSO;DESCRIPCIO;GRUPOS\r\n101;ESO;1;1r ESO;A, B\r\n102;;;2n ESO;\r\n",
+                 {"101 ESO 1", "102  "}},
+        ReadCase{"HeaderInAnotherOrder", "Descripcio;Curso;Codi;Nivel\n1r ESO;1;101;ESO\n", {"101 ESO 1"}},
+        ReadCase{"QuotedLineBreakAndSemicolon", "CODI;NIVEL;CURSO;DESCRIPCIO\n101;ESO;1;\"dos\r\nlíneas; \"\"sí\"\"\"\n102;ESO;2;\n",
+                 {"101 ESO 1", "102 ESO 2"}},
+        ReadCase{"BlankSpreadsheetRows", "101;ESO;1;;\n;;;;\n ; ;\n102;ESO;2\n", {"101 ESO 1", "102 ESO 2"}},
+        ReadCase{"ValuesAsLongAsTheirFields", "101;BATXI;1r \n102;ÀÉÎÕÜ;123\n", {"101 BATXI 1r", "102 ÀÉÎÕÜ 123"}}),
     [](const testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
 
 struct RefusedCase {
@@ -65,11 +74,23 @@ TEST_P(LevelsFileRefuses, WithTheLineAtFault)
 INSTANTIATE_TEST_SUITE_P(
     Cli, LevelsFileRefuses,
     testing::Values(RefusedCase{"TwoFields", "101;ESO;1\n102;ESO\n", "línea 2: se esperaban tres campos"},
-                    RefusedCase{"FourFields", "101;ESO;1;x\n", "línea 1: se esperaban tres campos"},
                     RefusedCase{"CommaSeparated", "101,ESO,1\n", "línea 1"},
                     RefusedCase{"NoCode", ";ESO;1\n", "falta el código"},
                     RefusedCase{"CodeTwice", "101;ESO;1\n101;BATX;1\n", "línea 2: el curso 101 ya aparece"},
-                    RefusedCase{"NotUtf8", "101;ES\xD3;1\n", "no está en UTF-8"}),
+                    RefusedCase{"NotUtf8", "101;ES\xD3;1\n", "no está en UTF-8"},
+                    RefusedCase{"SavedInTheWindowsCodePage", "101;ESO;1\r\n102;ESO;2;Aula Enlla\xE7\r\n",
+                                "no está en UTF-8 (línea 2)"},
+                    RefusedCase{"LevelLongerThanItsField", "101;ESO;1\n102;BACHILLER;1\n",
+                                "línea 2: NIVEL «BACHILLER» tiene 9 caracteres; el campo admite 5"},
+                    RefusedCase{"CourseLongerThanItsField", "CODI;NIVEL;CURSO\n101;ESO;1r B\n",
+                                "línea 2: CURSO «1r B» tiene 4 caracteres; el campo admite 3"},
+                    RefusedCase{"LineCountedPastAQuotedLineBreak",
+                                "CODI;NIVEL;CURSO;DESCRIPCIO\n101;ESO;1;\"dos\nlíneas\"\n102;ESO;1234;x\n",
+                                "línea 4: CURSO"},
+                    RefusedCase{"HeaderWithoutCourse", "CODI;NIVEL;DESCRIPCIO\n101;ESO;1r ESO\n",
+                                "línea 1: la cabecera no tiene la columna CURSO"},
+                    RefusedCase{"FewerFieldsThanTheHeaderNames", "DESCRIPCIO;CODI;NIVEL;CURSO\n1r ESO;101;ESO\n",
+                                "línea 2: se esperaban"}),
     [](const testing::TestParamInfo<RefusedCase> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -92,18 +92,18 @@ TEST(AllOrNothingImport, FinishedRunReplacesTheSetAndKeepsTheOldOne)
     ASSERT_TRUE(first.contains(QStringLiteral("TransTarquoIB-tablas.txt")));
 
     const ImportSummary summary = importFinished(nextCentre());
-    ASSERT_FALSE(summary.backup.isEmpty());
-    EXPECT_EQ(bytesOf(snapshotFolder(summary.backup)), bytesOf(first)) << "the backup holds the whole earlier set";
+    ASSERT_EQ(backups::list().size(), 1);
+    const backups::Backup backup = backups::list().first();
+    EXPECT_EQ(summary.backup, QStringLiteral("C:\\VTEMP\\Copias\\") + backup.name) << "named as Windows names it";
+    EXPECT_EQ(bytesOf(snapshotFolder(backup.path)), bytesOf(first)) << "the backup holds the whole earlier set";
     EXPECT_NE(bytesOf(workingSet(prefix.vtemp())), bytesOf(first));
     EXPECT_TRUE(QString::fromUtf8(readFileBytes(prefix.vtempFile(runLogName))).contains(summary.backup));
 
     // Only the set, the log and the backups' folder: no staging folder, no journal.
     EXPECT_EQ(entriesOf(prefix.vtemp()).filter(QStringLiteral("TransTarquoIB")),
               (QStringList{QStringLiteral("TransTarquoIB-tablas.txt"), runLogName}));
-    const QList<backups::Backup> kept = backups::list();
-    ASSERT_EQ(kept.size(), 1);
-    EXPECT_EQ(kept.first().manifest.codi, QStringLiteral("ESC0001"));
-    EXPECT_GT(kept.first().manifest.totalRows(), 0);
+    EXPECT_EQ(backup.manifest.codi, QStringLiteral("ESC0001"));
+    EXPECT_GT(backup.manifest.totalRows(), 0);
 }
 
 TEST(AllOrNothingImport, ElevenImportsKeepTheTenNewestBackups)
@@ -113,7 +113,7 @@ TEST(AllOrNothingImport, ElevenImportsKeepTheTenNewestBackups)
     for (int i = 0; i < 11; ++i) {
         const QString backup = importFinished(i % 2 ? firstCentre() : nextCentre()).backup;
         if (!backup.isEmpty())
-            backupsMade << QFileInfo(backup).fileName();
+            backupsMade << backup.section(QLatin1Char('\\'), -1);
     }
     ASSERT_EQ(backupsMade.size(), 10);
     importFinished(firstCentre());

@@ -1,0 +1,93 @@
+#include "cli/BackupCommands.h"
+
+#include "cli/CommandLineInteraction.h"
+#include "run/Backups.h"
+#include "run/RestoreBackup.h"
+#include "import/CentreImport.h"
+#include "platform/Dbf.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace {
+
+QJsonObject backupJson(const backups::Backup &backup)
+{
+    QJsonObject rows;
+    for (const auto &[table, count] : backup.manifest.rows)
+        rows.insert(table, count < 0 ? QJsonValue() : QJsonValue(count));
+    return {{QStringLiteral("nombre"), backup.name},
+            {QStringLiteral("ruta"), backup.path},
+            {QStringLiteral("centro"), backup.manifest.codi},
+            {QStringLiteral("curso"), backup.manifest.any},
+            {QStringLiteral("documento"), backup.manifest.document},
+            {QStringLiteral("filas"), rows}};
+}
+
+QString backupLine(const backups::Backup &backup)
+{
+    QString line = QStringLiteral("%1  %2  %3 filas").arg(backup.name, backup.manifest.centre()).arg(backup.manifest.totalRows());
+    if (!backup.manifest.document.isEmpty())
+        line += QStringLiteral("  %1").arg(backup.manifest.document);
+    return line;
+}
+
+void failWith(CommandReport &report, ExitStatus status, const QString &message)
+{
+    report.status = status;
+    report.error = message;
+    printFailure(message);
+}
+
+} // namespace
+
+CommandReport runCopias(const CommandOptions &)
+{
+    CommandReport report;
+    report.command = QStringLiteral("copias");
+    const QList<backups::Backup> found = backups::list();
+    QJsonArray list;
+    for (const backups::Backup &backup : found) {
+        list.append(backupJson(backup));
+        report.summaryLines << backupLine(backup);
+    }
+    if (found.isEmpty())
+        report.summaryLines << QStringLiteral("No hay copias de tablas sustituidas en %1").arg(backups::folder());
+    report.summary = QJsonObject{{QStringLiteral("copias"), list}};
+    return report;
+}
+
+CommandReport runRestaurar(const CommandOptions &options)
+{
+    CommandReport report;
+    report.command = QStringLiteral("restaurar");
+    const QList<backups::Backup> found = backups::list();
+    const QString wanted = options.target;
+    auto chosen = found.cbegin();
+    if (!wanted.isEmpty())
+        chosen = std::find_if(found.cbegin(), found.cend(), [&](const backups::Backup &b) {
+            return b.name == wanted || QFileInfo(b.path) == QFileInfo(wanted);
+        });
+    if (chosen == found.cend()) {
+        failWith(report, ExitStatus::Failed,
+                 wanted.isEmpty() ? QStringLiteral("No hay copias de tablas sustituidas en %1").arg(backups::folder())
+                                  : QStringLiteral("No existe la copia %1 en %2").arg(wanted, backups::folder()));
+        return report;
+    }
+    try {
+        const QString kept = restoreBackup(chosen->path, centre_import::replacedFiles(), centre_import::importedTables());
+        report.summaryLines << QStringLiteral("Restaurada la copia %1 (%2)").arg(chosen->name, chosen->manifest.centre());
+        if (!kept.isEmpty())
+            report.summaryLines << QStringLiteral("Copia de las tablas sustituidas: %1").arg(backups::shownPath(kept));
+        report.summary = QJsonObject{{QStringLiteral("restaurada"), backupJson(*chosen)},
+                                     {QStringLiteral("copia"), kept.isEmpty() ? QJsonValue() : QJsonValue(kept)}};
+    } catch (const dbf::TableInUseError &e) {
+        failWith(report, ExitStatus::TableHeld, e.message());
+    } catch (const Error &e) {
+        failWith(report, ExitStatus::Failed, e.message());
+    }
+    return report;
+}

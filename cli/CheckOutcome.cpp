@@ -1,0 +1,46 @@
+#include "cli/CheckOutcome.h"
+
+#include <QHash>
+#include <QJsonArray>
+
+namespace {
+
+bool anyIn(const QJsonObject &summary, const char *key)
+{
+    return !summary.value(QLatin1String(key)).toArray().isEmpty();
+}
+
+bool anySessionUnmatched(const QJsonObject &lookups)
+{
+    for (const QJsonValue &lookup : lookups)
+        if (lookup.toObject().value(QStringLiteral("sesiones")).toInt() > 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool hasWarnings(const CommandReport &report)
+{
+    const QJsonObject summary = report.summary.value_or(QJsonObject());
+    return anyIn(summary, "cursosSinNivel") || anyIn(summary, "nivelesCoincidentes")
+        || anyIn(summary, "abreviaturasCambiadas") || !report.unknownCourses.empty()
+        || (report.unmatched && anySessionUnmatched(*report.unmatched));
+}
+
+QStringList checkLines(const QStringList &summaryLines, bool warnings)
+{
+    // The summary's lines that speak of tables already written.
+    static const QHash<QString, QString> conditional = {
+        {QStringLiteral("Líneas de asignaturas: creadas"), QStringLiteral("Líneas de asignaturas: se crearían")},
+        {QStringLiteral("Líneas de asignaturas: no creadas (ASIGT queda vacía)"),
+         QStringLiteral("Líneas de asignaturas: no se crearían (ASIGT quedaría vacía)")},
+    };
+    QStringList lines{
+        warnings ? QStringLiteral("Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.")
+                 : QStringLiteral("Comprobación sin avisos. No se ha modificado nada.")};
+    lines << QStringLiteral("La importación escribiría:");
+    for (const QString &line : summaryLines)
+        lines << conditional.value(line, line);
+    return lines;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "cli/LevelsFile.h"
+
+#include <QHash>
+#include <QString>
+
+// The levels and courses that earlier imports kept in the working folder's
+// CURSOST2, by course code, as the level and course dialog recovers them: a
+// code's first row. Nothing when the table is not there. Raises the table
+// layer's error when it cannot be read (TableInUseError while another
+// program holds it).
+QHash<QString, LevelAnswer> readKeptAnswers();

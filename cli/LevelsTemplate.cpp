@@ -1,0 +1,97 @@
+#include "cli/LevelsTemplate.h"
+
+#include "import/CentreDocument.h"
+#include "import/LevelProposal.h"
+#include "platform/Error.h"
+#include "platform/XmlDocument.h"
+
+#include <QHash>
+
+namespace {
+
+// A field as a spreadsheet writes it in a ';'-separated file.
+QString csvField(const QString &value)
+{
+    if (!value.contains(u';') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
+        return value;
+    QString quoted = value;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+void requireCentreDocument(const xml::Document &document, const QString &path)
+{
+    const QString root = document.documentElement().nodeName();
+    if (root != u"CENTRE")
+        throw Error(Error::Kind::RefusedDocument,
+                    QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
+                        .arg(path, root));
+}
+
+void fillFrom(TemplateRow &row, const QString &nivel, const QString &curso)
+{
+    if (row.nivel.isEmpty())
+        row.nivel = nivel;
+    if (row.curso.isEmpty())
+        row.curso = curso;
+}
+
+} // namespace
+
+int LevelsTemplate::incomplete() const
+{
+    int count = 0;
+    for (const TemplateRow &row : rows)
+        count += row.nivel.isEmpty() || row.curso.isEmpty() ? 1 : 0;
+    return count;
+}
+
+LevelsTemplate levelsTemplate(const xml::Document &document, const QString &path,
+                              const QHash<QString, LevelAnswer> &kept, bool suggest)
+{
+    using centre_import::readTrimmed;
+    requireCentreDocument(document, path);
+    LevelsTemplate levels;
+    QHash<QString, std::size_t> rowOfCode;
+    const xml::NodeList courses = document.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
+    centre_import::forEachElement(courses, [&](const xml::Node &course, const xml::AttributeMap &attributes) {
+        const QString codi = readTrimmed(attributes, QStringLiteral("codi"));
+        const QString descripcio = readTrimmed(attributes, QStringLiteral("descripcio"));
+        if (codi.isEmpty()) {
+            levels.withoutCode << descripcio;
+            return;
+        }
+        if (!rowOfCode.contains(codi)) {
+            rowOfCode.insert(codi, levels.rows.size());
+            TemplateRow row{codi, {}, {}, descripcio, {}};
+            const LevelAnswer answer = kept.value(codi);
+            fillFrom(row, answer.nivel, answer.curso);
+            if (suggest) {
+                const centre_import::LevelProposal proposal = centre_import::proposeLevel(descripcio);
+                fillFrom(row, proposal.nivel, proposal.curso);
+            }
+            levels.rows.push_back(row);
+        }
+        TemplateRow &row = levels.rows.at(rowOfCode.value(codi));
+        centre_import::forEachElement(course.selectNodes(QStringLiteral("GRUP")),
+                                      [&](const xml::Node &, const xml::AttributeMap &group) {
+                                          row.grupos << readTrimmed(group, QStringLiteral("nom"));
+                                      });
+    });
+    return levels;
+}
+
+QByteArray levelsTemplateText(const LevelsTemplate &levels)
+{
+    QString text = QStringLiteral("CODI;NIVEL;CURSO;DESCRIPCIO;GRUPOS\r\n");
+    for (const TemplateRow &row : levels.rows) {
+        // Group names separated as a person lists them; the column is only read by people.
+        const QStringList fields = {row.codi, row.nivel, row.curso, row.descripcio,
+                                    row.grupos.join(QStringLiteral(", "))};
+        QStringList line;
+        for (const QString &field : fields)
+            line << csvField(field);
+        text += line.join(u';') + QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}

@@ -1,0 +1,88 @@
+// The command line's side of the all-or-nothing import: an import that stops
+// for missing levels touches nothing, and the replaced tables can be listed
+// and put back.
+#include "tests/cli/CliProcess.h"
+#include "tests/support/FolderSnapshot.h"
+#include "tests/support/LockHolder.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/TempWinePrefix.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString manifest = QStringLiteral("TransTarquoIB-tablas.txt");
+
+cli::Result importWithLevels(const QString &levels = cli::data(QStringLiteral("niveles.csv")))
+{
+    return cli::run({QStringLiteral("exportar"), cli::data(QStringLiteral("centre.xml")), QStringLiteral("--niveles"),
+                     levels, QStringLiteral("--sin-lineas")});
+}
+
+// The working set without the run log, which finished runs append to.
+QMap<QString, FileState> workingSet(const TempWinePrefix &prefix)
+{
+    QMap<QString, FileState> files = snapshotFolder(prefix.vtemp());
+    files.remove(QStringLiteral("TransTarquoIB.log"));
+    return files;
+}
+
+TEST(CliBackups, ImportStoppedForMissingLevelsTouchesNothing)
+{
+    TempWinePrefix prefix;
+    ASSERT_EQ(importWithLevels().status, 0);
+    const auto before = snapshotFolder(prefix.vtemp());
+    ASSERT_TRUE(before.contains(QStringLiteral("CURSOST2.DBF")));
+
+    const cli::Result stopped =
+        cli::run({QStringLiteral("exportar"), cli::data(QStringLiteral("centre.xml")), QStringLiteral("--no-recuperar")});
+    EXPECT_EQ(stopped.status, 3) << stopped.err.toStdString();
+    EXPECT_EQ(snapshotFolder(prefix.vtemp()), before) << "not even CURSOST2 is deleted";
+}
+
+TEST(CliBackups, ListsAndRestoresTheReplacedTables)
+{
+    TempWinePrefix prefix;
+    ASSERT_EQ(importWithLevels().status, 0);
+    const auto first = workingSet(prefix);
+    const QString otherLevels = cli::writeFile(prefix.prefix() + QStringLiteral("/otros.csv"),
+                                               "CODI;NIVEL;CURSO\n101;BCT;1\n102;BCT;2\n201;BHC;1\n");
+    const cli::Result second = importWithLevels(otherLevels);
+    ASSERT_EQ(second.status, 0) << second.err.toStdString();
+    EXPECT_TRUE(second.out.contains(QStringLiteral("Copia de las tablas sustituidas"))) << second.out.toStdString();
+
+    const cli::Result listed = cli::run({QStringLiteral("copias"), QStringLiteral("--json")});
+    ASSERT_EQ(listed.status, 0) << listed.err.toStdString();
+    const QJsonArray copies = QJsonDocument::fromJson(listed.out.toUtf8()).object().value(QStringLiteral("resumen"))
+                                  .toObject().value(QStringLiteral("copias")).toArray();
+    ASSERT_EQ(copies.size(), 1) << listed.out.toStdString();
+    EXPECT_GT(copies.first().toObject().value(QStringLiteral("filas")).toObject().value(QStringLiteral("CURSOST")).toInt(), 0);
+
+    const cli::Result text = cli::run({QStringLiteral("copias")});
+    EXPECT_TRUE(text.out.contains(copies.first().toObject().value(QStringLiteral("nombre")).toString()));
+
+    {
+        const LockHolder holder(prefix.vtempFile(QStringLiteral("ASIGNOMT.DBF")), LockHolder::Kind::RecordExclusive);
+        ASSERT_TRUE(holder.holding());
+        const auto held = snapshotFolder(prefix.vtemp());
+        EXPECT_EQ(cli::run({QStringLiteral("restaurar")}).status, 5);
+        EXPECT_EQ(snapshotFolder(prefix.vtemp()), held);
+    }
+
+    const cli::Result restored = cli::run({QStringLiteral("restaurar")});
+    ASSERT_EQ(restored.status, 0) << restored.err.toStdString();
+    QMap<QString, QByteArray> now, expected;
+    for (const auto &[name, state] : workingSet(prefix).asKeyValueRange())
+        now.insert(name, state.bytes);
+    for (const auto &[name, state] : first.asKeyValueRange())
+        expected.insert(name, state.bytes);
+    EXPECT_EQ(now, expected) << "the first import's tables are back, byte for byte";
+
+    EXPECT_EQ(cli::run({QStringLiteral("restaurar"), QStringLiteral("1999-01-01 00.00.00")}).status, 1);
+}
+
+} // namespace
