@@ -1,3 +1,6 @@
+#include "app/ApplicationIcon.h"
+#include "app/CommandLineHelp.h"
+#include "app/NoMinimiseFilter.h"
 #include "app/QtInteraction.h"
 #include "app/SpanishTranslations.h"
 #include "app/TMForm.h"
@@ -11,22 +14,23 @@
 
 int main(int argc, char *argv[])
 {
+    // Before the application object, which connects to the display and
+    // would abort without one.
+    if (const QString answer = answerWithoutWindow(argc, argv); !answer.isEmpty()) {
+        std::fputs(answer.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QtInteraction::setApplicationTitle();
     QCoreApplication::setApplicationVersion(QStringLiteral(TRANSTARQUOIB_VERSION));
+    setApplicationIcon();
+    NoMinimiseFilter::install();
     installSpanishTranslations();
 
     QStringList parameters = QCoreApplication::arguments();
     parameters.removeFirst();
-
-    // Only alone: with a second parameter it is a driven run's direction,
-    // as any other first parameter would be.
-    if (parameters == QStringList{QStringLiteral("--version")}) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                    qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
-    }
 
     QtInteraction ui;
     // Before anything else, a replacement of the working tables that was cut

@@ -1,5 +1,9 @@
+#include "app/ApplicationIcon.h"
+#include "app/Cursos/ControlCursosWindow.h"
 #include "app/GradientPanel.h"
 #include "app/TMForm.h"
+#include "import/Cursos/TControlCursos.h"
+#include "tests/import/Cursos/CursosTables.h"
 
 #include "tests/support/CentreDocuments.h"
 #include "tests/support/QStringPrinter.h"
@@ -13,11 +17,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +46,67 @@ std::vector<Shown> shownOf(const ScriptedInteraction &user, Shown::Kind kind)
     std::copy_if(user.shown.begin(), user.shown.end(), std::back_inserter(out),
                  [kind](const Shown &s) { return s.kind == kind; });
     return out;
+}
+
+// Relative luminance and contrast ratio of two colours, as the accessibility
+// guidelines measure how far a focus mark stands out (3:1 at the least).
+double luminance(QRgb rgb)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// The pixels on the outermost rows and columns of `r`, each with the step
+// that leads inwards; the rounded corners are left out.
+struct EdgePixel {
+    QPoint at;
+    QPoint inwards;
+};
+
+std::vector<EdgePixel> edgeOf(const QRect &r)
+{
+    std::vector<EdgePixel> edge;
+    for (int x = r.left() + 4; x <= r.right() - 4; ++x) {
+        edge.push_back({{x, r.top()}, {0, 1}});
+        edge.push_back({{x, r.bottom()}, {0, -1}});
+    }
+    for (int y = r.top() + 4; y <= r.bottom() - 4; ++y) {
+        edge.push_back({{r.left(), y}, {1, 0}});
+        edge.push_back({{r.right(), y}, {-1, 0}});
+    }
+    return edge;
+}
+
+// The share of the edge where the button, in its outer three pixels, shows a
+// colour that contrasts at least 3:1 with the panel two pixels outside.
+double shareStandingOut(const QImage &image, const std::vector<EdgePixel> &edge)
+{
+    const auto n = std::count_if(edge.begin(), edge.end(), [&](const EdgePixel &e) {
+        const QRgb panel = image.pixel(e.at - 2 * e.inwards);
+        for (int depth = 0; depth < 3; ++depth)
+            if (contrast(image.pixel(e.at + depth * e.inwards), panel) >= 3.0)
+                return true;
+        return false;
+    });
+    return double(n) / double(edge.size());
+}
+
+// The share of the edge whose colour changed at least 3:1 between two looks.
+double shareChanged(const QImage &before, const QImage &after, const std::vector<EdgePixel> &edge)
+{
+    const auto n = std::count_if(edge.begin(), edge.end(), [&](const EdgePixel &e) {
+        return contrast(before.pixel(e.at), after.pixel(e.at)) >= 3.0;
+    });
+    return double(n) / double(edge.size());
 }
 
 class MainWindow : public ::testing::Test {
@@ -305,4 +372,86 @@ TEST_F(MainWindow, CloseDuringARunEndsTheProgramOnlyWhenTheRunIsOver)
     EXPECT_EQ(writtenAtEachClose, (std::vector<std::optional<int>>{0, 1}));
     EXPECT_EQ(user.messages().last(), QStringLiteral("Proceso finalizado"));
     EXPECT_FALSE(form.isVisible());
+}
+
+// The focused button must show it on its own panel, the blue one included:
+// nearly all the way round, its edge stands out from the panel around it and
+// from its own look without the focus, at 3:1 or more.
+TEST_F(MainWindow, TheFocusedButtonStandsOutOnItsPanel)
+{
+    TMForm form(user, {}, iniPath());
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const QList<QPushButton *> buttons = {form.BExportar, form.BImportar, form.BClose, form.Button1};
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        QPushButton *button = buttons.at(i);
+        SCOPED_TRACE(button->objectName().toStdString());
+        const QRect edge(button->mapTo(&form, QPoint(0, 0)), button->size());
+        buttons.at((i + 1) % buttons.size())->setFocus(Qt::TabFocusReason);
+        const QImage unfocused = form.grab().toImage();
+        button->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(button->hasFocus());
+        const QImage focused = form.grab().toImage();
+
+        EXPECT_GE(shareStandingOut(focused, edgeOf(edge)), 0.9) << "against the panel";
+        EXPECT_GE(shareChanged(unfocused, focused, edgeOf(edge)), 0.9) << "against the button unfocused";
+    }
+}
+
+TEST_F(MainWindow, ReturnAndEnterPressTheFocusedButton)
+{
+    QTemporaryDir workingFolder; // where help finds no help file
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(workingFolder.path());
+    for (const char *name : {"BExportar", "BImportar", "BClose", "Button1"}) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            SCOPED_TRACE(std::string(name) + (key == Qt::Key_Return ? " Return" : " Enter"));
+            ScriptedInteraction user;
+            user.fileChoices = {std::nullopt};
+            TMForm form(user, {}, iniPath());
+            form.show();
+            form.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            auto *button = form.findChild<QPushButton *>(QString::fromLatin1(name));
+            button->setFocus(Qt::TabFocusReason);
+            QSignalSpy clicked(button, &QPushButton::clicked);
+
+            QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+
+            EXPECT_EQ(clicked.count(), 1);
+            if (button == form.BClose) {
+                EXPECT_FALSE(form.isVisible());
+            } else {
+                ASSERT_FALSE(user.shown.empty());
+                EXPECT_EQ(user.shown.front().kind, button == form.Button1 ? Shown::Message : Shown::FileDialog)
+                    << "the button's own window: no help, or the file dialog";
+            }
+        }
+    }
+    QDir::setCurrent(before);
+}
+
+// The main window and the level and course dialog show our icon, at the
+// sizes window managers pick from.
+TEST_F(MainWindow, WindowsShowOurIcon)
+{
+    setApplicationIcon();
+    TMForm form(user, {}, iniPath());
+    writeCursosTable(QStringLiteral("CURSOST.DBF"), {{"101", "1r ESO", "", ""}});
+    centre_import::TControlCursos cursos(false, user);
+    ControlCursosWindow dialog(cursos, &form);
+
+    for (const QWidget *window : {static_cast<QWidget *>(&form), static_cast<QWidget *>(&dialog)}) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        const QIcon icon = window->windowIcon();
+        ASSERT_FALSE(icon.isNull());
+        for (const int size : {16, 32, 48, 256}) {
+            SCOPED_TRACE(size);
+            const QImage drawn(QStringLiteral(":/icons/%1/transtarquoib.png").arg(size));
+            ASSERT_EQ(drawn.size(), QSize(size, size)) << "rendered from our drawing into the program";
+            const QImage shown = icon.pixmap(size).toImage();
+            EXPECT_EQ(shown, drawn.convertToFormat(shown.format()));
+        }
+    }
 }
