@@ -47,6 +47,10 @@ bool AtomicFile::open()
     const bool replaces = ::stat(target.constData(), &existing) == 0;
     if (replaces && S_ISDIR(existing.st_mode))
         return fail(EISDIR);
+    // A file its owner made read-only is not replaced behind its back, as
+    // Windows does not replace one either.
+    if (replaces && ::access(target.constData(), W_OK) != 0)
+        return fail(errno);
     for (int attempt = 0; attempt < 100; ++attempt) {
         m_temporary = m_path + QLatin1Char('.') + randomSuffix();
         // 0666 lets the umask decide, as for any new file.

@@ -13,18 +13,18 @@ namespace winpath {
 namespace {
 
 #ifndef Q_OS_WIN
-// The folder a drive letter stands for, as Wine shows it to Windows programs:
-// the prefix's dosdevices/ holds one link per drive ("c:" -> "../drive_c",
-// "z:" -> "/", and any drive the user added). A prefix without that folder
-// (not yet set up by Wine) still has drive C: in drive_c. A letter without a
-// link is a drive that does not exist, and so is none of its files. Read at
-// every call, since the prefix may change while we run.
 QString winePrefix()
 {
     const QString prefix = qEnvironmentVariable("WINEPREFIX");
     return prefix.isEmpty() ? QDir::homePath() + QStringLiteral("/.wine") : prefix;
 }
 
+// The folder a drive letter stands for, as Wine shows it to Windows programs:
+// the prefix's dosdevices/ holds one link per drive ("c:" -> "../drive_c",
+// "z:" -> "/", and any drive the user added). A prefix without that folder
+// (not yet set up by Wine) still has drive C: in drive_c. A letter without a
+// link is a drive that does not exist, and so is none of its files. Read at
+// every call, since the prefix may change while we run.
 QString driveRoot(QChar letter)
 {
     const QString prefix = winePrefix();
