@@ -18,6 +18,7 @@
 #include <optional>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -133,4 +134,17 @@ TEST(SystemReason, SpanishWordsForTheCommonReasons)
     for (const auto &c : cases)
         EXPECT_EQ(systemReason(c.error), QString::fromUtf8(c.reason)) << c.error;
     EXPECT_EQ(systemReason(EPIPE), QStringLiteral("error del sistema %1 (%2)").arg(EPIPE).arg(QString::fromLocal8Bit(std::strerror(EPIPE))));
+}
+
+// A file its owner made read-only stays as it is (permissions do not stop root).
+TEST(WholeFileWrite, LeavesAReadOnlyFileAlone)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.xml"));
+    writeFileBytes(path, older);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    EXPECT_EQ(writeWholeFile(path, "new bytes"), QStringLiteral("no hay permiso para acceder al archivo o a su carpeta"));
+    EXPECT_EQ(readFileBytes(path), older);
 }
