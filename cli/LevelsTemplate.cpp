@@ -19,15 +19,6 @@ QString csvField(const QString &value)
     return u'"' + quoted + u'"';
 }
 
-void requireCentreDocument(const xml::Document &document, const QString &path)
-{
-    const QString root = document.documentElement().nodeName();
-    if (root != u"CENTRE")
-        throw Error(Error::Kind::RefusedDocument,
-                    QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
-                        .arg(path, root));
-}
-
 void fillFrom(TemplateRow &row, const QString &nivel, const QString &curso)
 {
     if (row.nivel.isEmpty())
@@ -50,7 +41,7 @@ LevelsTemplate levelsTemplate(const xml::Document &document, const QString &path
                               const QHash<QString, LevelAnswer> &kept, bool suggest)
 {
     using centre_import::readTrimmed;
-    requireCentreDocument(document, path);
+    centre_import::requireCentreDocument(document, path);
     LevelsTemplate levels;
     QHash<QString, std::size_t> rowOfCode;
     const xml::NodeList courses = document.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));

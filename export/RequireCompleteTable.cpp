@@ -2,6 +2,7 @@
 
 #include "export/ExportError.h"
 #include "platform/Dbf.h"
+#include "platform/WinPath.h"
 
 namespace timetable_export {
 
@@ -12,7 +13,7 @@ void requireCompleteTable(const dbf::Table &table)
         return;
     throw ExportError(QStringLiteral("La tabla %1 está incompleta (registros según su cabecera: %2; registros "
                                      "completos en el archivo: %3). No se ha escrito nada.")
-                          .arg(table.localPath())
+                          .arg(winpath::toWindows(table.localPath()))
                           .arg(stored.counted)
                           .arg(stored.complete));
 }

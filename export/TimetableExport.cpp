@@ -13,9 +13,9 @@
 #include "export/RequireFields.h"
 #include "export/SolucioHorari.h"
 #include "platform/Dbf.h"
+#include "platform/FileHold.h"
 #include "platform/WinPath.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace timetable_export {
@@ -29,6 +29,18 @@ void requireFree(const std::vector<dbf::Table *> &tables)
     for (const dbf::Table *table : tables)
         paths << table->localPath();
     requireTablesFree(paths);
+}
+
+// An older "SolucioHorari.xml" that another program holds (GestIB reading it,
+// an editor) is not replaced: the run is refused before anything is written,
+// as for a held table. The hold lasts until the new file has taken its place,
+// so that no program takes the older file meanwhile.
+void holdOlderDocument(dbf::FileHold &hold, const QString &output)
+{
+    if (hold.hold(output) == dbf::FileHold::Result::HeldByAnother)
+        throw dbf::TableInUseError(QStringLiteral("El archivo %1 está en uso por otro programa. Cierre ese programa y "
+                                                  "vuelva a intentarlo; no se ha modificado nada.")
+                                       .arg(winpath::toWindows(output)));
 }
 
 // The values a look-up finds for a session's code. A code that names no row
@@ -106,13 +118,15 @@ void exportTimetable(MainFormState &form, UserInteraction &ui, const QString &lo
     {
         const Hourglass hourglass(ui);
         const QString output = winpath::fileInFolder(localFolder, QStringLiteral("SolucioHorari.xml"));
-        summary.outputPath = QDir::toNativeSeparators(output);
+        summary.outputPath = winpath::toWindows(output);
         // The timetable goes straight to its file: no document is kept, and
         // the centre document of an earlier import is let go.
         form.DocXML.reset();
         const std::vector<dbf::Table *> openOrder = {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas,
                                                      &form.wwTableNomAsg, &form.wwTableGrupos, &form.wwTableDiasHoras};
         requireFree(openOrder);
+        dbf::FileHold olderDocument;
+        holdOlderDocument(olderDocument, output);
         OpenTables tables(openOrder, {&form.wwTableSoluc, &form.wwTableGrupos, &form.wwTableProfesor,
                                       &form.wwTableAulas, &form.wwTableNomAsg, &form.wwTableDiasHoras});
         SolucioHorari document(output);

@@ -26,4 +26,9 @@ void forEachElement(const xml::NodeList &selection, Read read)
 // removed; a missing attribute reads as empty text.
 QString readTrimmed(const xml::AttributeMap &attributes, const QString &name);
 
+// Refuses a document whose root is not CENTRE, naming the file at `path`:
+// every step re-creates its tables before it reads the document, so another
+// kind of document would end in empty tables and a finished run.
+void requireCentreDocument(const xml::Document &document, const QString &path);
+
 } // namespace centre_import

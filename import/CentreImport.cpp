@@ -8,6 +8,7 @@
 #include "run/RunFrame.h"
 #include "run/StagedRun.h"
 #include "run/UserInteraction.h"
+#include "import/CentreDocument.h"
 #include "import/CrearAsignaturas.h"
 #include "import/CrearAulas.h"
 #include "import/CrearCursos.h"
@@ -24,17 +25,6 @@
 namespace centre_import {
 
 namespace {
-// Every step re-creates its tables before it reads the document, so a file
-// that is not a centre document would wipe them all and end in "Proceso
-// finalizado". It is refused before any table is touched.
-void requireCentreDocument(const xml::Document &document, const QString &path)
-{
-    const QString root = document.documentElement().nodeName();
-    if (root != u"CENTRE")
-        throw Error(Error::Kind::RefusedDocument,
-                    QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
-                        .arg(path, root));
-}
 // The level dialog's memory, which the import reads before it rewrites it.
 const QString keptAnswers = QStringLiteral("CURSOST2.DBF");
 

@@ -64,6 +64,7 @@ struct Table::Impl {
     // block is full, before its records are read again, at close, and when
     // the user is about to be asked something (flushAll).
     QString path;
+    QString shownPath; // the table as messages name it, the way the timetabling program does
     DbfFile file;
     TableLayout layout;                // layout.recordCount counts the gathered records too
     std::optional<DbfCodePage> codePage;
@@ -101,7 +102,7 @@ struct Table::Impl {
     void requireOpen() const
     {
         if (state == State::Inactive)
-            throw DbfError(QStringLiteral("La tabla %1 no está abierta").arg(tablePath()));
+            throw DbfError(QStringLiteral("La tabla %1 no está abierta").arg(winpath::toWindows(tablePath())));
     }
 
     int fieldAt(const QString &name) const
@@ -201,13 +202,13 @@ struct Table::Impl {
     char *editableRecord()
     {
         if (state != State::Edit && state != State::Insert)
-            throw DbfError(QStringLiteral("La tabla %1 no está en edición").arg(path));
+            throw DbfError(QStringLiteral("La tabla %1 no está en edición").arg(shownPath));
         return buffer.data();
     }
 
     void load()
     {
-        TableReader reader(file.readAll(), path);
+        TableReader reader(file.readAll(), shownPath);
         layout = reader.layout();
         codePage.emplace(layout.languageDriver);
         live = reader.liveRecords();
@@ -249,7 +250,7 @@ struct Table::Impl {
         const State pendingState = state;
         load();
         if (buffer.size() != pending.size())
-            throw DbfError(QStringLiteral("No se puede escribir la tabla %1: otro programa ha cambiado sus campos").arg(path));
+            throw DbfError(QStringLiteral("No se puede escribir la tabla %1: otro programa ha cambiado sus campos").arg(shownPath));
         buffer = pending;
         state = pendingState;
     }
@@ -390,6 +391,7 @@ void Table::createTable()
 {
     close();
     const QString path = d->tablePath();
+    const QString shownPath = winpath::toWindows(path);
     winpath::ensureFolder(QFileInfo(path).absolutePath());
 
     int indexedField = -1;
@@ -400,13 +402,13 @@ void Table::createTable()
         });
         if (it == d->fieldDefs.cend() || it->type != FieldType::String)
             throw DbfError(QStringLiteral("No se puede crear la tabla %1: el índice %2 necesita un campo de caracteres llamado %3")
-                               .arg(path, index.name, index.field));
+                               .arg(shownPath, index.name, index.field));
         indexedField = int(it - d->fieldDefs.cbegin());
     }
     // The table is written without the index flag, which is set only once
     // its (empty) index exists whole: a table never announces an index that
     // is not there.
-    QByteArray bytes = newTableFile(d->fieldDefs, indexedField, QDate::currentDate(), path);
+    QByteArray bytes = newTableFile(d->fieldDefs, indexedField, QDate::currentDate(), shownPath);
     bytes[kProductionIndexFlag] = 0;
     DbfFile file;
     file.create(path);
@@ -426,6 +428,7 @@ void Table::open()
     if (d->state != State::Inactive)
         return;
     d->path = d->tablePath();
+    d->shownPath = winpath::toWindows(d->path);
     d->file.open(d->path, d->exclusive ? DbfFile::Lock::Exclusive : DbfFile::Lock::Shared);
     d->openShared = !d->exclusive;
     try {
@@ -588,43 +591,43 @@ void Table::readString(const QString &field, QString &text) const
 long long Table::asInteger(const QString &field) const
 {
     const auto [record, f] = d->currentField(field);
-    return record ? value::wholeNumber(*f, record, *d->codePage, d->path) : 0;
+    return record ? value::wholeNumber(*f, record, *d->codePage, d->shownPath) : 0;
 }
 
 double Table::asFloat(const QString &field) const
 {
     const auto [record, f] = d->currentField(field);
-    return record ? value::number(*f, record, *d->codePage, d->path) : 0.0;
+    return record ? value::number(*f, record, *d->codePage, d->shownPath) : 0.0;
 }
 
 bool Table::asBoolean(const QString &field) const
 {
     const auto [record, f] = d->currentField(field);
-    return record ? value::boolean(*f, record, *d->codePage, d->path) : false;
+    return record ? value::boolean(*f, record, *d->codePage, d->shownPath) : false;
 }
 
 void Table::setString(const QString &field, const QString &text)
 {
     const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
-    value::setText(f, d->editableRecord(), text, *d->codePage, d->path);
+    value::setText(f, d->editableRecord(), text, *d->codePage, d->shownPath);
 }
 
 void Table::setBoolean(const QString &field, bool v)
 {
     const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
-    value::setBoolean(f, d->editableRecord(), v, d->path);
+    value::setBoolean(f, d->editableRecord(), v, d->shownPath);
 }
 
 void Table::setFloat(const QString &field, double v)
 {
     const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
-    value::setNumber(f, d->editableRecord(), v, d->path);
+    value::setNumber(f, d->editableRecord(), v, d->shownPath);
 }
 
 void Table::setInteger(const QString &field, long long v)
 {
     const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
-    value::setWholeNumber(f, d->editableRecord(), v, d->path);
+    value::setWholeNumber(f, d->editableRecord(), v, d->shownPath);
 }
 
 bool Table::locate(const QString &field, const QString &wanted)

@@ -2,6 +2,8 @@
 
 #include "platform/Dbf.h"
 #include "platform/FileLock.h"
+#include "platform/SystemReason.h"
+#include "platform/WinPath.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -15,7 +17,14 @@
 namespace dbf {
 namespace {
 
-QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+// The error of a failed system call on a table: `action` is what could not be
+// done ("abrir", "leer"), `error` the errno value, read before anything else
+// could change it.
+[[noreturn]] void fail(const char *action, const QString &path, int error)
+{
+    throw DbfError(QStringLiteral("No se puede %1 la tabla %2: %3")
+                       .arg(QLatin1String(action), winpath::toWindows(path), systemReason(error)));
+}
 
 constexpr std::size_t kHeaderPageSize = 4096; // a multiple of every page size in use
 constexpr qsizetype kHeaderUpdateLimit = 32;   // only bytes of the fixed header are ever rewritten
@@ -50,7 +59,7 @@ void DbfFile::open(const QString &path, Lock lockMode)
         m_fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     }
     if (m_fd < 0)
-        throw DbfError(QStringLiteral("No se puede abrir la tabla %1: %2").arg(path, systemError(errno)));
+        fail("abrir", path, errno);
     lock(lockMode);
 }
 
@@ -61,12 +70,12 @@ void DbfFile::create(const QString &path)
     m_writable = true;
     m_fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (m_fd < 0)
-        throw DbfError(QStringLiteral("No se puede crear la tabla %1: %2").arg(path, systemError(errno)));
+        fail("crear", path, errno);
     lock(Lock::Exclusive);
     if (::ftruncate(m_fd, 0) != 0) {
         const int error = errno;
         close();
-        throw DbfError(QStringLiteral("No se puede crear la tabla %1: %2").arg(path, systemError(error)));
+        fail("crear", path, error);
     }
 }
 
@@ -79,8 +88,8 @@ void DbfFile::lock(Lock lockMode)
     ::close(m_fd);
     m_fd = -1;
     if (result == FileLockResult::HeldByAnother)
-        throw TableInUseError(QStringLiteral("La tabla %1 está en uso por otro programa").arg(m_path));
-    throw DbfError(QStringLiteral("No se puede bloquear la tabla %1: %2").arg(m_path, systemError(error)));
+        throw TableInUseError(QStringLiteral("La tabla %1 está en uso por otro programa").arg(winpath::toWindows(m_path)));
+    fail("bloquear", m_path, error);
 }
 
 void DbfFile::close()
@@ -97,7 +106,7 @@ QByteArray DbfFile::readAll() const
 {
     struct stat info {};
     if (::fstat(m_fd, &info) != 0)
-        throw DbfError(QStringLiteral("No se puede leer la tabla %1: %2").arg(m_path, systemError(errno)));
+        fail("leer", m_path, errno);
     QByteArray data(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
     preferHugePages(data.data(), data.size());
     qsizetype done = 0;
@@ -106,7 +115,7 @@ QByteArray DbfFile::readAll() const
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw DbfError(QStringLiteral("No se puede leer la tabla %1: %2").arg(m_path, systemError(errno)));
+            fail("leer", m_path, errno);
         if (n == 0)
             break; // the file shrank while we read it: keep what is there
         done += n;
@@ -123,7 +132,7 @@ QByteArray DbfFile::readAt(qint64 offset, qsizetype size) const
         n = ::pread(m_fd, data.data(), std::size_t(size), offset);
     } while (n < 0 && errno == EINTR);
     if (n < 0)
-        throw DbfError(QStringLiteral("No se puede leer la tabla %1: %2").arg(m_path, systemError(errno)));
+        fail("leer", m_path, errno);
     data.truncate(n);
     return data;
 }
@@ -131,15 +140,14 @@ QByteArray DbfFile::readAt(qint64 offset, qsizetype size) const
 void DbfFile::writeAt(qint64 offset, const char *data, qsizetype size)
 {
     if (!m_writable)
-        throw DbfError(QStringLiteral("No se puede escribir la tabla %1: el archivo es de solo lectura").arg(m_path));
+        throw DbfError(QStringLiteral("No se puede escribir la tabla %1: el archivo es de solo lectura").arg(winpath::toWindows(m_path)));
     qsizetype done = 0;
     while (done < size) {
         const ssize_t n = ::pwrite(m_fd, data + done, static_cast<size_t>(size - done), offset + done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            throw DbfError(QStringLiteral("No se puede escribir la tabla %1: %2")
-                               .arg(m_path, systemError(n < 0 ? errno : EIO)));
+            fail("escribir", m_path, n < 0 ? errno : EIO);
         done += n;
     }
 }

@@ -110,8 +110,8 @@ TableLayout readLayout(const QByteArray &file, const QString &path)
         damaged(path, QStringLiteral("la longitud del registro es incorrecta"));
 
     int offset = 1; // after the deletion flag
-    for (qsizetype at = headerSize; at + descriptorSize <= layout.headerLength && file[at] != kHeaderEnd;
-         at += descriptorSize) {
+    qsizetype at = headerSize;
+    for (; at + descriptorSize <= layout.headerLength && file[at] != kHeaderEnd; at += descriptorSize) {
         FieldLayout field;
         if (level == 4) {
             field.name = fieldName(file, at, 32);
@@ -136,6 +136,12 @@ TableLayout readLayout(const QByteArray &file, const QString &path)
     }
     if (layout.fields.empty())
         damaged(path, QStringLiteral("no hay ningún campo definido"));
+    // A header that ends before its terminator and whose fields leave part of
+    // the record undescribed was cut short: the fields after the cut would
+    // read as missing, and the records from the wrong place.
+    const bool terminated = at < layout.headerLength && file[at] == kHeaderEnd;
+    if (!terminated && offset < layout.recordLength)
+        damaged(path, QStringLiteral("la cabecera se corta antes del final de la lista de campos"));
 
     // The header's count is authoritative, but only complete records are read.
     const qint64 present = (file.size() - layout.headerLength) / layout.recordLength;

@@ -8,6 +8,7 @@ namespace dbf {
 
 namespace {
 
+constexpr char kLive = ' ';
 constexpr char kDeleted = '*';
 
 } // namespace
@@ -19,6 +20,22 @@ TableReader::TableReader(QByteArray file, const QString &path)
     m_records = std::move(file);
     m_records.remove(0, m_layout.headerLength);
     m_records.truncate(qsizetype(m_layout.recordCount) * m_layout.recordLength);
+    requireDeletionFlags();
+}
+
+// Every record starts with a blank (live) or '*' (deleted). Anything else
+// (a run of NUL bytes, records read from the wrong offset) is no record at
+// all: reading such a table as empty or as garbage would pass damage on.
+void TableReader::requireDeletionFlags() const
+{
+    for (std::uint32_t i = 0; i < m_layout.recordCount; ++i) {
+        const char flag = *record(i);
+        if (flag != kLive && flag != kDeleted)
+            throw DbfError(QStringLiteral("No se puede abrir la tabla %1: el archivo está dañado (el registro %2 no "
+                                          "empieza con la marca de registro vigente o borrado)")
+                               .arg(m_path)
+                               .arg(i + 1));
+    }
 }
 
 const char *TableReader::record(std::uint32_t i) const

@@ -17,7 +17,8 @@ namespace dbf {
 // would from a file.
 class TableReader {
 public:
-    // `path` names the table in errors. A header that cannot be read safely
+    // `path` names the table in errors. A header that cannot be read safely,
+    // or a record that does not start with a deletion flag (blank or '*'),
     // throws DbfError; a file cut short gives only the records really there.
     TableReader(QByteArray file, const QString &path);
 
@@ -42,6 +43,8 @@ public:
     QByteArray takeRecords();
 
 private:
+    void requireDeletionFlags() const;
+
     QString m_path;
     TableLayout m_layout;
     DbfCodePage m_codePage;

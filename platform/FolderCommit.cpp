@@ -2,14 +2,15 @@
 
 #include "platform/Error.h"
 #include "platform/StagingFolder.h"
+#include "platform/SystemReason.h"
 #include "platform/WholeFile.h"
+#include "platform/WinPath.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -44,9 +45,8 @@ struct Journal {
 
 [[noreturn]] void fail(const QString &what, const QString &path, int error)
 {
-    throw Error(Error::Kind::Table, QStringLiteral("%1 %2: %3")
-                                        .arg(what, QDir::toNativeSeparators(path),
-                                             QString::fromLocal8Bit(std::strerror(error))));
+    throw Error(Error::Kind::Table,
+                QStringLiteral("%1 %2: %3").arg(what, winpath::toWindows(path), systemReason(error)));
 }
 
 // Puts what the file or folder holds (a folder: its entries) on the disk.
@@ -88,7 +88,7 @@ void move(const QString &from, const QString &to)
     if (const auto &hook = beforeRenameHook())
         hook(rename);
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        fail(QStringLiteral("No se puede mover %1 a").arg(QDir::toNativeSeparators(from)), to, errno);
+        fail(QStringLiteral("No se puede mover %1 a").arg(winpath::toWindows(from)), to, errno);
 }
 
 // Each move is done only as far as it is not done yet, so that a recovery
@@ -199,7 +199,7 @@ QStringList commit(const CommitPlan &plan)
     syncToDisk(plan.staging);
     if (const std::optional<QString> problem = writeWholeFile(journalPath(plan.folder), serialise(journal)))
         throw Error(Error::Kind::Table, QStringLiteral("No se puede escribir %1: %2")
-                                            .arg(QDir::toNativeSeparators(journalPath(plan.folder)), *problem));
+                                            .arg(winpath::toWindows(journalPath(plan.folder)), *problem));
     syncToDisk(plan.folder);
 
     // From here on the journal stands for the new set: if the program dies,

@@ -2,9 +2,9 @@
 
 #include "platform/Dbf.h"
 #include "platform/WholeFile.h"
+#include "platform/WinPath.h"
 
 #include <QDate>
-#include <QDir>
 
 #include <algorithm>
 #include <cstring>
@@ -234,7 +234,7 @@ QString invalidSpec(const TagSpec &tag, const std::vector<QByteArray> &keys)
 
 [[noreturn]] void fail(const QString &localPath, const QString &reason)
 {
-    throw dbf::DbfError(QStringLiteral("No se puede escribir el archivo de índice %1: %2").arg(QDir::toNativeSeparators(localPath), reason));
+    throw dbf::DbfError(QStringLiteral("No se puede escribir el archivo de índice %1: %2").arg(winpath::toWindows(localPath), reason));
 }
 
 // Key order is plain unsigned byte order, equal keys by record number, which

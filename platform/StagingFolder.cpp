@@ -1,10 +1,13 @@
 #include "platform/StagingFolder.h"
 
 #include "platform/Error.h"
+#include "platform/SystemReason.h"
+#include "platform/WinPath.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
+#include <cerrno>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -29,12 +32,11 @@ int holdFolder(const QString &path)
 StagingFolder::StagingFolder(const QString &parent, const QString &prefix)
 {
     QDir().mkpath(parent);
-    QTemporaryDir folder(QDir(parent).filePath(prefix + QStringLiteral("XXXXXX")));
-    if (!folder.isValid())
+    QByteArray path = QFile::encodeName(QDir(parent).filePath(prefix + QStringLiteral("XXXXXX")));
+    if (!::mkdtemp(path.data()))
         throw Error(Error::Kind::Table, QStringLiteral("No se puede crear una carpeta de trabajo provisional en %1: %2")
-                                            .arg(QDir::toNativeSeparators(parent), folder.errorString()));
-    folder.setAutoRemove(false);
-    m_path = folder.path();
+                                            .arg(winpath::toWindows(parent), systemReason(errno)));
+    m_path = QFile::decodeName(path);
     m_fd = holdFolder(m_path);
 }
 

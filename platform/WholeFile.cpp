@@ -1,14 +1,50 @@
 #include "platform/WholeFile.h"
 
-#include <QSaveFile>
+#include "platform/AtomicFile.h"
+#include "platform/SystemReason.h"
+
+#include <QFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes)
 {
-    // commit() misses a failure of its own final flush (a full disk or a file
-    // size limit gives a short write), so the data is flushed and checked first.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
+    AtomicFile file(path);
+    if (file.open() && file.write(bytes) && file.commit())
         return std::nullopt;
-    const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("escritura incompleta") : reason;
+    return file.errorReason();
+}
+
+std::optional<QString> readWholeFile(const QString &path, QByteArray &bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return systemReason(errno);
+    struct stat info {};
+    int error = ::fstat(fd, &info) != 0 ? errno : 0;
+    if (error == 0 && S_ISDIR(info.st_mode))
+        error = EISDIR;
+    QByteArray data;
+    if (error == 0 && S_ISREG(info.st_mode))
+        data.reserve(qsizetype(info.st_size));
+    while (error == 0) {
+        char block[64 * 1024];
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            error = errno;
+        if (n <= 0)
+            break;
+        data.append(block, n);
+    }
+    ::close(fd);
+    if (error != 0)
+        return systemReason(error);
+    bytes = std::move(data);
+    return std::nullopt;
 }

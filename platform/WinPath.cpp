@@ -6,11 +6,19 @@
 #include <QRegularExpression>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace winpath {
 namespace {
 
 #ifndef Q_OS_WIN
+QString winePrefix()
+{
+    const QString prefix = qEnvironmentVariable("WINEPREFIX");
+    return prefix.isEmpty() ? QDir::homePath() + QStringLiteral("/.wine") : prefix;
+}
+
 // The folder a drive letter stands for, as Wine shows it to Windows programs:
 // the prefix's dosdevices/ holds one link per drive ("c:" -> "../drive_c",
 // "z:" -> "/", and any drive the user added). A prefix without that folder
@@ -19,9 +27,7 @@ namespace {
 // every call, since the prefix may change while we run.
 QString driveRoot(QChar letter)
 {
-    QString prefix = qEnvironmentVariable("WINEPREFIX");
-    if (prefix.isEmpty())
-        prefix = QDir::homePath() + QStringLiteral("/.wine");
+    const QString prefix = winePrefix();
     const QString device = prefix + QStringLiteral("/dosdevices/") + letter.toLower() + QLatin1Char(':');
     const QFileInfo link(device);
     if (link.isSymLink())
@@ -29,6 +35,57 @@ QString driveRoot(QChar letter)
     if (!link.exists() && letter.toUpper() == u'C')
         return prefix + QStringLiteral("/drive_c");
     return device;
+}
+
+struct Drive {
+    QChar letter;
+    QString root;
+};
+
+// Every drive of the prefix with the folder it stands for, in letter order:
+// the dosdevices links, or drive_c alone for a prefix without them.
+std::vector<Drive> drives()
+{
+    const QString prefix = winePrefix();
+    const QDir devices(prefix + QStringLiteral("/dosdevices"));
+    if (!devices.exists())
+        return {{u'C', prefix + QStringLiteral("/drive_c")}};
+    std::vector<Drive> found;
+    const QFileInfoList entries = devices.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        if (name.size() == 2 && name[1] == u':' && name[0].isLetter() && name[0].unicode() < 0x80 && entry.isSymLink())
+            found.push_back({name[0].toUpper(), entry.symLinkTarget()});
+    }
+    return found;
+}
+
+// The path with the links of its existing part resolved; the part that does
+// not exist yet follows as written.
+QString canonicalOf(const QString &absolutePath)
+{
+    QString existing = absolutePath;
+    QStringList missing;
+    while (!QFileInfo::exists(existing) && existing != QLatin1String("/")) {
+        missing.prepend(QFileInfo(existing).fileName());
+        existing = QFileInfo(existing).path();
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    if (canonical.isEmpty())
+        return absolutePath;
+    return QDir::cleanPath(canonical + QLatin1Char('/') + missing.join(QLatin1Char('/')));
+}
+
+// The part of `path` below `root` ("" for the root itself), if it lies there.
+std::optional<QString> below(const QString &path, const QString &root)
+{
+    if (root == QLatin1String("/"))
+        return path.mid(1);
+    if (path == root)
+        return QString();
+    if (path.startsWith(root) && path[root.size()] == u'/')
+        return path.mid(root.size() + 1);
+    return std::nullopt;
 }
 
 // The entry of folder named `name` whatever its letter case: the exact name
@@ -116,6 +173,36 @@ QString toLocal(const QString &windowsPath)
     if (windowsPath.startsWith(u'\\')) // "\vtemp" is on the current drive, C:
         return resolveBelow(driveRoot(u'C'), windowsPath);
     return resolveBelow(driveRoot(windowsPath[0]), windowsPath.mid(2));
+#endif
+}
+
+QString toWindows(const QString &localPath)
+{
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(localPath);
+#else
+    if (localPath.isEmpty() || isWindowsPath(localPath))
+        return localPath;
+    const QString absolute = QDir::cleanPath(QFileInfo(localPath).absoluteFilePath());
+    const QString canonical = canonicalOf(absolute);
+    // Drive Z: is the root unless a deeper drive holds the path; the path and
+    // the drives are compared as written and with their links resolved.
+    QChar letter = u'Z';
+    QString relative = absolute.mid(1);
+    qsizetype deepest = 1;
+    for (const Drive &drive : drives()) {
+        const QString root = QDir::cleanPath(drive.root);
+        const std::pair<QString, QString> forms[] = {{absolute, root}, {canonical, canonicalOf(root)}};
+        for (const auto &[path, driveFolder] : forms) {
+            const std::optional<QString> part = below(path, driveFolder);
+            if (part && driveFolder.size() > deepest) {
+                letter = drive.letter;
+                relative = *part;
+                deepest = driveFolder.size();
+            }
+        }
+    }
+    return letter + QStringLiteral(":\\") + relative.replace(u'/', u'\\');
 #endif
 }
 

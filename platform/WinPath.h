@@ -23,6 +23,13 @@ bool isWindowsPath(const QString &path);
 // (no drive letter and no leading backslash) is returned unchanged.
 QString toLocal(const QString &windowsPath);
 
+// The Windows path by which a Windows program under Wine reaches the local
+// path: below a drive's folder (dosdevices link, or drive_c for C:) it is on
+// that drive, the deepest drive winning ("C:\VTEMP\SOLUC.DBF"); anything
+// else is on Z:, the root. Messages name files this way, as the timetabling
+// program and its users do. On Windows the path as written.
+QString toWindows(const QString &localPath);
+
 // The local path of the file `name` in the Windows folder `folder`
 // ("C:\VTEMP" + "ASIGNOMT.DBF").
 QString fileInFolder(const QString &windowsFolder, const QString &name);

@@ -4,7 +4,6 @@
 #include "platform/XmlCharacters.h"
 #include "platform/XmlParser.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <libxml/tree.h>
@@ -220,12 +219,9 @@ Document::Document() : m_doc(newEmptyDocument()) {}
 
 void Document::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw XmlError(QStringLiteral("No se puede abrir %1: %2").arg(displayName(path), file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw XmlError(QStringLiteral("No se puede leer %1: %2").arg(displayName(path), file.errorString()));
+    QByteArray bytes;
+    if (const std::optional<QString> reason = readWholeFile(path, bytes))
+        throw XmlError(QStringLiteral("No se puede leer %1: %2").arg(displayName(path), *reason));
     loadBytes(bytes, path);
 }
 

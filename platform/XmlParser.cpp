@@ -1,8 +1,9 @@
 #include "platform/XmlParser.h"
 
+#include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
+#include "platform/XmlReason.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <libxml/entities.h>
@@ -44,7 +45,7 @@ void recordParseError(void *userData, xmlErrorPtr error)
     auto *errors = static_cast<ParseErrors *>(ctxt->_private);
     if (errors->failed || error == nullptr || !isFailure(*error))
         return;
-    const QString reason = QString::fromUtf8(error->message).simplified();
+    const QString reason = reasonFor(*error);
     if (error->line <= 0) {
         if (errors->unplacedReason.isEmpty())
             errors->unplacedReason = reason;
@@ -79,7 +80,7 @@ QString parseErrorMessage(const QString &path, const ParseErrors &errors)
 {
     QString reason = errors.failed ? errors.reason : errors.unplacedReason;
     if (reason.isEmpty())
-        reason = QStringLiteral("XML mal formado");
+        reason = QStringLiteral("el documento no es XML bien formado");
     return QStringLiteral("Error en %1, línea %2, columna %3: %4")
         .arg(displayName(path))
         .arg(errors.line)
@@ -176,7 +177,7 @@ private:
 
 QString displayName(const QString &path)
 {
-    return QDir::toNativeSeparators(path);
+    return winpath::toWindows(path);
 }
 
 void initLibxml()
@@ -218,6 +219,8 @@ xmlDocPtr parseDocument(const QString &path, const QByteArray &bytes)
         errors.line = ctxt->input->line;
         errors.column = ctxt->input->col;
     }
+    if (bytes.trimmed().isEmpty())
+        errors.reason = errors.unplacedReason = QStringLiteral("el archivo está vacío");
     throw XmlError(parseErrorMessage(path, errors));
 }
 

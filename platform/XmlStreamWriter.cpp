@@ -106,9 +106,9 @@ StreamWriter::StreamWriter(const QString &path) : m_file(path), m_path(path)
 {
     initLibxml();
     m_pending.resize(kBlock + 4096);
-    // Unbuffered: blocks go to the file as they are written, so that the
-    // disk can start on them (see writeOut).
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // Blocks go to the file as they are written, so that the disk can start
+    // on them (see writeOut).
+    if (!m_file.open())
         fail();
 }
 
@@ -173,9 +173,7 @@ void StreamWriter::commit()
                            .arg(displayName(m_path), QString::fromUtf8(m_open.back())));
     put("\n");
     writeOut();
-    // commit() misses a failure of its own final flush (a full disk gives a
-    // short write), so the data is flushed and checked first.
-    if (!m_file.flush() || !m_file.commit())
+    if (!m_file.commit())
         fail();
 }
 
@@ -202,7 +200,7 @@ void StreamWriter::put(QByteArrayView bytes)
 
 void StreamWriter::writeOut()
 {
-    if (m_file.write(m_pending.constData(), m_used) != m_used)
+    if (!m_file.write(QByteArrayView(m_pending.constData(), m_used)))
         fail();
 #ifdef __linux__
     // The commit waits until the whole file is on disk. Starting each block
@@ -217,8 +215,8 @@ void StreamWriter::writeOut()
 
 void StreamWriter::fail()
 {
-    const QString reason = m_file.errorString();
-    m_file.cancelWriting();
+    const QString reason = m_file.errorReason();
+    m_file.cancel();
     throw XmlError(QStringLiteral("No se puede escribir %1: %2").arg(displayName(m_path), reason));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/AtomicFile.h"
+
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 
 #include <vector>
@@ -58,7 +59,7 @@ private:
     void writeOut();
     [[noreturn]] void fail();
 
-    QSaveFile m_file;
+    AtomicFile m_file;
     QString m_path;
     QByteArray m_pending; // its first m_used bytes are written to the file once a block is full
     qsizetype m_used = 0;

@@ -40,7 +40,7 @@ void TablesHold::holdEach()
             throw dbf::TableInUseError(
                 QStringLiteral("La tabla %1 está en uso por otro programa (%2). Cierre ese programa y vuelva a "
                                "intentarlo; no se ha modificado nada.")
-                    .arg(tableName(path), path));
+                    .arg(tableName(path), winpath::toWindows(path)));
         } catch (const dbf::DbfError &) {
             continue;
         }

@@ -3,6 +3,7 @@
 #include "run/BackupManifest.h"
 #include "run/StagedRun.h"
 #include "platform/Dbf.h"
+#include "platform/WinPath.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,7 @@ QString restoreBackup(const QString &backupPath, const QStringList &names, const
 {
     const QDir backup(backupPath);
     if (!backup.exists())
-        throw dbf::DbfError(QStringLiteral("No existe la copia %1").arg(QDir::toNativeSeparators(backupPath)));
+        throw dbf::DbfError(QStringLiteral("No existe la copia %1").arg(winpath::toWindows(backupPath)));
     StagedRun staged(names, {});
     const QDir staging(staged.stagingPath());
     for (const QString &name : names) {
@@ -21,7 +22,7 @@ QString restoreBackup(const QString &backupPath, const QStringList &names, const
             continue;
         if (!QFile::copy(backup.filePath(found.first()), staging.filePath(name)))
             throw dbf::DbfError(QStringLiteral("No se puede copiar %1 de la copia %2")
-                                    .arg(found.first(), QDir::toNativeSeparators(backupPath)));
+                                    .arg(found.first(), winpath::toWindows(backupPath)));
     }
     QFile manifest(backup.filePath(BackupManifest::fileName));
     const QByteArray text = manifest.open(QIODevice::ReadOnly) ? manifest.readAll() : BackupManifest().toText();

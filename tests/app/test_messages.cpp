@@ -7,6 +7,7 @@
 #include "run/MainFormState.h"
 #include "export/TimetableExport.h"
 #include "import/CentreImport.h"
+#include "platform/WinPath.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedInteraction.h"
 #include "tests/support/TempWinePrefix.h"
@@ -33,6 +34,12 @@ void writeFile(const QString &path, const QByteArray &bytes)
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// A file as the timetabling program under Wine names it.
+QString windows(const QString &path)
+{
+    return winpath::toWindows(path);
 }
 
 struct MessageCase {
@@ -69,20 +76,19 @@ const MessageCase messageCases[] = {
      importOf("<HORARI><SESSIONS/></HORARI>",
               [](const QString &file, const TempWinePrefix &) {
                   return QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es HORARI, no CENTRE.")
-                      .arg(native(file));
+                      .arg(windows(file));
               }),
      false},
     {"DocumentNotWellFormed",
      importOf("<CENTRE>\n  <CURSOS>\n</CENTRE>\n",
               [](const QString &file, const TempWinePrefix &) {
-                  return QStringLiteral("Error en %1, línea 3, columna 10: ").arg(native(file));
+                  return QStringLiteral("Error en %1, línea 3, columna 10: ").arg(windows(file));
               }),
      true},
     {"WorkingFolderIsAFile",
      importOf("<CENTRE/>",
-              [](const QString &, const TempWinePrefix &prefix) {
-                  return QStringLiteral("No se puede crear una carpeta de trabajo provisional en %1: ")
-                      .arg(native(prefix.driveC() + QStringLiteral("/VTEMP")));
+              [](const QString &, const TempWinePrefix &) {
+                  return QStringLiteral("No se puede crear una carpeta de trabajo provisional en C:\\VTEMP: ");
               },
               [](const TempWinePrefix &prefix) {
                   QDir(prefix.vtemp()).removeRecursively();
@@ -96,7 +102,7 @@ const MessageCase messageCases[] = {
          ui.fileChoices.push_back(prefix.vtempFile(QStringLiteral("horari.xml")));
          writeFile(ui.fileChoices.front().value(), "<HORARI/>");
          runHandler(ui, [&] { BImportarClick(form, ui); });
-         return QStringLiteral("No se puede abrir la tabla %1: no es una tabla dBase.").arg(native(soluc));
+         return QStringLiteral("No se puede abrir la tabla C:\\VTEMP\\SOLUC.DBF: no es una tabla dBase.");
      },
      false},
     {"ResultFileCannotBeWritten",

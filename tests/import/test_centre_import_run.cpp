@@ -207,7 +207,8 @@ TEST_F(CentreImportRun, DocumentOfAnotherKindIsRefusedBeforeAnyTable)
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->kind(), Error::Kind::RefusedDocument);
     EXPECT_EQ(refused->message(),
-              QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es HORARI, no CENTRE").arg(path));
+              QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es HORARI, no CENTRE")
+                  .arg(winpath::toWindows(path)));
     EXPECT_TRUE(tablesUntouched());
     EXPECT_TRUE(ui.hourglassCalls.empty());
     EXPECT_EQ(form.ResultadoTransformacion, 7);

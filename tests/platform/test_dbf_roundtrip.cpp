@@ -216,7 +216,7 @@ TEST(DbfRoundTrip, RefusesNumbersThatDoNotFit)
             ADD_FAILURE() << "accepted case " << i;
         } catch (const DbfError &e) {
             EXPECT_TRUE(e.message().contains(QString::fromLatin1(cases[i].field))) << e.message().toStdString();
-            EXPECT_TRUE(e.message().contains(table.localPath())) << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(QStringLiteral("C:\\VTEMP\\TIPOS.DBF"))) << e.message().toStdString();
         }
     }
     EXPECT_EQ(table.asString(QStringLiteral("ENTERO")), QStringLiteral("-9999999999"));

@@ -2,6 +2,7 @@
 // the test support and, for the small layouts, byte by byte.
 #include "platform/Dbf.h"
 #include "platform/MdxIndex.h"
+#include "platform/WinPath.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/MdxReader.h"
 
@@ -312,7 +313,7 @@ TEST_P(MdxIndexFailureTest, NamesTheFileAndKeepsTheOldIndex)
         FAIL() << "no error";
     } catch (const Error &e) {
         EXPECT_EQ(e.kind(), Error::Kind::Table);
-        EXPECT_TRUE(e.message().contains(QDir::toNativeSeparators(target))) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(winpath::toWindows(target))) << e.message().toStdString();
     }
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), filesBefore) << "no temporary file left";
     if (QFileInfo(target).isFile()) {

@@ -107,6 +107,77 @@ TEST_P(WinPathDrives, MapsTheDriveAsWineDoes)
 INSTANTIATE_TEST_SUITE_P(Cases, WinPathDrives, testing::ValuesIn(kDriveCases),
                          [](const testing::TestParamInfo<DriveCase> &info) { return info.param.name; });
 
+namespace {
+
+struct ReverseCase {
+    const char *name;
+    Drives drives;
+    const char *local;    // $PREFIX and $DATA stand for the prefix and the data folder
+    const char *expected; // the same, '/' standing for '\\'
+};
+
+const ReverseCase kReverseCases[] = {
+    {"WorkingFolderTable", Drives::Standard, "$PREFIX/drive_c/VTEMP/X.DBF", "C:/VTEMP/X.DBF"},
+    {"DriveCItself", Drives::Standard, "$PREFIX/drive_c", "C:/"},
+    {"FileNotYetThere", Drives::Standard, "$PREFIX/drive_c/VTEMP/NEW/SOLUC.DBF", "C:/VTEMP/NEW/SOLUC.DBF"},
+    {"NamesAsWritten", Drives::Standard, "$PREFIX/drive_c/VTEMP/../VTEMP/./X.DBF", "C:/VTEMP/X.DBF"},
+    {"AddedDrive", Drives::Standard, "$DATA/Horarios/centre.xml", "D:/Horarios/centre.xml"},
+    {"ElsewhereIsOnZ", Drives::Standard, "$PREFIX/other/centre.xml", "Z:$PREFIX/other/centre.xml"},
+    {"DriveCMovedByTheUser", Drives::CMoved, "$DATA/Horarios", "C:/Horarios"},
+    {"DriveCFolderNoLongerC", Drives::CMoved, "$PREFIX/drive_c/VTEMP/X.DBF", "Z:$PREFIX/drive_c/VTEMP/X.DBF"},
+    {"NoDosdevicesDriveC", Drives::None, "$PREFIX/drive_c/VTEMP/X.DBF", "C:/VTEMP/X.DBF"},
+    {"NoDosdevicesElsewhere", Drives::None, "$DATA/Horarios/centre.xml", "Z:$DATA/Horarios/centre.xml"},
+};
+
+void PrintTo(const ReverseCase &c, std::ostream *os) { *os << c.name; }
+
+} // namespace
+
+class WinPathReverse : public testing::TestWithParam<ReverseCase> {};
+
+// A local path becomes the path a Windows program under Wine uses for it, and
+// that path leads back to the same file.
+TEST_P(WinPathReverse, NamesTheFileAsWindowsProgramsDo)
+{
+    const ReverseCase &c = GetParam();
+    TempWinePrefix wine;
+    QTemporaryDir data;
+    touch(wine.driveC() + QStringLiteral("/VTEMP/X.DBF"));
+    touch(data.path() + QStringLiteral("/Horarios/centre.xml"));
+    if (c.drives != Drives::None) {
+        const QString devices = wine.prefix() + QStringLiteral("/dosdevices");
+        QDir().mkpath(devices);
+        const bool cMoved = c.drives == Drives::CMoved;
+        ASSERT_TRUE(QFile::link(cMoved ? data.path() : QStringLiteral("../drive_c"), devices + QStringLiteral("/c:")));
+        ASSERT_TRUE(QFile::link(QStringLiteral("/"), devices + QStringLiteral("/z:")));
+        ASSERT_TRUE(QFile::link(data.path(), devices + QStringLiteral("/d:")));
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), devices + QStringLiteral("/com1")));
+    }
+    const auto expand = [&](const char *text) {
+        return QString::fromLatin1(text).replace(QStringLiteral("$PREFIX"), wine.prefix()).replace(QStringLiteral("$DATA"), data.path());
+    };
+    const QString local = expand(c.local);
+    const QString windows = winpath::toWindows(local);
+    EXPECT_EQ(windows, expand(c.expected).replace(u'/', u'\\'));
+    // A prefix Wine has not set up has no drive Z: to lead back through.
+    if (c.drives != Drives::None || windows.startsWith(u'C'))
+        EXPECT_EQ(QDir::cleanPath(winpath::toLocal(windows)), QDir::cleanPath(local));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WinPathReverse, testing::ValuesIn(kReverseCases),
+                         [](const testing::TestParamInfo<ReverseCase> &info) { return info.param.name; });
+
+// A folder reached through a link of its own is still on the drive it lies on.
+TEST(WinPath, ReverseMappingSeesThroughLinks)
+{
+    TempWinePrefix wine;
+    QTemporaryDir elsewhere;
+    touch(wine.vtempFile(QStringLiteral("SOLUC.DBF")));
+    const QString link = elsewhere.filePath(QStringLiteral("trabajo"));
+    ASSERT_TRUE(QFile::link(wine.vtemp(), link));
+    EXPECT_EQ(winpath::toWindows(link + QStringLiteral("/SOLUC.DBF")), QStringLiteral("C:\\VTEMP\\SOLUC.DBF"));
+}
+
 TEST(WinPath, FileInFolderFindsTheTableOfAComponent)
 {
     TempWinePrefix wine;

@@ -27,6 +27,10 @@ bool takeLock(int fd, LockHolder::Kind kind)
         record.l_start = 0x7FFFFFFE;
         record.l_len = 1;
         break;
+    case LockHolder::Kind::OfdExclusive:
+    case LockHolder::Kind::OfdShared:
+        record.l_type = kind == LockHolder::Kind::OfdExclusive ? F_WRLCK : F_RDLCK;
+        return ::fcntl(fd, F_OFD_SETLK, &record) == 0;
     }
     return ::fcntl(fd, F_SETLK, &record) == 0;
 }
@@ -72,6 +76,8 @@ const char *lockKindName(LockHolder::Kind kind)
     case LockHolder::Kind::RecordExclusive: return "record_lock";
     case LockHolder::Kind::RecordShared: return "shared_record_lock";
     case LockHolder::Kind::RecordPastTheEnd: return "record_lock_past_the_end";
+    case LockHolder::Kind::OfdExclusive: return "ofd_lock";
+    case LockHolder::Kind::OfdShared: return "shared_ofd_lock";
     case LockHolder::Kind::FlockExclusive: return "flock";
     case LockHolder::Kind::FlockShared: return "shared_flock";
     }

@@ -12,10 +12,12 @@
 // and keeps it until this object goes. The kinds are those other programs
 // take on Linux: a POSIX record lock, which is what a Windows program's
 // LockFile becomes under Wine (over the whole file, shared, or on one byte far
-// past the end, where dBase engines put their table locks), and a flock lock.
+// past the end, where dBase engines put their table locks), an
+// open-file-description record lock, as programs that share descriptors
+// between threads take, and a flock lock.
 class LockHolder {
 public:
-    enum class Kind { RecordExclusive, RecordShared, RecordPastTheEnd, FlockExclusive, FlockShared };
+    enum class Kind { RecordExclusive, RecordShared, RecordPastTheEnd, OfdExclusive, OfdShared, FlockExclusive, FlockShared };
 
     LockHolder(const QString &path, Kind kind);
     ~LockHolder();
