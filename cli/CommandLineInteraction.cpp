@@ -56,6 +56,11 @@ const QStringList &CommandLineInteraction::summaryLines() const
     return m_summaryLines;
 }
 
+const QStringList &CommandLineInteraction::warnings() const
+{
+    return m_warnings;
+}
+
 std::optional<QString> CommandLineInteraction::chooseOpenFile(const OpenFileDialog &)
 {
     return m_answers.file;
@@ -72,6 +77,7 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
     showMessage(text);
     m_summary = summary.toJson();
     m_summaryLines = summary.lines();
+    m_warnings = summary.warnings();
 }
 
 // The two questions of the centre import are answered from the options; any

@@ -33,6 +33,7 @@ public:
     // What the run did, as its summary gives it at the end of a finished run.
     const std::optional<QJsonObject> &summary() const;
     const QStringList &summaryLines() const;
+    const QStringList &warnings() const;
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
@@ -49,6 +50,7 @@ private:
     std::vector<CourseAnswer> m_withoutLevel;
     std::optional<QJsonObject> m_summary;
     QStringList m_summaryLines;
+    QStringList m_warnings;
     QStringList m_errors;
     bool m_terminal;
 };

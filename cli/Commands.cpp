@@ -52,6 +52,7 @@ void runReporting(CommandReport &report, const MainFormState &form, const Comman
         report.withoutLevel = ui.withoutLevel();
         report.summary = ui.summary();
         report.summaryLines = ui.summaryLines();
+        report.warnings = ui.warnings();
         if (!report.withoutLevel.empty())
             report.status = ExitStatus::LevelsMissing;
         else if (form.ResultadoTransformacion != 1)
