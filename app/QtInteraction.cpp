@@ -1,6 +1,7 @@
 #include "app/QtInteraction.h"
 
 #include "app/Cursos/ControlCursosWindow.h"
+#include "app/SummaryWindow.h"
 #include "run/RunSummary.h"
 #include "platform/WinPath.h"
 
@@ -164,13 +165,14 @@ void QtInteraction::showMessage(const QString &text)
     execWaitingForTheUser(*messageBox(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok));
 }
 
+std::unique_ptr<SummaryWindow> QtInteraction::summaryWindow(const QString &text, const RunSummary &summary) const
+{
+    return std::make_unique<SummaryWindow>(applicationTitle, displayText(text), summary, dialogParent());
+}
+
 void QtInteraction::showSummary(const QString &text, const RunSummary &summary)
 {
-    const std::unique_ptr<QMessageBox> box =
-        messageBox(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok);
-    // Qt offers a button that opens the details below the message.
-    box->setDetailedText(summary.lines().join(QLatin1Char('\n')));
-    execWaitingForTheUser(*box);
+    execWaitingForTheUser(*summaryWindow(text, summary));
 }
 
 UserInteraction::Answer QtInteraction::ask(const Question &question)

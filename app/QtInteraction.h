@@ -8,6 +8,7 @@
 #include <memory>
 
 class QFileDialog;
+class SummaryWindow;
 class QWidget;
 
 // What a run asks of and shows to the user, with Qt's dialogs and message
@@ -38,6 +39,7 @@ public:
     std::unique_ptr<QMessageBox> messageBox(QMessageBox::Icon icon, const QString &caption, const QString &text,
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton) const;
+    std::unique_ptr<SummaryWindow> summaryWindow(const QString &text, const RunSummary &summary) const;
 
     // The caption of every plain message and error report.
     static const QString applicationTitle;

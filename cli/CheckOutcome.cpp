@@ -5,11 +5,6 @@
 
 namespace {
 
-bool anyIn(const QJsonObject &summary, const char *key)
-{
-    return !summary.value(QLatin1String(key)).toArray().isEmpty();
-}
-
 bool anySessionUnmatched(const QJsonObject &lookups)
 {
     for (const QJsonValue &lookup : lookups)
@@ -22,9 +17,9 @@ bool anySessionUnmatched(const QJsonObject &lookups)
 
 bool hasWarnings(const CommandReport &report)
 {
-    const QJsonObject summary = report.summary.value_or(QJsonObject());
-    return anyIn(summary, "cursosSinNivel") || anyIn(summary, "nivelesCoincidentes")
-        || anyIn(summary, "abreviaturasCambiadas") || !report.unknownCourses.empty()
+    // The summary's warnings, as the window and the log give them, and what
+    // only the command line finds: levels-file codes the document lacks.
+    return !reportWarnings(report).isEmpty() || !report.unknownCourses.empty()
         || (report.unmatched && anySessionUnmatched(*report.unmatched));
 }
 

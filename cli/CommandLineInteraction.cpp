@@ -68,6 +68,11 @@ const std::vector<UnknownCourse> &CommandLineInteraction::unknownCourses() const
     return m_unknownCourses;
 }
 
+const QStringList &CommandLineInteraction::warnings() const
+{
+    return m_warnings;
+}
+
 std::optional<QString> CommandLineInteraction::chooseOpenFile(const OpenFileDialog &)
 {
     return m_answers.file;
@@ -87,6 +92,7 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
         showMessage(text);
     m_summary = summary.toJson();
     m_summaryLines = summary.lines();
+    m_warnings = summary.warnings();
 }
 
 // The two questions of the centre import are answered from the options; any

@@ -39,6 +39,7 @@ public:
     const QStringList &summaryLines() const;
     // The levels file's courses that the document does not have.
     const std::vector<UnknownCourse> &unknownCourses() const;
+    const QStringList &warnings() const;
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
@@ -56,6 +57,7 @@ private:
     std::vector<UnknownCourse> m_unknownCourses;
     std::optional<QJsonObject> m_summary;
     QStringList m_summaryLines;
+    QStringList m_warnings;
     QStringList m_errors;
     bool m_terminal;
 };

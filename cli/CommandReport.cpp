@@ -1,5 +1,7 @@
 #include "cli/CommandReport.h"
 
+#include "run/RunSummary.h"
+
 #include <QJsonArray>
 
 QString missingCoursesText(const std::vector<CourseAnswer> &courses)
@@ -10,9 +12,31 @@ QString missingCoursesText(const std::vector<CourseAnswer> &courses)
     return lines.join(QLatin1Char('\n'));
 }
 
+QStringList reportWarnings(const CommandReport &report)
+{
+    QStringList warnings = report.warnings;
+    if (report.unmatched) {
+        // The look-ups in the order of a session's attributes, as the export warns of them.
+        for (const char *lookup : {"profesor", "grupo", "diaHora", "aula", "asignatura"}) {
+            const QString warning =
+                report.unmatched->value(QLatin1String(lookup)).toObject().value(QStringLiteral("aviso")).toString();
+            if (!warning.isEmpty())
+                warnings << warning;
+        }
+    }
+    return warnings;
+}
+
 QString reportText(const CommandReport &report)
 {
-    QStringList lines = report.summaryLines;
+    // A check's verdict comes before the warnings it speaks of.
+    QStringList summaryLines = report.summaryLines;
+    QStringList lines;
+    if (report.command == QLatin1String("comprobar") && !summaryLines.isEmpty())
+        lines << summaryLines.takeFirst();
+    for (const QString &warning : reportWarnings(report))
+        lines << RunSummary::warningPrefix + warning;
+    lines << summaryLines;
     if (report.unmatched) {
         lines << QStringLiteral("Códigos de la solución que no están en las tablas:");
         for (auto it = report.unmatched->constBegin(); it != report.unmatched->constEnd(); ++it) {
@@ -41,7 +65,8 @@ QJsonObject reportJson(const CommandReport &report)
     QJsonObject json{{QStringLiteral("orden"), report.command},
                      {QStringLiteral("estado"), static_cast<int>(report.status)},
                      {QStringLiteral("cursosSinNivel"), withoutLevel},
-                     {QStringLiteral("cursosDesconocidos"), unknown}};
+                     {QStringLiteral("cursosDesconocidos"), unknown},
+                     {QStringLiteral("avisos"), QJsonArray::fromStringList(reportWarnings(report))}};
     if (!report.error.isEmpty())
         json.insert(QStringLiteral("error"), report.error);
     if (report.summary)

@@ -18,6 +18,8 @@ struct CommandReport {
     // The run's own summary, as the window shows it, once the run finished.
     std::optional<QJsonObject> summary;
     QStringList summaryLines;
+    // What the run's summary warns of, each line saying what to do.
+    QStringList warnings;
     // The courses left without level or course, which stopped the import.
     std::vector<CourseAnswer> withoutLevel;
     // The levels file's courses that the document does not have.
@@ -27,8 +29,13 @@ struct CommandReport {
     std::optional<QJsonObject> unmatched;
 };
 
-// The summary's lines and the solution's codes that no table holds; the
-// courses without level are left to missingCoursesText, for standard error.
+// The warnings of the run and of the solution's codes that no table holds,
+// in the order the window shows them.
+QStringList reportWarnings(const CommandReport &report);
+
+// The warnings, the summary's lines and the solution's codes that no table
+// holds; the courses without level are left to missingCoursesText, for
+// standard error.
 QString reportText(const CommandReport &report);
 QJsonObject reportJson(const CommandReport &report);
 

@@ -81,6 +81,7 @@ void runReporting(CommandReport &report, const MainFormState &form, const Comman
         report.unknownCourses = ui.unknownCourses();
         report.summary = ui.summary();
         report.summaryLines = ui.summaryLines();
+        report.warnings = ui.warnings();
         if (!report.withoutLevel.empty())
             report.status = ExitStatus::LevelsMissing;
         else if (form.ResultadoTransformacion != 1)

@@ -15,6 +15,7 @@
 #include "platform/Dbf.h"
 #include "platform/FileHold.h"
 #include "platform/WinPath.h"
+#include "platform/XmlDocument.h"
 
 #include <QFileInfo>
 
@@ -102,6 +103,21 @@ void appendSessions(MainFormState &form, SolucioHorari &document, ExportSummary 
         ++summary.sessionsWritten;
     }
 }
+
+// The sessions of the timetable at `path`, 0 when there is none or it does
+// not read as one: only to warn that a run wrote none over them.
+int sessionsIn(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return 0;
+    try {
+        xml::Document earlier;
+        earlier.load(path);
+        return earlier.selectNodes(QStringLiteral("/HORARI/SESSIONS/SESSIO")).length();
+    } catch (const xml::XmlError &) {
+        return 0;
+    }
+}
 } // namespace
 
 void BImportarClick(MainFormState &form, UserInteraction &ui)
@@ -132,6 +148,8 @@ void exportTimetable(MainFormState &form, UserInteraction &ui, const QString &lo
         SolucioHorari document(output);
         appendSessions(form, document, summary);
         tables.close();
+        if (summary.sessionsWritten == 0)
+            summary.earlierSessions = sessionsIn(output);
         // Only now does the new file replace an older timetable: a run that
         // fails before this leaves the older one as it was.
         document.finish();

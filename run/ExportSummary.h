@@ -26,12 +26,19 @@ public:
     int sessionsWritten = 0; // SESSIO elements
     int sessionsSkipped = 0; // SOLUC records without a day (DIA 0)
     std::array<Unmatched, lookupCount> unmatched;
+    // The sessions of the SolucioHorari.xml this run replaced, counted only
+    // when the run wrote none, to tell an emptied timetable from an empty one.
+    int earlierSessions = 0;
 
     // A session's code that its look-up did not find.
     void noteUnmatched(Lookup lookup, const QString &code);
     const Unmatched &unmatchedOf(Lookup lookup) const;
+    // The warning of a look-up that left sessions without their codes, or
+    // nothing when it found them all.
+    QString unmatchedWarning(Lookup lookup) const;
 
     QString title() const override;
     QStringList lines() const override;
+    QStringList warnings() const override;
     QJsonObject toJson() const override;
 };

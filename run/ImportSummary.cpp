@@ -1,5 +1,6 @@
 #include "run/ImportSummary.h"
 
+#include <QHash>
 #include <QJsonArray>
 
 namespace {
@@ -29,6 +30,36 @@ QString courseText(const CourseRef &course)
 QJsonObject courseJson(const CourseRef &course)
 {
     return {{QStringLiteral("codi"), course.codi}, {QStringLiteral("descripcio"), course.descripcio}};
+}
+
+// "1 curso", "3 cursos".
+QString counted(qsizetype count, const QString &one, const QString &many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+}
+
+// The tables that one section of the centre document fills alone, and what
+// the document lacks when one of them is empty.
+struct SectionTable {
+    QString table;
+    QString missing;
+};
+const QList<SectionTable> sectionTables = {
+    {QStringLiteral("ASIGNOMT"), QStringLiteral("ni asignaturas ni actividades")},
+    {QStringLiteral("PROFT"), QStringLiteral("profesores")},
+    {QStringLiteral("AULAT"), QStringLiteral("aulas")},
+    {QStringLiteral("CURSOST"), QStringLiteral("cursos")},
+    {QStringLiteral("GRUPOST"), QStringLiteral("grupos")},
+};
+
+// What the user can do about short codes that differ from their base: those
+// of groups come from the levels given in the dialog, the others from GestIB.
+QString shortCodeRemedy(const QString &table)
+{
+    if (table == u"GRUPOST")
+        return QStringLiteral("para otras, dé a sus cursos NIVEL distintos en el diálogo de niveles y cursos y "
+                              "repita la importación");
+    return QStringLiteral("para otras, cambie esos nombres cortos en GestIB y repita la importación");
 }
 
 } // namespace
@@ -86,6 +117,42 @@ QStringList ImportSummary::lines() const
     out << QStringLiteral("Cursos con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO: %1")
                .arg(collisions.size());
     out << listed(collisions);
+    return out;
+}
+
+QStringList ImportSummary::warnings() const
+{
+    QStringList out;
+    if (!coursesWithoutLevel.isEmpty())
+        out << QStringLiteral("%1 sin NIVEL o sin CURSO (véase la lista abajo): repita la importación y complete "
+                              "su NIVEL y su CURSO en el diálogo de niveles y cursos.")
+                   .arg(counted(coursesWithoutLevel.size(), QStringLiteral("curso"), QStringLiteral("cursos")));
+    if (!levelCollisions.isEmpty())
+        out << QStringLiteral("%1 con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO que otro (véase la "
+                              "lista abajo): sus grupos reciben los mismos códigos; repita la importación y distinga "
+                              "sus NIVEL en el diálogo de niveles y cursos.")
+                   .arg(counted(levelCollisions.size(), QStringLiteral("curso"), QStringLiteral("cursos")));
+
+    // One line per table, in the order the steps met them.
+    QStringList tables;
+    QHash<QString, int> changes;
+    for (const ShortCodeChange &c : shortCodeChanges) {
+        if (!changes.contains(c.table))
+            tables << c.table;
+        ++changes[c.table];
+    }
+    for (const QString &table : tables)
+        out << QStringLiteral("%1 (%2): %3 (véase «Abreviaturas distintas de su base»); %4.")
+                   .arg(table, tableContents(table),
+                        counted(changes.value(table), QStringLiteral("abreviatura distinta de su base"),
+                                QStringLiteral("abreviaturas distintas de su base")),
+                        shortCodeRemedy(table));
+
+    for (const SectionTable &section : sectionTables)
+        if (rowsOf(section.table) == 0)
+            out << QStringLiteral("%1 (%2): 0, el documento no trae %3; compruebe la exportación del centro en "
+                                  "GestIB y repita la importación.")
+                       .arg(section.table, tableContents(section.table), section.missing);
     return out;
 }
 

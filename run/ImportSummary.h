@@ -50,5 +50,6 @@ public:
 
     QString title() const override;
     QStringList lines() const override;
+    QStringList warnings() const override;
     QJsonObject toJson() const override;
 };

@@ -45,7 +45,7 @@ void finishRun(MainFormState &form, UserInteraction &ui, const RunSummary &summa
     dbf::Table::flushAll();
     // Logged before the message, which the user may leave unanswered.
     const QString logProblem = appendToRunLog(summary, QDateTime::currentDateTime());
-    ui.showSummary(QStringLiteral("Proceso finalizado"), summary);
+    ui.showSummary(summary.finishedText(), summary);
     // The run itself is done; a log that cannot be written is only reported.
     if (!logProblem.isEmpty())
         ui.showError(standardErrorText(logProblem));

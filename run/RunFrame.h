@@ -15,8 +15,9 @@ struct MainFormState;
 bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult);
 
 // The end of a finished run: result 1, the summary appended to the run log,
-// "Proceso finalizado" with the summary as its details, both run buttons
-// disabled for good, and in driven mode the main window closed.
+// "Proceso finalizado" (with the count of warnings, if any) and the summary
+// as its details, both run buttons disabled for good, and in driven mode the
+// main window closed.
 void finishRun(MainFormState &form, UserInteraction &ui, const RunSummary &summary);
 
 // The end of a run the user gave up on before it finished: no "Proceso

@@ -18,7 +18,7 @@ QString appendToRunLog(const RunSummary &summary, const QDateTime &when)
     // Windows line ends: the log is read with the tools of the timetabling program's system.
     const QString eol = QStringLiteral("\r\n");
     QString entry = when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral("  ") + summary.title() + eol;
-    for (const QString &line : summary.lines())
+    for (const QString &line : summary.details())
         entry += QStringLiteral("  ") + line + eol;
     entry += eol;
     const QByteArray bytes = entry.toUtf8();

@@ -1,5 +1,25 @@
 #include "run/RunSummary.h"
 
+const QString RunSummary::warningPrefix = QStringLiteral("Aviso: ");
+
+QString RunSummary::finishedText() const
+{
+    const qsizetype count = warnings().size();
+    if (count == 0)
+        return QStringLiteral("Proceso finalizado");
+    if (count == 1)
+        return QStringLiteral("Proceso finalizado con 1 aviso");
+    return QStringLiteral("Proceso finalizado con %1 avisos").arg(count);
+}
+
+QStringList RunSummary::details() const
+{
+    QStringList out;
+    for (const QString &warning : warnings())
+        out << warningPrefix + warning;
+    return out + lines();
+}
+
 QStringList RunSummary::firstEntries(const QStringList &entries)
 {
     QStringList shown = entries.mid(0, shownEntries);

@@ -43,8 +43,9 @@ public:
     // A plain message: the application title as caption, no icon, one OK button.
     virtual void showMessage(const QString &text) = 0;
 
-    // A plain message that also carries what the run did, as details the
-    // user can open: the end of a finished run.
+    // The end of a finished run: `text` ("Proceso finalizado", with the
+    // count of warnings when there are any) and the summary's details. A
+    // clean run's message is plain; one with warnings bears the warning icon.
     virtual void showSummary(const QString &text, const RunSummary &summary) = 0;
 
     // A question with its own caption, buttons, default button and icon.

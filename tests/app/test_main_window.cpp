@@ -195,7 +195,7 @@ TEST_F(MainWindow, FinishedInteractiveRunDisablesBothRunButtons)
     EXPECT_EQ(user.errors(), QStringList());
     const Shown &last = user.shown.back();
     EXPECT_EQ(last.kind, Shown::Message);
-    EXPECT_EQ(last.text, QStringLiteral("Proceso finalizado"));
+    EXPECT_EQ(last.text, QStringLiteral("Proceso finalizado con 2 avisos"));
     EXPECT_FALSE(last.hourglass);
     EXPECT_EQ(user.hourglassDepth, 0);
     EXPECT_FALSE(form.BExportar->isEnabled());
@@ -370,7 +370,7 @@ TEST_F(MainWindow, CloseDuringARunEndsTheProgramOnlyWhenTheRunIsOver)
     EXPECT_EQ(QCoreApplication::exec(), 0) << "the program ended by itself";
 
     EXPECT_EQ(writtenAtEachClose, (std::vector<std::optional<int>>{0, 1}));
-    EXPECT_EQ(user.messages().last(), QStringLiteral("Proceso finalizado"));
+    EXPECT_EQ(user.messages().last(), QStringLiteral("Proceso finalizado con 4 avisos"));
     EXPECT_FALSE(form.isVisible());
 }
 

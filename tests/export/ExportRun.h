@@ -6,6 +6,7 @@
 #include "tests/export/SolucFixture.h"
 #include "tests/support/ScriptedInteraction.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <functional>
@@ -26,4 +27,12 @@ inline QStringList exportSmallSchool(const ExportFolder &folder, const solucfixt
     ui.fileChoices.push_back(folder.chosenFile());
     timetable_export::BImportarClick(form, ui);
     return ui.messages();
+}
+
+// The messages of a finished run: "Proceso finalizado" alone, with the count
+// of warnings when look-ups found nothing.
+inline bool finishedOnce(const QStringList &messages)
+{
+    static const QRegularExpression finished(QStringLiteral("^Proceso finalizado( con 1 aviso| con \\d+ avisos)?$"));
+    return messages.size() == 1 && finished.match(messages.constFirst()).hasMatch();
 }

@@ -50,7 +50,7 @@ TEST_P(ExportBytes, SameAsStoredCopy)
 {
     const Case &c = GetParam();
     ExportFolder folder;
-    ASSERT_EQ(exportSmallSchool(folder, c.soluc, c.adjust), QStringList{QStringLiteral("Proceso finalizado")});
+    ASSERT_TRUE(finishedOnce(exportSmallSchool(folder, c.soluc, c.adjust)));
     golden::expectSameBytes(ExportFolder::contents(folder.output()),
                             QStringLiteral(TESTS_SOURCE_DIR "/data/export/%1.xml").arg(QLatin1String(c.name)));
 }

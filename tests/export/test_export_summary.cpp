@@ -51,7 +51,7 @@ TEST(ExportSummary, NamesEveryLookupThatFoundNothing)
 
     BImportarClick(form, ui);
 
-    ASSERT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado")});
+    ASSERT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado con 5 avisos")}) << "one per look-up";
     ASSERT_TRUE(ui.exportSummary.has_value());
     const ExportSummary &s = *ui.exportSummary;
     EXPECT_EQ(s.outputPath, QStringLiteral("C:\\VTEMP\\saga\\SolucioHorari.xml"));
@@ -73,5 +73,60 @@ TEST(ExportSummary, NamesEveryLookupThatFoundNothing)
         EXPECT_EQ(s.unmatchedOf(c.lookup).codes, c.codes);
         EXPECT_EQ(s.unmatchedOf(c.lookup).sessions, c.lookup == Lookup::Profesor ? 2 : 1);
     }
-    EXPECT_EQ(ui.summaryDetails, s.lines());
+    EXPECT_EQ(ui.summaryDetails, s.details());
+}
+
+namespace {
+
+struct EarlierCase {
+    const char *name;
+    QByteArray earlier; // the SolucioHorari.xml before the run; empty for none
+    solucfixture::Rows soluc;
+    QString message;
+};
+
+const QByteArray twoSessions = "<HORARI><SESSIONS><SESSIO placa=\"P1\"/><SESSIO placa=\"P2\"/></SESSIONS></HORARI>";
+
+} // namespace
+
+// A run that writes no session at all over a timetable that had some warns
+// that the earlier timetable is gone; an empty timetable over an empty or
+// missing one, or over a file that is no timetable, is no news.
+TEST(ExportSummary, WarnsWhenItEmptiesAnEarlierTimetable)
+{
+    const solucfixture::Rows unplaced = {{"0", "1", "ABC", "1ESO-A", "A01", "MAT1", ""}};
+    const EarlierCase cases[] = {
+        {"emptied", twoSessions, unplaced, "Proceso finalizado con 1 aviso"},
+        {"no SOLUC rows", twoSessions, {}, "Proceso finalizado con 1 aviso"},
+        {"written over", twoSessions, {{"1", "2", "ABC", "1ESO-A", "A01", "MAT1", ""}}, "Proceso finalizado"},
+        {"no earlier file", {}, unplaced, "Proceso finalizado"},
+        {"earlier one empty", "<HORARI><SESSIONS/></HORARI>", unplaced, "Proceso finalizado"},
+        {"earlier one not XML", "<HORARI><SESSIO", unplaced, "Proceso finalizado"},
+    };
+    for (const EarlierCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        ExportFolder folder;
+        if (!c.earlier.isEmpty())
+            ExportFolder::write(folder.output(), c.earlier);
+        solucfixture::School school = solucfixture::smallSchool();
+        school.soluc = c.soluc;
+        solucfixture::writeSchool(school);
+        MainFormState form;
+        ScriptedInteraction ui;
+        ui.fileChoices = {folder.chosenFile()};
+
+        BImportarClick(form, ui);
+
+        EXPECT_EQ(ui.messages(), QStringList{c.message});
+        if (c.message != u"Proceso finalizado") {
+            EXPECT_EQ(ui.summaryWarnings,
+                      QStringList{"No se ha escrito ninguna sesión y el SolucioHorari.xml anterior, que tenía 2 "
+                                  "sesiones, se ha sustituido: compruebe que el programa de horarios ha guardado su "
+                                  "solución en SOLUC y exporte de nuevo."});
+            EXPECT_EQ(ui.shown.back().icon, UserInteraction::Icon::Warning);
+        }
+        EXPECT_EQ(xmltree::read(folder.output()).value("children")[0].toObject().value("children").toArray().size(),
+                  ui.exportSummary->sessionsWritten)
+            << "the new timetable is in place";
+    }
 }

@@ -54,7 +54,8 @@ ImportSummary importFinished(const QString &file)
     ui.answers = {Answer::Yes, Answer::Yes};
     BExportarClick(form, ui);
     EXPECT_EQ(ui.errors(), QStringList());
-    EXPECT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado")});
+    EXPECT_EQ(ui.messages().size(), 1);
+    EXPECT_TRUE(ui.messages().value(0).startsWith(QStringLiteral("Proceso finalizado")));
     return ui.importSummary.value_or(ImportSummary());
 }
 
@@ -244,7 +245,7 @@ TEST(AllOrNothingImport, OtherProgramsCannotLockTheSetWhileTheDialogWaits)
         ScriptedInteraction::defaultCursosPass(dialog);
     }};
     BExportarClick(form, ui);
-    EXPECT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado")});
+    EXPECT_EQ(ui.summaryDetails.isEmpty(), false) << "the run finished";
 
     const LockHolder afterwards(prefix.vtempFile(QStringLiteral("GRUPOST.DBF")), LockHolder::Kind::RecordExclusive);
     EXPECT_TRUE(afterwards.holding()) << "the hold ends with the run";

@@ -52,6 +52,22 @@ void twoAlikeAndOneBlank(TControlCursos &dialog)
     grid.moveTo(2); // posts the second row
 }
 
+// Of the run above, in the order the user reads them.
+const QStringList expectedWarnings = {
+    "1 curso sin NIVEL o sin CURSO (véase la lista abajo): repita la importación y complete su NIVEL y su CURSO en "
+    "el diálogo de niveles y cursos.",
+    "1 curso con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO que otro (véase la lista abajo): sus "
+    "grupos reciben los mismos códigos; repita la importación y distinga sus NIVEL en el diálogo de niveles y cursos.",
+    "ASIGNOMT (asignaturas y actividades): 1 abreviatura distinta de su base (véase «Abreviaturas distintas de su "
+    "base»); para otras, cambie esos nombres cortos en GestIB y repita la importación.",
+    "PROFT (profesores): 1 abreviatura distinta de su base (véase «Abreviaturas distintas de su base»); para otras, "
+    "cambie esos nombres cortos en GestIB y repita la importación.",
+    "GRUPOST (grupos): 1 abreviatura distinta de su base (véase «Abreviaturas distintas de su base»); para otras, dé "
+    "a sus cursos NIVEL distintos en el diálogo de niveles y cursos y repita la importación.",
+    "AULAT (aulas): 0, el documento no trae aulas; compruebe la exportación del centro en GestIB y repita la "
+    "importación.",
+};
+
 struct LinesCase {
     const char *name;
     UserInteraction::Answer answer;
@@ -80,7 +96,7 @@ protected:
         ui.cursosPasses = {twoAlikeAndOneBlank};
         ui.answers = {linesAnswer};
         BExportarClick(form, ui);
-        ASSERT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado")});
+        ASSERT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado con 6 avisos")});
         ASSERT_TRUE(ui.importSummary.has_value());
     }
 
@@ -128,8 +144,16 @@ TEST_P(ImportSummaryFigures, MatchTheTables)
     EXPECT_EQ(s.levelCollisions[0].earlier.codi, "101");
     EXPECT_EQ(s.levelCollisions[0].prefix, "ESO1");
 
-    // What the user can open below "Proceso finalizado".
-    EXPECT_EQ(ui.summaryDetails, s.lines());
+    // What the user reads below "Proceso finalizado con 6 avisos": every
+    // problem, each with what to do, before the figures.
+    EXPECT_EQ(ui.summaryWarnings, expectedWarnings);
+    QStringList firstLines;
+    for (const QString &warning : expectedWarnings)
+        firstLines << QStringLiteral("Aviso: ") + warning;
+    firstLines << QStringLiteral("Documento: %1").arg(s.document);
+    EXPECT_EQ(ui.summaryDetails.mid(0, firstLines.size()), firstLines);
+    EXPECT_EQ(ui.summaryDetails.mid(firstLines.size() - 1), s.lines()) << "then the figures";
+    EXPECT_EQ(ui.shown.back().icon, UserInteraction::Icon::Warning);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ImportSummaryFigures,
@@ -158,4 +182,11 @@ TEST_F(ImportLog, KeepsEveryRun)
     EXPECT_TRUE(first.contains("Líneas de asignaturas: no creadas"));
     EXPECT_TRUE(both.mid(first.size()).contains("Líneas de asignaturas: creadas"));
     EXPECT_TRUE(first.contains("  AULAT (aulas): 0\r\n"));
+
+    // The same warnings as the message, in the same order, right after the
+    // entry's first line.
+    const QList<QByteArray> firstLines = first.split('\n');
+    ASSERT_GT(firstLines.size(), expectedWarnings.size());
+    for (qsizetype i = 0; i < expectedWarnings.size(); ++i)
+        EXPECT_EQ(QString::fromUtf8(firstLines.at(i + 1)), "  Aviso: " + expectedWarnings.at(i) + "\r");
 }

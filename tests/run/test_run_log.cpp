@@ -78,3 +78,24 @@ TEST(RunLog, UnwritableLogSaysWhy)
     EXPECT_TRUE(problem.startsWith(QStringLiteral("No se puede abrir "))) << problem.toStdString();
     EXPECT_TRUE(problem.contains(QStringLiteral("TransTarquoIB.log"))) << problem.toStdString();
 }
+
+// The log keeps the warnings as the message showed them: first, in the same
+// order, before the figures.
+TEST(RunLog, WarningsComeFirstAsInTheMessage)
+{
+    TempWinePrefix prefix;
+    ExportSummary s = exportOf(2);
+    s.noteUnmatched(ExportSummary::Lookup::Asignatura, QStringLiteral("FIS9"));
+    s.noteUnmatched(ExportSummary::Lookup::Profesor, QStringLiteral("QQQ"));
+    ASSERT_EQ(s.warnings().size(), 2);
+
+    EXPECT_EQ(appendToRunLog(s, firstRun), QString());
+
+    QByteArray expected = "2026-09-01 08:05:03  Exportación del horario hacia GestIB\r\n";
+    for (const QString &warning : s.warnings())
+        expected += "  Aviso: " + warning.toUtf8() + "\r\n";
+    for (const QString &line : s.lines())
+        expected += "  " + line.toUtf8() + "\r\n";
+    EXPECT_EQ(contents(prefix.vtempFile(QStringLiteral("TransTarquoIB.log"))), expected + "\r\n");
+    EXPECT_TRUE(s.warnings().at(0).startsWith(QStringLiteral("1 sesión cuyo profesor"))) << "look-ups in their order";
+}

@@ -58,11 +58,15 @@ void ScriptedInteraction::showMessage(const QString &text)
 }
 
 // Shown as a plain message (through showMessage, so that a test's own
-// recording of messages sees it too) with the summary's lines as details.
+// recording of messages sees it too), with the warning icon when the run has
+// warnings, and the summary's details.
 void ScriptedInteraction::showSummary(const QString &text, const RunSummary &summary)
 {
     showMessage(text);
-    summaryDetails = summary.lines();
+    summaryWarnings = summary.warnings();
+    if (!shown.empty() && shown.back().kind == Shown::Message && !summaryWarnings.isEmpty())
+        shown.back().icon = Icon::Warning;
+    summaryDetails = summary.details();
     if (const auto *import = dynamic_cast<const ImportSummary *>(&summary))
         importSummary = *import;
     if (const auto *exported = dynamic_cast<const ExportSummary *>(&summary))

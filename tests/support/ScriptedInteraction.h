@@ -44,7 +44,8 @@ public:
     std::vector<bool> hourglassCalls;
     OpenFileDialog lastFileDialog;
     // The summary of the latest finished run, of the kind it was, and the
-    // details shown with its message.
+    // warnings and details shown with its message.
+    QStringList summaryWarnings;
     QStringList summaryDetails;
     std::optional<ImportSummary> importSummary;
     std::optional<ExportSummary> exportSummary;
