@@ -197,9 +197,14 @@ QStringList commit(const CommitPlan &plan)
         syncToDisk(QFileInfo(plan.backup).absolutePath());
     }
     syncToDisk(plan.staging);
-    if (const std::optional<QString> problem = writeWholeFile(journalPath(plan.folder), serialise(journal)))
+    // Written whole in the staging folder, then moved beside the files in one
+    // rename: a program that dies meanwhile leaves nothing in the folder.
+    const QString staged = QDir(plan.staging).filePath(journalName);
+    if (const std::optional<QString> problem = writeWholeFile(staged, serialise(journal)))
         throw Error(Error::Kind::Table, QStringLiteral("No se puede escribir %1: %2")
                                             .arg(winpath::toWindows(journalPath(plan.folder)), *problem));
+    if (::rename(QFile::encodeName(staged).constData(), QFile::encodeName(journalPath(plan.folder)).constData()) != 0)
+        fail(QStringLiteral("No se puede escribir"), journalPath(plan.folder), errno);
     syncToDisk(plan.folder);
 
     // From here on the journal stands for the new set: if the program dies,

@@ -2,10 +2,16 @@
 
 #include "run/RunSummary.h"
 #include "run/WorkingFolder.h"
+#include "platform/SystemReason.h"
 #include "platform/WinPath.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 QString runLogPath()
 {
@@ -24,10 +30,15 @@ QString appendToRunLog(const RunSummary &summary, const QDateTime &when)
     const QByteArray bytes = entry.toUtf8();
 
     winpath::ensureFolder(QFileInfo(path).path());
-    QFile log(path);
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
-        return QStringLiteral("No se puede abrir %1: %2").arg(path, log.errorString());
-    if (log.write(bytes) != bytes.size() || !log.flush())
-        return QStringLiteral("No se puede escribir en %1: %2").arg(path, log.errorString());
+    // One write to a file opened for appending: the entry lands whole after
+    // the others, even if another run appends at the same time.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return QStringLiteral("No se puede abrir %1: %2").arg(winpath::toWindows(path), systemReason(errno));
+    const ssize_t written = ::write(fd, bytes.constData(), std::size_t(bytes.size()));
+    const int error = written < 0 ? errno : ENOSPC; // a short write: the disk or the size limit ran out
+    ::close(fd);
+    if (written != bytes.size())
+        return QStringLiteral("No se puede escribir en %1: %2").arg(winpath::toWindows(path), systemReason(error));
     return {};
 }
