@@ -168,6 +168,7 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setObjectName(QStringLiteral("ControlCursosScroll"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus); // the focus goes from control to control, as without it
     m_scrollArea->setWidget(panel);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -202,7 +203,6 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
     // The grid comes first in the tab order and so takes the focus at the start.
     setTabOrder(m_grid, m_ok);
     setTabOrder(m_ok, m_forcedExit);
-    setTabOrder(m_forcedExit, m_suggest);
     m_grid->setFocus();
 
     // F1 opens the manual where it explains this dialog.
@@ -213,6 +213,9 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
                            [this](QWidget *, QWidget *now) { onFocusChanged(now); });
     m_dialog.setChangeListener([this] { sync(); });
 
+    // Until the window is shown, its frame is guessed from the style.
+    const int border = std::max(4, style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this));
+    m_frame = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border);
     fitToScreen(screen);
     sync();
 }
@@ -242,24 +245,34 @@ QRect ControlCursosWindow::scaled(const QRect &designed) const
 void ControlCursosWindow::fitToScreen(QScreen *screen)
 {
     QSize size = m_scrollArea->widget()->size();
-    if (screen) {
-        const QRect available = screen->availableGeometry();
-        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-        const QSize frame(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border);
-        const QSize room = available.size() - frame;
-        // A scroll bar in one direction takes room from the other.
-        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-        const bool scrollsDown = size.height() > room.height();
-        const bool scrollsAcross = size.width() > room.width();
-        size = QSize(std::min(size.width() + (scrollsDown ? bar : 0), room.width()),
-                     std::min(size.height() + (scrollsAcross ? bar : 0), room.height()));
+    if (!screen) {
         setFixedSize(size);
-        const QSize outer = size + frame;
-        move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
-             available.top() + std::max(0, (available.height() - outer.height()) / 2));
         return;
     }
+    const QRect available = screen->availableGeometry();
+    const QSize room = available.size() - m_frame;
+    // A scroll bar in one direction takes room from the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const bool scrollsDown = size.height() > room.height();
+    const bool scrollsAcross = size.width() > room.width();
+    size = QSize(std::min(size.width() + (scrollsDown ? bar : 0), room.width()),
+                 std::min(size.height() + (scrollsAcross ? bar : 0), room.height()));
     setFixedSize(size);
+    const QSize outer = size + m_frame;
+    move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
+         available.top() + std::max(0, (available.height() - outer.height()) / 2));
+}
+
+// The frame the window manager puts around the window is known once it is
+// shown; the window fits again if it is larger than was allowed for.
+void ControlCursosWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() > m_frame.width() || frame.height() > m_frame.height()) {
+        m_frame = m_frame.expandedTo(frame);
+        fitToScreen(screen());
+    }
 }
 
 void ControlCursosWindow::buildGrid()
@@ -330,14 +343,15 @@ void ControlCursosWindow::buildNavigator()
         m_navigator[i] = button;
     }
 
-    m_suggest = new QPushButton(QStringLiteral("Sugerir"), panel);
+    m_suggest = new QPushButton(QStringLiteral("&Sugerir"), panel);
     m_suggest->setObjectName(QStringLiteral("BSugerir"));
     m_suggest->setGeometry(scaled({designed.right() + 8, designed.top(), 88, designed.height()}));
     m_suggest->setToolTip(QStringLiteral("Rellena los NIVEL y CURSO vacíos con lo que propone la descripción de cada "
                                          "curso. Revise las celdas marcadas en verde."));
     m_suggest->setAutoDefault(false);
-    // A click leaves the focus in the grid, on the row being edited; Tab reaches it.
-    m_suggest->setFocusPolicy(Qt::TabFocus);
+    // Like the navigator, it leaves the focus in the grid, on the row being
+    // edited; Alt+S presses it from the keyboard.
+    m_suggest->setFocusPolicy(Qt::NoFocus);
     connect(m_suggest, &QPushButton::clicked, this, [this] {
         m_grid->commitOpenEditor();
         m_dialog.BSugerirClick();
@@ -433,6 +447,8 @@ void ControlCursosWindow::onFocusChanged(QWidget *now)
     if (now == m_grid || m_grid->isAncestorOf(now)) {
         m_dialog.enterGrid();
     } else {
+        // On a screen too small for the dialog, the control reached by Tab scrolls into view.
+        m_scrollArea->ensureWidgetVisible(now);
         m_grid->commitOpenEditor();
         m_dialog.leaveGrid();
     }

@@ -32,6 +32,7 @@ public:
 
 protected:
     void reject() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QRect scaled(const QRect &designed) const;
@@ -63,6 +64,7 @@ private:
     int m_column = -1; // the grid's current column, for CursosTDBGridColEnter
     bool m_syncing = false;
     double m_scale = 1; // the controls' size against the designed one
+    QSize m_frame;      // what the window manager's frame adds to the window
 };
 
 // Shows the level and course dialog over `dialog` modally, owned by `owner`,

@@ -63,6 +63,12 @@ protected:
                 emit closeEditor(editor, QAbstractItemDelegate::EditNextItem);
                 return true;
             }
+            // Escape drops what was typed into the cell, and goes no further:
+            // the dialog would take it for its close box.
+            if (key == Qt::Key_Escape) {
+                emit closeEditor(static_cast<QWidget *>(object), QAbstractItemDelegate::RevertModelCache);
+                return true;
+            }
         }
         return QStyledItemDelegate::eventFilter(object, event);
     }

@@ -1,6 +1,6 @@
 #include "import/LevelProposal.h"
 
-#include "support/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
