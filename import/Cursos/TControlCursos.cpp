@@ -2,13 +2,13 @@
 
 #include "run/HandlerBoundary.h"
 #include "run/OpenTables.h"
+#include "run/Trimming.h"
 #include "run/UserInteraction.h"
 #include "run/WorkingFolder.h"
 #include "import/CourseLevels.h"
 #include "import/LevelProposal.h"
 #include "import/TableLayouts.h"
 #include "platform/WinPath.h"
-#include "run/Trimming.h"
 
 namespace centre_import {
 

@@ -21,9 +21,9 @@ namespace centre_import {
 // and on the close box that nothing is blank, and stores answers confirmed by
 // OK in CURSOST2 for the next import. It points out the rows to complete and
 // the rows whose groups would get the same short codes, and proposes levels
-// read from the descriptions on request. The window (ControlCursosWindow) binds these handlers and
-// wwDataSource1 to its grid, navigator, labels and buttons; tests drive the
-// same calls headless.
+// read from the descriptions on request. The window (ControlCursosWindow)
+// binds these handlers and wwDataSource1 to its grid, navigator, labels and
+// buttons; tests drive the same calls headless.
 class TControlCursos {
 public:
     // The controls whose shown/hidden state the handlers change.
@@ -49,8 +49,8 @@ public:
     // pass before stopped, so that the user starts at the course to complete.
     // -1 leaves the grid where the table stands.
     int openOnRow = -1;
-    // Marks every incomplete row from the start: a check of this import
-    // already failed.
+    // Marks every incomplete row: a check of this import has failed (an
+    // earlier pass's, or this pass's own).
     bool markIncompleteRows = false;
     // The names of each course's groups, by row (CURSOST holds the courses in
     // the document's order), for the user to tell courses apart.
@@ -105,7 +105,7 @@ public:
 
     bool isShown(Control control) const;
     Ending ending() const;
-    UserInteraction &interaction() const;
+    UserInteraction &interaction() const; // for what the window shows outside the pass, such as help
 
     // Called after anything the window shows has changed: the rows, the
     // current row, a control's shown/hidden state or the end of the pass.
