@@ -6,7 +6,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 QString findHelp(const QString &programFolder, const QString &workingFolder)
 {
@@ -20,14 +19,22 @@ QString findHelp(const QString &programFolder, const QString &workingFolder)
     return {};
 }
 
-void showHelp(UserInteraction &ui)
+QUrl helpUrl(const QString &file, const QString &section)
+{
+    QUrl url = QUrl::fromLocalFile(file);
+    if (!section.isEmpty() && QFileInfo(file).suffix().compare(QStringLiteral("html"), Qt::CaseInsensitive) == 0)
+        url.setFragment(section);
+    return url;
+}
+
+void showHelp(UserInteraction &ui, const QString &section)
 {
     const QString file = findHelp(QCoreApplication::applicationDirPath(), QDir::currentPath());
     if (file.isEmpty()) {
         ui.showMessage(QStringLiteral("No se encuentra el archivo de ayuda %1").arg(helpFileName));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+    if (!QDesktopServices::openUrl(helpUrl(file, section)))
         ui.showMessage(QStringLiteral("No hay ningún visor para el archivo de ayuda %1")
                            .arg(QDir::toNativeSeparators(file)));
 }

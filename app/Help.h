@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 class UserInteraction;
 
@@ -12,11 +13,19 @@ inline const QString helpFileName = QStringLiteral("GestIB.chm");
 // that leaves out documentation can drop it.
 inline const QString installedManualPage = QStringLiteral("../share/transtarquoib/manual/index.html");
 
+// The manual's section on the level and course dialog.
+inline const QString cursosHelpSection = QStringLiteral("cursos");
+
 // The help to open: the help file beside the program, else in the working
 // folder, else our installed manual; empty when there is none of them.
 QString findHelp(const QString &programFolder, const QString &workingFolder);
 
-// Opens the help found for this process with the system's viewer for it.
-// Compiled HTML help has no portable way to open a given topic, so the file
-// opens at its start. When there is no help or no viewer, the user is told so.
-void showHelp(UserInteraction &ui);
+// Where to open the help file found: our HTML manual at the given section;
+// compiled HTML help has no portable way to open a given topic, so it opens
+// at its start.
+QUrl helpUrl(const QString &file, const QString &section);
+
+// Opens the help found for this process, at `section` where the help allows
+// it, with the system's viewer for it. When there is no help or no viewer,
+// the user is told so.
+void showHelp(UserInteraction &ui, const QString &section = {});

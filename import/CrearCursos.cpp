@@ -18,11 +18,13 @@ CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInterac
     const QString NIVEL = QStringLiteral("NIVEL");
     const QString CURSO = QStringLiteral("CURSO");
 
+    // The names of each course's groups, shown beside the course in the dialog.
+    QList<QStringList> courseGroups;
     {
         const std::unique_ptr<dbf::Table> cursos = recreateTable(QStringLiteral("CURSOST"), cursosFields());
         OpenTables tables({cursos.get()});
         const xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
-        forEachElement(ListaNodos, [&](const xml::Node & /*NodoActual*/, const xml::AttributeMap &AtributosNodo) {
+        forEachElement(ListaNodos, [&](const xml::Node &NodoActual, const xml::AttributeMap &AtributosNodo) {
             const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
             const QString descripcio = readTrimmed(AtributosNodo, QStringLiteral("descripcio"));
             // The user gives the level and the course number in the dialog.
@@ -32,18 +34,29 @@ CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInterac
             cursos->setString(NIVEL, QString());
             cursos->setString(CURSO, QString());
             cursos->post();
+
+            QStringList groups;
+            forEachElement(NodoActual.selectNodes(QStringLiteral("GRUP")),
+                           [&](const xml::Node & /*NodoGrupo*/, const xml::AttributeMap &AtributosGrupo) {
+                               groups << readTrimmed(AtributosGrupo, QStringLiteral("nom"));
+                           });
+            courseGroups << groups;
         });
         tables.close();
     }
 
-    // One dialog per pass, until a pass ends without a failed test. A dialog
-    // whose pass has ended is never used again; it goes as soon as its
-    // outcome has been read, so that no table it still holds (CURSOST2 after
-    // a recovery) stands in the way of a later pass deleting or rewriting it.
+    // One dialog per pass, until a pass ends without a failed test; after a
+    // failed one the next opens on the first course to complete and marks
+    // them all. A dialog whose pass has ended is never used again; it goes as
+    // soon as its outcome has been read, so that no table it still holds
+    // (CURSOST2 after a recovery) stands in the way of a later pass deleting
+    // or rewriting it.
     int incompleteRow = -1;
     for (;;) {
         const auto dialog = std::make_unique<TControlCursos>(result, ui);
         dialog->openOnRow = incompleteRow;
+        dialog->markIncompleteRows = incompleteRow >= 0;
+        dialog->courseGroups = courseGroups;
         // The user may look at the tables in another program while the dialog is open.
         dbf::Table::flushAll();
         ui.showControlCursos(*dialog);

@@ -2,17 +2,24 @@
 
 #include "app/Cursos/CursosGrid.h"
 #include "app/Cursos/CursosTableModel.h"
+#include "app/Help.h"
 #include "import/Cursos/TControlCursos.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 using centre_import::TableDataSource;
 using centre_import::TControlCursos;
@@ -68,30 +75,48 @@ struct NavigatorSpec {
     NavigatorAction action;
     const char *name;
     const char16_t *glyph;
-    const char *hint;
+    const char16_t *hint;
 };
 
 const NavigatorSpec navigatorButtons[] = {
-    {NavigatorAction::First, "wwDBNavigator1First", u"|◀", "Move to first record"},
-    {NavigatorAction::PriorPage, "wwDBNavigator1PriorPage", u"◀◀", "Move backward 10 records"},
-    {NavigatorAction::Prior, "wwDBNavigator1Prior", u"◀", "Move to prior record"},
-    {NavigatorAction::Next, "wwDBNavigator1Next", u"▶", "Move to next record"},
-    {NavigatorAction::NextPage, "wwDBNavigator1NextPage", u"▶▶", "Move forward 10 records"},
-    {NavigatorAction::Last, "wwDBNavigator1Last", u"▶|", "Move to last record"},
-    {NavigatorAction::Edit, "wwDBNavigator1Edit", u"✎", "Edit current record"},
-    {NavigatorAction::Post, "wwDBNavigator1Post", u"✔", "Post changes of current record"},
-    {NavigatorAction::Cancel, "wwDBNavigator1Cancel", u"✘", "Cancel changes made to current record"},
-    {NavigatorAction::Refresh, "wwDBNavigator1Refresh", u"⟳", "Refresh the contents of the dataset"},
+    {NavigatorAction::First, "wwDBNavigator1First", u"|◀", u"Ir al primer registro"},
+    {NavigatorAction::PriorPage, "wwDBNavigator1PriorPage", u"◀◀", u"Retroceder 10 registros"},
+    {NavigatorAction::Prior, "wwDBNavigator1Prior", u"◀", u"Ir al registro anterior"},
+    {NavigatorAction::Next, "wwDBNavigator1Next", u"▶", u"Ir al registro siguiente"},
+    {NavigatorAction::NextPage, "wwDBNavigator1NextPage", u"▶▶", u"Avanzar 10 registros"},
+    {NavigatorAction::Last, "wwDBNavigator1Last", u"▶|", u"Ir al último registro"},
+    {NavigatorAction::Edit, "wwDBNavigator1Edit", u"✎", u"Modificar el registro actual"},
+    {NavigatorAction::Post, "wwDBNavigator1Post", u"✔", u"Guardar los cambios del registro actual"},
+    {NavigatorAction::Cancel, "wwDBNavigator1Cancel", u"✘", u"Cancelar los cambios del registro actual"},
+    {NavigatorAction::Refresh, "wwDBNavigator1Refresh", u"⟳", u"Volver a leer los datos de la tabla"},
 };
 
-// The dialog's font is MS Sans Serif; where it is missing, the nearest in width.
+// The dialog is laid out in pixels for its 8-point font on a 96 DPI screen,
+// next to programs whose text is of Qt's usual 9 points.
+const QSize designSize(679, 499);
+constexpr double designPointSize = 8;
+constexpr double usualApplicationPointSize = 9;
+constexpr double designDpi = 96;
+
+// How much larger than designed the dialog is drawn: as much as the user's
+// font is larger than usual, and the screen's text denser than designed.
+double layoutScale(const QScreen *screen)
+{
+    const double font = std::max(1.0, QApplication::font().pointSizeF() / usualApplicationPointSize);
+    const double dpi = screen ? std::max(1.0, screen->logicalDotsPerInchY() / designDpi) : 1.0;
+    return font * dpi;
+}
+
+// The dialog's font is MS Sans Serif; where it is missing, the nearest in
+// width. It grows with the user's font.
 QFont dialogFont()
 {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                       QStringLiteral("DejaVu Sans Condensed")});
-    font.setPointSize(8);
+    font.setPointSizeF(designPointSize
+                       * std::max(1.0, QApplication::font().pointSizeF() / usualApplicationPointSize));
     return font;
 }
 
@@ -105,8 +130,8 @@ void fitToLabel(QLabel *label)
                                                              Qt::TextWordWrap, label->text());
         return needed.height() <= label->height() && needed.width() <= label->width();
     };
-    while (!fits() && font.pointSize() > 5)
-        font.setPointSize(font.pointSize() - 1);
+    while (!fits() && font.pointSizeF() > 5)
+        font.setPointSizeF(font.pointSizeF() - 1);
     label->setFont(font);
 }
 
@@ -128,14 +153,26 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
 {
     setObjectName(QStringLiteral("ControlCursos"));
     setWindowTitle(TControlCursos::Caption);
+    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    m_scale = layoutScale(screen);
     setFont(dialogFont());
-    setFixedSize(679, 499);
 
-    auto *panel = new QFrame(this);
+    // The panel holds every control at its designed place, scaled with the
+    // font; the window shows as much of it as the screen allows and scrolls
+    // the rest.
+    auto *panel = new QFrame;
     panel->setObjectName(QStringLiteral("Draw3D1"));
-    panel->setGeometry(rect());
+    panel->setFixedSize(scaled(QRect(QPoint(), designSize)).size());
     panel->setStyleSheet(QStringLiteral("#Draw3D1 { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, "
                                         "stop: 0 #ff0000, stop: 0.5 #ffff00, stop: 1 #ff0000); }"));
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("ControlCursosScroll"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus); // the focus goes from control to control, as without it
+    m_scrollArea->setWidget(panel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scrollArea);
 
     buildGrid();
     buildNavigator();
@@ -143,7 +180,7 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
 
     m_ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), panel);
     m_ok->setObjectName(QStringLiteral("BitBtn1"));
-    m_ok->setGeometry(514, 397, 105, 25);
+    m_ok->setGeometry(scaled({514, 397, 105, 25}));
     m_ok->setFont(boldFont(font()));
     m_ok->setDefault(true);
     // The platform's own focus mark on a default button is faint; a keyboard
@@ -154,7 +191,7 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
 
     m_forcedExit = new QPushButton(QStringLiteral("Forzar Salida Sin Terminar Proceso "), panel);
     m_forcedExit->setObjectName(QStringLiteral("BitBtn2"));
-    m_forcedExit->setGeometry(458, 424, 217, 24);
+    m_forcedExit->setGeometry(scaled({458, 424, 217, 24}));
     m_forcedExit->setFont(boldFont(font()));
     QPalette red = m_forcedExit->palette();
     red.setColor(QPalette::ButtonText, Qt::red);
@@ -168,13 +205,18 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
     setTabOrder(m_ok, m_forcedExit);
     m_grid->setFocus();
 
+    // F1 opens the manual where it explains this dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { showHelp(m_dialog.interaction(), cursosHelpSection); });
+
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
                            [this](QWidget *, QWidget *now) { onFocusChanged(now); });
     m_dialog.setChangeListener([this] { sync(); });
 
-    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    // Until the window is shown, its frame is guessed from the style.
+    const int border = std::max(4, style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this));
+    m_frame = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border);
+    fitToScreen(screen);
     sync();
 }
 
@@ -192,12 +234,54 @@ void ControlCursosWindow::run()
     m_dialog.closeOtherwise(); // when nothing else ended the pass
 }
 
+QRect ControlCursosWindow::scaled(const QRect &designed) const
+{
+    const auto px = [this](int v) { return static_cast<int>(std::lround(v * m_scale)); };
+    return {px(designed.x()), px(designed.y()), px(designed.width()), px(designed.height())};
+}
+
+// The window takes the panel's size where the screen has room for it, else
+// the room there is (less the window manager's frame), and stands centred.
+void ControlCursosWindow::fitToScreen(QScreen *screen)
+{
+    QSize size = m_scrollArea->widget()->size();
+    if (!screen) {
+        setFixedSize(size);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QSize room = available.size() - m_frame;
+    // A scroll bar in one direction takes room from the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const bool scrollsDown = size.height() > room.height();
+    const bool scrollsAcross = size.width() > room.width();
+    size = QSize(std::min(size.width() + (scrollsDown ? bar : 0), room.width()),
+                 std::min(size.height() + (scrollsAcross ? bar : 0), room.height()));
+    setFixedSize(size);
+    const QSize outer = size + m_frame;
+    move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
+         available.top() + std::max(0, (available.height() - outer.height()) / 2));
+}
+
+// The frame the window manager puts around the window is known once it is
+// shown; the window fits again if it is larger than was allowed for.
+void ControlCursosWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() > m_frame.width() || frame.height() > m_frame.height()) {
+        m_frame = m_frame.expandedTo(frame);
+        fitToScreen(screen());
+    }
+}
+
 void ControlCursosWindow::buildGrid()
 {
     QWidget *panel = findChild<QWidget *>(QStringLiteral("Draw3D1"));
     m_grid = new CursosGrid(panel);
     m_grid->setObjectName(QStringLiteral("CursosTDBGrid"));
-    m_grid->setGeometry(7, 56, 448, 433);
+    // Shorter than designed: the lines below it point out what needs attention.
+    m_grid->setGeometry(scaled({7, 56, 448, 389}));
     m_grid->setAlternatingRowColors(false); // the model gives each row its colour
     m_grid->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: rgb(254, 228, 169); "
                                          "font-weight: bold; padding-left: 3px; }"));
@@ -219,22 +303,31 @@ void ControlCursosWindow::buildGrid()
 
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { onCurrentChanged(current); });
-    connect(m_grid, &CursosGrid::cancelRequested, this,
-            [this] { m_dialog.guarded([this] { m_dialog.wwDataSource1.act(NavigatorAction::Cancel); }); });
+    // Escape drops the changes of the row being typed into; with none, it
+    // closes the dialog as the close box does.
+    connect(m_grid, &CursosGrid::cancelRequested, this, [this] {
+        if (m_dialog.wwDataSource1.isModified())
+            m_dialog.guarded([this] { m_dialog.wwDataSource1.act(NavigatorAction::Cancel); });
+        else
+            reject();
+    });
+    connect(m_grid, &CursosGrid::textRefused, this, &ControlCursosWindow::showTextRefused);
 }
 
 void ControlCursosWindow::buildNavigator()
 {
-    auto *navigator = new QWidget(findChild<QWidget *>(QStringLiteral("Draw3D1")));
+    QWidget *panel = findChild<QWidget *>(QStringLiteral("Draw3D1"));
+    auto *navigator = new QWidget(panel);
     navigator->setObjectName(QStringLiteral("wwDBNavigator1"));
-    const int size = 25;
-    navigator->setGeometry(105, 29, size * int(std::size(navigatorButtons)), size);
+    const QRect designed(105, 29, 25 * int(std::size(navigatorButtons)), 25);
+    navigator->setGeometry(scaled(designed));
+    const int size = navigator->height();
     for (size_t i = 0; i < std::size(navigatorButtons); ++i) {
         const NavigatorSpec &spec = navigatorButtons[i];
         auto *button = new QToolButton(navigator);
         button->setObjectName(QString::fromLatin1(spec.name));
         button->setText(QString::fromUtf16(spec.glyph));
-        button->setToolTip(QString::fromLatin1(spec.hint));
+        button->setToolTip(QString::fromUtf16(spec.hint));
         button->setGeometry(int(i) * size, 0, size, size);
         // The focus stays in the grid, so the row being edited stays the current one.
         button->setFocusPolicy(Qt::NoFocus);
@@ -249,6 +342,20 @@ void ControlCursosWindow::buildNavigator()
         });
         m_navigator[i] = button;
     }
+
+    m_suggest = new QPushButton(QStringLiteral("&Sugerir"), panel);
+    m_suggest->setObjectName(QStringLiteral("BSugerir"));
+    m_suggest->setGeometry(scaled({designed.right() + 8, designed.top(), 88, designed.height()}));
+    m_suggest->setToolTip(QStringLiteral("Rellena los NIVEL y CURSO vacíos con lo que propone la descripción de cada "
+                                         "curso. Revise las celdas marcadas en verde."));
+    m_suggest->setAutoDefault(false);
+    // Like the navigator, it leaves the focus in the grid, on the row being
+    // edited; Alt+S presses it from the keyboard.
+    m_suggest->setFocusPolicy(Qt::NoFocus);
+    connect(m_suggest, &QPushButton::clicked, this, [this] {
+        m_grid->commitOpenEditor();
+        m_dialog.BSugerirClick();
+    });
 }
 
 void ControlCursosWindow::buildLabels()
@@ -257,12 +364,12 @@ void ControlCursosWindow::buildLabels()
     for (const LabelSpec &spec : labels) {
         auto *label = new QLabel(QString::fromUtf16(spec.text), panel);
         label->setObjectName(QString::fromLatin1(spec.name));
-        label->setGeometry(spec.geometry);
+        label->setGeometry(scaled(spec.geometry));
         label->setWordWrap(true);
         label->setStyleSheet(QString::fromLatin1(spec.look));
         QFont font = boldFont(this->font());
         if (spec.pointSize)
-            font.setPointSize(spec.pointSize);
+            font.setPointSizeF(this->font().pointSizeF() * spec.pointSize / designPointSize);
         font.setUnderline(spec.underline);
         label->setFont(font);
         label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
@@ -273,6 +380,22 @@ void ControlCursosWindow::buildLabels()
     m_label8 = panel->findChild<QLabel *>(QStringLiteral("Label8"));
     for (QLabel *hidden : {m_label2, m_label3, m_label8})
         hidden->hide();
+
+    // Below the grid: the courses whose groups will get the same codes, and
+    // why a cell refused what was typed.
+    m_collisionLine = new QLabel(panel);
+    m_collisionLine->setObjectName(QStringLiteral("LabelColision"));
+    m_collisionLine->setGeometry(scaled({7, 447, 448, 28}));
+    m_collisionLine->setWordWrap(true);
+    m_collisionLine->setFont(boldFont(font()));
+    m_collisionLine->setStyleSheet(QStringLiteral("color: #800000; background-color: rgb(255, 200, 110);"));
+    m_collisionLine->hide();
+    m_refusedLine = new QLabel(panel);
+    m_refusedLine->setObjectName(QStringLiteral("LabelAviso"));
+    m_refusedLine->setGeometry(scaled({7, 477, 448, 16}));
+    m_refusedLine->setFont(boldFont(font()));
+    m_refusedLine->setStyleSheet(QStringLiteral("color: #000080; background-color: #ffffff;"));
+    m_refusedLine->hide();
 }
 
 // Shows what the dialog's logic now holds: rows, current row, the shown and
@@ -287,6 +410,11 @@ void ControlCursosWindow::sync()
     m_label8->setVisible(m_dialog.isShown(Control::Label8));
     m_label3->setVisible(m_dialog.isShown(Control::Label3));
     m_label2->setVisible(m_dialog.isShown(Control::Label2));
+    const QString collisions = m_dialog.collisionLine();
+    m_collisionLine->setText(collisions);
+    m_collisionLine->setToolTip(collisions);
+    m_collisionLine->setVisible(!collisions.isEmpty());
+    m_suggest->setEnabled(m_dialog.wwDataSource1.isActive());
     for (size_t i = 0; i < std::size(navigatorButtons); ++i)
         m_navigator[i]->setEnabled(m_dialog.wwDataSource1.canAct(navigatorButtons[i].action));
     const int row = m_dialog.wwDataSource1.currentRow();
@@ -299,6 +427,18 @@ void ControlCursosWindow::sync()
     m_syncing = false;
 }
 
+// The cell keeps what it had; the user reads why, beside the cell and below the grid.
+void ControlCursosWindow::showTextRefused(int column)
+{
+    const QString word = QStringLiteral("%1 admite %2 caracteres")
+                             .arg(CursosTableModel::field(column))
+                             .arg(CursosTableModel::widthInCharacters(column));
+    m_refusedLine->setText(word);
+    m_refusedLine->show();
+    const QRect cell = m_grid->visualRect(m_grid->currentIndex());
+    QToolTip::showText(m_grid->viewport()->mapToGlobal(cell.bottomLeft()), word, m_grid->viewport(), cell);
+}
+
 void ControlCursosWindow::onFocusChanged(QWidget *now)
 {
     // Focus that goes to a message box and comes back never left the grid.
@@ -307,6 +447,8 @@ void ControlCursosWindow::onFocusChanged(QWidget *now)
     if (now == m_grid || m_grid->isAncestorOf(now)) {
         m_dialog.enterGrid();
     } else {
+        // On a screen too small for the dialog, the control reached by Tab scrolls into view.
+        m_scrollArea->ensureWidgetVisible(now);
         m_grid->commitOpenEditor();
         m_dialog.leaveGrid();
     }
@@ -318,6 +460,8 @@ void ControlCursosWindow::onCurrentChanged(const QModelIndex &current)
         return;
     const bool columnEntered = m_column >= 0 && current.column() != m_column && !m_syncing;
     m_column = current.column();
+    // A word about a refused text concerns the cell it was typed into.
+    m_refusedLine->hide();
     if (!m_syncing && current.row() != m_dialog.wwDataSource1.currentRow())
         m_dialog.guarded([&] { m_dialog.wwDataSource1.moveTo(current.row()); });
     if (columnEntered)
@@ -339,20 +483,13 @@ void ControlCursosWindow::pressForcedExit()
         QDialog::reject();
 }
 
+// The close box and Escape: what is being typed counts, and a blank level or
+// course fails the pass as OK does.
 void ControlCursosWindow::reject()
 {
+    m_grid->commitOpenEditor();
     m_dialog.closeOtherwise();
     QDialog::reject();
-}
-
-// The dialog has no cancel button: Escape does not close it.
-void ControlCursosWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void showControlCursosModal(TControlCursos &dialog, QWidget *owner)

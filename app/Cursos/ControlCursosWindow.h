@@ -8,6 +8,8 @@ class CursosGrid;
 class CursosTableModel;
 class QLabel;
 class QPushButton;
+class QScreen;
+class QScrollArea;
 class QToolButton;
 namespace centre_import {
 class TControlCursos;
@@ -15,8 +17,9 @@ class TControlCursos;
 
 // The level and course dialog's window: binds one pass of TControlCursos to
 // the grid CursosTDBGrid, the navigator wwDBNavigator1, the labels and the
-// buttons BitBtn1 (OK) and BitBtn2 (forced exit). The widgets bear the
-// components' names as object names.
+// buttons BitBtn1 (OK), BitBtn2 (forced exit) and BSugerir. The widgets bear
+// the components' names as object names. The controls keep their designed
+// places, scaled with the user's font; a screen too small for them scrolls.
 class ControlCursosWindow : public QDialog {
     Q_OBJECT
 public:
@@ -29,15 +32,18 @@ public:
 
 protected:
     void reject() override;
-    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    QRect scaled(const QRect &designed) const;
+    void fitToScreen(QScreen *screen);
     void buildLabels();
     void buildNavigator();
     void buildGrid();
     void sync();
     void onFocusChanged(QWidget *now);
     void onCurrentChanged(const QModelIndex &current);
+    void showTextRefused(int column);
     void pressOk();
     void pressForcedExit();
 
@@ -46,6 +52,10 @@ private:
     CursosTableModel *m_model = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_forcedExit = nullptr;
+    QPushButton *m_suggest = nullptr;
+    QScrollArea *m_scrollArea = nullptr;
+    QLabel *m_collisionLine = nullptr;
+    QLabel *m_refusedLine = nullptr;
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
     QLabel *m_label8 = nullptr;
@@ -53,6 +63,8 @@ private:
     QMetaObject::Connection m_focusWatch;
     int m_column = -1; // the grid's current column, for CursosTDBGridColEnter
     bool m_syncing = false;
+    double m_scale = 1; // the controls' size against the designed one
+    QSize m_frame;      // what the window manager's frame adds to the window
 };
 
 // Shows the level and course dialog over `dialog` modally, owned by `owner`,

@@ -7,21 +7,48 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QValidator>
+
+#include <functional>
 
 namespace {
 
-// Cell editors that take no more characters than the field holds, and on
-// which Enter moves on to the next cell as Tab does.
+// Refuses a text longer than the field, whether typed or pasted, instead of
+// cutting it.
+class FieldWidthValidator : public QValidator {
+public:
+    FieldWidthValidator(int width, QObject *parent)
+        : QValidator(parent)
+        , m_width(width)
+    {
+    }
+
+    State validate(QString &input, int &) const override { return input.size() <= m_width ? Acceptable : Invalid; }
+
+private:
+    int m_width;
+};
+
+// Cell editors that take no more characters than the field holds, telling
+// the grid when they refuse some, and on which Enter moves on to the next
+// cell as Tab does.
 class FieldDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    FieldDelegate(std::function<void(int column)> refused, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_refused(std::move(refused))
+    {
+    }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto *line = qobject_cast<QLineEdit *>(editor))
-            line->setMaxLength(CursosTableModel::widthInCharacters(index.column()));
+        if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+            const int column = index.column();
+            line->setValidator(new FieldWidthValidator(CursosTableModel::widthInCharacters(column), line));
+            connect(line, &QLineEdit::inputRejected, line, [this, column] { m_refused(column); });
+        }
         return editor;
     }
 
@@ -36,9 +63,18 @@ protected:
                 emit closeEditor(editor, QAbstractItemDelegate::EditNextItem);
                 return true;
             }
+            // Escape drops what was typed into the cell, and goes no further:
+            // the dialog would take it for its close box.
+            if (key == Qt::Key_Escape) {
+                emit closeEditor(static_cast<QWidget *>(object), QAbstractItemDelegate::RevertModelCache);
+                return true;
+            }
         }
         return QStyledItemDelegate::eventFilter(object, event);
     }
+
+private:
+    std::function<void(int column)> m_refused;
 };
 
 } // namespace
@@ -47,7 +83,7 @@ CursosGrid::CursosGrid(QWidget *parent)
     : QTableView(parent)
     , m_frozen(new QTableView(this))
 {
-    setItemDelegate(new FieldDelegate(this));
+    setItemDelegate(new FieldDelegate([this](int column) { emit textRefused(column); }, this));
     setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed | SelectedClicked);
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectItems);

@@ -5,7 +5,7 @@
 // The grid CursosTDBGrid: a table view over CursosTableModel in which Enter
 // moves on as Tab does, Tab and Enter visit only the cells the user fills
 // (level and course, row after row) and past the last one (or before the
-// first) leave the grid, typing is cut to the field's width, and
+// first) leave the grid, typing beyond the field's width is refused, and
 // the first column stays in place when the grid scrolls sideways.
 class CursosGrid : public QTableView {
     Q_OBJECT
@@ -20,8 +20,10 @@ public:
     void discardOpenEditor();
 
 signals:
-    // Escape outside a cell editor: the user drops the row's changes.
+    // Escape outside a cell editor.
     void cancelRequested();
+    // A cell editor refused what was typed or pasted into it: longer than the field.
+    void textRefused(int column);
 
 protected slots:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QFont>
 
-using centre_import::TableDataSource;
+using centre_import::CursoMarks;
 using centre_import::TControlCursos;
 
 namespace {
@@ -34,6 +34,7 @@ CursosTableModel::CursosTableModel(TControlCursos &dialog, QObject *parent)
     : QAbstractTableModel(parent)
     , m_dialog(dialog)
     , m_rows(dialog.wwDataSource1.rowCount())
+    , m_marks(dialog.rowMarks())
 {
 }
 
@@ -64,20 +65,74 @@ QVariant CursosTableModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: return m_dialog.wwDataSource1.text(index.row(), field(index.column()));
-    case Qt::BackgroundRole: return index.row() % 2 == 0 ? evenRowColour : oddRowColour;
+    case Qt::BackgroundRole: return background(index);
+    case Qt::ToolTipRole: return toolTip(index.row());
+    case Qt::FontRole: {
+        if (!isProposed(index))
+            return {};
+        QFont italic;
+        italic.setItalic(true);
+        return italic;
+    }
     default: return {};
     }
+}
+
+bool CursosTableModel::isProposed(const QModelIndex &index) const
+{
+    if (index.row() >= m_marks.size())
+        return false;
+    const CursoMarks &m = m_marks[index.row()];
+    return (index.column() == ColNivel && m.nivelProposed) || (index.column() == ColCurso && m.cursoProposed);
+}
+
+QVariant CursosTableModel::background(const QModelIndex &index) const
+{
+    if (index.row() < m_marks.size()) {
+        const CursoMarks &m = m_marks[index.row()];
+        if (isProposed(index))
+            return proposedColour;
+        if (m.incomplete)
+            return incompleteColour;
+        if (!m.collidesWith.isEmpty())
+            return collisionColour;
+    }
+    return index.row() % 2 == 0 ? evenRowColour : oddRowColour;
+}
+
+// The course's groups, then why the row is pointed out.
+QString CursosTableModel::toolTip(int row) const
+{
+    QStringList lines;
+    if (row < m_dialog.courseGroups.size()) {
+        const QStringList &groups = m_dialog.courseGroups[row];
+        lines << (groups.isEmpty() ? QStringLiteral("Sin grupos")
+                                   : QStringLiteral("Grupos: %1").arg(groups.join(QStringLiteral(", "))));
+    }
+    if (row < m_marks.size()) {
+        const CursoMarks &m = m_marks[row];
+        if (m.incomplete)
+            lines << QStringLiteral("Falta el NIVEL o el CURSO de este curso.");
+        if (!m.collidesWith.isEmpty()) {
+            QStringList others;
+            for (const int other : m.collidesWith)
+                others << m_dialog.wwDataSource1.text(other, field(ColCodi)) + QStringLiteral(" - ")
+                              + m_dialog.wwDataSource1.text(other, field(ColDescripcio));
+            lines << QStringLiteral("Sus Grupos recibirán las mismas Abreviaturas (%1) que los de: %2.")
+                         .arg(m.collisionPrefix, others.join(QStringLiteral("; ")));
+        }
+        if (m.nivelProposed || m.cursoProposed)
+            lines << QStringLiteral("Propuesto por «Sugerir» a partir de la descripción: confírmelo escribiendo en la "
+                                    "fila o con OK.");
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 bool CursosTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    TableDataSource &source = m_dialog.wwDataSource1;
-    m_dialog.guarded([&] {
-        source.moveTo(index.row());
-        source.setText(field(index.column()), value.toString());
-    });
+    m_dialog.typeInto(index.row(), field(index.column()), value.toString());
     emit dataChanged(index, index);
     return true;
 }
@@ -109,6 +164,7 @@ Qt::ItemFlags CursosTableModel::flags(const QModelIndex &index) const
 
 void CursosTableModel::refresh()
 {
+    m_marks = m_dialog.rowMarks();
     const int rows = m_dialog.wwDataSource1.rowCount();
     if (rows != m_rows) {
         beginResetModel();

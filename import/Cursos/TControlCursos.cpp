@@ -2,9 +2,11 @@
 
 #include "run/HandlerBoundary.h"
 #include "run/OpenTables.h"
+#include "run/Trimming.h"
 #include "run/UserInteraction.h"
 #include "run/WorkingFolder.h"
 #include "import/CourseLevels.h"
+#include "import/LevelProposal.h"
 #include "import/TableLayouts.h"
 #include "platform/WinPath.h"
 
@@ -36,13 +38,6 @@ UserInteraction::Question recoveryQuestion()
 bool isIncomplete(const dbf::Table &cursos)
 {
     return lacksLevelOrCourse(cursos.asString(NIVEL), cursos.asString(CURSO));
-}
-
-// The failed check's message names the course to complete on a second line.
-QString missingDataMessage(const dbf::Table &cursos)
-{
-    return QStringLiteral("¡Atención! Falta algún Dato") + QStringLiteral("\n\r")
-           + QStringLiteral("Curso: %1 - %2").arg(cursos.asString(CODI), cursos.asString(DESCRIPCIO));
 }
 
 // Stores every course's level and course number in CURSOST2. Values go over
@@ -139,34 +134,44 @@ void TControlCursos::BitBtn1Click()
     guarded([this] {
         if (!wwTableCursosT)
             return;
-        dbf::Table &cursos = *wwTableCursosT;
-        // Stops at the first incomplete row, which the message and the next pass point out.
-        QString message;
-        for (cursos.first(); !cursos.eof(); cursos.next()) {
-            if (isIncomplete(cursos)) {
-                result = true;
-                m_firstIncompleteRow = cursos.recNo() - 1;
-                message = missingDataMessage(cursos);
-                break;
-            }
-        }
-        if (result) {
-            setShown(Control::Label3, true);
-            setShown(Control::Label2, true);
-            m_ui.showMessage(message);
-            setShown(Control::BitBtn2, true);
-        } else {
+        if (!checkFails()) {
             if (!winpath::fileExists(cursost2File)) {
                 wwTableCursosT2->fieldDefs() = cursosFields();
                 wwTableCursosT2->createTable();
             }
             if (winpath::fileExists(cursost2File)) {
-                keepAnswers(cursos, *wwTableCursosT2);
+                keepAnswers(*wwTableCursosT, *wwTableCursosT2);
                 wwTableCursosT2.reset();
             }
         }
         releaseCursosT();
     });
+}
+
+// The test of OK and of the close box. Every incomplete course is named, and
+// marked in the grid while the message is up and in the next pass; the first
+// is where the next pass opens.
+bool TControlCursos::checkFails()
+{
+    dbf::Table &cursos = *wwTableCursosT;
+    m_firstIncompleteRow = -1;
+    QList<CourseRef> missing;
+    for (cursos.first(); !cursos.eof(); cursos.next()) {
+        if (!isIncomplete(cursos))
+            continue;
+        if (missing.isEmpty())
+            m_firstIncompleteRow = cursos.recNo() - 1;
+        missing << CourseRef{cursos.asString(CODI), cursos.asString(DESCRIPCIO)};
+    }
+    if (missing.isEmpty())
+        return false;
+    result = true;
+    markIncompleteRows = true;
+    setShown(Control::Label3, true);
+    setShown(Control::Label2, true);
+    m_ui.showMessage(missingDataMessage(missing));
+    setShown(Control::BitBtn2, true);
+    return true;
 }
 
 void TControlCursos::BitBtn2Click()
@@ -177,6 +182,56 @@ void TControlCursos::BitBtn2Click()
         result2 = forcedExit;
         m_ending = Ending::ForcedExit;
     });
+}
+
+void TControlCursos::BSugerirClick()
+{
+    guarded([this] {
+        TableDataSource &source = wwDataSource1;
+        if (!source.isActive())
+            return;
+        const int back = source.currentRow();
+        for (int row = 0; row < source.recordCount(); ++row) {
+            const LevelProposal proposal = proposeLevel(source.text(row, DESCRIPCIO));
+            const bool nivel = !proposal.nivel.isEmpty() && trimControl(source.text(row, NIVEL)).isEmpty();
+            const bool curso = !proposal.curso.isEmpty() && trimControl(source.text(row, CURSO)).isEmpty();
+            if (!nivel && !curso)
+                continue;
+            source.moveTo(row);
+            if (nivel) {
+                source.setText(NIVEL, proposal.nivel);
+                m_proposals.nivel.insert(row);
+            }
+            if (curso) {
+                source.setText(CURSO, proposal.curso);
+                m_proposals.curso.insert(row);
+            }
+        }
+        // The last row filled is stored as moving away from it would.
+        source.leaveRow();
+        if (back >= 0)
+            source.moveTo(back);
+    });
+}
+
+void TControlCursos::typeInto(int row, const QString &field, const QString &text)
+{
+    guarded([&] {
+        wwDataSource1.moveTo(row);
+        wwDataSource1.setText(field, text);
+        m_proposals.nivel.remove(row);
+        m_proposals.curso.remove(row);
+    });
+}
+
+QList<CursoMarks> TControlCursos::rowMarks() const
+{
+    return markCursos(wwDataSource1, markIncompleteRows, m_proposals);
+}
+
+QString TControlCursos::collisionLine() const
+{
+    return collisionWarning(wwDataSource1);
 }
 
 void TControlCursos::CursosTDBGridEnter()
@@ -223,6 +278,7 @@ void TControlCursos::pressOk()
     if (m_ending != Ending::Open)
         return;
     leaveGrid();
+    m_proposals = {};
     BitBtn1Click();
     // OK closes the dialog whatever its handler found.
     m_ending = Ending::Ok;
@@ -241,6 +297,13 @@ void TControlCursos::closeOtherwise()
 {
     if (m_ending != Ending::Open)
         return;
+    leaveGrid();
+    // Closing may not let the run write groups from a blank level or course,
+    // whose short codes would clash: the pass fails as OK's would.
+    guarded([this] {
+        if (wwTableCursosT && wwTableCursosT->isOpen() && checkFails())
+            releaseCursosT();
+    });
     m_ending = Ending::ClosedOtherwise;
     notify();
 }
@@ -253,6 +316,11 @@ bool TControlCursos::isShown(Control control) const
 TControlCursos::Ending TControlCursos::ending() const
 {
     return m_ending;
+}
+
+UserInteraction &TControlCursos::interaction() const
+{
+    return m_ui;
 }
 
 void TControlCursos::setChangeListener(std::function<void()> listener)

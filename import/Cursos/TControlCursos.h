@@ -1,9 +1,12 @@
 #pragma once
 
+#include "import/Cursos/CursosMarks.h"
 #include "import/Cursos/TableDataSource.h"
 #include "platform/Dbf.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -15,10 +18,12 @@ namespace centre_import {
 // The level and course dialog without its widgets: one pass in which the user
 // gives every course of CURSOST its level (NIVEL) and course number (CURSO).
 // It offers the answers of an earlier import kept in CURSOST2, tests on OK
-// that nothing is blank, and stores confirmed answers in CURSOST2 for the
-// next import. The window (ControlCursosWindow) binds these handlers and
-// wwDataSource1 to its grid, navigator, labels and buttons; tests drive the
-// same calls headless.
+// and on the close box that nothing is blank, and stores answers confirmed by
+// OK in CURSOST2 for the next import. It points out the rows to complete and
+// the rows whose groups would get the same short codes, and proposes levels
+// read from the descriptions on request. The window (ControlCursosWindow)
+// binds these handlers and wwDataSource1 to its grid, navigator, labels and
+// buttons; tests drive the same calls headless.
 class TControlCursos {
 public:
     // The controls whose shown/hidden state the handlers change.
@@ -44,8 +49,14 @@ public:
     // pass before stopped, so that the user starts at the course to complete.
     // -1 leaves the grid where the table stands.
     int openOnRow = -1;
-    // Where this pass's check stopped (0 for the first row), -1 when it passed
-    // or did not run.
+    // Marks every incomplete row: a check of this import has failed (an
+    // earlier pass's, or this pass's own).
+    bool markIncompleteRows = false;
+    // The names of each course's groups, by row (CURSOST holds the courses in
+    // the document's order), for the user to tell courses apart.
+    QList<QStringList> courseGroups;
+    // The first row this pass's check found incomplete (0 for the first row),
+    // -1 when it passed or did not run.
     int firstIncompleteRow() const;
 
     // CURSOST as the dialog edits it, and CURSOST2, the answers kept from
@@ -62,6 +73,10 @@ public:
     void FormShow();
     void BitBtn1Click();
     void BitBtn2Click();
+    // "Sugerir": fills every blank level and course with what the row's
+    // description proposes; each filled cell stays marked until the user
+    // confirms its row.
+    void BSugerirClick();
     void CursosTDBGridEnter();
     void CursosTDBGridExit();
     void CursosTDBGridColEnter();
@@ -72,7 +87,17 @@ public:
     bool gridHasFocus() const;
     void pressOk();          // the focus leaves the grid, BitBtn1Click, then the dialog closes with OK
     void pressForcedExit();  // the focus leaves the grid, then BitBtn2Click closes the dialog
-    void closeOtherwise();   // the close box: nothing is tested or stored
+    // The close box (or Escape): the focus leaves the grid and the rows are
+    // tested as OK tests them; with a blank the pass fails as OK's does, else
+    // the run goes on without storing anything in CURSOST2.
+    void closeOtherwise();
+    // The user types `text` into a cell, which confirms the row's proposals.
+    void typeInto(int row, const QString &field, const QString &text);
+
+    // What the grid marks on each row, and the line that names the rows
+    // whose groups will get the same short codes (empty when there are none).
+    QList<CursoMarks> rowMarks() const;
+    QString collisionLine() const;
 
     // Runs what the user does in the grid or the navigator as a handler
     // runs: an error is shown by the standard error report.
@@ -80,6 +105,7 @@ public:
 
     bool isShown(Control control) const;
     Ending ending() const;
+    UserInteraction &interaction() const; // for what the window shows outside the pass, such as help
 
     // Called after anything the window shows has changed: the rows, the
     // current row, a control's shown/hidden state or the end of the pass.
@@ -87,6 +113,7 @@ public:
 
 private:
     void setShown(Control control, bool shown);
+    bool checkFails();
     void releaseCursosT();
     void notify();
 
@@ -96,6 +123,7 @@ private:
     Ending m_ending = Ending::Open;
     bool m_gridHasFocus = false;
     int m_firstIncompleteRow = -1;
+    PendingProposals m_proposals;
     std::function<void()> m_listener;
 };
 

@@ -79,6 +79,11 @@ bool TableDataSource::isEditing() const
     return state == dbf::Table::State::Edit || state == dbf::Table::State::Insert;
 }
 
+bool TableDataSource::isModified() const
+{
+    return isEditing() && m_touched;
+}
+
 void TableDataSource::edit()
 {
     if (!isActive() || isEditing())

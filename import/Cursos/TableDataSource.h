@@ -36,6 +36,7 @@ public:
     int currentRow() const;  // -1 without rows
     QString text(int row, const QString &field) const;
     bool isEditing() const; // Edit or Insert
+    bool isModified() const; // the row being edited holds something the user typed
 
     // Puts the current row into edit state unless it is being edited already
     // (on a table without rows the table begins a new row instead).

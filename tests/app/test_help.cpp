@@ -50,3 +50,27 @@ INSTANTIATE_TEST_SUITE_P(Places, Help, testing::ValuesIn(helpCases),
                          [](const testing::TestParamInfo<HelpCase> &info) { return std::string(info.param.name); });
 
 } // namespace
+
+// Our HTML manual opens at the section asked for; the compiled help file,
+// which has no portable way to open a topic, and a request without a section
+// open at the start.
+TEST(HelpUrl, OpensTheManualAtTheSection)
+{
+    const struct {
+        QString file;
+        QString section;
+        QString fragment;
+    } cases[] = {
+        {"/usr/share/transtarquoib/manual/index.html", "cursos", "cursos"},
+        {"/usr/share/transtarquoib/manual/INDEX.HTML", "cursos", "cursos"},
+        {"/usr/share/transtarquoib/manual/index.html", "", ""},
+        {"/opt/velarix/GestIB.chm", "cursos", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        const QUrl url = helpUrl(c.file, c.section);
+        EXPECT_EQ(url.toLocalFile(), c.file);
+        EXPECT_EQ(url.fragment(), c.fragment);
+        EXPECT_EQ(url.hasFragment(), !c.fragment.isEmpty());
+    }
+}

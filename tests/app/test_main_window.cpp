@@ -370,7 +370,7 @@ TEST_F(MainWindow, CloseDuringARunEndsTheProgramOnlyWhenTheRunIsOver)
     EXPECT_EQ(QCoreApplication::exec(), 0) << "the program ended by itself";
 
     EXPECT_EQ(writtenAtEachClose, (std::vector<std::optional<int>>{0, 1}));
-    EXPECT_EQ(user.messages().last(), QStringLiteral("Proceso finalizado con 4 avisos"));
+    EXPECT_EQ(user.messages().last(), QStringLiteral("Proceso finalizado con 2 avisos"));
     EXPECT_FALSE(form.isVisible());
 }
 

@@ -245,7 +245,8 @@ TEST_F(QtDialogs, DialogsAreCentredOverTheMainWindowOrOnTheScreen)
 TEST_F(QtDialogs, NormalPointerWhileTheUserIsWaitedFor)
 {
     TempWinePrefix prefix;
-    writeCursosTable(QStringLiteral("CURSOST.DBF"), {{"101", "1r ESO", "", ""}});
+    // Complete, so that closing the dialog ends it without a further message.
+    writeCursosTable(QStringLiteral("CURSOST.DBF"), {{"101", "1r ESO", "ESO", "1"}});
     MainFormState form;
     TControlCursos cursos(form.result, ui);
     const std::pair<const char *, std::function<void()>> waits[] = {

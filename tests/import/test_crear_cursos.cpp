@@ -51,13 +51,14 @@ TEST(CrearCursos, WritesOneBlankRowPerCourse)
                                    "<CURS codi=\"101\" descripcio=\"1r ESO bis\"/>"
                                    "</CURSOS><CURS codi=\"elsewhere\" descripcio=\"not read\"/></CENTRE>")
                         .arg(longCode, longDescription));
-    user.cursosPasses.push_back([&](TControlCursos &) {
+    user.cursosPasses.push_back([&](TControlCursos &d) {
         EXPECT_EQ(fixture::readRows(wine, "CURSOST"),
                   (QList<QStringList>{{"101", "1r ESO", "", ""},
                                       {"102", "2n ESO", "", ""},
                                       {longCode.left(20), longDescription.left(100), "", ""},
                                       {"101", "1r ESO bis", "", ""}}));
-    }); // then the window is closed: the run goes on
+        ScriptedInteraction::defaultCursosPass(d);
+    });
     EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
     EXPECT_EQ(fixture::readFields(wine, "CURSOST"),
               (QStringList{"CODI C 20", "DESCRIPCIO C 100", "NIVEL C 5", "CURSO C 3"}));
@@ -79,16 +80,32 @@ TEST(CrearCursos, DialogLoop)
         EXPECT_TRUE(d.isShown(Control::BitBtn2));
         d.pressForcedExit();
     };
+    // The user completes every row and closes the window instead of pressing OK.
+    const Pass completeThenClosed = [](TControlCursos &d) {
+        for (int row : {0, 1}) {
+            d.wwDataSource1.moveTo(row);
+            d.wwDataSource1.setText(QStringLiteral("NIVEL"), QStringLiteral("ESO"));
+            d.wwDataSource1.setText(QStringLiteral("CURSO"), QString::number(row + 1));
+        }
+    };
+    const Pass closedWithBlanks = [](TControlCursos &) {};
     const std::vector<Case> cases = {
         {"OK complete", {ScriptedInteraction::defaultCursosPass}, 1, false, CursosOutcome::Continue},
-        {"closed otherwise", {[](TControlCursos &) {}}, 1, false, CursosOutcome::Continue},
+        {"closed otherwise, complete", {completeThenClosed}, 1, false, CursosOutcome::Continue},
+        {"closed otherwise with blanks fails, then complete",
+         {closedWithBlanks, ScriptedInteraction::defaultCursosPass},
+         2,
+         true,
+         CursosOutcome::Continue},
         {"two blanks, then complete",
          {okWithABlank, okWithABlank, ScriptedInteraction::defaultCursosPass},
          3,
          true,
          CursosOutcome::Continue},
         {"a blank, then a forced exit", {okWithABlank, forcedExit}, 2, true, CursosOutcome::ForcedExit},
-        {"a blank, then closed otherwise", {okWithABlank, [](TControlCursos &) {}}, 2, true, CursosOutcome::Continue},
+        {"closed with blanks, then a forced exit", {closedWithBlanks, forcedExit}, 2, true, CursosOutcome::ForcedExit},
+        {"a blank, then closed otherwise, complete", {okWithABlank, completeThenClosed}, 2, true,
+         CursosOutcome::Continue},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -198,4 +215,42 @@ TEST(CrearCursos, NoStartsTheKeptAnswersAgain)
     user.answers = {UserInteraction::Answer::No};
     EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
     EXPECT_EQ(fixture::readRows(wine, "CURSOST2"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
+}
+
+// Every pass after a failed one marks the incomplete courses from the start;
+// every pass shows each course's groups, by row, as the document names them.
+TEST(CrearCursos, PassesShowGroupsAndMarkWhatAFailedPassLeftIncomplete)
+{
+    TempWinePrefix wine;
+    MainFormState form;
+    ScriptedInteraction user;
+    fixture::loadDocument(form, QStringLiteral(R"(<CENTRE><CURSOS>
+<CURS codi="101" descripcio="1r ESO"><GRUP codi="G1" nom=" A "/><GRUP codi="G2" nom="B"/></CURS>
+<CURS codi="102" descripcio="Aula"/>
+<CURS codi="103" descripcio="3r ESO"><GRUP codi="G3" nom="CIENCIES"/></CURS>
+</CURSOS></CENTRE>)"));
+    std::vector<QList<QStringList>> groups;
+    std::vector<QList<bool>> marked;
+    const auto look = [&](TControlCursos &d) {
+        groups.push_back(d.courseGroups);
+        QList<bool> incomplete;
+        for (const CursoMarks &m : d.rowMarks())
+            incomplete << m.incomplete;
+        marked.push_back(incomplete);
+    };
+    user.cursosPasses = {[&](TControlCursos &d) {
+                             look(d);
+                             d.wwDataSource1.moveTo(1);
+                             d.wwDataSource1.setText(QStringLiteral("NIVEL"), QStringLiteral("AE"));
+                             d.wwDataSource1.setText(QStringLiteral("CURSO"), QStringLiteral("1"));
+                             d.pressOk();
+                         },
+                         [&](TControlCursos &d) {
+                             look(d);
+                             ScriptedInteraction::defaultCursosPass(d);
+                         }};
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
+    const QList<QStringList> expected = {{"A", "B"}, {}, {"CIENCIES"}};
+    EXPECT_EQ(groups, (std::vector<QList<QStringList>>{expected, expected}));
+    EXPECT_EQ(marked, (std::vector<QList<bool>>{{false, false, false}, {true, false, true}}));
 }

@@ -39,23 +39,21 @@ const QString centre = QStringLiteral(R"(<CENTRE>
 </CURSOS>
 </CENTRE>)");
 
-// The user gives the first two courses the same level and course, leaves the
-// third blank and closes the dialog by its close box: the run goes on.
-void twoAlikeAndOneBlank(TControlCursos &dialog)
+// The user gives the first two courses the same level and course, the third
+// another one, and closes the dialog by its close box: with nothing blank the
+// run goes on, and nothing is kept in CURSOST2.
+void twoAlikeAndAThird(TControlCursos &dialog)
 {
     TableDataSource &grid = dialog.wwDataSource1;
-    for (int row : {0, 1}) {
+    for (int row : {0, 1, 2}) {
         grid.moveTo(row);
         grid.setText(QStringLiteral("NIVEL"), QStringLiteral("ESO"));
-        grid.setText(QStringLiteral("CURSO"), QStringLiteral("1"));
+        grid.setText(QStringLiteral("CURSO"), row < 2 ? QStringLiteral("1") : QStringLiteral("3"));
     }
-    grid.moveTo(2); // posts the second row
 }
 
 // Of the run above, in the order the user reads them.
 const QStringList expectedWarnings = {
-    "1 curso sin NIVEL o sin CURSO (véase la lista abajo): repita la importación y complete su NIVEL y su CURSO en "
-    "el diálogo de niveles y cursos.",
     "1 curso con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO que otro (véase la lista abajo): sus "
     "grupos reciben los mismos códigos; repita la importación y distinga sus NIVEL en el diálogo de niveles y cursos.",
     "ASIGNOMT (asignaturas y actividades): 1 abreviatura distinta de su base (véase «Abreviaturas distintas de su "
@@ -93,10 +91,10 @@ protected:
         MainFormState form;
         ui = ScriptedInteraction();
         ui.fileChoices = {path};
-        ui.cursosPasses = {twoAlikeAndOneBlank};
+        ui.cursosPasses = {twoAlikeAndAThird};
         ui.answers = {linesAnswer};
         BExportarClick(form, ui);
-        ASSERT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado con 6 avisos")});
+        ASSERT_EQ(ui.messages(), QStringList{QStringLiteral("Proceso finalizado con 5 avisos")});
         ASSERT_TRUE(ui.importSummary.has_value());
     }
 
@@ -136,15 +134,13 @@ TEST_P(ImportSummaryFigures, MatchTheTables)
         changes << change.table + QLatin1Char(' ') + change.base + QLatin1Char(' ') + change.code;
     EXPECT_EQ(changes, (QStringList{"ASIGNOMT mat mat1", "PROFT Rodriguez Rodriguez1", "GRUPOST ESO1A ESO1A1"}));
 
-    ASSERT_EQ(s.coursesWithoutLevel.size(), 1);
-    EXPECT_EQ(s.coursesWithoutLevel[0].codi, "103");
-    EXPECT_EQ(s.coursesWithoutLevel[0].descripcio, "3r ESO");
+    EXPECT_TRUE(s.coursesWithoutLevel.isEmpty());
     ASSERT_EQ(s.levelCollisions.size(), 1);
     EXPECT_EQ(s.levelCollisions[0].course.codi, "102");
     EXPECT_EQ(s.levelCollisions[0].earlier.codi, "101");
     EXPECT_EQ(s.levelCollisions[0].prefix, "ESO1");
 
-    // What the user reads below "Proceso finalizado con 6 avisos": every
+    // What the user reads below "Proceso finalizado con 5 avisos": every
     // problem, each with what to do, before the figures.
     EXPECT_EQ(ui.summaryWarnings, expectedWarnings);
     QStringList firstLines;

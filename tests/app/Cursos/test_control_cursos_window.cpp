@@ -8,10 +8,16 @@
 #include "tests/support/TempWinePrefix.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -209,16 +215,16 @@ TEST(ControlCursosWindow, NavigatorMovesEditsPostsAndCancels)
     TableDataSource &source = pass.dialog->wwDataSource1;
     pass.run([&] {
         const std::vector<std::pair<const char *, QString>> hints = {
-            {"wwDBNavigator1First", "Move to first record"},
-            {"wwDBNavigator1PriorPage", "Move backward 10 records"},
-            {"wwDBNavigator1Prior", "Move to prior record"},
-            {"wwDBNavigator1Next", "Move to next record"},
-            {"wwDBNavigator1NextPage", "Move forward 10 records"},
-            {"wwDBNavigator1Last", "Move to last record"},
-            {"wwDBNavigator1Edit", "Edit current record"},
-            {"wwDBNavigator1Post", "Post changes of current record"},
-            {"wwDBNavigator1Cancel", "Cancel changes made to current record"},
-            {"wwDBNavigator1Refresh", "Refresh the contents of the dataset"},
+            {"wwDBNavigator1First", "Ir al primer registro"},
+            {"wwDBNavigator1PriorPage", "Retroceder 10 registros"},
+            {"wwDBNavigator1Prior", "Ir al registro anterior"},
+            {"wwDBNavigator1Next", "Ir al registro siguiente"},
+            {"wwDBNavigator1NextPage", "Avanzar 10 registros"},
+            {"wwDBNavigator1Last", "Ir al último registro"},
+            {"wwDBNavigator1Edit", "Modificar el registro actual"},
+            {"wwDBNavigator1Post", "Guardar los cambios del registro actual"},
+            {"wwDBNavigator1Cancel", "Cancelar los cambios del registro actual"},
+            {"wwDBNavigator1Refresh", "Volver a leer los datos de la tabla"},
         };
         for (const auto &[name, hint] : hints) {
             auto *button = child<QToolButton>(name);
@@ -265,14 +271,18 @@ TEST(ControlCursosWindow, NavigatorMovesEditsPostsAndCancels)
 
 // Enter moves on as Tab does, through the level and course of each row in
 // turn; the edited row is posted when the user moves to the next one; typing
-// is cut to the field's width.
+// beyond the field's width is refused, and the user is told why.
 TEST(ControlCursosWindow, EnterMovesLikeTabAndLeavingARowPostsIt)
 {
     WindowPass pass(threeCourses);
     pass.run([&] {
         auto *grid = child<QTableView>("CursosTDBGrid");
+        EXPECT_FALSE(isShownWidget("LabelAviso"));
         type("ESO123");
+        EXPECT_TRUE(isShownWidget("LabelAviso"));
+        EXPECT_EQ(child<QLabel>("LabelAviso")->text(), QStringLiteral("NIVEL admite 5 caracteres"));
         press(Qt::Key_Return);
+        EXPECT_FALSE(isShownWidget("LabelAviso")) << "the word goes with the cell";
         EXPECT_EQ(grid->currentIndex(), grid->model()->index(0, CursosTableModel::ColCurso));
         type("1");
         press(Qt::Key_Tab);
@@ -303,7 +313,8 @@ TEST(ControlCursosWindow, ShownAndHiddenThroughAFailedPass)
     WindowPass pass(threeCourses);
     pass.run([] { click("BitBtn1"); });
     EXPECT_TRUE(pass.dialog->result);
-    ASSERT_EQ(pass.user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 101 - 1r ESO")});
+    ASSERT_EQ(pass.user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 101 - 1r ESO\n\r"
+                                                               "Curso: 102 - 2n ESO\n\rCurso: 103 - 3r ESO")});
     EXPECT_EQ(pass.user.shownDuringMessages[0], (std::vector<bool>{false, false, true, true}));
 
     // The next pass, after the run marked the failure.
@@ -317,9 +328,11 @@ TEST(ControlCursosWindow, ShownAndHiddenThroughAFailedPass)
         press(Qt::Key_Tab); // to the course column
         EXPECT_FALSE(isShownWidget("BitBtn2"));
         EXPECT_FALSE(isShownWidget("Label8"));
-    });
+    }); // closed with every level blank: the pass fails and offers the forced exit again
     EXPECT_EQ(pass.dialog->ending(), TControlCursos::Ending::ClosedOtherwise);
-    EXPECT_FALSE(pass.dialog->result);
+    EXPECT_TRUE(pass.dialog->result);
+    EXPECT_EQ(pass.user.messages().size(), 2);
+    EXPECT_EQ(pass.user.shownDuringMessages[1], (std::vector<bool>{false, false, true, true}));
 
     // Forced exit: the row being typed is posted, the dialog closes.
     pass.dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user);
@@ -429,3 +442,270 @@ TEST(ControlCursosWindow, OpensScrolledToTheGivenRow)
         EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex())));
     });
 }
+
+namespace {
+
+QColor background(int row, int column = CursosTableModel::ColCodi)
+{
+    const QAbstractItemModel *model = child<QTableView>("CursosTDBGrid")->model();
+    return model->data(model->index(row, column), Qt::BackgroundRole).value<QColor>();
+}
+
+QString toolTip(int row)
+{
+    const QAbstractItemModel *model = child<QTableView>("CursosTDBGrid")->model();
+    return model->data(model->index(row, CursosTableModel::ColDescripcio), Qt::ToolTipRole).toString();
+}
+
+// A user whose message box records the rows the grid paints as incomplete meanwhile.
+class MarkWatchingUser : public WatchingUser {
+public:
+    std::vector<std::vector<bool>> incompleteDuringMessages;
+    void showMessage(const QString &text) override
+    {
+        std::vector<bool> rows;
+        if (auto *grid = child<QTableView>("CursosTDBGrid"))
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                rows.push_back(background(row) == CursosTableModel::incompleteColour);
+        incompleteDuringMessages.push_back(rows);
+        WatchingUser::showMessage(text);
+    }
+};
+
+} // namespace
+
+bool pass_modified(TControlCursos &d)
+{
+    return d.wwDataSource1.isModified();
+}
+
+// The close box (and Escape, which acts as it) with a blank: the pass fails
+// as OK's does, naming and marking every incomplete course; with every level
+// and course given (what is being typed included) the run goes on and nothing
+// is kept in CURSOST2.
+TEST(ControlCursosWindow, CloseBoxWithABlankFailsAsOk)
+{
+    const struct {
+        const char *name;
+        bool complete;
+        bool escape;
+    } cases[] = {
+        {"close box, blanks", false, false},
+        {"close box, complete", true, false},
+        {"Escape, blanks", false, true},
+        {"Escape, complete", true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempWinePrefix wine;
+        MainFormState form;
+        MarkWatchingUser user;
+        writeCursost({{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "", ""}, {"103", "3r ESO", "", "3"}});
+        TControlCursos dialog(form.result, user);
+        QTimer::singleShot(0, [&] {
+            QWidget *window = openWindow();
+            ASSERT_NE(window, nullptr);
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+            auto *grid = child<QTableView>("CursosTDBGrid");
+            grid->setCurrentIndex(grid->model()->index(1, CursosTableModel::ColNivel));
+            if (c.complete) {
+                type("BCT");
+                press(Qt::Key_Tab);
+                type("2");
+                press(Qt::Key_Tab);
+                type("ESO");
+                press(Qt::Key_Tab); // the row being typed into, still open when the window closes
+            }
+            if (c.escape)
+                press(Qt::Key_Escape);
+            if (c.escape && c.complete) {
+                // The first Escape dropped the cell being typed into, the
+                // next one drops the row's changes; neither closes.
+                EXPECT_NE(openWindow(), nullptr);
+                EXPECT_TRUE(pass_modified(dialog));
+                press(Qt::Key_Escape);
+                EXPECT_NE(openWindow(), nullptr);
+                EXPECT_EQ(grid->model()->data(grid->model()->index(2, CursosTableModel::ColNivel)).toString(), "");
+                grid->setCurrentIndex(grid->model()->index(2, CursosTableModel::ColNivel));
+                type("ESO");
+                press(Qt::Key_Return);
+                grid->setCurrentIndex(grid->model()->index(0, CursosTableModel::ColNivel)); // posts row 2
+                press(Qt::Key_Escape);
+            }
+            if (!c.escape)
+                window->close();
+            EXPECT_EQ(openWindow(), nullptr);
+        });
+        showControlCursosModal(dialog, nullptr);
+        EXPECT_EQ(dialog.ending(), TControlCursos::Ending::ClosedOtherwise);
+        EXPECT_EQ(dialog.result, !c.complete);
+        EXPECT_FALSE(QFile::exists(wine.vtempFile("CURSOST2.DBF")));
+        if (c.complete) {
+            EXPECT_TRUE(user.messages().isEmpty());
+            EXPECT_EQ(storedCursost(wine)[2], (QStringList{"103", "3r ESO", "ESO", "3"}));
+        } else {
+            EXPECT_EQ(user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 102 - 2n ESO"
+                                                                  "\n\rCurso: 103 - 3r ESO")});
+            EXPECT_EQ(user.incompleteDuringMessages, (std::vector<std::vector<bool>>{{false, true, true}}));
+            EXPECT_EQ(user.shownDuringMessages[0], (std::vector<bool>{false, false, true, true}));
+        }
+    }
+}
+
+// The pass after a failed one paints every incomplete row and says why in
+// its tooltip, with the course's groups; a row the user completes loses the mark.
+TEST(ControlCursosWindow, IncompleteRowsAreMarkedAndShowTheirGroups)
+{
+    WindowPass pass({{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "", ""}, {"103", "3r ESO", "", "3"}});
+    pass.dialog->markIncompleteRows = true;
+    pass.dialog->courseGroups = {{"A", "B"}, {}, {"CIENCIES"}};
+    pass.run([] {
+        EXPECT_EQ(background(0), QColor(240, 251, 255));
+        for (int row : {1, 2})
+            for (int column = 0; column < CursosTableModel::ColumnCount; ++column)
+                EXPECT_EQ(background(row, column), CursosTableModel::incompleteColour) << row << " " << column;
+        EXPECT_EQ(toolTip(0), QStringLiteral("Grupos: A, B"));
+        EXPECT_EQ(toolTip(1), QStringLiteral("Sin grupos\nFalta el NIVEL o el CURSO de este curso."));
+        EXPECT_TRUE(toolTip(2).startsWith(QStringLiteral("Grupos: CIENCIES\nFalta")));
+        auto *grid = child<QTableView>("CursosTDBGrid");
+        grid->setCurrentIndex(grid->model()->index(2, CursosTableModel::ColNivel));
+        type("BCT");
+        press(Qt::Key_Return);
+        EXPECT_EQ(background(2), QColor(240, 251, 255));
+        EXPECT_EQ(background(1), CursosTableModel::incompleteColour);
+    });
+}
+
+// Levels and courses that would give two courses' groups the same short
+// codes are painted as they are typed, and a line below the grid names them.
+TEST(ControlCursosWindow, CollidingRowsAreMarkedAsTheUserTypes)
+{
+    WindowPass pass({{"101", "1r ESO A", "ESO", "1"}, {"102", "1r ESO B", "", ""}, {"103", "2n ESO", "ESO", "2"}});
+    pass.run([] {
+        EXPECT_FALSE(isShownWidget("LabelColision"));
+        auto *grid = child<QTableView>("CursosTDBGrid");
+        grid->setCurrentIndex(grid->model()->index(1, CursosTableModel::ColNivel));
+        type("eso");
+        press(Qt::Key_Return);
+        type("1");
+        press(Qt::Key_Return);
+        for (int row : {0, 1})
+            EXPECT_EQ(background(row), CursosTableModel::collisionColour) << row;
+        EXPECT_NE(background(2), CursosTableModel::collisionColour);
+        EXPECT_TRUE(toolTip(0).contains(QStringLiteral("102 - 1r ESO B")));
+        ASSERT_TRUE(isShownWidget("LabelColision"));
+        EXPECT_TRUE(child<QLabel>("LabelColision")->text().endsWith(QStringLiteral("ESO1 en 101, 102.")));
+
+        grid->setCurrentIndex(grid->model()->index(1, CursosTableModel::ColCurso));
+        type("3");
+        press(Qt::Key_Return);
+        EXPECT_NE(background(0), CursosTableModel::collisionColour);
+        EXPECT_FALSE(isShownWidget("LabelColision"));
+    });
+}
+
+// "Sugerir" fills the blank cells only when clicked, paints them until their
+// row is typed into, and leaves the user on their row.
+TEST(ControlCursosWindow, SuggestFillsBlankCellsOnClick)
+{
+    WindowPass pass({{"101", "1r ESO", "", ""}, {"102", "2n batx.", "BCT", ""}, {"103", "Aula Enllaç", "", ""}});
+    pass.run([&] {
+        auto *grid = child<QTableView>("CursosTDBGrid");
+        const QAbstractItemModel *model = grid->model();
+        const auto cell = [&](int row, int column) { return model->data(model->index(row, column)).toString(); };
+        EXPECT_EQ(cell(0, CursosTableModel::ColNivel), "");
+        auto *suggest = child<QPushButton>("BSugerir");
+        ASSERT_NE(suggest, nullptr);
+        EXPECT_EQ(suggest->text(), QStringLiteral("&Sugerir"));
+        grid->setCurrentIndex(model->index(2, CursosTableModel::ColNivel));
+        click("BSugerir");
+        EXPECT_TRUE(focusInGrid());
+        EXPECT_EQ(grid->currentIndex().row(), 2);
+        EXPECT_EQ(cell(0, CursosTableModel::ColNivel), "ESO");
+        EXPECT_EQ(cell(0, CursosTableModel::ColCurso), "1");
+        EXPECT_EQ(cell(1, CursosTableModel::ColNivel), "BCT");
+        EXPECT_EQ(cell(1, CursosTableModel::ColCurso), "2");
+        EXPECT_EQ(background(0, CursosTableModel::ColNivel), CursosTableModel::proposedColour);
+        EXPECT_EQ(background(1, CursosTableModel::ColCurso), CursosTableModel::proposedColour);
+        EXPECT_NE(background(1, CursosTableModel::ColNivel), CursosTableModel::proposedColour);
+        EXPECT_NE(background(2, CursosTableModel::ColNivel), CursosTableModel::proposedColour);
+        grid->setCurrentIndex(model->index(0, CursosTableModel::ColCurso));
+        type("2");
+        press(Qt::Key_Return);
+        EXPECT_NE(background(0, CursosTableModel::ColNivel), CursosTableModel::proposedColour);
+        EXPECT_EQ(background(1, CursosTableModel::ColCurso), CursosTableModel::proposedColour);
+    });
+    EXPECT_EQ(storedCursost(pass.wine)[0], (QStringList{"101", "1r ESO", "ESO", "2"}));
+    EXPECT_EQ(storedCursost(pass.wine)[1], (QStringList{"102", "2n batx.", "BCT", "2"}));
+}
+
+namespace {
+// Records the addresses the desktop is asked to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+} // namespace
+
+// F1 opens the help from the dialog, at the dialog's section where the help
+// allows it (the help file found here opens at its start).
+TEST(ControlCursosWindow, F1OpensTheHelp)
+{
+    QTemporaryDir work;
+    QFile chm(QDir(work.path()).filePath(QStringLiteral("GestIB.chm")));
+    ASSERT_TRUE(chm.open(QIODevice::WriteOnly));
+    chm.close();
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    WindowPass pass(threeCourses);
+    pass.run([] { press(Qt::Key_F1); });
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDir::setCurrent(before);
+    EXPECT_EQ(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(QFileInfo(chm).absoluteFilePath())});
+    EXPECT_TRUE(pass.user.messages().contains(QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 101 - 1r ESO\n\r"
+                                                             "Curso: 102 - 2n ESO\n\rCurso: 103 - 3r ESO")))
+        << "the dialog stayed open until closed";
+}
+
+// With a large font the dialog grows with it, stays within the screen and
+// scrolls; no label loses its text or shrinks back to the small font.
+TEST(ControlCursosWindow, FitsTheScreenWithALargeFont)
+{
+    const QFont usual = QApplication::font();
+    QFont large = usual;
+    large.setPointSize(22);
+    QApplication::setFont(large);
+    WindowPass pass(threeCourses);
+    pass.run([] {
+        QWidget *window = openWindow();
+        const QRect available = window->screen()->availableGeometry();
+        EXPECT_TRUE(available.contains(window->frameGeometry())) << "within the screen " << available.width() << "x" << available.height() << " " << window->frameGeometry().x() << "," << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x" << window->frameGeometry().height();
+        auto *scroll = child<QScrollArea>("ControlCursosScroll");
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_GT(scroll->widget()->width(), scroll->viewport()->width());
+        EXPECT_GT(scroll->widget()->height(), scroll->viewport()->height());
+        EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+        for (QLabel *label : child<QWidget>("Draw3D1")->findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue;
+            const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000),
+                                                                   Qt::TextWordWrap, label->text());
+            EXPECT_LE(needed.height(), label->height()) << label->objectName().toStdString();
+            EXPECT_GE(label->font().pointSizeF(), 12) << label->objectName().toStdString();
+        }
+        // OK can be reached and shown.
+        auto *ok = child<QPushButton>("BitBtn1");
+        scroll->ensureWidgetVisible(ok);
+        const QRect shown(ok->mapTo(scroll->viewport(), QPoint()), ok->size());
+        EXPECT_TRUE(scroll->viewport()->rect().contains(shown));
+    });
+    QApplication::setFont(usual);
+}
+
+#include "test_control_cursos_window.moc"

@@ -44,12 +44,15 @@ class WatchingUser : public ScriptedInteraction {
 public:
     TControlCursos *dialog = nullptr;
     std::vector<std::vector<bool>> shownDuringMessages;
+    std::function<void()> onMessage;
 
     void showMessage(const QString &text) override
     {
         if (dialog)
             shownDuringMessages.push_back({dialog->isShown(Control::BitBtn2), dialog->isShown(Control::Label8),
                                            dialog->isShown(Control::Label3), dialog->isShown(Control::Label2)});
+        if (onMessage)
+            onMessage();
         ScriptedInteraction::showMessage(text);
     }
 };
@@ -117,11 +120,16 @@ TEST(ControlCursos, EachWayAPassEnds)
          false, QStringLiteral("fuera"), Ending::ForcedExit,
          {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "BCT", ""}},
          std::nullopt, {}},
-        {"closed otherwise keeps what was posted and drops the rest",
+        {"closed otherwise with everything given: the row being typed counts, nothing is kept",
          [](TControlCursos &d) { setRow(d, 0, "ESO", "1"); setRow(d, 1, "BCT", "1"); },
          false, {}, Ending::ClosedOtherwise,
-         {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "", ""}},
+         {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "BCT", "1"}},
          std::nullopt, {}},
+        {"closed otherwise with a blank fails as OK does",
+         [](TControlCursos &d) { setRow(d, 0, "ESO", "1"); setRow(d, 1, "BCT", " "); },
+         true, {}, Ending::ClosedOtherwise,
+         {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "BCT", ""}},
+         std::nullopt, {QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 102 - 2n ESO")}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -132,7 +140,7 @@ TEST(ControlCursos, EachWayAPassEnds)
         EXPECT_EQ(dialog->ending(), c.ending);
         EXPECT_EQ(pass.user.messages(), c.messages);
         EXPECT_TRUE(pass.user.errors().isEmpty());
-        if (c.ending == Ending::Ok || c.ending == Ending::ForcedExit) {
+        if (c.ending == Ending::Ok || c.ending == Ending::ForcedExit || c.result) {
             EXPECT_EQ(dialog->wwTableCursosT, nullptr); // released
         }
         EXPECT_EQ(winpath::fileExists(cursost2File), c.cursost2.has_value());
@@ -167,23 +175,24 @@ TEST(ControlCursos, BlankLevelsAndCoursesFailTheTest)
     }
 }
 
-// The test stops at the first incomplete row, wherever it stands, and the
-// message names that course on its second line.
-TEST(ControlCursos, OneIncompleteRowAmongCompleteOnesFails)
+// The test names every incomplete row, wherever it stands, one per line
+// after the message's first line; the next pass opens on the first of them.
+TEST(ControlCursos, EveryIncompleteRowIsNamed)
 {
     struct Case {
         const char *name;
         Rows cursost;
         int row;
-        QString course;
+        QStringList courses;
     };
     const std::vector<Case> cases = {
-        {"first row", {{"101", "1r ESO", "", "1"}, {"102", "2n ESO", "ESO", ""}}, 0, "101 - 1r ESO"},
+        {"first and second rows", {{"101", "1r ESO", "", "1"}, {"102", "2n ESO", "ESO", ""}}, 0,
+         {"101 - 1r ESO", "102 - 2n ESO"}},
         {"middle row without course",
          {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", ""}, {"103", "3r ESO", "ESO", "3"}}, 1,
-         "102 - 2n ESO"},
+         {"102 - 2n ESO"}},
         {"last row with a blank level", {{"101", "1r ESO", "ESO", "1"}, {"BATX2", "2n Batxillerat", " ", "2"}}, 1,
-         "BATX2 - 2n Batxillerat"},
+         {"BATX2 - 2n Batxillerat"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -191,8 +200,34 @@ TEST(ControlCursos, OneIncompleteRowAmongCompleteOnesFails)
         const auto dialog = pass.run([](TControlCursos &d) { d.pressOk(); });
         EXPECT_TRUE(dialog->result);
         EXPECT_EQ(dialog->firstIncompleteRow(), c.row);
-        EXPECT_EQ(pass.user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: ") + c.course});
+        QString message = QStringLiteral("¡Atención! Falta algún Dato");
+        for (const QString &course : c.courses)
+            message += QStringLiteral("\n\rCurso: ") + course;
+        EXPECT_EQ(pass.user.messages(), QStringList{message});
         EXPECT_FALSE(winpath::fileExists(cursost2File));
+    }
+}
+
+// A long list names the first ten courses and counts the rest.
+TEST(ControlCursos, TheMessageNamesTenCoursesAndCountsTheRest)
+{
+    struct Case {
+        int incomplete;
+        QString lastLine;
+    };
+    for (const Case &c : {Case{10, "Curso: 109 - curs 9"}, Case{11, "y 1 curso más"}, Case{25, "y 15 cursos más"}}) {
+        SCOPED_TRACE(c.incomplete);
+        Rows rows{{"001", "complet", "ESO", "1"}};
+        for (int i = 0; i < c.incomplete; ++i)
+            rows << QStringList{QString::number(100 + i), QStringLiteral("curs %1").arg(i), "", ""};
+        Pass pass(rows);
+        pass.run([](TControlCursos &d) { d.pressOk(); });
+        ASSERT_EQ(pass.user.messages().size(), 1);
+        const QStringList lines = pass.user.messages().front().split(QStringLiteral("\n\r"));
+        EXPECT_EQ(lines.front(), QStringLiteral("¡Atención! Falta algún Dato"));
+        EXPECT_EQ(lines[1], QStringLiteral("Curso: 100 - curs 0"));
+        EXPECT_EQ(lines.size(), 1 + std::min(c.incomplete, 10) + (c.incomplete > 10 ? 1 : 0));
+        EXPECT_EQ(lines.back(), c.lastLine);
     }
 }
 
@@ -261,7 +296,7 @@ TEST(ControlCursos, RecoveryYesCopiesLevelsByExactCode)
     pass.user.answers = {UserInteraction::Answer::Yes};
     pass.run([](TControlCursos &d) {
         EXPECT_EQ(d.wwDataSource1.text(0, NIVEL), "ESO");
-        d.closeOtherwise();
+        d.pressForcedExit();
     });
     ASSERT_EQ(pass.user.shown.size(), 2u);
     const ScriptedInteraction::Shown &question = pass.user.shown[1];
@@ -416,4 +451,155 @@ TEST(ControlCursos, GridEditingFollowsTheTableStates)
     EXPECT_EQ(stored[0], (QStringList{"100", "curs", "ESO", "123"}));
     EXPECT_EQ(stored[1], (QStringList{"101", "curs", "", ""}));
     EXPECT_EQ(stored[5], (QStringList{"105", "curs", "LS", ""}));
+}
+
+namespace {
+
+QList<int> incompleteRows(const TControlCursos &d)
+{
+    QList<int> rows;
+    const QList<CursoMarks> marks = d.rowMarks();
+    for (int row = 0; row < marks.size(); ++row)
+        if (marks[row].incomplete)
+            rows << row;
+    return rows;
+}
+
+} // namespace
+
+// Incomplete rows are marked once a check has failed: from the start of the
+// pass after a failed one, and in the failed pass itself while its message is
+// up; a row the user completes loses its mark.
+TEST(ControlCursos, IncompleteRowsAreMarkedAfterAFailedCheck)
+{
+    const Rows rows = {{"101", "1r ESO", "", ""}, {"102", "2n ESO", "ESO", "2"}, {"103", "3r ESO", "ESO", ""}};
+    {
+        Pass pass(rows);
+        QList<int> duringMessage;
+        pass.user.onMessage = [&] { duringMessage = incompleteRows(*pass.user.dialog); };
+        pass.run([](TControlCursos &d) {
+            EXPECT_TRUE(incompleteRows(d).isEmpty()) << "nothing is marked before a check fails";
+            d.pressOk();
+        });
+        EXPECT_EQ(duringMessage, (QList<int>{0, 2}));
+    }
+    {
+        Pass pass(rows);
+        auto dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user);
+        dialog->markIncompleteRows = true;
+        pass.user.cursosPasses.push_back([](TControlCursos &d) {
+            EXPECT_EQ(incompleteRows(d), (QList<int>{0, 2}));
+            setRow(d, 0, "ESO", "1"); // still being edited: what is typed counts
+            EXPECT_EQ(incompleteRows(d), (QList<int>{2}));
+            d.closeOtherwise();
+        });
+        pass.user.showControlCursos(*dialog);
+        EXPECT_TRUE(dialog->result) << "the last row is still incomplete";
+        EXPECT_EQ(pass.user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 103 - 3r ESO")});
+    }
+}
+
+// Rows whose groups' short codes would start alike are marked as they are
+// typed, each with the rows it collides with, and one line names them.
+TEST(ControlCursos, CollidingLevelsAreMarkedAsTheUserTypes)
+{
+    struct Case {
+        const char *name;
+        Rows rows;
+        std::vector<QList<int>> collidesWith; // by row
+        QString line;
+    };
+    const std::vector<Case> cases = {
+        {"same level and course", {{"101", "1r ESO A", "ESO", "1"}, {"102", "1r ESO B", "ESO", "1"}},
+         {{1}, {0}},
+         "¡Atención! Los Grupos de los cursos marcados recibirán las mismas Abreviaturas (mismos 5 primeros "
+         "caracteres de NIVEL y 2 de CURSO): ESO1 en 101, 102."},
+        {"levels alike in their first five characters, letter case aside, and courses in their first two",
+         {{"B1", "", "BATXA", "12"}, {"X", "", "ESO", "1"}, {"B2", "", "batxb", "1"}, {"B3", "", "batxa", "123"}},
+         {{3}, {}, {}, {0}},
+         "¡Atención! Los Grupos de los cursos marcados recibirán las mismas Abreviaturas (mismos 5 primeros "
+         "caracteres de NIVEL y 2 de CURSO): BATXA12 en B1, B3."},
+        {"two groups of three and two",
+         {{"1", "", "ESO", "1"}, {"2", "", "BT", "1"}, {"3", "", "ESO", "1"}, {"4", "", "BT", "1"}, {"5", "", "ESO", "1"}},
+         {{2, 4}, {3}, {0, 4}, {1}, {0, 2}},
+         "¡Atención! Los Grupos de los cursos marcados recibirán las mismas Abreviaturas (mismos 5 primeros "
+         "caracteres de NIVEL y 2 de CURSO): ESO1 en 1, 3, 5; BT1 en 2, 4."},
+        {"different courses, and incomplete rows never collide",
+         {{"101", "", "ESO", "1"}, {"102", "", "ESO", "2"}, {"103", "", "ESO", ""}, {"104", "", "ESO", ""}},
+         {{}, {}, {}, {}}, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Pass pass(c.rows);
+        pass.run([&](TControlCursos &d) {
+            const QList<CursoMarks> marks = d.rowMarks();
+            ASSERT_EQ(marks.size(), qsizetype(c.collidesWith.size()));
+            for (size_t row = 0; row < c.collidesWith.size(); ++row)
+                EXPECT_EQ(marks[qsizetype(row)].collidesWith, c.collidesWith[row]) << row;
+            EXPECT_EQ(d.collisionLine(), c.line);
+            d.pressForcedExit();
+        });
+    }
+    // Typing makes and undoes a collision before anything is posted.
+    Pass pass({{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "", ""}});
+    pass.run([](TControlCursos &d) {
+        EXPECT_TRUE(d.collisionLine().isEmpty());
+        d.typeInto(1, NIVEL, "ESO");
+        d.typeInto(1, CURSO, "1");
+        EXPECT_EQ(d.rowMarks()[0].collidesWith, QList<int>{1});
+        EXPECT_EQ(d.rowMarks()[0].collisionPrefix, "ESO1");
+        d.typeInto(1, CURSO, "2");
+        EXPECT_TRUE(d.rowMarks()[0].collidesWith.isEmpty());
+        EXPECT_TRUE(d.collisionLine().isEmpty());
+        d.pressOk();
+    });
+}
+
+// "Sugerir" fills only blank levels and courses from the descriptions, marks
+// what it filled until the row is typed into or OK is pressed, and nothing is
+// proposed without it.
+TEST(ControlCursos, SuggestFillsOnlyBlankCells)
+{
+    const Rows rows = {
+        {"101", "1r ESO", "", ""},       {"102", "2n batx.", "BCT", ""}, {"103", "4t ESO", " ", "9"},
+        {"104", "Aula Enllaç", "", ""}, {"105", "3r ESO", "EDSO", "3"},  {"106", "1º FP Básica", "", ""},
+    };
+    Pass pass(rows);
+    QList<CursoMarks> marksDuringMessage;
+    pass.user.onMessage = [&] { marksDuringMessage = pass.user.dialog->rowMarks(); };
+    pass.run([](TControlCursos &d) {
+        TableDataSource &grid = d.wwDataSource1;
+        for (int row = 0; row < grid.recordCount(); ++row) {
+            EXPECT_FALSE(d.rowMarks()[row].nivelProposed || d.rowMarks()[row].cursoProposed);
+        }
+        EXPECT_EQ(grid.text(0, NIVEL), "") << "nothing is proposed before the click";
+        grid.moveTo(4);
+        d.BSugerirClick();
+        EXPECT_EQ(grid.currentRow(), 4) << "the user stays on the row they were on";
+        const std::vector<std::tuple<QString, QString, bool, bool>> expected = {
+            {"ESO", "1", true, true}, {"BCT", "2", false, true},  {"ESO", "9", true, false},
+            {"", "", false, false},   {"EDSO", "3", false, false}, {"FP", "1", true, true},
+        };
+        const QList<CursoMarks> marks = d.rowMarks();
+        for (int row = 0; row < grid.recordCount(); ++row) {
+            SCOPED_TRACE(row);
+            const auto &[nivel, curso, nivelMarked, cursoMarked] = expected[size_t(row)];
+            EXPECT_EQ(grid.text(row, NIVEL), nivel);
+            EXPECT_EQ(grid.text(row, CURSO), curso);
+            EXPECT_EQ(marks[row].nivelProposed, nivelMarked);
+            EXPECT_EQ(marks[row].cursoProposed, cursoMarked);
+        }
+        d.typeInto(0, CURSO, "2"); // typing confirms the row
+        EXPECT_FALSE(d.rowMarks()[0].nivelProposed || d.rowMarks()[0].cursoProposed);
+        EXPECT_TRUE(d.rowMarks()[5].nivelProposed);
+        d.pressOk(); // fails on the row nothing was proposed for
+    });
+    ASSERT_EQ(marksDuringMessage.size(), 6);
+    EXPECT_FALSE(marksDuringMessage[5].nivelProposed || marksDuringMessage[5].cursoProposed)
+        << "OK confirms every row";
+    EXPECT_TRUE(marksDuringMessage[3].incomplete);
+    EXPECT_EQ(readTable(pass.wine, "CURSOST.DBF"),
+              (Rows{{"101", "1r ESO", "ESO", "2"}, {"102", "2n batx.", "BCT", "2"}, {"103", "4t ESO", "ESO", "9"},
+                    {"104", "Aula Enllaç", "", ""}, {"105", "3r ESO", "EDSO", "3"},
+                    {"106", "1º FP Básica", "FP", "1"}}));
 }
