@@ -11,13 +11,13 @@
 #include "export/TimetableExport.h"
 #include "platform/Dbf.h"
 #include "platform/Error.h"
+#include "platform/WholeFile.h"
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -150,9 +150,8 @@ void writeTemplate(const QByteArray &bytes, const QString &path)
     const QString folder = QFileInfo(path).absolutePath();
     if (const int error = pathError(folder, PathKind::Folder))
         cannotWriteTemplate(path, QStringLiteral("la carpeta %1: %2").arg(folder, pathErrorText(error)));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        cannotWriteTemplate(path, file.errorString());
+    if (const std::optional<QString> problem = writeWholeFile(path, bytes))
+        cannotWriteTemplate(path, *problem);
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 #include "cli/PathProblem.h"
 
+#include "platform/SystemReason.h"
+
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,7 +36,7 @@ QString pathErrorText(int error)
     case EACCES:
     case EPERM: return QStringLiteral("no hay permiso de acceso o de lectura");
     case ELOOP: return QStringLiteral("la ruta tiene demasiados enlaces simbólicos");
-    default: return QString::fromLocal8Bit(std::strerror(error));
+    default: return systemReason(error);
     }
 }
 
