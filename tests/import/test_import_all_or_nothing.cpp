@@ -326,10 +326,13 @@ ReferenceSets referenceSets()
     return sets;
 }
 
-// In a child: the import of the next centre, the user answering at once;
-// `beforeRename` may end the process at a rename of the commit.
-[[noreturn]] void importInChild(const std::function<void(int)> &beforeRename)
+// A child that imports the next centre, the user answering at once;
+// `beforeRename` may end it at a rename of the commit. Returns its pid.
+pid_t importInChild(const std::function<void(int)> &beforeRename)
 {
+    const pid_t child = fork();
+    if (child != 0)
+        return child;
     folder_commit::setBeforeRenameHook(beforeRename);
     try {
         MainFormState form;
@@ -341,6 +344,13 @@ ReferenceSets referenceSets()
         _exit(2);
     }
     _exit(0);
+}
+
+// Waits for the child: true when it ended, by itself or killed.
+bool ended(pid_t child)
+{
+    int status = 0;
+    return waitpid(child, &status, 0) == child;
 }
 
 enum class Outcome { Old, New, Mixed };
@@ -379,15 +389,12 @@ TEST(KilledImport, AtEachRenameOfTheCommitEndsWhollyNew)
         SCOPED_TRACE(k);
         TempWinePrefix prefix;
         importFinished(firstCentre());
-        const pid_t child = fork();
+        const pid_t child = importInChild([k](int rename) {
+            if (rename == k)
+                ::raise(SIGKILL);
+        });
         ASSERT_GE(child, 0);
-        if (child == 0)
-            importInChild([k](int rename) {
-                if (rename == k)
-                    ::raise(SIGKILL);
-            });
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(ended(child));
         EXPECT_EQ(outcomeAfterRecovery(prefix, sets), Outcome::New);
     }
 }
@@ -402,12 +409,9 @@ TEST(KilledImport, AtRandomMomentsEndsWhollyOldOrWhollyNew)
         importFinished(firstCentre());
         QElapsedTimer timer;
         timer.start();
-        const pid_t child = fork();
+        const pid_t child = importInChild({});
         ASSERT_GE(child, 0);
-        if (child == 0)
-            importInChild({});
-        int status = 0;
-        waitpid(child, &status, 0);
+        ASSERT_TRUE(ended(child));
         runMicroseconds = timer.nsecsElapsed() / 1000;
     }
     // More trials by hand: TRANSTARQUOIB_KILL_TRIALS=400.
@@ -419,14 +423,11 @@ TEST(KilledImport, AtRandomMomentsEndsWhollyOldOrWhollyNew)
         SCOPED_TRACE(trial);
         TempWinePrefix prefix;
         importFinished(firstCentre());
-        const pid_t child = fork();
+        const pid_t child = importInChild({});
         ASSERT_GE(child, 0);
-        if (child == 0)
-            importInChild({});
         ::usleep(useconds_t(QRandomGenerator::global()->bounded(runMicroseconds * 11 / 10 + 1)));
         ::kill(child, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(ended(child));
         const Outcome outcome = outcomeAfterRecovery(prefix, sets);
         EXPECT_NE(outcome, Outcome::Mixed);
         old += outcome == Outcome::Old;

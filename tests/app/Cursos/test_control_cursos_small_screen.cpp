@@ -1,6 +1,7 @@
 // The level and course dialog on a small screen at 144 DPI: 1024 × 640
 // pixels, which Qt shows as 683 × 427, too small for the dialog.
 #include "run/MainFormState.h"
+#include "tests/app/Cursos/OpenDialog.h"
 #include "app/Cursos/ControlCursosWindow.h"
 #include "app/Cursos/CursosTableModel.h"
 #include "import/Cursos/TControlCursos.h"
@@ -51,21 +52,6 @@ private:
     std::unique_ptr<QApplication> m_app;
 };
 const auto *const smallScreen = ::testing::AddGlobalTestEnvironment(new SmallScreenApplication);
-
-QWidget *openWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("ControlCursos") && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-template <typename T>
-T *child(const char *name)
-{
-    QWidget *window = openWindow();
-    return window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
-}
 
 bool shownInViewport(QWidget *widget)
 {

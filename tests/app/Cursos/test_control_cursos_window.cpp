@@ -1,4 +1,5 @@
 #include "run/MainFormState.h"
+#include "tests/app/Cursos/OpenDialog.h"
 #include "app/Cursos/ControlCursosWindow.h"
 #include "app/Cursos/CursosTableModel.h"
 #include "import/Cursos/TControlCursos.h"
@@ -51,21 +52,6 @@ const QString NIVEL = QStringLiteral("NIVEL");
 void writeCursost(const QList<QStringList> &rows)
 {
     writeCursosTable(QStringLiteral("CURSOST.DBF"), rows);
-}
-
-QWidget *openWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("ControlCursos") && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-template <typename T>
-T *child(const char *name)
-{
-    QWidget *window = openWindow();
-    return window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
 }
 
 bool isShownWidget(const char *name)
