@@ -11,7 +11,7 @@
 #include "import/CrearAulas.h"
 #include "import/CrearProfesores.h"
 #include "import/ShortCodes.h"
-#include "platform/XmlDocument.h"
+#include "import/CentreDocument.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,8 +48,7 @@ void BM_SubjectsTeachersRooms(benchmark::State &state)
 {
     const bench::Workspace &w = bench::workspace(int(state.range(0)));
     MainFormState form;
-    form.DocXML = std::make_shared<xml::Document>();
-    form.DocXML->load(w.file());
+    form.DocXML = std::make_shared<const CentreDocument>(readCentreDocument(w.file()));
     for (auto _ : state) {
         CrearAsignaturas(*form.DocXML);
         CrearProfesores(*form.DocXML);

@@ -20,7 +20,6 @@
 #include "import/RecreateTable.h"
 #include "platform/Error.h"
 #include "platform/WinPath.h"
-#include "platform/XmlDocument.h"
 
 namespace centre_import {
 
@@ -29,13 +28,12 @@ namespace {
 const QString keptAnswers = QStringLiteral("CURSOST2.DBF");
 
 // What the manifest kept with the new tables says of them.
-BackupManifest manifestOf(const ImportSummary &summary, const xml::Document &document)
+BackupManifest manifestOf(const ImportSummary &summary, const CentreDocument &document)
 {
-    const xml::AttributeMap centre = document.documentElement().attributes();
     BackupManifest manifest;
     manifest.document = summary.document;
-    manifest.codi = centre.getNamedItem(QStringLiteral("codi")).text().trimmed();
-    manifest.any = centre.getNamedItem(QStringLiteral("any")).text().trimmed();
+    manifest.codi = document.codi;
+    manifest.any = document.any;
     manifest.written = QDateTime::currentDateTime();
     for (const ImportSummary::TableRows &table : summary.tableRows)
         manifest.rows.append({table.table, table.rows});
@@ -47,7 +45,7 @@ BackupManifest manifestOf(const ImportSummary &summary, const xml::Document &doc
 // dialog: no later step runs on incomplete levels.
 bool runSteps(MainFormState &form, UserInteraction &ui, ImportSummary &summary)
 {
-    const xml::Document &DocXML = *form.DocXML;
+    const CentreDocument &DocXML = *form.DocXML;
     summary.addShortCodeChanges(QStringLiteral("ASIGNOMT"), CrearAsignaturas(DocXML));
     summary.addShortCodeChanges(QStringLiteral("PROFT"), CrearProfesores(DocXML));
     summary.addShortCodeChanges(QStringLiteral("AULAT"), CrearAulas(DocXML));
@@ -67,8 +65,7 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     if (!chooseArchivoXML(form, ui, -1))
         return;
 
-    form.DocXML = std::make_shared<xml::Document>();
-    form.DocXML->load(form.ArchivoXML);
+    form.DocXML = std::make_shared<const CentreDocument>(readCentreDocument(form.ArchivoXML));
     requireCentreDocument(*form.DocXML, form.ArchivoXML);
 
     ImportSummary summary;

@@ -18,18 +18,13 @@ const QString defaultHours = QStringLiteral("4");
 // Subjects first, then activities, each in document order: the groups and
 // subject-lines steps read the table in this order. DENIVEL and DECURSO stay
 // blank until the groups step fills them.
-QList<ShortCodeChange> CrearAsignaturas(const xml::Document &DocXML)
+QList<ShortCodeChange> CrearAsignaturas(const CentreDocument &DocXML)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("ASIGNOMT"), asignomtFields());
     OpenTables tables({table.get()});
     CodeList codes;
 
-    xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/MATERIES/MATERIA"));
-    forEachElement(ListaNodos, [&](const xml::Node & /*NodoActual*/, const xml::AttributeMap &AtributosNodo) {
-        const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
-        const QString curs = readTrimmed(AtributosNodo, QStringLiteral("curs"));
-        const QString descripcio = readTrimmed(AtributosNodo, QStringLiteral("descripcio"));
-        const QString curta = readTrimmed(AtributosNodo, QStringLiteral("curta"));
+    for (const auto &[codi, curs, descripcio, curta] : DocXML.materies) {
 
         table->append();
         table->setString(QStringLiteral("COD"), subjectShortCode(codes, curta));
@@ -40,15 +35,11 @@ QList<ShortCodeChange> CrearAsignaturas(const xml::Document &DocXML)
         table->setString(QStringLiteral("HORAS"), defaultHours);
         table->setBoolean(QStringLiteral("ESTAREA"), false);
         table->post();
-    });
+    }
 
     // An activity is named by its own GestIB code, so it takes no short code
     // and is never compared with the subjects' codes.
-    ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/ACTIVITATS/ACTIVITAT"));
-    forEachElement(ListaNodos, [&](const xml::Node & /*NodoActual*/, const xml::AttributeMap &AtributosNodo) {
-        const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
-        const QString descripcio = readTrimmed(AtributosNodo, QStringLiteral("descripcio"));
-        const QString curta = readTrimmed(AtributosNodo, QStringLiteral("curta"));
+    for (const auto &[codi, descripcio, curta] : DocXML.activitats) {
 
         table->append();
         table->setString(QStringLiteral("COD"), codi);
@@ -58,7 +49,7 @@ QList<ShortCodeChange> CrearAsignaturas(const xml::Document &DocXML)
         table->setString(QStringLiteral("HORAS"), defaultHours);
         table->setBoolean(QStringLiteral("ESTAREA"), true);
         table->post();
-    });
+    }
 
     tables.close();
     return codes.changes();

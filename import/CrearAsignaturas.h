@@ -2,14 +2,13 @@
 
 #include "run/ImportSummary.h"
 
-namespace xml {
-class Document;
-}
 
 namespace centre_import {
 
-// Writes ASIGNOMT, the subjects and activities of the loaded centre document.
+struct CentreDocument;
+
+// Writes ASIGNOMT, the subjects and activities of the centre document read.
 // Returns the short codes that had to differ from their base.
-QList<ShortCodeChange> CrearAsignaturas(const xml::Document &DocXML);
+QList<ShortCodeChange> CrearAsignaturas(const CentreDocument &DocXML);
 
 } // namespace centre_import

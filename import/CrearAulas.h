@@ -2,14 +2,13 @@
 
 #include "run/ImportSummary.h"
 
-namespace xml {
-class Document;
-}
 
 namespace centre_import {
 
-// Writes AULAT, one row per room of the loaded centre document.
+struct CentreDocument;
+
+// Writes AULAT, one row per room of the centre document read.
 // Returns the short codes that had to differ from their base.
-QList<ShortCodeChange> CrearAulas(const xml::Document &DocXML);
+QList<ShortCodeChange> CrearAulas(const CentreDocument &DocXML);
 
 } // namespace centre_import

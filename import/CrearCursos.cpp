@@ -11,7 +11,7 @@
 
 namespace centre_import {
 
-CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInteraction &ui)
+CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, UserInteraction &ui)
 {
     const QString CODI = QStringLiteral("CODI");
     const QString DESCRIPCIO = QStringLiteral("DESCRIPCIO");
@@ -23,10 +23,9 @@ CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInterac
     {
         const std::unique_ptr<dbf::Table> cursos = recreateTable(QStringLiteral("CURSOST"), cursosFields());
         OpenTables tables({cursos.get()});
-        const xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
-        forEachElement(ListaNodos, [&](const xml::Node &NodoActual, const xml::AttributeMap &AtributosNodo) {
-            const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
-            const QString descripcio = readTrimmed(AtributosNodo, QStringLiteral("descripcio"));
+        for (const Curs &curs : DocXML.cursos) {
+            const QString &codi = curs.codi;
+            const QString &descripcio = curs.descripcio;
             // The user gives the level and the course number in the dialog.
             cursos->append();
             cursos->setString(CODI, codi);
@@ -36,12 +35,10 @@ CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInterac
             cursos->post();
 
             QStringList groups;
-            forEachElement(NodoActual.selectNodes(QStringLiteral("GRUP")),
-                           [&](const xml::Node & /*NodoGrupo*/, const xml::AttributeMap &AtributosGrupo) {
-                               groups << readTrimmed(AtributosGrupo, QStringLiteral("nom"));
-                           });
+            for (const Grup &grup : curs.grups)
+                groups << grup.nom;
             courseGroups << groups;
-        });
+        }
         tables.close();
     }
 

@@ -1,11 +1,10 @@
 #pragma once
 
 class UserInteraction;
-namespace xml {
-class Document;
-}
 
 namespace centre_import {
+
+struct CentreDocument;
 
 // How the level and course dialog let the run go: on to the groups, or to an
 // end without them.
@@ -17,6 +16,6 @@ enum class CursosOutcome { Continue, ForcedExit };
 // sets `result`, the main window's flag the next pass reads. A forced exit
 // leaves the loop at once: the levels are incomplete, so the run must write
 // nothing more from them.
-[[nodiscard]] CursosOutcome CrearCursos(const xml::Document &DocXML, bool &result, UserInteraction &ui);
+[[nodiscard]] CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, UserInteraction &ui);
 
 } // namespace centre_import

@@ -42,16 +42,15 @@ QHash<QString, Row> firstRowByKey(dbf::Table &table, const QString &keyField, Re
 // The courses component goes with this function, also when an error ends it:
 // a later import in this process must read the CURSOST that its own courses
 // step writes, not a table held from here.
-QList<ShortCodeChange> writeGroups(const xml::Document &DocXML, const std::unique_ptr<dbf::Table> wwTableCursos)
+QList<ShortCodeChange> writeGroups(const CentreDocument &DocXML, const std::unique_ptr<dbf::Table> wwTableCursos)
 {
     const std::unique_ptr<dbf::Table> grupos = recreateTable(QStringLiteral("GRUPOST"), grupostFields());
     OpenTables tables({grupos.get()});
     CodeList codes;
     QHash<QString, Course> coursesByCodi;
 
-    const xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
     // CURSOST is opened for the first course and stays open for the others.
-    if (ListaNodos.length() > 0) {
+    if (!DocXML.cursos.empty()) {
         tables.open(*wwTableCursos);
         coursesByCodi = firstRowByKey<Course>(*wwTableCursos, QStringLiteral("CODI"), [](const dbf::Table &row) {
             return Course{row.asString(QStringLiteral("NIVEL")), row.asString(QStringLiteral("CURSO")),
@@ -59,16 +58,13 @@ QList<ShortCodeChange> writeGroups(const xml::Document &DocXML, const std::uniqu
         });
     }
 
-    forEachElement(ListaNodos, [&](const xml::Node &NodoActual, const xml::AttributeMap &AtributosNodo) {
-        const QString courseCode = readTrimmed(AtributosNodo, QStringLiteral("codi"));
+    for (const Curs &curs : DocXML.cursos) {
+        const QString &courseCode = curs.codi;
         // A course without a CURSOST row (or whose code is longer than CODI
         // keeps) has its groups written with an empty level, course and description.
         const Course course = coursesByCodi.value(courseCode);
 
-        const xml::NodeList ListaGrupos = NodoActual.selectNodes(QStringLiteral("GRUP"));
-        forEachElement(ListaGrupos, [&](const xml::Node & /*NodoGrupo*/, const xml::AttributeMap &AtributosGrupo) {
-            const QString groupCode = readTrimmed(AtributosGrupo, QStringLiteral("codi"));
-            const QString groupName = readTrimmed(AtributosGrupo, QStringLiteral("nom"));
+        for (const auto &[groupCode, groupName] : curs.grups) {
             const QString abrev = groupShortCode(codes, course.nivel, course.curso, groupName);
 
             grupos->append();
@@ -82,8 +78,8 @@ QList<ShortCodeChange> writeGroups(const xml::Document &DocXML, const std::uniqu
             grupos->setString(QStringLiteral("CODI"), groupCode);
             grupos->setString(QStringLiteral("CODICURS"), courseCode);
             grupos->post();
-        });
-    });
+        }
+    }
 
     // GRUPOST first, then CURSOST.
     tables.close();
@@ -127,7 +123,7 @@ void writeLevelSubjects(dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg)
 
 } // namespace
 
-QList<ShortCodeChange> CrearGrupos(const xml::Document &DocXML, std::unique_ptr<dbf::Table> wwTableCursos,
+QList<ShortCodeChange> CrearGrupos(const CentreDocument &DocXML, std::unique_ptr<dbf::Table> wwTableCursos,
                                    dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg)
 {
     QList<ShortCodeChange> changes = writeGroups(DocXML, std::move(wwTableCursos));

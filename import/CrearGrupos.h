@@ -7,11 +7,10 @@
 namespace dbf {
 class Table;
 }
-namespace xml {
-class Document;
-}
 
 namespace centre_import {
+
+struct CentreDocument;
 
 // Step 5 of the centre import: writes GRUPOST (one row per group of each course
 // of the document, with the level and course the user gave the course in
@@ -21,7 +20,7 @@ namespace centre_import {
 // wwTableNomAsg. The step owns wwTableCursos from the call on and releases it
 // once the groups are written, or when an error ends the step. Returns the
 // groups' short codes that had to differ from their base.
-QList<ShortCodeChange> CrearGrupos(const xml::Document &DocXML, std::unique_ptr<dbf::Table> wwTableCursos,
+QList<ShortCodeChange> CrearGrupos(const CentreDocument &DocXML, std::unique_ptr<dbf::Table> wwTableCursos,
                                    dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg);
 
 } // namespace centre_import

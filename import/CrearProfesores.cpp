@@ -23,17 +23,16 @@ QString shortenedDescription(const QString &descripcio)
 } // namespace
 
 // DNI and EMAIL stay blank: the centre document does not carry them.
-QList<ShortCodeChange> CrearProfesores(const xml::Document &DocXML)
+QList<ShortCodeChange> CrearProfesores(const CentreDocument &DocXML)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("PROFT"), proftFields());
     OpenTables tables({table.get()});
     CodeList codes;
 
-    const xml::NodeList ListaNodos = DocXML.selectNodes(QStringLiteral("/CENTRE/PLACES/PLACA"));
-    forEachElement(ListaNodos, [&](const xml::Node & /*NodoActual*/, const xml::AttributeMap &AtributosNodo) {
-        const QString codi = readTrimmed(AtributosNodo, QStringLiteral("codi"));
-        const QString descripcio = shortenedDescription(readTrimmed(AtributosNodo, QStringLiteral("descripcio")));
-        const QString curta = readTrimmed(AtributosNodo, QStringLiteral("curta"));
+    for (const Placa &placa : DocXML.places) {
+        const QString &codi = placa.codi;
+        const QString descripcio = shortenedDescription(placa.descripcio);
+        const QString &curta = placa.curta;
 
         table->append();
         table->setString(QStringLiteral("ABREV"), teacherShortCode(codes, curta));
@@ -41,7 +40,7 @@ QList<ShortCodeChange> CrearProfesores(const xml::Document &DocXML)
         table->setString(QStringLiteral("DEPART"), descripcio);
         table->setString(QStringLiteral("CODI"), codi);
         table->post();
-    });
+    }
 
     tables.close();
     return codes.changes();

@@ -2,14 +2,13 @@
 
 #include "run/ImportSummary.h"
 
-namespace xml {
-class Document;
-}
 
 namespace centre_import {
 
-// Writes PROFT, one row per teaching post of the loaded centre document.
+struct CentreDocument;
+
+// Writes PROFT, one row per teaching post of the centre document read.
 // Returns the short codes that had to differ from their base.
-QList<ShortCodeChange> CrearProfesores(const xml::Document &DocXML);
+QList<ShortCodeChange> CrearProfesores(const CentreDocument &DocXML);
 
 } // namespace centre_import

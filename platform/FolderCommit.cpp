@@ -196,15 +196,17 @@ QStringList commit(const CommitPlan &plan)
         syncToDisk(plan.backup);
         syncToDisk(QFileInfo(plan.backup).absolutePath());
     }
-    syncToDisk(plan.staging);
-    // Written whole in the staging folder, then moved beside the files in one
-    // rename: a program that dies meanwhile leaves nothing in the folder.
-    const QString staged = QDir(plan.staging).filePath(journalName);
-    if (const std::optional<QString> problem = writeWholeFile(staged, serialise(journal)))
+    // The journal is written in the staging folder and moved in whole: a run
+    // killed while writing it leaves the pieces there, where the next start's
+    // clean-up of abandoned staging folders removes them.
+    const QString stagedJournal = QDir(plan.staging).filePath(journalName);
+    if (const std::optional<QString> problem = writeWholeFile(stagedJournal, serialise(journal)))
         throw Error(Error::Kind::Table, QStringLiteral("No se puede escribir %1: %2")
                                             .arg(winpath::toWindows(journalPath(plan.folder)), *problem));
-    if (::rename(QFile::encodeName(staged).constData(), QFile::encodeName(journalPath(plan.folder)).constData()) != 0)
-        fail(QStringLiteral("No se puede escribir"), journalPath(plan.folder), errno);
+    syncToDisk(plan.staging);
+    if (::rename(QFile::encodeName(stagedJournal).constData(), QFile::encodeName(journalPath(plan.folder)).constData()) != 0)
+        fail(QStringLiteral("No se puede mover %1 a").arg(winpath::toWindows(stagedJournal)), journalPath(plan.folder),
+             errno);
     syncToDisk(plan.folder);
 
     // From here on the journal stands for the new set: if the program dies,

@@ -3,6 +3,7 @@
 #include "platform/WholeFile.h"
 #include "platform/XmlCharacters.h"
 #include "platform/XmlParser.h"
+#include "platform/XmlStreamReader.h"
 
 #include <QStringList>
 
@@ -219,10 +220,7 @@ Document::Document() : m_doc(newEmptyDocument()) {}
 
 void Document::load(const QString &path)
 {
-    QByteArray bytes;
-    if (const std::optional<QString> reason = readWholeFile(path, bytes))
-        throw XmlError(QStringLiteral("No se puede leer %1: %2").arg(displayName(path), *reason));
-    loadBytes(bytes, path);
+    loadBytes(readDocumentBytes(path), path);
 }
 
 void Document::loadBytes(const QByteArray &bytes, const QString &name)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <libxml/tree.h>
+#include <libxml/xmlerror.h>
 
 // The safe reading of XML documents behind xml::Document (private to the
 // platform layer).
@@ -14,6 +15,39 @@ void initLibxml();
 
 // A file's path as messages to the user show it: its Windows path.
 QString displayName(const QString &path);
+
+// What a parse reports. libxml2 may go on reporting after the first fatal
+// error, and the first one is the one that names the real fault. Encoding
+// errors come without a position; the parser's report that follows them
+// gives it.
+struct ParseErrors {
+    bool failed = false;
+    int line = 0;
+    int column = 0;
+    QString reason;
+    QString unplacedReason;
+};
+
+// Notes a report of libxml2 in `errors` if it makes the document unreadable.
+void recordParseError(ParseErrors &errors, const xmlError *error);
+
+// "Error en <file>, línea L, columna C: <reason>".
+QString parseErrorMessage(const QString &path, const ParseErrors &errors);
+
+// Reports that libxml2 raises outside the parser context (the encoding
+// converters) go to the thread's structured handler: while one parse runs it
+// is pointed at that parse's handler, and it is restored afterwards.
+class ThreadErrorHandler {
+public:
+    ThreadErrorHandler(xmlStructuredErrorFunc handler, void *context);
+    ~ThreadErrorHandler();
+    ThreadErrorHandler(const ThreadErrorHandler &) = delete;
+    ThreadErrorHandler &operator=(const ThreadErrorHandler &) = delete;
+
+private:
+    xmlStructuredErrorFunc m_previous;
+    void *m_previousContext;
+};
 
 // Parses a whole document held in memory. No network access and no external
 // DTD or entity is loaded; a document that is not well-formed XML 1.0 raises

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "platform/Dbf.h"
-#include "platform/XmlDocument.h"
 
 #include <QString>
 
 #include <memory>
+
+namespace centre_import {
+struct CentreDocument;
+}
 
 // The main window's state without its widgets: the run state of the unit
 // MainForm, the public field `result` and the seven table components. Both
@@ -18,7 +21,7 @@ struct MainFormState {
     int ModoAutomatico = 0;          // 2 in driven mode
     int ResultadoTransformacion = 0; // written as "Transformado" in driven mode
     QString ArchivoXML;              // the path last confirmed in OpenDialogXML
-    std::shared_ptr<xml::Document> DocXML;
+    std::shared_ptr<const centre_import::CentreDocument> DocXML; // what the last import read of its document
 
     // TMForm.result: set by CrearCursos after a failed dialog pass, read by the dialog.
     bool result = false;

@@ -178,6 +178,13 @@ class WindowManagerHints : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+#if defined(__SANITIZE_ADDRESS__) || (defined(__has_feature) && __has_feature(address_sanitizer))
+        // libxkbcommon-x11 hands strndup names that are not NUL-terminated,
+        // which AddressSanitizer's strict string checks report as an
+        // overflow inside the system's X11 libraries, not ours.
+        skipReason = QStringLiteral("the X11 client libraries trip AddressSanitizer's strict string checks");
+        return;
+#endif
         session = new XSession;
         skipReason = session->start();
         if (!skipReason.isEmpty())

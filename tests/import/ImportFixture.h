@@ -7,7 +7,7 @@
 #include "run/MainFormState.h"
 #include "import/TableLayouts.h"
 #include "platform/Dbf.h"
-#include "platform/XmlDocument.h"
+#include "import/CentreDocument.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/TableRows.h"
 #include "tests/support/TempWinePrefix.h"
@@ -60,11 +60,11 @@ inline QStringList groupRow(const QString &abrev, const QString &nivel, const QS
             QStringLiteral("G") + abrev, codicurs};
 }
 
-// Loads the document text into form.DocXML, from memory.
+// Reads the document text into form.DocXML, from memory.
 inline void loadDocument(MainFormState &form, const QString &text)
 {
-    form.DocXML = std::make_shared<xml::Document>();
-    form.DocXML->loadBytes(text.toUtf8(), QStringLiteral("centre.xml"));
+    form.DocXML = std::make_shared<const centre_import::CentreDocument>(
+        centre_import::readCentreDocument(text.toUtf8(), QStringLiteral("centre.xml")));
 }
 
 // The rows of C:\VTEMP\<name>.DBF as python3-dbf reads them.

@@ -1,6 +1,7 @@
 #include "import/CrearAsignaturas.h"
 #include "import/CrearAulas.h"
 #include "import/CrearProfesores.h"
+#include "import/CentreDocument.h"
 
 #include "run/MainFormState.h"
 #include "tests/support/CentreDocuments.h"
@@ -68,8 +69,8 @@ TEST_P(Centres, GiveEveryElementARowAndAUniqueCode)
     const QString file = QString::fromUtf8(sample.file);
     TempWinePrefix prefix;
     MainFormState form;
-    form.DocXML = std::make_shared<xml::Document>();
-    form.DocXML->load(sample.realExport ? gestibSample(file) : centreFixture(file));
+    form.DocXML = std::make_shared<const CentreDocument>(
+        readCentreDocument(sample.realExport ? gestibSample(file) : centreFixture(file)));
 
     CrearAsignaturas(*form.DocXML);
     CrearProfesores(*form.DocXML);
