@@ -4,6 +4,8 @@
 #include "platform/Error.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
+
 namespace centre_import {
 
 QString readTrimmed(const xml::AttributeMap &attributes, const QString &name)
@@ -16,7 +18,7 @@ void requireCentreDocument(const xml::Document &document, const QString &path)
     const QString root = document.documentElement().nodeName();
     if (root != u"CENTRE")
         throw Error(Error::Kind::RefusedDocument,
-                    QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
+                    QCoreApplication::translate("CentreDocument", "%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
                         .arg(winpath::toWindows(path), root));
 }
 

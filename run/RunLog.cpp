@@ -4,6 +4,7 @@
 #include "run/WorkingFolder.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,8 +27,8 @@ QString appendToRunLog(const RunSummary &summary, const QDateTime &when)
     winpath::ensureFolder(QFileInfo(path).path());
     QFile log(path);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
-        return QStringLiteral("No se puede abrir %1: %2").arg(path, log.errorString());
+        return QCoreApplication::translate("RunLog", "No se puede abrir %1: %2").arg(path, log.errorString());
     if (log.write(bytes) != bytes.size() || !log.flush())
-        return QStringLiteral("No se puede escribir en %1: %2").arg(path, log.errorString());
+        return QCoreApplication::translate("RunLog", "No se puede escribir en %1: %2").arg(path, log.errorString());
     return {};
 }

@@ -26,7 +26,7 @@ namespace {
 struct LabelSpec {
     const char *name;
     QRect geometry;
-    const char16_t *text;
+    const char *text; // translated when shown
     const char *look; // style sheet: colours
     int pointSize;    // 0: the dialog's size
     bool underline;
@@ -35,32 +35,32 @@ struct LabelSpec {
 
 // In reading order. Label2 has two blanks after NIVEL, Label5 ends in a blank.
 const LabelSpec labels[] = {
-    {"Label1", {86, 5, 320, 20}, u"ASIGNACIÓN DE NIVELES Y CURSOS", "color: #ffff00;", 12, true, false},
-    {"Label3", {468, 55, 190, 13}, u"INCIDENCIAS EN EL TRASPASO", "color: #0000ff; background-color: #ffffff;", 0,
+    {"Label1", {86, 5, 320, 20}, QT_TRANSLATE_NOOP("ControlCursosWindow", "ASIGNACIÓN DE NIVELES Y CURSOS"), "color: #ffff00;", 12, true, false},
+    {"Label3", {468, 55, 190, 13}, QT_TRANSLATE_NOOP("ControlCursosWindow", "INCIDENCIAS EN EL TRASPASO"), "color: #0000ff; background-color: #ffffff;", 0,
      true, true},
     {"Label2", {473, 70, 180, 65},
-     u"Se ha detectado que falta por indicar algún NIVEL  o CURSO. Complete el/los datos que falten, para poder "
-     u"concluir el proceso, antes de Salir.",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Se ha detectado que falta por indicar algún NIVEL  o CURSO. Complete el/los datos que falten, para poder "
+     "concluir el proceso, antes de Salir."),
      "color: #000080; background-color: #ffff00;", 0, false, false},
-    {"Label4", {471, 136, 134, 20}, u"¡ IMPORTANTE !", "color: #000000;", 12, true, false},
+    {"Label4", {471, 136, 134, 20}, QT_TRANSLATE_NOOP("ControlCursosWindow", "¡ IMPORTANTE !"), "color: #000000;", 12, true, false},
     {"Label5", {472, 156, 185, 52},
-     u"Las Abreviaturas de sus Grupos (Unidades), se formarán, en función del NIVEL y CURSO, del siguiente modo: ",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Las Abreviaturas de sus Grupos (Unidades), se formarán, en función del NIVEL y CURSO, del siguiente modo: "),
      "color: #800000;", 0, false, false},
-    {"Label6", {472, 207, 140, 39}, u"Por ejemplo, NIVEL=ESO y CURSO=1 daría como resultado", "color: #0000ff;", 0,
+    {"Label6", {472, 207, 140, 39}, QT_TRANSLATE_NOOP("ControlCursosWindow", "Por ejemplo, NIVEL=ESO y CURSO=1 daría como resultado"), "color: #0000ff;", 0,
      false, false},
-    {"Label10", {473, 244, 180, 13}, u"Abreviatura del Grupo = ESO1A", "color: #ff00ff;", 0, true, false},
+    {"Label10", {473, 244, 180, 13}, QT_TRANSLATE_NOOP("ControlCursosWindow", "Abreviatura del Grupo = ESO1A"), "color: #ff00ff;", 0, true, false},
     {"Label7", {472, 257, 194, 39},
-     u"y así secuencialmente para el resto de Grupos del mismo NIVEL y CURSO, ESO1B, ESO1C.", "color: #800080;", 0,
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "y así secuencialmente para el resto de Grupos del mismo NIVEL y CURSO, ESO1B, ESO1C."), "color: #800080;", 0,
      false, false},
     {"Label11", {457, 298, 215, 52},
-     u"Ejemplos de Niveles: BCT=Bach.C.T., BHC=Bach.Hum., BT=Bach.Tecnol., LS=Leng.Signos, GAD=Gest.Admin., "
-     u"EDSO=ESO Diversificación, etc...",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Ejemplos de Niveles: BCT=Bach.C.T., BHC=Bach.Hum., BT=Bach.Tecnol., LS=Leng.Signos, GAD=Gest.Admin., "
+     "EDSO=ESO Diversificación, etc..."),
      "color: #800000; background-color: #ffffff;", 0, false, false},
     {"Label9", {458, 355, 217, 39},
-     u"Luego es de vital IMPORTANCIA que para cada NIVEL sus 5 Primeros caracteres sean DISTINTOS.",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Luego es de vital IMPORTANCIA que para cada NIVEL sus 5 Primeros caracteres sean DISTINTOS."),
      "color: #ff0000; background-color: #a6caf0;", 0, true, false},
     {"Label8", {470, 450, 182, 39},
-     u"¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES.",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES."),
      "color: #000080; background-color: #ffff00;", 0, false, true},
 };
 
@@ -68,20 +68,20 @@ struct NavigatorSpec {
     NavigatorAction action;
     const char *name;
     const char16_t *glyph;
-    const char *hint;
+    const char *hint; // translated when shown
 };
 
 const NavigatorSpec navigatorButtons[] = {
-    {NavigatorAction::First, "wwDBNavigator1First", u"|◀", "Move to first record"},
-    {NavigatorAction::PriorPage, "wwDBNavigator1PriorPage", u"◀◀", "Move backward 10 records"},
-    {NavigatorAction::Prior, "wwDBNavigator1Prior", u"◀", "Move to prior record"},
-    {NavigatorAction::Next, "wwDBNavigator1Next", u"▶", "Move to next record"},
-    {NavigatorAction::NextPage, "wwDBNavigator1NextPage", u"▶▶", "Move forward 10 records"},
-    {NavigatorAction::Last, "wwDBNavigator1Last", u"▶|", "Move to last record"},
-    {NavigatorAction::Edit, "wwDBNavigator1Edit", u"✎", "Edit current record"},
-    {NavigatorAction::Post, "wwDBNavigator1Post", u"✔", "Post changes of current record"},
-    {NavigatorAction::Cancel, "wwDBNavigator1Cancel", u"✘", "Cancel changes made to current record"},
-    {NavigatorAction::Refresh, "wwDBNavigator1Refresh", u"⟳", "Refresh the contents of the dataset"},
+    {NavigatorAction::First, "wwDBNavigator1First", u"|◀", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to first record")},
+    {NavigatorAction::PriorPage, "wwDBNavigator1PriorPage", u"◀◀", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move backward 10 records")},
+    {NavigatorAction::Prior, "wwDBNavigator1Prior", u"◀", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to prior record")},
+    {NavigatorAction::Next, "wwDBNavigator1Next", u"▶", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to next record")},
+    {NavigatorAction::NextPage, "wwDBNavigator1NextPage", u"▶▶", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move forward 10 records")},
+    {NavigatorAction::Last, "wwDBNavigator1Last", u"▶|", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to last record")},
+    {NavigatorAction::Edit, "wwDBNavigator1Edit", u"✎", QT_TRANSLATE_NOOP("ControlCursosWindow", "Edit current record")},
+    {NavigatorAction::Post, "wwDBNavigator1Post", u"✔", QT_TRANSLATE_NOOP("ControlCursosWindow", "Post changes of current record")},
+    {NavigatorAction::Cancel, "wwDBNavigator1Cancel", u"✘", QT_TRANSLATE_NOOP("ControlCursosWindow", "Cancel changes made to current record")},
+    {NavigatorAction::Refresh, "wwDBNavigator1Refresh", u"⟳", QT_TRANSLATE_NOOP("ControlCursosWindow", "Refresh the contents of the dataset")},
 };
 
 // The dialog's font is MS Sans Serif; where it is missing, the nearest in width.
@@ -127,7 +127,7 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
     , m_dialog(dialog)
 {
     setObjectName(QStringLiteral("ControlCursos"));
-    setWindowTitle(TControlCursos::Caption);
+    setWindowTitle(QCoreApplication::translate("TControlCursos", TControlCursos::Caption.toUtf8().constData()));
     setFont(dialogFont());
     setFixedSize(679, 499);
 
@@ -152,7 +152,7 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
                                        "background-color: #ffffc0; }"));
     connect(m_ok, &QPushButton::clicked, this, &ControlCursosWindow::pressOk);
 
-    m_forcedExit = new QPushButton(QStringLiteral("Forzar Salida Sin Terminar Proceso "), panel);
+    m_forcedExit = new QPushButton(tr("Forzar Salida Sin Terminar Proceso "), panel);
     m_forcedExit->setObjectName(QStringLiteral("BitBtn2"));
     m_forcedExit->setGeometry(458, 424, 217, 24);
     m_forcedExit->setFont(boldFont(font()));
@@ -234,7 +234,7 @@ void ControlCursosWindow::buildNavigator()
         auto *button = new QToolButton(navigator);
         button->setObjectName(QString::fromLatin1(spec.name));
         button->setText(QString::fromUtf16(spec.glyph));
-        button->setToolTip(QString::fromLatin1(spec.hint));
+        button->setToolTip(tr(spec.hint));
         button->setGeometry(int(i) * size, 0, size, size);
         // The focus stays in the grid, so the row being edited stays the current one.
         button->setFocusPolicy(Qt::NoFocus);
@@ -255,7 +255,7 @@ void ControlCursosWindow::buildLabels()
 {
     QWidget *panel = findChild<QWidget *>(QStringLiteral("Draw3D1"));
     for (const LabelSpec &spec : labels) {
-        auto *label = new QLabel(QString::fromUtf16(spec.text), panel);
+        auto *label = new QLabel(tr(spec.text), panel);
         label->setObjectName(QString::fromLatin1(spec.name));
         label->setGeometry(spec.geometry);
         label->setWordWrap(true);

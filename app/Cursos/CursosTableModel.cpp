@@ -12,16 +12,16 @@ namespace {
 
 struct ColumnInfo {
     const char *field;
-    const char16_t *title;
+    const char *title; // translated when shown
     int width; // characters
     bool editable;
 };
 
 const ColumnInfo columns[CursosTableModel::ColumnCount] = {
-    {"CODI", u"CÓD.GESTIB", 10, false},
-    {"DESCRIPCIO", u"DESCRIPCIÓN", 40, false},
-    {"NIVEL", u"NIVEL", 5, true},
-    {"CURSO", u"CURSO", 3, true},
+    {"CODI", QT_TRANSLATE_NOOP("CursosTableModel", "CÓD.GESTIB"), 10, false},
+    {"DESCRIPCIO", QT_TRANSLATE_NOOP("CursosTableModel", "DESCRIPCIÓN"), 40, false},
+    {"NIVEL", QT_TRANSLATE_NOOP("CursosTableModel", "NIVEL"), 5, true},
+    {"CURSO", QT_TRANSLATE_NOOP("CursosTableModel", "CURSO"), 3, true},
 };
 
 const QColor titleColour(254, 228, 169);
@@ -87,7 +87,7 @@ QVariant CursosTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
-    case Qt::DisplayRole: return QString::fromUtf16(columns[section].title);
+    case Qt::DisplayRole: return tr(columns[section].title);
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole: return titleColour;
     case Qt::FontRole: {

@@ -25,13 +25,16 @@ struct Result {
     QString err;
 };
 
-// `childSetup` runs in the child before the program starts (limits, signals).
+// `childSetup` runs in the child before the program starts (limits, signals);
+// `variables` ("LANG=ca_ES.UTF-8") are set in the child's environment.
 inline Result run(const QStringList &arguments, const QString &workingDirectory = QDir::currentPath(),
-                  const std::function<void()> &childSetup = {})
+                  const std::function<void()> &childSetup = {}, const QStringList &variables = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(display));
+    for (const QString &variable : variables)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(workingDirectory);
