@@ -13,8 +13,9 @@ QString findHelp(const QString &programFolder, const QString &workingFolder, Int
     const QString translatedManual = language == InterfaceLanguage::Spanish
         ? QString()
         : QDir(programFolder).filePath(installedTranslatedManualPage.arg(languageCode(language)));
-    const QString candidates[] = {QDir(programFolder).filePath(helpFileName), QDir(workingFolder).filePath(helpFileName),
-                                  translatedManual, QDir(programFolder).filePath(installedManualPage)};
+    const QString candidates[]
+        = {QDir(programFolder).filePath(helpFileName), QDir(workingFolder).filePath(helpFileName), translatedManual,
+           QDir(programFolder).filePath(installedManualPage)};
     for (const QString &candidate : candidates) {
         if (candidate.isEmpty())
             continue;

@@ -104,7 +104,8 @@ TMForm::TMForm(UserInteraction &ui, const QStringList &parameters, const QString
     setWindowTitle(tr("Exportar e importar datos entre Velarix y GestIB"));
     setFixedSize(632, 266);
 
-    Draw3D1 = component(QStringLiteral("Draw3D1"), new GradientPanel(QColor(255, 255, 255), QColor(128, 128, 160), this));
+    Draw3D1
+        = component(QStringLiteral("Draw3D1"), new GradientPanel(QColor(255, 255, 255), QColor(128, 128, 160), this));
     Draw3D1->setGeometry(0, 192, 632, 74);
     Draw3D2 = component(QStringLiteral("Draw3D2"), new GradientPanel(QColor(200, 220, 255), QColor(0, 64, 160), this));
     Draw3D2->setGeometry(0, 0, 316, 192);

@@ -34,7 +34,8 @@ QStringList checkLines(const QStringList &summaryLines, bool warnings)
          QCoreApplication::translate("CheckOutcome", "Líneas de asignaturas: no se crearían (ASIGT quedaría vacía)")},
     };
     QStringList lines{
-        warnings ? QCoreApplication::translate("CheckOutcome", "Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.")
+        warnings ? QCoreApplication::translate(
+            "CheckOutcome", "Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.")
                  : QCoreApplication::translate("CheckOutcome", "Comprobación sin avisos. No se ha modificado nada.")};
     lines << QCoreApplication::translate("CheckOutcome", "La importación escribiría:");
     for (const QString &line : summaryLines)

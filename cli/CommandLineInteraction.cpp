@@ -126,7 +126,8 @@ void CommandLineInteraction::setHourglass(bool on)
     if (on)
         progress(QCoreApplication::translate("CommandLineInteraction", "Trabajando…"));
     else
-        progress(m_answers.checkOnly ? QCoreApplication::translate("CommandLineInteraction", "Comprobación terminada.") : QCoreApplication::translate("CommandLineInteraction", "Tablas terminadas."));
+        progress(m_answers.checkOnly ? QCoreApplication::translate("CommandLineInteraction", "Comprobación terminada.")
+                                     : QCoreApplication::translate("CommandLineInteraction", "Tablas terminadas."));
 }
 
 // One pass as the window runs it: FormShow (with the recovery question), the
@@ -141,10 +142,12 @@ void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
     const std::vector<CourseAnswer> courses = answerCursos(dialog.wwDataSource1, m_answers.levels);
     m_unknownCourses = ::unknownCourses(m_answers.levels, courses);
     for (const UnknownCourse &course : m_unknownCourses)
-        printError(QCoreApplication::translate("CommandLineInteraction", "Aviso: %1, línea %2: el documento no tiene el curso %3; la línea no se usa.")
-                       .arg(m_answers.levelsFile)
-                       .arg(course.line)
-                       .arg(course.codi));
+        printError(
+            QCoreApplication::translate("CommandLineInteraction",
+                                        "Aviso: %1, línea %2: el documento no tiene el curso %3; la línea no se usa.")
+                .arg(m_answers.levelsFile)
+                .arg(course.line)
+                .arg(course.codi));
     m_withoutLevel = coursesWithoutLevel(courses);
     if (!m_withoutLevel.empty()) {
         dialog.pressForcedExit();
@@ -155,7 +158,8 @@ void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
     // so that it never reports done for answers that were not stored.
     if (m_errors.size() > errorsBefore)
         throw DialogFailed(m_errors.back().toStdString());
-    progress(QCoreApplication::translate("CommandLineInteraction", "Niveles y cursos: %1 cursos con nivel y curso.").arg(courses.size()));
+    progress(QCoreApplication::translate("CommandLineInteraction", "Niveles y cursos: %1 cursos con nivel y curso.")
+                 .arg(courses.size()));
 }
 
 // Progress on a terminal only: a script reading standard error gets the

@@ -7,7 +7,8 @@
 
 QString missingCoursesText(const std::vector<CourseAnswer> &courses)
 {
-    QStringList lines{QCoreApplication::translate("CommandReport", "Cursos sin nivel o sin curso (%1):").arg(courses.size())};
+    QStringList lines{
+        QCoreApplication::translate("CommandReport", "Cursos sin nivel o sin curso (%1):").arg(courses.size())};
     for (const CourseAnswer &course : courses)
         lines << QStringLiteral("  %1\t%2").arg(course.codi, course.descripcio);
     return lines.join(QLatin1Char('\n'));

@@ -113,13 +113,15 @@ std::optional<QJsonObject> unmatchedCodes(CommandReport &report, const QString &
 {
     if (const int error = pathError(solution, PathKind::File)) {
         fail(report, ExitStatus::Failed,
-             QCoreApplication::translate("Commands", "No se puede leer la solución %1: %2").arg(solution, pathErrorText(error)));
+             QCoreApplication::translate("Commands", "No se puede leer la solución %1: %2")
+                 .arg(solution, pathErrorText(error)));
         return std::nullopt;
     }
     QFile copy(solution);
     if (!copy.copy(QDir(folder).filePath(QStringLiteral("SOLUC.DBF")))) {
         fail(report, ExitStatus::Failed,
-             QCoreApplication::translate("Commands", "No se puede leer la solución %1: %2").arg(solution, copy.errorString()));
+             QCoreApplication::translate("Commands", "No se puede leer la solución %1: %2")
+                 .arg(solution, copy.errorString()));
         return std::nullopt;
     }
     MainFormState form;
@@ -136,7 +138,9 @@ std::optional<QJsonObject> unmatchedCodes(CommandReport &report, const QString &
 
 [[noreturn]] void cannotWriteTemplate(const QString &where, const QString &reason)
 {
-    throw std::runtime_error(QCoreApplication::translate("Commands", "No se puede escribir la plantilla %1: %2").arg(where, reason).toStdString());
+    throw std::runtime_error(QCoreApplication::translate("Commands", "No se puede escribir la plantilla %1: %2")
+                                 .arg(where, reason)
+                                 .toStdString());
 }
 
 // The template to the file named by -o, whole or not at all, or to standard output.
@@ -150,7 +154,8 @@ void writeTemplate(const QByteArray &bytes, const QString &path)
     }
     const QString folder = QFileInfo(path).absolutePath();
     if (const int error = pathError(folder, PathKind::Folder))
-        cannotWriteTemplate(path, QCoreApplication::translate("Commands", "la carpeta %1: %2").arg(folder, pathErrorText(error)));
+        cannotWriteTemplate(
+            path, QCoreApplication::translate("Commands", "la carpeta %1: %2").arg(folder, pathErrorText(error)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         cannotWriteTemplate(path, file.errorString());
@@ -185,14 +190,16 @@ CommandReport runComprobar(const CommandOptions &options)
     if (!scratch.isValid()) {
         CommandReport report = namedReport(QStringLiteral("comprobar"));
         fail(report, ExitStatus::Failed,
-             QCoreApplication::translate("Commands", "No se puede crear una carpeta temporal: %1").arg(scratch.errorString()));
+             QCoreApplication::translate("Commands", "No se puede crear una carpeta temporal: %1")
+                 .arg(scratch.errorString()));
         return report;
     }
     const QString keptAnswers = winpath::fileInFolder(working_folder::path, QStringLiteral("CURSOST2.DBF"));
     if (QFileInfo(keptAnswers).isFile()
         && !QFile::copy(keptAnswers, scratch.filePath(QStringLiteral("CURSOST2.DBF")))) {
         CommandReport report = namedReport(QStringLiteral("comprobar"));
-        fail(report, ExitStatus::Failed, QCoreApplication::translate("Commands", "No se puede leer %1").arg(keptAnswers));
+        fail(report, ExitStatus::Failed,
+             QCoreApplication::translate("Commands", "No se puede leer %1").arg(keptAnswers));
         return report;
     }
     winpath::setWorkingFolder(scratch.path()); // for the rest of this process
@@ -224,7 +231,8 @@ CommandReport runPlantilla(const CommandOptions &options)
     if (!options.salida.isEmpty()
         && QFileInfo(options.salida).canonicalFilePath() == QFileInfo(options.target).canonicalFilePath()) {
         fail(report, ExitStatus::BadUsage,
-             QCoreApplication::translate("Commands", "-o %1 es el propio documento del centro; la plantilla necesita otro archivo")
+             QCoreApplication::translate("Commands",
+                                         "-o %1 es el propio documento del centro; la plantilla necesita otro archivo")
                  .arg(options.salida));
         return report;
     }
@@ -235,7 +243,8 @@ CommandReport runPlantilla(const CommandOptions &options)
         writeTemplate(levelsTemplateText(levels), options.salida);
         for (const QString &descripcio : levels.withoutCode)
             printError(
-                QCoreApplication::translate("Commands", "Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.")
+                QCoreApplication::translate(
+                    "Commands", "Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.")
                     .arg(descripcio));
         printError(QCoreApplication::translate("Commands", "Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
                        .arg(levels.rows.size())

@@ -32,7 +32,8 @@ QString pathErrorText(int error)
     case ENOENT: return QCoreApplication::translate("PathProblem", "no existe");
     case ENAMETOOLONG: return QCoreApplication::translate("PathProblem", "la ruta es demasiado larga para el sistema");
     case EISDIR: return QCoreApplication::translate("PathProblem", "es una carpeta, no un archivo");
-    case ENOTDIR: return QCoreApplication::translate("PathProblem", "no es una carpeta, o una parte de la ruta no lo es");
+    case ENOTDIR:
+        return QCoreApplication::translate("PathProblem", "no es una carpeta, o una parte de la ruta no lo es");
     case EACCES:
     case EPERM: return QCoreApplication::translate("PathProblem", "no hay permiso de acceso o de lectura");
     case ELOOP: return QCoreApplication::translate("PathProblem", "la ruta tiene demasiados enlaces simbólicos");
@@ -45,5 +46,6 @@ QString unusableFileText(const QString &localPath)
     const int error = pathError(localPath, PathKind::File);
     if (error == ENOENT || error == 0)
         return QCoreApplication::translate("PathProblem", "No existe archivo: %1").arg(localPath);
-    return QCoreApplication::translate("PathProblem", "No se puede usar el archivo %1: %2").arg(localPath, pathErrorText(error));
+    return QCoreApplication::translate("PathProblem", "No se puede usar el archivo %1: %2")
+        .arg(localPath, pathErrorText(error));
 }

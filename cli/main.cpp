@@ -50,7 +50,8 @@ QString workingFolderProblem(const QString &folder)
         return {};
     if (error == ENOENT)
         return QCoreApplication::translate("CliMain", "no existe la carpeta de trabajo %1").arg(folder);
-    return QCoreApplication::translate("CliMain", "no se puede usar la carpeta de trabajo %1: %2").arg(folder, pathErrorText(error));
+    return QCoreApplication::translate("CliMain", "no se puede usar la carpeta de trabajo %1: %2")
+        .arg(folder, pathErrorText(error));
 }
 
 } // namespace
@@ -67,7 +68,8 @@ int main(int argc, char *argv[])
     try {
         parsed = parseCommandLine(QCoreApplication::arguments());
     } catch (const UsageError &e) {
-        printError(QCoreApplication::translate("CliMain", "transtarquoib-cli: %1\nPruebe «transtarquoib-cli --help».").arg(e.message()));
+        printError(QCoreApplication::translate("CliMain", "transtarquoib-cli: %1\nPruebe «transtarquoib-cli --help».")
+                       .arg(e.message()));
         return exitWith(ExitStatus::BadUsage);
     }
     if (parsed.action == ParsedCommandLine::Action::Help) {

@@ -21,14 +21,17 @@ UserInteraction::Question createLinesQuestion()
 {
     // Lines end in a blank and are joined by LF CR, as in every message of the converter.
     const QStringList lines = {
-        QCoreApplication::translate("CrearLineasAsignaturas", "¿Quiere crear automáticamente las Líneas de Asignaturas "),
-        QCoreApplication::translate("CrearLineasAsignaturas", "que esta aplicación estime necesarias para cada Grupo? "),
+        QCoreApplication::translate("CrearLineasAsignaturas",
+                                    "¿Quiere crear automáticamente las Líneas de Asignaturas "),
+        QCoreApplication::translate("CrearLineasAsignaturas",
+                                    "que esta aplicación estime necesarias para cada Grupo? "),
         QCoreApplication::translate("CrearLineasAsignaturas", "Seguramente se crearán más líneas de las necesarias, "),
         QCoreApplication::translate("CrearLineasAsignaturas", "pero podrá eliminar las que considere innecesarias. "),
         QString(28, QLatin1Char(' ')) + QCoreApplication::translate("CrearLineasAsignaturas", "¿Crear Líneas?"),
     };
     UserInteraction::Question question;
-    question.caption = QCoreApplication::translate("CrearLineasAsignaturas", "Creación automática de Líneas de Asignaturas");
+    question.caption
+        = QCoreApplication::translate("CrearLineasAsignaturas", "Creación automática de Líneas de Asignaturas");
     question.text = lines.join(QStringLiteral("\n\r"));
     question.buttons = UserInteraction::Buttons::OkCancel;
     question.defaultButton = UserInteraction::Answer::Ok;

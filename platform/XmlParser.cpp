@@ -4,6 +4,7 @@
 #include "platform/XmlDocument.h"
 #include "platform/XmlReason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <libxml/entities.h>
@@ -80,8 +81,8 @@ QString parseErrorMessage(const QString &path, const ParseErrors &errors)
 {
     QString reason = errors.failed ? errors.reason : errors.unplacedReason;
     if (reason.isEmpty())
-        reason = QStringLiteral("el documento no es XML bien formado");
-    return QStringLiteral("Error en %1, línea %2, columna %3: %4")
+        reason = QCoreApplication::translate("XmlParser", "el documento no es XML bien formado");
+    return QCoreApplication::translate("XmlParser", "Error en %1, línea %2, columna %3: %4")
         .arg(displayName(path))
         .arg(errors.line)
         .arg(errors.column)
@@ -159,12 +160,14 @@ private:
         const qsizetype length = text != nullptr ? qsizetype(qstrlen(text)) : 0;
         m_expanded += length;
         if (m_expanded > maxAttributeExpansion)
-            throw XmlError(QStringLiteral("Error en %1, línea %2: las referencias a entidades del atributo \"%3\" "
-                                          "dan más texto del admitido (%4 bytes)")
-                               .arg(displayName(m_path))
-                               .arg(xmlGetLineNo(element))
-                               .arg(QString::fromUtf8(reinterpret_cast<const char *>(attr->name)))
-                               .arg(maxAttributeExpansion));
+            throw XmlError(
+                QCoreApplication::translate("XmlParser",
+                                            "Error en %1, línea %2: las referencias a entidades del atributo \"%3\" "
+                                            "dan más texto del admitido (%4 bytes)")
+                    .arg(displayName(m_path))
+                    .arg(xmlGetLineNo(element))
+                    .arg(QString::fromUtf8(reinterpret_cast<const char *>(attr->name)))
+                    .arg(maxAttributeExpansion));
         value.append(text, length);
     }
 
@@ -193,10 +196,12 @@ xmlDocPtr parseDocument(const QString &path, const QByteArray &bytes)
 {
     initLibxml();
     if (bytes.size() > std::numeric_limits<int>::max())
-        throw XmlError(QStringLiteral("No se puede leer %1: el archivo es demasiado grande").arg(displayName(path)));
+        throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: el archivo es demasiado grande")
+                           .arg(displayName(path)));
     std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)> ctxt(xmlNewParserCtxt(), &xmlFreeParserCtxt);
     if (!ctxt)
-        throw XmlError(QStringLiteral("No se puede leer %1: falta memoria").arg(displayName(path)));
+        throw XmlError(
+            QCoreApplication::translate("XmlParser", "No se puede leer %1: falta memoria").arg(displayName(path)));
     ParseErrors errors;
     ctxt->_private = &errors;
     // A structured handler of this context takes every report of this parse,
@@ -220,7 +225,7 @@ xmlDocPtr parseDocument(const QString &path, const QByteArray &bytes)
         errors.column = ctxt->input->col;
     }
     if (bytes.trimmed().isEmpty())
-        errors.reason = errors.unplacedReason = QStringLiteral("el archivo está vacío");
+        errors.reason = errors.unplacedReason = QCoreApplication::translate("XmlParser", "el archivo está vacío");
     throw XmlError(parseErrorMessage(path, errors));
 }
 

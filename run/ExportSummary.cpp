@@ -22,20 +22,23 @@ const char *const codesRemedy = QT_TRANSLATE_NOOP("ExportSummary",
 const LookupNames &namesOf(ExportSummary::Lookup lookup)
 {
     static const std::array<LookupNames, ExportSummary::lookupCount> names = {{
-        {"profesor", QT_TRANSLATE_NOOP("ExportSummary", "profesor (PROF en PROFT)"), QT_TRANSLATE_NOOP("ExportSummary", "cuyo profesor (PROF) no está en PROFT"),
+        {"profesor", QT_TRANSLATE_NOOP("ExportSummary", "profesor (PROF en PROFT)"),
+         QT_TRANSLATE_NOOP("ExportSummary", "cuyo profesor (PROF) no está en PROFT"),
          QT_TRANSLATE_NOOP("ExportSummary", "«placa» queda vacío"), codesRemedy},
         {"grupo", QT_TRANSLATE_NOOP("ExportSummary", "grupo (CODGRUPO en GRUPOST)"),
-         QT_TRANSLATE_NOOP("ExportSummary", "cuyo grupo (CODGRUPO) no está en GRUPOST"), QT_TRANSLATE_NOOP("ExportSummary", "«curs» y «grup» quedan vacíos"),
-         codesRemedy},
+         QT_TRANSLATE_NOOP("ExportSummary", "cuyo grupo (CODGRUPO) no está en GRUPOST"),
+         QT_TRANSLATE_NOOP("ExportSummary", "«curs» y «grup» quedan vacíos"), codesRemedy},
         {"diaHora", QT_TRANSLATE_NOOP("ExportSummary", "día y hora (DIA y HORA en DIASHORAST)"),
          QT_TRANSLATE_NOOP("ExportSummary", "cuyo día y hora (DIA y HORA) no están en DIASHORAST"),
          QT_TRANSLATE_NOOP("ExportSummary", "«dia», «hora» y «durada» quedan vacíos"),
-         QT_TRANSLATE_NOOP("ExportSummary", "complete los días y horas (DIASHORAST) en el programa de horarios y exporte de nuevo")},
-        {"aula", QT_TRANSLATE_NOOP("ExportSummary", "aula (AULA en AULAT)"), QT_TRANSLATE_NOOP("ExportSummary", "cuya aula (AULA) no está en AULAT"),
+         QT_TRANSLATE_NOOP("ExportSummary",
+                           "complete los días y horas (DIASHORAST) en el programa de horarios y exporte de nuevo")},
+        {"aula", QT_TRANSLATE_NOOP("ExportSummary", "aula (AULA en AULAT)"),
+         QT_TRANSLATE_NOOP("ExportSummary", "cuya aula (AULA) no está en AULAT"),
          QT_TRANSLATE_NOOP("ExportSummary", "«aula» queda vacío"), codesRemedy},
         {"asignatura", QT_TRANSLATE_NOOP("ExportSummary", "asignatura (ASIG en ASIGNOMT)"),
-         QT_TRANSLATE_NOOP("ExportSummary", "cuya asignatura (ASIG) no está en ASIGNOMT"), QT_TRANSLATE_NOOP("ExportSummary", "«materia» queda vacío"),
-         codesRemedy},
+         QT_TRANSLATE_NOOP("ExportSummary", "cuya asignatura (ASIG) no está en ASIGNOMT"),
+         QT_TRANSLATE_NOOP("ExportSummary", "«materia» queda vacío"), codesRemedy},
     }};
     return names[static_cast<std::size_t>(lookup)];
 }
@@ -71,13 +74,17 @@ QStringList ExportSummary::lines() const
     QStringList out;
     out << QCoreApplication::translate("ExportSummary", "Archivo: %1").arg(outputPath);
     out << QCoreApplication::translate("ExportSummary", "Sesiones escritas: %1").arg(sessionsWritten);
-    out << QCoreApplication::translate("ExportSummary", "Sesiones sin día (DIA 0), no exportadas: %1").arg(sessionsSkipped);
-    out << QCoreApplication::translate("ExportSummary", "Sesiones cuyo código no se ha encontrado (el atributo queda vacío):");
+    out << QCoreApplication::translate("ExportSummary", "Sesiones sin día (DIA 0), no exportadas: %1")
+               .arg(sessionsSkipped);
+    out << QCoreApplication::translate("ExportSummary",
+                                       "Sesiones cuyo código no se ha encontrado (el atributo queda vacío):");
     for (const Lookup lookup : allLookups) {
         const Unmatched &u = unmatchedOf(lookup);
         QString line = QStringLiteral("    %1: %2").arg(translated(namesOf(lookup).text)).arg(u.sessions);
         if (u.sessions > 0)
-            line += QCoreApplication::translate("ExportSummary", "; códigos (%1): %2").arg(u.codes.size()).arg(firstEntries(u.codes).join(QStringLiteral(", ")));
+            line += QCoreApplication::translate("ExportSummary", "; códigos (%1): %2")
+                        .arg(u.codes.size())
+                        .arg(firstEntries(u.codes).join(QStringLiteral(", ")));
         out << line;
     }
     return out;
@@ -90,7 +97,8 @@ QString ExportSummary::unmatchedWarning(Lookup lookup) const
         return {};
     const LookupNames &names = namesOf(lookup);
     return QCoreApplication::translate("ExportSummary", "%1 %2 (véase la lista abajo): %3; %4.")
-        .arg(u.sessions == 1 ? QCoreApplication::translate("ExportSummary", "1 sesión") : QCoreApplication::translate("ExportSummary", "%1 sesiones").arg(u.sessions),
+        .arg(u.sessions == 1 ? QCoreApplication::translate("ExportSummary", "1 sesión")
+                             : QCoreApplication::translate("ExportSummary", "%1 sesiones").arg(u.sessions),
              translated(names.notFound), translated(names.attributes), translated(names.remedy));
 }
 
@@ -101,11 +109,14 @@ QStringList ExportSummary::warnings() const
         if (const QString warning = unmatchedWarning(lookup); !warning.isEmpty())
             out << warning;
     if (sessionsWritten == 0 && earlierSessions > 0)
-        out << QCoreApplication::translate("ExportSummary", "No se ha escrito ninguna sesión y el SolucioHorari.xml anterior, que tenía %1, se ha "
-                              "sustituido: compruebe que el programa de horarios ha guardado su solución en SOLUC y "
-                              "exporte de nuevo.")
-                   .arg(earlierSessions == 1 ? QCoreApplication::translate("ExportSummary", "1 sesión")
-                                             : QCoreApplication::translate("ExportSummary", "%1 sesiones").arg(earlierSessions));
+        out << QCoreApplication::translate(
+                   "ExportSummary",
+                   "No se ha escrito ninguna sesión y el SolucioHorari.xml anterior, que tenía %1, se ha "
+                   "sustituido: compruebe que el programa de horarios ha guardado su solución en SOLUC y "
+                   "exporte de nuevo.")
+                   .arg(earlierSessions == 1
+                            ? QCoreApplication::translate("ExportSummary", "1 sesión")
+                            : QCoreApplication::translate("ExportSummary", "%1 sesiones").arg(earlierSessions));
     return out;
 }
 

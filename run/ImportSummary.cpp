@@ -58,9 +58,12 @@ const QList<SectionTable> sectionTables = {
 QString shortCodeRemedy(const QString &table)
 {
     if (table == u"GRUPOST")
-        return QCoreApplication::translate("ImportSummary", "para otras, dé a sus cursos NIVEL distintos en el diálogo de niveles y cursos y "
-                              "repita la importación");
-    return QCoreApplication::translate("ImportSummary", "para otras, cambie esos nombres cortos en GestIB y repita la importación");
+        return QCoreApplication::translate(
+            "ImportSummary",
+            "para otras, dé a sus cursos NIVEL distintos en el diálogo de niveles y cursos y "
+            "repita la importación");
+    return QCoreApplication::translate("ImportSummary",
+                                       "para otras, cambie esos nombres cortos en GestIB y repita la importación");
 }
 
 } // namespace
@@ -92,11 +95,13 @@ QStringList ImportSummary::lines() const
     out << QCoreApplication::translate("ImportSummary", "Documento: %1").arg(document);
     out << QCoreApplication::translate("ImportSummary", "Filas de cada tabla:");
     for (const TableRows &t : tableRows) {
-        const QString rows = t.rows < 0 ? QCoreApplication::translate("ImportSummary", "no se ha podido leer") : QString::number(t.rows);
+        const QString rows = t.rows < 0 ? QCoreApplication::translate("ImportSummary", "no se ha podido leer")
+                                        : QString::number(t.rows);
         out << QStringLiteral("    %1 (%2): %3").arg(t.table, tableContents(t.table), rows);
     }
     out << (subjectLinesCreated ? QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: creadas")
-                                : QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: no creadas (ASIGT queda vacía)"));
+                                : QCoreApplication::translate("ImportSummary",
+                                                              "Líneas de asignaturas: no creadas (ASIGT queda vacía)"));
     if (!backup.isEmpty())
         out << QCoreApplication::translate("ImportSummary", "Copia de las tablas sustituidas: %1").arg(backup);
 
@@ -114,8 +119,10 @@ QStringList ImportSummary::lines() const
 
     QStringList collisions;
     for (const LevelCollision &c : levelCollisions)
-        collisions << QCoreApplication::translate("ImportSummary", "%1 y %2 (%3)").arg(courseText(c.course), courseText(c.earlier), c.prefix);
-    out << QCoreApplication::translate("ImportSummary", "Cursos con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO: %1")
+        collisions << QCoreApplication::translate("ImportSummary", "%1 y %2 (%3)")
+                          .arg(courseText(c.course), courseText(c.earlier), c.prefix);
+    out << QCoreApplication::translate("ImportSummary",
+                                       "Cursos con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO: %1")
                .arg(collisions.size());
     out << listed(collisions);
     return out;
@@ -125,14 +132,20 @@ QStringList ImportSummary::warnings() const
 {
     QStringList out;
     if (!coursesWithoutLevel.isEmpty())
-        out << QCoreApplication::translate("ImportSummary", "%1 sin NIVEL o sin CURSO (véase la lista abajo): repita la importación y complete "
-                              "su NIVEL y su CURSO en el diálogo de niveles y cursos.")
-                   .arg(counted(coursesWithoutLevel.size(), QCoreApplication::translate("ImportSummary", "curso"), QCoreApplication::translate("ImportSummary", "cursos")));
+        out << QCoreApplication::translate(
+                   "ImportSummary",
+                   "%1 sin NIVEL o sin CURSO (véase la lista abajo): repita la importación y complete "
+                   "su NIVEL y su CURSO en el diálogo de niveles y cursos.")
+                   .arg(counted(coursesWithoutLevel.size(), QCoreApplication::translate("ImportSummary", "curso"),
+                                QCoreApplication::translate("ImportSummary", "cursos")));
     if (!levelCollisions.isEmpty())
-        out << QCoreApplication::translate("ImportSummary", "%1 con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO que otro (véase la "
-                              "lista abajo): sus grupos reciben los mismos códigos; repita la importación y distinga "
-                              "sus NIVEL en el diálogo de niveles y cursos.")
-                   .arg(counted(levelCollisions.size(), QCoreApplication::translate("ImportSummary", "curso"), QCoreApplication::translate("ImportSummary", "cursos")));
+        out << QCoreApplication::translate(
+                   "ImportSummary",
+                   "%1 con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO que otro (véase la "
+                   "lista abajo): sus grupos reciben los mismos códigos; repita la importación y distinga "
+                   "sus NIVEL en el diálogo de niveles y cursos.")
+                   .arg(counted(levelCollisions.size(), QCoreApplication::translate("ImportSummary", "curso"),
+                                QCoreApplication::translate("ImportSummary", "cursos")));
 
     // One line per table, in the order the steps met them.
     QStringList tables;
@@ -143,17 +156,22 @@ QStringList ImportSummary::warnings() const
         ++changes[c.table];
     }
     for (const QString &table : tables)
-        out << QCoreApplication::translate("ImportSummary", "%1 (%2): %3 (véase «Abreviaturas distintas de su base»); %4.")
+        out << QCoreApplication::translate("ImportSummary",
+                                           "%1 (%2): %3 (véase «Abreviaturas distintas de su base»); %4.")
                    .arg(table, tableContents(table),
-                        counted(changes.value(table), QCoreApplication::translate("ImportSummary", "abreviatura distinta de su base"),
+                        counted(changes.value(table),
+                                QCoreApplication::translate("ImportSummary", "abreviatura distinta de su base"),
                                 QCoreApplication::translate("ImportSummary", "abreviaturas distintas de su base")),
                         shortCodeRemedy(table));
 
     for (const SectionTable &section : sectionTables)
         if (rowsOf(section.table) == 0)
-            out << QCoreApplication::translate("ImportSummary", "%1 (%2): 0, el documento no trae %3; compruebe la exportación del centro en "
-                                  "GestIB y repita la importación.")
-                       .arg(section.table, tableContents(section.table), QCoreApplication::translate("ImportSummary", section.missing));
+            out << QCoreApplication::translate(
+                       "ImportSummary",
+                       "%1 (%2): 0, el documento no trae %3; compruebe la exportación del centro en "
+                       "GestIB y repita la importación.")
+                       .arg(section.table, tableContents(section.table),
+                            QCoreApplication::translate("ImportSummary", section.missing));
     return out;
 }
 

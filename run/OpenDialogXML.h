@@ -10,6 +10,6 @@
 // require the typed file to exist: each run tests that itself.
 inline UserInteraction::OpenFileDialog OpenDialogXML()
 {
-    return {QCoreApplication::translate("OpenDialogXML", "Seleccionar Archivo XML obtenido de GESTIB"), QStringLiteral("*.xml|*.xml"),
-            QStringLiteral("xml"), winpath::toLocal(working_folder::gestibExports)};
+    return {QCoreApplication::translate("OpenDialogXML", "Seleccionar Archivo XML obtenido de GESTIB"),
+            QStringLiteral("*.xml|*.xml"), QStringLiteral("xml"), winpath::toLocal(working_folder::gestibExports)};
 }

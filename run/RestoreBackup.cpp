@@ -13,7 +13,8 @@ QString restoreBackup(const QString &backupPath, const QStringList &names, const
 {
     const QDir backup(backupPath);
     if (!backup.exists())
-        throw dbf::DbfError(QCoreApplication::translate("RestoreBackup", "No existe la copia %1").arg(winpath::toWindows(backupPath)));
+        throw dbf::DbfError(
+            QCoreApplication::translate("RestoreBackup", "No existe la copia %1").arg(winpath::toWindows(backupPath)));
     StagedRun staged(names, {});
     const QDir staging(staged.stagingPath());
     for (const QString &name : names) {

@@ -18,7 +18,9 @@ QString recoverWorkingFolder()
     removeAbandonedStagingFolders(folder, StagedRun::stagingPrefix);
     if (!finished)
         return {};
-    return QCoreApplication::translate("WorkingFolderRecovery", "Se ha completado la sustitución de las tablas de %1 que una ejecución anterior dejó "
-                          "a medias; las tablas sustituidas están en %2.")
+    return QCoreApplication::translate(
+               "WorkingFolderRecovery",
+               "Se ha completado la sustitución de las tablas de %1 que una ejecución anterior dejó "
+               "a medias; las tablas sustituidas están en %2.")
         .arg(working_folder::path, working_folder::path + QStringLiteral("\\Copias"));
 }

@@ -571,6 +571,153 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
 </context>
 <context>
+    <name>Dbf</name>
+    <message>
+        <source>La tabla %1 no está abierta</source>
+        <translation>La taula %1 no és oberta</translation>
+    </message>
+    <message>
+        <source>La tabla %1 no está en edición</source>
+        <translation>La taula %1 no és en edició</translation>
+    </message>
+    <message>
+        <source>No se puede escribir la tabla %1: otro programa ha cambiado sus campos</source>
+        <translation>No es pot escriure la taula %1: un altre programa n&apos;ha canviat els camps</translation>
+    </message>
+    <message>
+        <source>No se puede crear la tabla %1: el índice %2 necesita un campo de caracteres llamado %3</source>
+        <translation>No es pot crear la taula %1: l&apos;índex %2 necessita un camp de caràcters anomenat %3</translation>
+    </message>
+</context>
+<context>
+    <name>DbfFile</name>
+    <message>
+        <source>No se puede %1 la tabla %2: %3</source>
+        <translation>No es pot %1 la taula %2: %3</translation>
+    </message>
+    <message>
+        <source>abrir</source>
+        <translation>obrir</translation>
+    </message>
+    <message>
+        <source>crear</source>
+        <translation>crear</translation>
+    </message>
+    <message>
+        <source>La tabla %1 está en uso por otro programa</source>
+        <translation>La taula %1 és en ús per un altre programa</translation>
+    </message>
+    <message>
+        <source>bloquear</source>
+        <translation>bloquejar</translation>
+    </message>
+    <message>
+        <source>leer</source>
+        <translation>llegir</translation>
+    </message>
+    <message>
+        <source>No se puede escribir la tabla %1: el archivo es de solo lectura</source>
+        <translation>No es pot escriure la taula %1: el fitxer és només de lectura</translation>
+    </message>
+    <message>
+        <source>escribir</source>
+        <translation>escriure</translation>
+    </message>
+</context>
+<context>
+    <name>DbfLayout</name>
+    <message>
+        <source>No se puede abrir la tabla %1: el archivo está dañado (%2)</source>
+        <translation>No es pot obrir la taula %1: el fitxer és malmès (%2)</translation>
+    </message>
+    <message>
+        <source>No se puede crear la tabla %1: el campo %2 tiene una anchura de %3 (se admite de 1 a 254)</source>
+        <translation>No es pot crear la taula %1: el camp %2 té una amplada de %3 (s&apos;admet d&apos;1 a 254)</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la tabla %1: no es una tabla dBase (el archivo es demasiado corto)</source>
+        <translation>No es pot obrir la taula %1: no és una taula dBase (el fitxer és massa curt)</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la tabla %1: no es una tabla dBase</source>
+        <translation>No es pot obrir la taula %1: no és una taula dBase</translation>
+    </message>
+    <message>
+        <source>la cabecera está incompleta</source>
+        <translation>la capçalera és incompleta</translation>
+    </message>
+    <message>
+        <source>la longitud de la cabecera no corresponde al archivo</source>
+        <translation>la longitud de la capçalera no correspon al fitxer</translation>
+    </message>
+    <message>
+        <source>la longitud del registro es incorrecta</source>
+        <translation>la longitud del registre és incorrecta</translation>
+    </message>
+    <message>
+        <source>el campo %1 no tiene nombre o anchura</source>
+        <translation>el camp %1 no té nom o amplada</translation>
+    </message>
+    <message>
+        <source>los campos no caben en la longitud del registro</source>
+        <translation>els camps no caben en la longitud del registre</translation>
+    </message>
+    <message>
+        <source>no hay ningún campo definido</source>
+        <translation>no hi ha cap camp definit</translation>
+    </message>
+    <message>
+        <source>la cabecera se corta antes del final de la lista de campos</source>
+        <translation>la capçalera es talla abans del final de la llista de camps</translation>
+    </message>
+    <message>
+        <source>No se puede crear la tabla %1: necesita de 1 a 255 campos</source>
+        <translation>No es pot crear la taula %1: necessita d&apos;1 a 255 camps</translation>
+    </message>
+    <message>
+        <source>No se puede crear la tabla %1: &quot;%2&quot; no es un nombre de campo válido</source>
+        <translation>No es pot crear la taula %1: &quot;%2&quot; no és un nom de camp vàlid</translation>
+    </message>
+    <message>
+        <source>No se puede crear la tabla %1: el registro es demasiado largo</source>
+        <translation>No es pot crear la taula %1: el registre és massa llarg</translation>
+    </message>
+</context>
+<context>
+    <name>DbfTableReader</name>
+    <message>
+        <source>No se puede abrir la tabla %1: el archivo está dañado (el registro %2 no empieza con la marca de registro vigente o borrado)</source>
+        <translation>No es pot obrir la taula %1: el fitxer és malmès (el registre %2 no comença amb la marca de registre vigent o esborrat)</translation>
+    </message>
+</context>
+<context>
+    <name>DbfValue</name>
+    <message>
+        <source>El campo %1 de la tabla %2 contiene &quot;%3&quot;, que no es un número</source>
+        <translation>El camp %1 de la taula %2 conté &quot;%3&quot;, que no és un número</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el campo %1 de la tabla %2: los campos de tipo %3 son aquí de solo lectura</source>
+        <translation>No es pot escriure el camp %1 de la taula %2: els camps de tipus %3 aquí són només de lectura</translation>
+    </message>
+    <message>
+        <source>El valor %1 no cabe en el campo %2 (anchura %3, %4 decimales) de la tabla %5</source>
+        <translation>El valor %1 no cap en el camp %2 (amplada %3, %4 decimals) de la taula %5</translation>
+    </message>
+    <message>
+        <source>El campo %1 de la tabla %2 contiene %3, que no es un número entero admitido</source>
+        <translation>El camp %1 de la taula %2 conté %3, que no és un nombre enter admès</translation>
+    </message>
+    <message>
+        <source>El campo %1 de la tabla %2 contiene &quot;%3&quot;, que no es un valor lógico</source>
+        <translation>El camp %1 de la taula %2 conté &quot;%3&quot;, que no és un valor lògic</translation>
+    </message>
+    <message>
+        <source>No se puede guardar un número no válido en el campo %1 de la tabla %2</source>
+        <translation>No es pot desar un número no vàlid en el camp %1 de la taula %2</translation>
+    </message>
+</context>
+<context>
     <name>ExportSummary</name>
     <message>
         <source>corrija esos códigos en el programa de horarios, o repita la importación del centro, y exporte de nuevo</source>
@@ -679,6 +826,33 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>No se ha escrito ninguna sesión y el SolucioHorari.xml anterior, que tenía %1, se ha sustituido: compruebe que el programa de horarios ha guardado su solución en SOLUC y exporte de nuevo.</source>
         <translation>No s&apos;ha escrit cap sessió i el SolucioHorari.xml anterior, que en tenia %1, s&apos;ha substituït: comprovau que el programa d&apos;horaris ha desat la seva solució a SOLUC i exportau de nou.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderCommit</name>
+    <message>
+        <source>No se puede abrir</source>
+        <translation>No es pot obrir</translation>
+    </message>
+    <message>
+        <source>No se puede guardar en el disco</source>
+        <translation>No es pot desar al disc</translation>
+    </message>
+    <message>
+        <source>No se puede mover %1 a</source>
+        <translation>No es pot moure %1 a</translation>
+    </message>
+    <message>
+        <source>No se puede crear la carpeta</source>
+        <translation>No es pot crear la carpeta</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1: %2</source>
+        <translation>No es pot escriure %1: %2</translation>
+    </message>
+    <message>
+        <source>No se puede leer</source>
+        <translation>No es pot llegir</translation>
     </message>
 </context>
 <context>
@@ -823,6 +997,13 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
 </context>
 <context>
+    <name>IniFile</name>
+    <message>
+        <source>No se puede escribir en %1</source>
+        <translation>No es pot escriure a %1</translation>
+    </message>
+</context>
+<context>
     <name>LevelsFile</name>
     <message>
         <source>%1, línea %2: la cabecera no tiene la columna %3</source>
@@ -855,6 +1036,33 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>%1: el curso %2 ya aparece en la línea %3</source>
         <translation>%1: el curs %2 ja apareix a la línia %3</translation>
+    </message>
+</context>
+<context>
+    <name>MdxIndex</name>
+    <message>
+        <source>la longitud de clave %1 no está entre 1 y %2</source>
+        <translation>la longitud de clau %1 no és entre 1 i %2</translation>
+    </message>
+    <message>
+        <source>el nombre de etiqueta &apos;%1&apos; debe tener de 1 a %2 caracteres</source>
+        <translation>el nom d&apos;etiqueta &apos;%1&apos; ha de tenir d&apos;1 a %2 caràcters</translation>
+    </message>
+    <message>
+        <source>la expresión de clave &apos;%1&apos; debe tener de 1 a %2 caracteres</source>
+        <translation>l&apos;expressió de clau &apos;%1&apos; ha de tenir d&apos;1 a %2 caràcters</translation>
+    </message>
+    <message>
+        <source>el nombre de tabla &apos;%1&apos; tiene más de %2 caracteres</source>
+        <translation>el nom de taula &apos;%1&apos; té més de %2 caràcters</translation>
+    </message>
+    <message>
+        <source>la clave del registro %1 tiene %2 bytes en lugar de %3</source>
+        <translation>la clau del registre %1 té %2 bytes en lloc de %3</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el archivo de índice %1: %2</source>
+        <translation>No es pot escriure el fitxer d&apos;índex %1: %2</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1178,13 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
 </context>
 <context>
+    <name>StagingFolder</name>
+    <message>
+        <source>No se puede crear una carpeta de trabajo provisional en %1: %2</source>
+        <translation>No es pot crear una carpeta de treball provisional a %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SummaryWindow</name>
     <message>
         <source>Copiar</source>
@@ -982,6 +1197,77 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>No se puede abrir el registro %1: ningún programa del sistema abre este tipo de archivo.</source>
         <translation>No es pot obrir el registre %1: cap programa del sistema obre aquest tipus de fitxer.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>no existe el archivo o la carpeta</source>
+        <translation>no existeix el fitxer o la carpeta</translation>
+    </message>
+    <message>
+        <source>no hay permiso para acceder al archivo o a su carpeta</source>
+        <translation>no hi ha permís per accedir al fitxer o a la seva carpeta</translation>
+    </message>
+    <message>
+        <source>es una carpeta, no un archivo</source>
+        <translation>és una carpeta, no un fitxer</translation>
+    </message>
+    <message>
+        <source>una parte de la ruta no es una carpeta</source>
+        <translation>una part del camí no és una carpeta</translation>
+    </message>
+    <message>
+        <source>el disco está lleno</source>
+        <translation>el disc és ple</translation>
+    </message>
+    <message>
+        <source>se ha agotado el espacio de disco permitido a este usuario</source>
+        <translation>s&apos;ha esgotat l&apos;espai de disc permès a aquest usuari</translation>
+    </message>
+    <message>
+        <source>el archivo supera el tamaño máximo permitido</source>
+        <translation>el fitxer supera la mida màxima permesa</translation>
+    </message>
+    <message>
+        <source>el disco es de solo lectura</source>
+        <translation>el disc és només de lectura</translation>
+    </message>
+    <message>
+        <source>el archivo está en uso por otro programa</source>
+        <translation>el fitxer és en ús per un altre programa</translation>
+    </message>
+    <message>
+        <source>la ruta del archivo es demasiado larga</source>
+        <translation>el camí del fitxer és massa llarg</translation>
+    </message>
+    <message>
+        <source>error de lectura o escritura en el disco</source>
+        <translation>error de lectura o d&apos;escriptura al disc</translation>
+    </message>
+    <message>
+        <source>hay demasiados archivos abiertos</source>
+        <translation>hi ha massa fitxers oberts</translation>
+    </message>
+    <message>
+        <source>falta memoria</source>
+        <translation>falta memòria</translation>
+    </message>
+    <message>
+        <source>ya existe un archivo con ese nombre</source>
+        <translation>ja existeix un fitxer amb aquest nom</translation>
+    </message>
+    <message>
+        <source>la ruta tiene demasiados enlaces simbólicos</source>
+        <translation>el camí té massa enllaços simbòlics</translation>
+    </message>
+    <message>
+        <source>el sistema no admite la operación sobre este archivo</source>
+        <translation>el sistema no admet l&apos;operació sobre aquest fitxer</translation>
+    </message>
+    <message>
+        <source>error del sistema %1 (%2)</source>
+        <translation>error del sistema %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1344,241 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>Se ha completado la sustitución de las tablas de %1 que una ejecución anterior dejó a medias; las tablas sustituidas están en %2.</source>
         <translation>S&apos;ha completat la substitució de les taules de %1 que una execució anterior va deixar a mitges; les taules substituïdes són a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmlCharacters</name>
+    <message>
+        <source>El valor del atributo &quot;%1&quot; contiene el carácter U+%2, que XML no admite</source>
+        <translation>El valor de l&apos;atribut &quot;%1&quot; conté el caràcter U+%2, que XML no admet</translation>
+    </message>
+</context>
+<context>
+    <name>XmlDocument</name>
+    <message>
+        <source>No se puede crear un documento XML: falta memoria</source>
+        <translation>No es pot crear un document XML: falta memòria</translation>
+    </message>
+    <message>
+        <source>Ruta XML no admitida &quot;%1&quot;: solo se entienden rutas de nombres de elementos</source>
+        <translation>Camí XML no admès &quot;%1&quot;: només s&apos;entenen camins de noms d&apos;elements</translation>
+    </message>
+    <message>
+        <source>No se puede añadir un elemento: no se ha indicado ninguno</source>
+        <translation>No es pot afegir un element: no se n&apos;ha indicat cap</translation>
+    </message>
+    <message>
+        <source>No se puede añadir un elemento de otro documento</source>
+        <translation>No es pot afegir un element d&apos;un altre document</translation>
+    </message>
+    <message>
+        <source>No se puede añadir el elemento &quot;%1&quot; dentro de sí mismo</source>
+        <translation>No es pot afegir l&apos;element &quot;%1&quot; dins si mateix</translation>
+    </message>
+    <message>
+        <source>No se puede dar valor al atributo &quot;%1&quot;: no se ha indicado ningún elemento</source>
+        <translation>No es pot donar valor a l&apos;atribut &quot;%1&quot;: no s&apos;ha indicat cap element</translation>
+    </message>
+    <message>
+        <source>No se puede dar valor al atributo &quot;%1&quot;</source>
+        <translation>No es pot donar valor a l&apos;atribut &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1: %2</source>
+        <translation>No es pot llegir %1: %2</translation>
+    </message>
+    <message>
+        <source>No se puede crear el elemento &quot;%1&quot;</source>
+        <translation>No es pot crear l&apos;element &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No se puede añadir el elemento &quot;%1&quot;: el documento ya tiene un elemento raíz</source>
+        <translation>No es pot afegir l&apos;element &quot;%1&quot;: el document ja té un element arrel</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el documento XML: falta memoria</source>
+        <translation>No es pot escriure el document XML: falta memòria</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el documento XML</source>
+        <translation>No es pot escriure el document XML</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1: el documento no tiene elemento raíz</source>
+        <translation>No es pot escriure %1: el document no té element arrel</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1: %2</source>
+        <translation>No es pot escriure %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>XmlParser</name>
+    <message>
+        <source>el documento no es XML bien formado</source>
+        <translation>el document no és XML ben format</translation>
+    </message>
+    <message>
+        <source>Error en %1, línea %2, columna %3: %4</source>
+        <translation>Error a %1, línia %2, columna %3: %4</translation>
+    </message>
+    <message>
+        <source>Error en %1, línea %2: las referencias a entidades del atributo &quot;%3&quot; dan más texto del admitido (%4 bytes)</source>
+        <translation>Error a %1, línia %2: les referències a entitats de l&apos;atribut &quot;%3&quot; donen més text de l&apos;admès (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1: el archivo es demasiado grande</source>
+        <translation>No es pot llegir %1: el fitxer és massa gran</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1: falta memoria</source>
+        <translation>No es pot llegir %1: falta memòria</translation>
+    </message>
+    <message>
+        <source>el archivo está vacío</source>
+        <translation>el fitxer és buit</translation>
+    </message>
+</context>
+<context>
+    <name>XmlReason</name>
+    <message>
+        <source>el archivo no es un documento XML: no empieza con un elemento</source>
+        <translation>el fitxer no és un document XML: no comença amb un element</translation>
+    </message>
+    <message>
+        <source>hay más contenido después del final del elemento raíz</source>
+        <translation>hi ha més contingut després del final de l&apos;element arrel</translation>
+    </message>
+    <message>
+        <source>el texto no está en UTF-8 y el documento no declara en qué codificación está</source>
+        <translation>el text no és en UTF-8 i el document no declara en quina codificació és</translation>
+    </message>
+    <message>
+        <source>el documento contiene un carácter que XML no admite</source>
+        <translation>el document conté un caràcter que XML no admet</translation>
+    </message>
+    <message>
+        <source>el texto contiene bytes que no son válidos en la codificación que declara el documento</source>
+        <translation>el text conté bytes que no són vàlids en la codificació que declara el document</translation>
+    </message>
+    <message>
+        <source>la codificación «%1» que declara el documento no está admitida</source>
+        <translation>la codificació «%1» que declara el document no és admesa</translation>
+    </message>
+    <message>
+        <source>la codificación que declara el documento no corresponde a su contenido</source>
+        <translation>la codificació que declara el document no correspon al seu contingut</translation>
+    </message>
+    <message>
+        <source>la entidad «&amp;%1;» no está definida</source>
+        <translation>l&apos;entitat «&amp;%1;» no és definida</translation>
+    </message>
+    <message>
+        <source>un atributo usa la entidad externa «&amp;%1;», que no se lee por seguridad</source>
+        <translation>un atribut usa l&apos;entitat externa «&amp;%1;», que no es llegeix per seguretat</translation>
+    </message>
+    <message>
+        <source>las entidades del documento se repiten a sí mismas o crecen sin medida; no se leen por seguridad</source>
+        <translation>les entitats del document es repeteixen a si mateixes o creixen sense mesura; no es llegeixen per seguretat</translation>
+    </message>
+    <message>
+        <source>el valor de un atributo contiene «&lt;» (debe escribirse &amp;lt;)</source>
+        <translation>el valor d&apos;un atribut conté «&lt;» (s&apos;ha d&apos;escriure &amp;lt;)</translation>
+    </message>
+    <message>
+        <source>el valor de un atributo no está entre comillas</source>
+        <translation>el valor d&apos;un atribut no és entre cometes</translation>
+    </message>
+    <message>
+        <source>el valor de un atributo es demasiado largo (más de 10 000 000 de caracteres)</source>
+        <translation>el valor d&apos;un atribut és massa llarg (més de 10 000 000 de caràcters)</translation>
+    </message>
+    <message>
+        <source>el valor de un atributo no se cierra con su comilla</source>
+        <translation>el valor d&apos;un atribut no es tanca amb la seva cometa</translation>
+    </message>
+    <message>
+        <source>el atributo «%1» no tiene valor</source>
+        <translation>l&apos;atribut «%1» no té valor</translation>
+    </message>
+    <message>
+        <source>el atributo «%1» aparece dos veces en el mismo elemento</source>
+        <translation>l&apos;atribut «%1» apareix dues vegades en el mateix element</translation>
+    </message>
+    <message>
+        <source>la etiqueta de cierre &lt;/%1&gt; no corresponde a &lt;%2&gt;, abierta en la línea %3</source>
+        <translation>l&apos;etiqueta de tancament &lt;/%1&gt; no correspon a &lt;%2&gt;, oberta a la línia %3</translation>
+    </message>
+    <message>
+        <source>el documento termina sin cerrar el elemento &lt;%1&gt;, abierto en la línea %2</source>
+        <translation>el document acaba sense tancar l&apos;element &lt;%1&gt;, obert a la línia %2</translation>
+    </message>
+    <message>
+        <source>la etiqueta &lt;%1&gt; no termina con «&gt;»</source>
+        <translation>l&apos;etiqueta &lt;%1&gt; no acaba amb «&gt;»</translation>
+    </message>
+    <message>
+        <source>un «&amp;» no empieza ninguna referencia (debe escribirse &amp;amp;)</source>
+        <translation>un «&amp;» no comença cap referència (s&apos;ha d&apos;escriure &amp;amp;)</translation>
+    </message>
+    <message>
+        <source>falta un nombre válido de elemento o de atributo</source>
+        <translation>falta un nom vàlid d&apos;element o d&apos;atribut</translation>
+    </message>
+    <message>
+        <source>un nombre de elemento o de atributo es demasiado largo</source>
+        <translation>un nom d&apos;element o d&apos;atribut és massa llarg</translation>
+    </message>
+    <message>
+        <source>un comentario es demasiado largo</source>
+        <translation>un comentari és massa llarg</translation>
+    </message>
+    <message>
+        <source>un comentario no está cerrado</source>
+        <translation>un comentari no és tancat</translation>
+    </message>
+    <message>
+        <source>una sección CDATA no está cerrada</source>
+        <translation>una secció CDATA no és tancada</translation>
+    </message>
+    <message>
+        <source>la declaración XML solo puede estar al principio del documento</source>
+        <translation>la declaració XML només pot ser al principi del document</translation>
+    </message>
+    <message>
+        <source>falta memoria para leer el documento</source>
+        <translation>falta memòria per llegir el document</translation>
+    </message>
+    <message>
+        <source>los elementos están anidados a más de %1 niveles</source>
+        <translation>els elements estan imbricats en més de %1 nivells</translation>
+    </message>
+    <message>
+        <source>un elemento o un texto es demasiado largo</source>
+        <translation>un element o un text és massa llarg</translation>
+    </message>
+    <message>
+        <source>el documento no es XML bien formado (%1)</source>
+        <translation>el document no és XML ben format (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>XmlStreamWriter</name>
+    <message>
+        <source>No se puede dar valor al atributo &quot;%1&quot;: no se está empezando ningún elemento</source>
+        <translation>No es pot donar valor a l&apos;atribut &quot;%1&quot;: no s&apos;està començant cap element</translation>
+    </message>
+    <message>
+        <source>No se puede cerrar un elemento: no hay ninguno abierto</source>
+        <translation>No es pot tancar un element: no n&apos;hi ha cap d&apos;obert</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1: el elemento &quot;%2&quot; no está cerrado</source>
+        <translation>No es pot escriure %1: l&apos;element &quot;%2&quot; no és tancat</translation>
+    </message>
+    <message>
+        <source>No se puede escribir %1: %2</source>
+        <translation>No es pot escriure %1: %2</translation>
     </message>
 </context>
 </TS>

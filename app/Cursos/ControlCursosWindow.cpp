@@ -35,32 +35,47 @@ struct LabelSpec {
 
 // In reading order. Label2 has two blanks after NIVEL, Label5 ends in a blank.
 const LabelSpec labels[] = {
-    {"Label1", {86, 5, 320, 20}, QT_TRANSLATE_NOOP("ControlCursosWindow", "ASIGNACIÓN DE NIVELES Y CURSOS"), "color: #ffff00;", 12, true, false},
-    {"Label3", {468, 55, 190, 13}, QT_TRANSLATE_NOOP("ControlCursosWindow", "INCIDENCIAS EN EL TRASPASO"), "color: #0000ff; background-color: #ffffff;", 0,
-     true, true},
+    {"Label1", {86, 5, 320, 20},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "ASIGNACIÓN DE NIVELES Y CURSOS"),
+     "color: #ffff00;", 12, true, false},
+    {"Label3", {468, 55, 190, 13},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "INCIDENCIAS EN EL TRASPASO"),
+     "color: #0000ff; background-color: #ffffff;", 0, true, true},
     {"Label2", {473, 70, 180, 65},
-     QT_TRANSLATE_NOOP("ControlCursosWindow", "Se ha detectado que falta por indicar algún NIVEL  o CURSO. Complete el/los datos que falten, para poder "
-     "concluir el proceso, antes de Salir."),
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "Se ha detectado que falta por indicar algún NIVEL  o CURSO. Complete el/los datos que falten, "
+                       "para poder concluir el proceso, antes de Salir."),
      "color: #000080; background-color: #ffff00;", 0, false, false},
-    {"Label4", {471, 136, 134, 20}, QT_TRANSLATE_NOOP("ControlCursosWindow", "¡ IMPORTANTE !"), "color: #000000;", 12, true, false},
+    {"Label4", {471, 136, 134, 20},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "¡ IMPORTANTE !"),
+     "color: #000000;", 12, true, false},
     {"Label5", {472, 156, 185, 52},
-     QT_TRANSLATE_NOOP("ControlCursosWindow", "Las Abreviaturas de sus Grupos (Unidades), se formarán, en función del NIVEL y CURSO, del siguiente modo: "),
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "Las Abreviaturas de sus Grupos (Unidades), se formarán, en función del NIVEL y CURSO, del "
+                       "siguiente modo: "),
      "color: #800000;", 0, false, false},
-    {"Label6", {472, 207, 140, 39}, QT_TRANSLATE_NOOP("ControlCursosWindow", "Por ejemplo, NIVEL=ESO y CURSO=1 daría como resultado"), "color: #0000ff;", 0,
-     false, false},
-    {"Label10", {473, 244, 180, 13}, QT_TRANSLATE_NOOP("ControlCursosWindow", "Abreviatura del Grupo = ESO1A"), "color: #ff00ff;", 0, true, false},
+    {"Label6", {472, 207, 140, 39},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Por ejemplo, NIVEL=ESO y CURSO=1 daría como resultado"),
+     "color: #0000ff;", 0, false, false},
+    {"Label10", {473, 244, 180, 13},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Abreviatura del Grupo = ESO1A"),
+     "color: #ff00ff;", 0, true, false},
     {"Label7", {472, 257, 194, 39},
-     QT_TRANSLATE_NOOP("ControlCursosWindow", "y así secuencialmente para el resto de Grupos del mismo NIVEL y CURSO, ESO1B, ESO1C."), "color: #800080;", 0,
-     false, false},
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "y así secuencialmente para el resto de Grupos del mismo NIVEL y CURSO, ESO1B, ESO1C."),
+     "color: #800080;", 0, false, false},
     {"Label11", {457, 298, 215, 52},
-     QT_TRANSLATE_NOOP("ControlCursosWindow", "Ejemplos de Niveles: BCT=Bach.C.T., BHC=Bach.Hum., BT=Bach.Tecnol., LS=Leng.Signos, GAD=Gest.Admin., "
-     "EDSO=ESO Diversificación, etc..."),
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "Ejemplos de Niveles: BCT=Bach.C.T., BHC=Bach.Hum., BT=Bach.Tecnol., LS=Leng.Signos, "
+                       "GAD=Gest.Admin., EDSO=ESO Diversificación, etc..."),
      "color: #800000; background-color: #ffffff;", 0, false, false},
     {"Label9", {458, 355, 217, 39},
-     QT_TRANSLATE_NOOP("ControlCursosWindow", "Luego es de vital IMPORTANCIA que para cada NIVEL sus 5 Primeros caracteres sean DISTINTOS."),
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "Luego es de vital IMPORTANCIA que para cada NIVEL sus 5 Primeros caracteres sean DISTINTOS."),
      "color: #ff0000; background-color: #a6caf0;", 0, true, false},
     {"Label8", {470, 450, 182, 39},
-     QT_TRANSLATE_NOOP("ControlCursosWindow", "¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES."),
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES."),
      "color: #000080; background-color: #ffff00;", 0, false, true},
 };
 
@@ -72,16 +87,26 @@ struct NavigatorSpec {
 };
 
 const NavigatorSpec navigatorButtons[] = {
-    {NavigatorAction::First, "wwDBNavigator1First", u"|◀", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to first record")},
-    {NavigatorAction::PriorPage, "wwDBNavigator1PriorPage", u"◀◀", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move backward 10 records")},
-    {NavigatorAction::Prior, "wwDBNavigator1Prior", u"◀", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to prior record")},
-    {NavigatorAction::Next, "wwDBNavigator1Next", u"▶", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to next record")},
-    {NavigatorAction::NextPage, "wwDBNavigator1NextPage", u"▶▶", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move forward 10 records")},
-    {NavigatorAction::Last, "wwDBNavigator1Last", u"▶|", QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to last record")},
-    {NavigatorAction::Edit, "wwDBNavigator1Edit", u"✎", QT_TRANSLATE_NOOP("ControlCursosWindow", "Edit current record")},
-    {NavigatorAction::Post, "wwDBNavigator1Post", u"✔", QT_TRANSLATE_NOOP("ControlCursosWindow", "Post changes of current record")},
-    {NavigatorAction::Cancel, "wwDBNavigator1Cancel", u"✘", QT_TRANSLATE_NOOP("ControlCursosWindow", "Cancel changes made to current record")},
-    {NavigatorAction::Refresh, "wwDBNavigator1Refresh", u"⟳", QT_TRANSLATE_NOOP("ControlCursosWindow", "Refresh the contents of the dataset")},
+    {NavigatorAction::First, "wwDBNavigator1First", u"|◀",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to first record")},
+    {NavigatorAction::PriorPage, "wwDBNavigator1PriorPage", u"◀◀",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Move backward 10 records")},
+    {NavigatorAction::Prior, "wwDBNavigator1Prior", u"◀",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to prior record")},
+    {NavigatorAction::Next, "wwDBNavigator1Next", u"▶",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to next record")},
+    {NavigatorAction::NextPage, "wwDBNavigator1NextPage", u"▶▶",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Move forward 10 records")},
+    {NavigatorAction::Last, "wwDBNavigator1Last", u"▶|",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Move to last record")},
+    {NavigatorAction::Edit, "wwDBNavigator1Edit", u"✎",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Edit current record")},
+    {NavigatorAction::Post, "wwDBNavigator1Post", u"✔",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Post changes of current record")},
+    {NavigatorAction::Cancel, "wwDBNavigator1Cancel", u"✘",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Cancel changes made to current record")},
+    {NavigatorAction::Refresh, "wwDBNavigator1Refresh", u"⟳",
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Refresh the contents of the dataset")},
 };
 
 // The dialog's font is MS Sans Serif; where it is missing, the nearest in width.
@@ -127,7 +152,8 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
     , m_dialog(dialog)
 {
     setObjectName(QStringLiteral("ControlCursos"));
-    setWindowTitle(QCoreApplication::translate("TControlCursos", TControlCursos::Caption.toUtf8().constData()));
+    setWindowTitle(
+        QCoreApplication::translate("TControlCursos", TControlCursos::Caption.toUtf8().constData()));
     setFont(dialogFont());
     setFixedSize(679, 499);
 

@@ -25,10 +25,13 @@ const QString CURSO = QStringLiteral("CURSO");
 UserInteraction::Question recoveryQuestion()
 {
     UserInteraction::Question q;
-    q.caption = QCoreApplication::translate("TControlCursos", "Recuperación de Niveles y Cursos importados anteriormente");
-    q.text = QCoreApplication::translate("TControlCursos", "Existen Niveles y Cursos ya definidos de una Importación anterior.")
-             + QStringLiteral("\n\r")
-             + QCoreApplication::translate("TControlCursos", "¿Quiere recuperar las codificaciones introducidas anteriormente?");
+    q.caption
+        = QCoreApplication::translate("TControlCursos", "Recuperación de Niveles y Cursos importados anteriormente");
+    q.text = QCoreApplication::translate("TControlCursos",
+                                         "Existen Niveles y Cursos ya definidos de una Importación anterior.")
+        + QStringLiteral("\n\r")
+        + QCoreApplication::translate("TControlCursos",
+                                      "¿Quiere recuperar las codificaciones introducidas anteriormente?");
     q.buttons = UserInteraction::Buttons::YesNo;
     q.defaultButton = UserInteraction::Answer::Yes;
     q.icon = UserInteraction::Icon::Warning;
@@ -44,7 +47,8 @@ bool isIncomplete(const dbf::Table &cursos)
 QString missingDataMessage(const dbf::Table &cursos)
 {
     return QCoreApplication::translate("TControlCursos", "¡Atención! Falta algún Dato") + QStringLiteral("\n\r")
-           + QCoreApplication::translate("TControlCursos", "Curso: %1 - %2").arg(cursos.asString(CODI), cursos.asString(DESCRIPCIO));
+        + QCoreApplication::translate("TControlCursos", "Curso: %1 - %2")
+              .arg(cursos.asString(CODI), cursos.asString(DESCRIPCIO));
 }
 
 // Stores every course's level and course number in CURSOST2. Values go over
@@ -71,7 +75,8 @@ void keepAnswers(dbf::Table &cursos, dbf::Table &kept)
 } // namespace
 
 // The source text; the dialog shows it translated into the interface's language.
-const QString TControlCursos::Caption = QString::fromUtf8(QT_TRANSLATE_NOOP("TControlCursos", "Asignación de Niveles y Cursos"));
+const QString TControlCursos::Caption
+    = QString::fromUtf8(QT_TRANSLATE_NOOP("TControlCursos", "Asignación de Niveles y Cursos"));
 
 TControlCursos::TControlCursos(bool MFormResult, UserInteraction &ui)
     : wwTableCursosT(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT"), working_folder::dialogCourses,

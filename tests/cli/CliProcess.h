@@ -84,7 +84,8 @@ inline QByteArray withoutDates(const QString &name, QByteArray bytes)
     // The run log and the tables' manifest say when they were written.
     if (name.endsWith(QLatin1String(".log"), Qt::CaseInsensitive) || name.endsWith(QLatin1String(".txt")))
         return QString::fromUtf8(bytes)
-            .replace(QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d[:.]\\d\\d[:.]\\d\\d")), QStringLiteral("(time)"))
+            .replace(QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d[:.]\\d\\d[:.]\\d\\d")),
+                     QStringLiteral("(time)"))
             .toUtf8();
     QList<qsizetype> dates;
     if (name.endsWith(QLatin1String(".DBF"), Qt::CaseInsensitive))

@@ -88,7 +88,8 @@ TEST(CliLanguageRuns, TheCentreImportWritesTheSameTablesInEveryLanguage)
             else
                 written[i].insert(it.key(), cli::withoutDates(it.key(), it.value()));
         }
-        EXPECT_TRUE(result.err.contains(i == 0 ? QStringLiteral("Procés finalitzat") : QStringLiteral("Proceso finalizado")))
+        EXPECT_TRUE(
+            result.err.contains(i == 0 ? QStringLiteral("Procés finalitzat") : QStringLiteral("Proceso finalizado")))
             << result.err.toStdString();
     }
     ASSERT_TRUE(written[0].contains(QStringLiteral("GRUPOST.DBF")) && written[0].contains(QStringLiteral("MATIB.MDX")));
@@ -97,6 +98,20 @@ TEST(CliLanguageRuns, TheCentreImportWritesTheSameTablesInEveryLanguage)
     EXPECT_TRUE(log[0].contains(QStringLiteral("Importació del centre des de GestIB"))) << log[0].toStdString();
     EXPECT_TRUE(log[1].contains(QStringLiteral("Importación del centro desde GestIB"))) << log[1].toStdString();
     EXPECT_EQ(log[1], log[2]);
+}
+
+TEST(CliLanguageRuns, FailuresGiveTheirReasonsInTheLanguage)
+{
+    TempWinePrefix prefix; // without tables
+    QTemporaryDir folder;
+    const cli::Result ca = cli::run({"importar", folder.path()}, QDir::currentPath(), {}, catalan);
+    EXPECT_EQ(ca.status, 1);
+    EXPECT_EQ(ca.err, QStringLiteral("transtarquoib-cli: No es pot obrir la taula C:\\vtemp\\SOLUC.DBF: no existeix el "
+                                     "fitxer o la carpeta\n"));
+    const cli::Result es = cli::run({"importar", folder.path()}, QDir::currentPath(), {}, cLocale);
+    EXPECT_EQ(es.status, 1);
+    EXPECT_EQ(es.err, QStringLiteral("transtarquoib-cli: No se puede abrir la tabla C:\\vtemp\\SOLUC.DBF: no existe el "
+                                     "archivo o la carpeta\n"));
 }
 
 TEST(CliLanguageRuns, TheTimetableExportWritesTheSameDocumentInEveryLanguage)
@@ -136,7 +151,8 @@ TEST(CliLanguageRuns, TheTimetableExportWritesTheSameDocumentInEveryLanguage)
         ASSERT_EQ(result.status, 0) << result.err.toStdString();
         keys[i] = keyPaths(QJsonDocument::fromJson(result.out.toUtf8()).object());
     }
-    EXPECT_TRUE(keys[0].contains(QStringLiteral("resumen/sinCorrespondencia/profesor/aviso"))) << keys[0].join(u' ').toStdString();
+    EXPECT_TRUE(keys[0].contains(QStringLiteral("resumen/sinCorrespondencia/profesor/aviso")))
+        << keys[0].join(u' ').toStdString();
     EXPECT_EQ(keys[0], keys[1]);
 }
 
