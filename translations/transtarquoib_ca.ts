@@ -453,7 +453,7 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
     <message>
         <source>Las Abreviaturas de sus Grupos (Unidades), se formarán, en función del NIVEL y CURSO, del siguiente modo: </source>
-        <translation>Les Abreviatures dels seus Grups (Unitats) es formaran, en funció del NIVELL i del CURS, de la manera següent: </translation>
+        <translation>Les Abreviatures dels seus Grups (Unitats) es formaran, segons el NIVELL i el CURS, d&apos;aquesta manera: </translation>
     </message>
     <message>
         <source>Por ejemplo, NIVEL=ESO y CURSO=1 daría como resultado</source>
@@ -473,7 +473,7 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
     <message>
         <source>Luego es de vital IMPORTANCIA que para cada NIVEL sus 5 Primeros caracteres sean DISTINTOS.</source>
-        <translation>Per tant, és de vital IMPORTÀNCIA que els 5 Primers caràcters de cada NIVELL siguin DIFERENTS.</translation>
+        <translation>És de vital IMPORTÀNCIA que els 5 Primers caràcters de cada NIVELL siguin DIFERENTS.</translation>
     </message>
     <message>
         <source>¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES.</source>
@@ -521,7 +521,7 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
     <message>
         <source>Forzar Salida Sin Terminar Proceso </source>
-        <translation>Forçar Sortida Sense Acabar el Procés </translation>
+        <translation>Forçar Sortida Sense Acabar Procés </translation>
     </message>
 </context>
 <context>
