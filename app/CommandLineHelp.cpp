@@ -1,5 +1,9 @@
 #include "app/CommandLineHelp.h"
 
+#include "run/InterfaceLanguage.h"
+
+#include <QCoreApplication>
+
 #include <cstring>
 
 QString answerWithoutWindow(int argc, const char *const argv[])
@@ -8,8 +12,13 @@ QString answerWithoutWindow(int argc, const char *const argv[])
         return {};
     if (std::strcmp(argv[1], "--version") == 0)
         return versionText();
-    if (std::strcmp(argv[1], "--help") == 0)
+    if (std::strcmp(argv[1], "--help") == 0) {
+        // Translations need an application object; a window needs a display, this one does not.
+        int count = argc;
+        QCoreApplication core(count, const_cast<char **>(argv));
+        installInterfaceLanguage(interfaceLanguage());
         return helpText();
+    }
     return {};
 }
 
@@ -20,7 +29,7 @@ QString versionText()
 
 QString helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLineHelp",
         "Uso: TransTarquoIB\n"
         "     TransTarquoIB exportar|importar X\n"
         "     TransTarquoIB --version|--help\n"

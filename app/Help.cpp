@@ -7,11 +7,17 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString findHelp(const QString &programFolder, const QString &workingFolder)
+QString findHelp(const QString &programFolder, const QString &workingFolder, InterfaceLanguage language)
 {
-    const QString candidates[] = {QDir(programFolder).filePath(helpFileName), QDir(workingFolder).filePath(helpFileName),
-                                  QDir(programFolder).filePath(installedManualPage)};
+    const QString translatedManual = language == InterfaceLanguage::Spanish
+        ? QString()
+        : QDir(programFolder).filePath(installedTranslatedManualPage.arg(languageCode(language)));
+    const QString candidates[]
+        = {QDir(programFolder).filePath(helpFileName), QDir(workingFolder).filePath(helpFileName), translatedManual,
+           QDir(programFolder).filePath(installedManualPage)};
     for (const QString &candidate : candidates) {
+        if (candidate.isEmpty())
+            continue;
         const QFileInfo file(candidate);
         if (file.isFile())
             return QDir::cleanPath(file.absoluteFilePath());
@@ -31,10 +37,10 @@ void showHelp(UserInteraction &ui, const QString &section)
 {
     const QString file = findHelp(QCoreApplication::applicationDirPath(), QDir::currentPath());
     if (file.isEmpty()) {
-        ui.showMessage(QStringLiteral("No se encuentra el archivo de ayuda %1").arg(helpFileName));
+        ui.showMessage(QCoreApplication::translate("Help", "No se encuentra el archivo de ayuda %1").arg(helpFileName));
         return;
     }
     if (!QDesktopServices::openUrl(helpUrl(file, section)))
-        ui.showMessage(QStringLiteral("No hay ningún visor para el archivo de ayuda %1")
+        ui.showMessage(QCoreApplication::translate("Help", "No hay ningún visor para el archivo de ayuda %1")
                            .arg(QDir::toNativeSeparators(file)));
 }

@@ -4,11 +4,15 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-bool installSpanishTranslations()
+bool installQtTranslations(InterfaceLanguage language)
 {
     // Lives as long as the process: the application keeps only a pointer.
     static QTranslator qtbase;
-    if (!qtbase.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::removeTranslator(&qtbase);
+    if (!qtbase.load(QStringLiteral("qtbase_") + languageCode(language),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     return QCoreApplication::installTranslator(&qtbase);
 }
+
+bool installSpanishTranslations() { return installQtTranslations(InterfaceLanguage::Spanish); }

@@ -1,7 +1,13 @@
 #pragma once
 
-// The whole interface is Spanish, so Qt's own texts (the buttons of message
-// boxes, the file dialog) are loaded in Spanish too, whatever the user's
-// locale. Returns whether Qt's Spanish translations were found; without them
-// those texts stay in English and the program works all the same.
+#include "run/InterfaceLanguage.h"
+
+// Qt's own texts (the buttons of message boxes, the file dialog) are loaded in
+// the interface's language, so that no dialog mixes languages: Catalan for a
+// Catalan interface, otherwise Spanish whatever the user's locale. Replaces
+// the ones loaded before. Returns whether Qt's translations were found;
+// without them those texts stay in English and the program works all the same.
+bool installQtTranslations(InterfaceLanguage language);
+
+// The same for the Spanish interface.
 bool installSpanishTranslations();

@@ -28,8 +28,8 @@ SummaryWindow::SummaryWindow(const QString &caption, const QString &text, const 
     , m_icon(summary.warnings().isEmpty() ? QMessageBox::NoIcon : QMessageBox::Warning)
     , m_text(text)
     , m_details(new QPlainTextEdit(this))
-    , m_copy(new QPushButton(QStringLiteral("Copiar"), this))
-    , m_openLog(new QPushButton(QStringLiteral("Abrir registro"), this))
+    , m_copy(new QPushButton(tr("Copiar"), this))
+    , m_openLog(new QPushButton(tr("Abrir registro"), this))
 {
     setWindowTitle(caption);
     setSizeGripEnabled(true);
@@ -106,7 +106,7 @@ void SummaryWindow::openLog()
     const QString log = runLogPath();
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(log)))
         QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("No se puede abrir el registro %1: ningún programa del sistema abre este "
+                             tr("No se puede abrir el registro %1: ningún programa del sistema abre este "
                                             "tipo de archivo.")
                                  .arg(QDir::toNativeSeparators(log)));
 }

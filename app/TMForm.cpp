@@ -101,28 +101,29 @@ TMForm::TMForm(UserInteraction &ui, const QStringList &parameters, const QString
     QGuiApplication::setQuitOnLastWindowClosed(false);
     setObjectName(QStringLiteral("MForm"));
     setProperty("helpContext", helpContext);
-    setWindowTitle(QStringLiteral("Exportar e importar datos entre Velarix y GestIB"));
+    setWindowTitle(tr("Exportar e importar datos entre Velarix y GestIB"));
     setFixedSize(632, 266);
 
-    Draw3D1 = component(QStringLiteral("Draw3D1"), new GradientPanel(QColor(255, 255, 255), QColor(128, 128, 160), this));
+    Draw3D1
+        = component(QStringLiteral("Draw3D1"), new GradientPanel(QColor(255, 255, 255), QColor(128, 128, 160), this));
     Draw3D1->setGeometry(0, 192, 632, 74);
     Draw3D2 = component(QStringLiteral("Draw3D2"), new GradientPanel(QColor(200, 220, 255), QColor(0, 64, 160), this));
     Draw3D2->setGeometry(0, 0, 316, 192);
     BExportar = buttonWithGlyph(QStringLiteral("BExportar"), QStringLiteral("OK"), QStyle::SP_DialogApplyButton,
                                 Draw3D2, QRect(108, 134, 100, 34));
-    BClose = buttonWithGlyph(QStringLiteral("BClose"), QStringLiteral("&Salir"), QStyle::SP_DialogCloseButton, Draw3D1,
+    BClose = buttonWithGlyph(QStringLiteral("BClose"), tr("&Salir"), QStyle::SP_DialogCloseButton, Draw3D1,
                              QRect(266, 6, 100, 30));
-    Label3 = caption(QStringLiteral("Label3"), QStringLiteral("Transformar datos desde GestIB hacia Velarix "), Draw3D2,
+    Label3 = caption(QStringLiteral("Label3"), tr("Transformar datos desde GestIB hacia Velarix "), Draw3D2,
                      QRect(16, 16, 284, 104));
     Draw3D3 = component(QStringLiteral("Draw3D3"), new GradientPanel(QColor(255, 230, 200), QColor(160, 64, 0), this));
     Draw3D3->setGeometry(316, 0, 316, 192);
-    Label4 = caption(QStringLiteral("Label4"), QStringLiteral("Transformar datos desde Velarix hacia GestIB"), Draw3D3,
+    Label4 = caption(QStringLiteral("Label4"), tr("Transformar datos desde Velarix hacia GestIB"), Draw3D3,
                      QRect(16, 16, 284, 104));
     BImportar = buttonWithGlyph(QStringLiteral("BImportar"), QStringLiteral("OK"), QStyle::SP_DialogApplyButton,
                                 Draw3D3, QRect(108, 134, 100, 34));
-    Label1 = signature(QStringLiteral("Label1"), QStringLiteral("TransVelarixGestIB para VX18 V-1.0"), Draw3D1,
+    Label1 = signature(QStringLiteral("Label1"), tr("TransVelarixGestIB para VX18 V-1.0"), Draw3D1,
                        QRect(12, 24, 240, 24));
-    Button1 = button(QStringLiteral("Button1"), QStringLiteral("F1 AYUDA"), Draw3D1, QRect(266, 40, 100, 28));
+    Button1 = button(QStringLiteral("Button1"), tr("F1 AYUDA"), Draw3D1, QRect(266, 40, 100, 28));
 
     connect(BExportar, &QPushButton::clicked, this, [this] { BExportarClick(); });
     connect(BImportar, &QPushButton::clicked, this, [this] { BImportarClick(); });

@@ -5,6 +5,7 @@
 #include "app/SpanishTranslations.h"
 #include "app/TMForm.h"
 #include "run/HandlerBoundary.h"
+#include "run/InterfaceLanguage.h"
 #include "run/WorkingFolderRecovery.h"
 #include "platform/FileSizeSignal.h"
 
@@ -27,7 +28,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(TRANSTARQUOIB_VERSION));
     setApplicationIcon();
     NoMinimiseFilter::install();
-    installSpanishTranslations();
+    const InterfaceLanguage language = interfaceLanguage();
+    installInterfaceLanguage(language);
+    installQtTranslations(language);
 
     QStringList parameters = QCoreApplication::arguments();
     parameters.removeFirst();

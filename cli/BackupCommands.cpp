@@ -6,6 +6,7 @@
 #include "import/CentreImport.h"
 #include "platform/Dbf.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -29,7 +30,9 @@ QJsonObject backupJson(const backups::Backup &backup)
 
 QString backupLine(const backups::Backup &backup)
 {
-    QString line = QStringLiteral("%1  %2  %3 filas").arg(backup.name, backup.manifest.centre()).arg(backup.manifest.totalRows());
+    QString line = QCoreApplication::translate("BackupCommands", "%1  %2  %3 filas")
+                       .arg(backup.name, backup.manifest.centre())
+                       .arg(backup.manifest.totalRows());
     if (!backup.manifest.document.isEmpty())
         line += QStringLiteral("  %1").arg(backup.manifest.document);
     return line;
@@ -55,7 +58,9 @@ CommandReport runCopias(const CommandOptions &)
         report.summaryLines << backupLine(backup);
     }
     if (found.isEmpty())
-        report.summaryLines << QStringLiteral("No hay copias de tablas sustituidas en %1").arg(backups::folder());
+        report.summaryLines << QCoreApplication::translate("BackupCommands",
+                                                           "No hay copias de tablas sustituidas en %1")
+                                   .arg(backups::folder());
     report.summary = QJsonObject{{QStringLiteral("copias"), list}};
     return report;
 }
@@ -73,15 +78,21 @@ CommandReport runRestaurar(const CommandOptions &options)
         });
     if (chosen == found.cend()) {
         failWith(report, ExitStatus::Failed,
-                 wanted.isEmpty() ? QStringLiteral("No hay copias de tablas sustituidas en %1").arg(backups::folder())
-                                  : QStringLiteral("No existe la copia %1 en %2").arg(wanted, backups::folder()));
+                 wanted.isEmpty()
+                     ? QCoreApplication::translate("BackupCommands", "No hay copias de tablas sustituidas en %1")
+                           .arg(backups::folder())
+                     : QCoreApplication::translate("BackupCommands", "No existe la copia %1 en %2")
+                           .arg(wanted, backups::folder()));
         return report;
     }
     try {
-        const QString kept = restoreBackup(chosen->path, centre_import::replacedFiles(), centre_import::importedTables());
-        report.summaryLines << QStringLiteral("Restaurada la copia %1 (%2)").arg(chosen->name, chosen->manifest.centre());
+        const QString kept
+            = restoreBackup(chosen->path, centre_import::replacedFiles(), centre_import::importedTables());
+        report.summaryLines << QCoreApplication::translate("BackupCommands", "Restaurada la copia %1 (%2)")
+                                   .arg(chosen->name, chosen->manifest.centre());
         if (!kept.isEmpty())
-            report.summaryLines << QStringLiteral("Copia de las tablas sustituidas: %1").arg(backups::shownPath(kept));
+            report.summaryLines << QCoreApplication::translate("BackupCommands", "Copia de las tablas sustituidas: %1")
+                                       .arg(backups::shownPath(kept));
         report.summary = QJsonObject{{QStringLiteral("restaurada"), backupJson(*chosen)},
                                      {QStringLiteral("copia"), kept.isEmpty() ? QJsonValue() : QJsonValue(kept)}};
     } catch (const dbf::TableInUseError &e) {

@@ -1,5 +1,6 @@
 #include "cli/CheckOutcome.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 
@@ -26,15 +27,17 @@ bool hasWarnings(const CommandReport &report)
 QStringList checkLines(const QStringList &summaryLines, bool warnings)
 {
     // The summary's lines that speak of tables already written.
-    static const QHash<QString, QString> conditional = {
-        {QStringLiteral("Líneas de asignaturas: creadas"), QStringLiteral("Líneas de asignaturas: se crearían")},
-        {QStringLiteral("Líneas de asignaturas: no creadas (ASIGT queda vacía)"),
-         QStringLiteral("Líneas de asignaturas: no se crearían (ASIGT quedaría vacía)")},
+    const QHash<QString, QString> conditional = {
+        {QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: creadas"),
+         QCoreApplication::translate("CheckOutcome", "Líneas de asignaturas: se crearían")},
+        {QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: no creadas (ASIGT queda vacía)"),
+         QCoreApplication::translate("CheckOutcome", "Líneas de asignaturas: no se crearían (ASIGT quedaría vacía)")},
     };
     QStringList lines{
-        warnings ? QStringLiteral("Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.")
-                 : QStringLiteral("Comprobación sin avisos. No se ha modificado nada.")};
-    lines << QStringLiteral("La importación escribiría:");
+        warnings ? QCoreApplication::translate(
+            "CheckOutcome", "Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.")
+                 : QCoreApplication::translate("CheckOutcome", "Comprobación sin avisos. No se ha modificado nada.")};
+    lines << QCoreApplication::translate("CheckOutcome", "La importación escribiría:");
     for (const QString &line : summaryLines)
         lines << conditional.value(line, line);
     return lines;

@@ -26,7 +26,8 @@ const QString help = QStringLiteral("help");
 const QString version = QStringLiteral("version");
 
 // Options that only some commands take, and the options that take a value.
-const QStringList commandOptions = {niveles, solucion, recuperar, noRecuperar, lineas, sinLineas, json, salida, sugerir};
+const QStringList commandOptions
+    = {niveles, solucion, recuperar, noRecuperar, lineas, sinLineas, json, salida, sugerir};
 const QStringList valueOptions = {niveles, solucion, carpeta, salida};
 
 struct CommandName {
@@ -59,7 +60,7 @@ QStringList optionsOf(Command command)
 void rejectBoth(const QCommandLineParser &parser, const QString &a, const QString &b)
 {
     if (parser.isSet(a) && parser.isSet(b))
-        throw UsageError(QStringLiteral("--%1 y --%2 no pueden ir juntas").arg(a, b));
+        throw UsageError(QCoreApplication::translate("CommandLine", "--%1 y --%2 no pueden ir juntas").arg(a, b));
 }
 
 QString localPath(const QString &argument)
@@ -108,14 +109,15 @@ bool takesValue(const QString &name)
 [[noreturn]] void refuse(const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (!parser.unknownOptionNames().isEmpty())
-        throw UsageError(QStringLiteral("opción desconocida: %1")
+        throw UsageError(QCoreApplication::translate("CommandLine", "opción desconocida: %1")
                              .arg(typedOption(arguments, {parser.unknownOptionNames().constFirst()})));
     for (const QString &argument : arguments.mid(1))
         if (isOptionArgument(argument) && argument.contains(u'=') && !takesValue(optionName(argument)))
-            throw UsageError(QStringLiteral("la opción %1 no lleva valor").arg(argument.left(argument.indexOf(u'='))));
+            throw UsageError(QCoreApplication::translate("CommandLine", "la opción %1 no lleva valor")
+                                 .arg(argument.left(argument.indexOf(u'='))));
     const QString last = arguments.constLast();
     if (arguments.size() > 1 && isOptionArgument(last) && takesValue(optionName(last)))
-        throw UsageError(QStringLiteral("falta el valor de la opción %1").arg(last));
+        throw UsageError(QCoreApplication::translate("CommandLine", "falta el valor de la opción %1").arg(last));
     throw UsageError(parser.errorText());
 }
 
@@ -124,8 +126,8 @@ void requireValues(const QCommandLineParser &parser, const QStringList &argument
 {
     for (const QString &name : valueOptions)
         if (parser.isSet(name) && parser.value(name).isEmpty())
-            throw UsageError(
-                QStringLiteral("falta el valor de la opción %1").arg(typedOption(arguments, namesOf(name))));
+            throw UsageError(QCoreApplication::translate("CommandLine", "falta el valor de la opción %1")
+                                 .arg(typedOption(arguments, namesOf(name))));
 }
 
 } // namespace
@@ -174,7 +176,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        throw UsageError(QStringLiteral("falta la orden: exportar, importar, comprobar, plantilla, copias o restaurar"));
+        throw UsageError(QCoreApplication::translate(
+            "CommandLine", "falta la orden: exportar, importar, comprobar, plantilla, copias o restaurar"));
     CommandOptions &options = parsed.options;
     const QString command = positional.at(0);
     const auto named = std::find_if(std::begin(commands), std::end(commands), [&](const CommandName &c) {
@@ -182,22 +185,27 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     });
     if (named == std::end(commands))
         throw UsageError(
-            QStringLiteral("orden desconocida: %1 (exportar, importar, comprobar, plantilla, copias o restaurar)").arg(command));
+            QCoreApplication::translate(
+                "CommandLine", "orden desconocida: %1 (exportar, importar, comprobar, plantilla, copias o restaurar)")
+                .arg(command));
     options.command = named->command;
     // copias takes no argument; restaurar names a backup or takes the newest.
     const qsizetype wanted = options.command == Command::Copias ? 1 : 2;
     const bool argumentOptional = options.command == Command::Restaurar;
     if (positional.size() < wanted && !argumentOptional)
         throw UsageError(options.command == Command::Importar
-                             ? QStringLiteral("importar necesita la carpeta o un archivo de la carpeta de GestIB")
-                             : QStringLiteral("%1 necesita el archivo XML del centro").arg(QLatin1String(named->name)));
+                             ? QCoreApplication::translate(
+                                 "CommandLine", "importar necesita la carpeta o un archivo de la carpeta de GestIB")
+                             : QCoreApplication::translate("CommandLine", "%1 necesita el archivo XML del centro")
+                                   .arg(QLatin1String(named->name)));
     if (positional.size() > wanted)
-        throw UsageError(QStringLiteral("sobra el argumento %1").arg(positional.at(wanted)));
+        throw UsageError(
+            QCoreApplication::translate("CommandLine", "sobra el argumento %1").arg(positional.at(wanted)));
 
     const QStringList accepted = optionsOf(options.command);
     for (const QString &name : commandOptions)
         if (parser.isSet(name) && !accepted.contains(name))
-            throw UsageError(QStringLiteral("la orden %1 no admite %2")
+            throw UsageError(QCoreApplication::translate("CommandLine", "la orden %1 no admite %2")
                                  .arg(QLatin1String(named->name), typedOption(arguments, namesOf(name))));
     rejectBoth(parser, recuperar, noRecuperar);
     rejectBoth(parser, lineas, sinLineas);
@@ -228,7 +236,7 @@ QString versionText()
 
 QString helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
         "Uso: transtarquoib-cli ORDEN ARCHIVO [OPCIONES]\n"
         "\n"
         "Convierte entre GestIB y Velarix sin ventanas, como TransTarquoIB.\n"

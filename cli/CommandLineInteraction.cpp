@@ -12,20 +12,27 @@
 using centre_import::TControlCursos;
 
 namespace {
-const QString recoveryCaption = QStringLiteral("Recuperación de Niveles y Cursos importados anteriormente");
-const QString linesCaption = QStringLiteral("Creación automática de Líneas de Asignaturas");
-const QString noFile = QStringLiteral("No existe archivo");
+// The runs' own texts, as the runs translate them, to tell their questions and messages apart.
+QString recoveryCaption()
+{
+    return QCoreApplication::translate("TControlCursos", "Recuperación de Niveles y Cursos importados anteriormente");
+}
+QString linesCaption()
+{
+    return QCoreApplication::translate("CrearLineasAsignaturas", "Creación automática de Líneas de Asignaturas");
+}
+QString noFile() { return QCoreApplication::translate("RunFrame", "No existe archivo"); }
 
 QString answerName(UserInteraction::Answer answer)
 {
     switch (answer) {
-    case UserInteraction::Answer::Ok: return QStringLiteral("Aceptar");
-    case UserInteraction::Answer::Cancel: return QStringLiteral("Cancelar");
-    case UserInteraction::Answer::Yes: return QStringLiteral("Sí");
-    case UserInteraction::Answer::No: return QStringLiteral("No");
+    case UserInteraction::Answer::Ok: return QCoreApplication::translate("CommandLineInteraction", "Aceptar");
+    case UserInteraction::Answer::Cancel: return QCoreApplication::translate("CommandLineInteraction", "Cancelar");
+    case UserInteraction::Answer::Yes: return QCoreApplication::translate("CommandLineInteraction", "Sí");
+    case UserInteraction::Answer::No: return QCoreApplication::translate("CommandLineInteraction", "No");
     case UserInteraction::Answer::Closed: break;
     }
-    return QStringLiteral("sin respuesta");
+    return QCoreApplication::translate("CommandLineInteraction", "sin respuesta");
 }
 } // namespace
 
@@ -82,7 +89,7 @@ std::optional<QString> CommandLineInteraction::chooseOpenFile(const OpenFileDial
 // command names the one it was given, and the cause when it is not a missing file.
 void CommandLineInteraction::showMessage(const QString &text)
 {
-    printError(text == noFile && m_answers.file ? unusableFileText(*m_answers.file) : text);
+    printError(text == noFile() && m_answers.file ? unusableFileText(*m_answers.file) : text);
 }
 
 // The message goes as any other; the command reports the figures itself.
@@ -100,9 +107,9 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
 UserInteraction::Answer CommandLineInteraction::ask(const Question &question)
 {
     Answer answer = question.defaultButton;
-    if (question.caption == recoveryCaption)
+    if (question.caption == recoveryCaption())
         answer = m_answers.recover ? Answer::Yes : Answer::No;
-    else if (question.caption == linesCaption)
+    else if (question.caption == linesCaption())
         answer = m_answers.createLines ? Answer::Ok : Answer::Cancel;
     progress(QStringLiteral("%1: %2").arg(question.caption, answerName(answer)));
     return answer;
@@ -117,9 +124,10 @@ void CommandLineInteraction::showError(const QString &text)
 void CommandLineInteraction::setHourglass(bool on)
 {
     if (on)
-        progress(QStringLiteral("Trabajando…"));
+        progress(QCoreApplication::translate("CommandLineInteraction", "Trabajando…"));
     else
-        progress(m_answers.checkOnly ? QStringLiteral("Comprobación terminada.") : QStringLiteral("Tablas terminadas."));
+        progress(m_answers.checkOnly ? QCoreApplication::translate("CommandLineInteraction", "Comprobación terminada.")
+                                     : QCoreApplication::translate("CommandLineInteraction", "Tablas terminadas."));
 }
 
 // One pass as the window runs it: FormShow (with the recovery question), the
@@ -134,10 +142,12 @@ void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
     const std::vector<CourseAnswer> courses = answerCursos(dialog.wwDataSource1, m_answers.levels);
     m_unknownCourses = ::unknownCourses(m_answers.levels, courses);
     for (const UnknownCourse &course : m_unknownCourses)
-        printError(QStringLiteral("Aviso: %1, línea %2: el documento no tiene el curso %3; la línea no se usa.")
-                       .arg(m_answers.levelsFile)
-                       .arg(course.line)
-                       .arg(course.codi));
+        printError(
+            QCoreApplication::translate("CommandLineInteraction",
+                                        "Aviso: %1, línea %2: el documento no tiene el curso %3; la línea no se usa.")
+                .arg(m_answers.levelsFile)
+                .arg(course.line)
+                .arg(course.codi));
     m_withoutLevel = coursesWithoutLevel(courses);
     if (!m_withoutLevel.empty()) {
         dialog.pressForcedExit();
@@ -148,7 +158,8 @@ void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
     // so that it never reports done for answers that were not stored.
     if (m_errors.size() > errorsBefore)
         throw DialogFailed(m_errors.back().toStdString());
-    progress(QStringLiteral("Niveles y cursos: %1 cursos con nivel y curso.").arg(courses.size()));
+    progress(QCoreApplication::translate("CommandLineInteraction", "Niveles y cursos: %1 cursos con nivel y curso.")
+                 .arg(courses.size()));
 }
 
 // Progress on a terminal only: a script reading standard error gets the

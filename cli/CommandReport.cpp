@@ -2,11 +2,13 @@
 
 #include "run/RunSummary.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 QString missingCoursesText(const std::vector<CourseAnswer> &courses)
 {
-    QStringList lines{QStringLiteral("Cursos sin nivel o sin curso (%1):").arg(courses.size())};
+    QStringList lines{
+        QCoreApplication::translate("CommandReport", "Cursos sin nivel o sin curso (%1):").arg(courses.size())};
     for (const CourseAnswer &course : courses)
         lines << QStringLiteral("  %1\t%2").arg(course.codi, course.descripcio);
     return lines.join(QLatin1Char('\n'));
@@ -35,16 +37,16 @@ QString reportText(const CommandReport &report)
     if (report.command == QLatin1String("comprobar") && !summaryLines.isEmpty())
         lines << summaryLines.takeFirst();
     for (const QString &warning : reportWarnings(report))
-        lines << RunSummary::warningPrefix + warning;
+        lines << RunSummary::warningPrefix() + warning;
     lines << summaryLines;
     if (report.unmatched) {
-        lines << QStringLiteral("Códigos de la solución que no están en las tablas:");
+        lines << QCoreApplication::translate("CommandReport", "Códigos de la solución que no están en las tablas:");
         for (auto it = report.unmatched->constBegin(); it != report.unmatched->constEnd(); ++it) {
             const QJsonObject lookup = it.value().toObject();
             QStringList codes;
             for (const QJsonValue &code : lookup.value(QStringLiteral("codigos")).toArray())
                 codes << code.toString();
-            lines << QStringLiteral("    %1: %2 sesiones; %3")
+            lines << QCoreApplication::translate("CommandReport", "    %1: %2 sesiones; %3")
                          .arg(it.key())
                          .arg(lookup.value(QStringLiteral("sesiones")).toInt())
                          .arg(codes.join(QStringLiteral(", ")));

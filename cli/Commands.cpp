@@ -15,6 +15,7 @@
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,13 +113,15 @@ std::optional<QJsonObject> unmatchedCodes(CommandReport &report, const QString &
 {
     if (const int error = pathError(solution, PathKind::File)) {
         fail(report, ExitStatus::Failed,
-             QStringLiteral("No se puede leer la solución %1: %2").arg(solution, pathErrorText(error)));
+             QCoreApplication::translate("Commands", "No se puede leer la solución %1: %2")
+                 .arg(solution, pathErrorText(error)));
         return std::nullopt;
     }
     QFile copy(solution);
     if (!copy.copy(QDir(folder).filePath(QStringLiteral("SOLUC.DBF")))) {
         fail(report, ExitStatus::Failed,
-             QStringLiteral("No se puede leer la solución %1: %2").arg(solution, copy.errorString()));
+             QCoreApplication::translate("Commands", "No se puede leer la solución %1: %2")
+                 .arg(solution, copy.errorString()));
         return std::nullopt;
     }
     MainFormState form;
@@ -135,7 +138,9 @@ std::optional<QJsonObject> unmatchedCodes(CommandReport &report, const QString &
 
 [[noreturn]] void cannotWriteTemplate(const QString &where, const QString &reason)
 {
-    throw std::runtime_error(QStringLiteral("No se puede escribir la plantilla %1: %2").arg(where, reason).toStdString());
+    throw std::runtime_error(QCoreApplication::translate("Commands", "No se puede escribir la plantilla %1: %2")
+                                 .arg(where, reason)
+                                 .toStdString());
 }
 
 // The template to the file named by -o, whole or not at all, or to standard output.
@@ -144,12 +149,13 @@ void writeTemplate(const QByteArray &bytes, const QString &path)
     if (path.isEmpty()) {
         const auto size = std::size_t(bytes.size());
         if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
-            cannotWriteTemplate(QStringLiteral("en la salida estándar"), pathErrorText(errno));
+            cannotWriteTemplate(QCoreApplication::translate("Commands", "en la salida estándar"), pathErrorText(errno));
         return;
     }
     const QString folder = QFileInfo(path).absolutePath();
     if (const int error = pathError(folder, PathKind::Folder))
-        cannotWriteTemplate(path, QStringLiteral("la carpeta %1: %2").arg(folder, pathErrorText(error)));
+        cannotWriteTemplate(
+            path, QCoreApplication::translate("Commands", "la carpeta %1: %2").arg(folder, pathErrorText(error)));
     if (const std::optional<QString> problem = writeWholeFile(path, bytes))
         cannotWriteTemplate(path, *problem);
 }
@@ -183,14 +189,16 @@ CommandReport runComprobar(const CommandOptions &options)
     if (!scratch.isValid()) {
         CommandReport report = namedReport(QStringLiteral("comprobar"));
         fail(report, ExitStatus::Failed,
-             QStringLiteral("No se puede crear una carpeta temporal: %1").arg(scratch.errorString()));
+             QCoreApplication::translate("Commands", "No se puede crear una carpeta temporal: %1")
+                 .arg(scratch.errorString()));
         return report;
     }
     const QString keptAnswers = winpath::fileInFolder(working_folder::path, QStringLiteral("CURSOST2.DBF"));
     if (QFileInfo(keptAnswers).isFile()
         && !QFile::copy(keptAnswers, scratch.filePath(QStringLiteral("CURSOST2.DBF")))) {
         CommandReport report = namedReport(QStringLiteral("comprobar"));
-        fail(report, ExitStatus::Failed, QStringLiteral("No se puede leer %1").arg(keptAnswers));
+        fail(report, ExitStatus::Failed,
+             QCoreApplication::translate("Commands", "No se puede leer %1").arg(keptAnswers));
         return report;
     }
     winpath::setWorkingFolder(scratch.path()); // for the rest of this process
@@ -222,7 +230,8 @@ CommandReport runPlantilla(const CommandOptions &options)
     if (!options.salida.isEmpty()
         && QFileInfo(options.salida).canonicalFilePath() == QFileInfo(options.target).canonicalFilePath()) {
         fail(report, ExitStatus::BadUsage,
-             QStringLiteral("-o %1 es el propio documento del centro; la plantilla necesita otro archivo")
+             QCoreApplication::translate("Commands",
+                                         "-o %1 es el propio documento del centro; la plantilla necesita otro archivo")
                  .arg(options.salida));
         return report;
     }
@@ -233,9 +242,10 @@ CommandReport runPlantilla(const CommandOptions &options)
         writeTemplate(levelsTemplateText(levels), options.salida);
         for (const QString &descripcio : levels.withoutCode)
             printError(
-                QStringLiteral("Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.")
+                QCoreApplication::translate(
+                    "Commands", "Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.")
                     .arg(descripcio));
-        printError(QStringLiteral("Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
+        printError(QCoreApplication::translate("Commands", "Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
                        .arg(levels.rows.size())
                        .arg(levels.incomplete()));
     });

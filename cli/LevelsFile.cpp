@@ -4,6 +4,7 @@
 #include "run/Trimming.h"
 #include "import/TableLayouts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringConverter>
 #include <QStringList>
@@ -98,10 +99,11 @@ Columns headerColumns(const Record &header, const QString &name)
         for (qsizetype i = 0; i < header.fields.size(); ++i)
             if (trimControl(header.fields.at(i)).compare(QLatin1String(title), Qt::CaseInsensitive) == 0)
                 return i;
-        throw LevelsFileError(QStringLiteral("%1, línea %2: la cabecera no tiene la columna %3")
-                                  .arg(name)
-                                  .arg(header.line)
-                                  .arg(QLatin1String(title)));
+        throw LevelsFileError(
+            QCoreApplication::translate("LevelsFile", "%1, línea %2: la cabecera no tiene la columna %3")
+                .arg(name)
+                .arg(header.line)
+                .arg(QLatin1String(title)));
     };
     return {column("CODI"), column("NIVEL"), column("CURSO")};
 }
@@ -122,10 +124,11 @@ void requireWidth(const QString &where, const QString &field, const QString &val
     const int width = widthOf(field);
     const qsizetype length = value.toUcs4().size();
     if (length > width)
-        throw LevelsFileError(QStringLiteral("%1: %2 «%3» tiene %4 caracteres; el campo admite %5")
-                                  .arg(where, field, value)
-                                  .arg(length)
-                                  .arg(width));
+        throw LevelsFileError(
+            QCoreApplication::translate("LevelsFile", "%1: %2 «%3» tiene %4 caracteres; el campo admite %5")
+                .arg(where, field, value)
+                .arg(length)
+                .arg(width));
 }
 
 // Spreadsheets save plain CSV in the system's code page; the line shows where.
@@ -156,11 +159,11 @@ QString LevelsFileError::message() const
 QHash<QString, LevelAnswer> readLevelsFile(const QString &localPath)
 {
     if (const int error = pathError(localPath, PathKind::File))
-        throw LevelsFileError(
-            QStringLiteral("No se puede leer el archivo de niveles %1: %2").arg(localPath, pathErrorText(error)));
+        throw LevelsFileError(QCoreApplication::translate("LevelsFile", "No se puede leer el archivo de niveles %1: %2")
+                                  .arg(localPath, pathErrorText(error)));
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly))
-        throw LevelsFileError(QStringLiteral("No se puede leer el archivo de niveles %1: %2")
+        throw LevelsFileError(QCoreApplication::translate("LevelsFile", "No se puede leer el archivo de niveles %1: %2")
                                   .arg(localPath, file.errorString()));
     return parseLevels(file.readAll(), localPath);
 }
@@ -171,8 +174,9 @@ QHash<QString, LevelAnswer> parseLevels(const QByteArray &content, const QString
     QString text = utf8.decode(content);
     if (utf8.hasError())
         throw LevelsFileError(
-            QStringLiteral("El archivo de niveles %1 no está en UTF-8 (línea %2); en la hoja de cálculo, "
-                           "guárdelo como «CSV UTF-8»")
+            QCoreApplication::translate("LevelsFile",
+                                        "El archivo de niveles %1 no está en UTF-8 (línea %2); en la hoja de cálculo, "
+                                        "guárdelo como «CSV UTF-8»")
                 .arg(name)
                 .arg(firstLineNotUtf8(content)));
     if (text.startsWith(QChar(0xFEFF)))
@@ -188,16 +192,18 @@ QHash<QString, LevelAnswer> parseLevels(const QByteArray &content, const QString
             columns = headerColumns(record, name);
             continue;
         }
-        const QString where = QStringLiteral("%1, línea %2").arg(name).arg(record.line);
+        const QString where = QCoreApplication::translate("LevelsFile", "%1, línea %2").arg(name).arg(record.line);
         if (record.fields.size() < columns.needed())
-            throw LevelsFileError(QStringLiteral("%1: se esperaban tres campos CODI;NIVEL;CURSO y hay %2")
-                                      .arg(where)
-                                      .arg(record.fields.size()));
+            throw LevelsFileError(
+                QCoreApplication::translate("LevelsFile", "%1: se esperaban tres campos CODI;NIVEL;CURSO y hay %2")
+                    .arg(where)
+                    .arg(record.fields.size()));
         const QString codi = trimControl(record.fields.at(columns.codi));
         if (codi.isEmpty())
-            throw LevelsFileError(QStringLiteral("%1: falta el código del curso").arg(where));
+            throw LevelsFileError(
+                QCoreApplication::translate("LevelsFile", "%1: falta el código del curso").arg(where));
         if (answers.contains(codi))
-            throw LevelsFileError(QStringLiteral("%1: el curso %2 ya aparece en la línea %3")
+            throw LevelsFileError(QCoreApplication::translate("LevelsFile", "%1: el curso %2 ya aparece en la línea %3")
                                       .arg(where, codi)
                                       .arg(answers.value(codi).line));
         const LevelAnswer answer{trimControl(record.fields.at(columns.nivel)),

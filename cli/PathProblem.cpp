@@ -2,6 +2,7 @@
 
 #include "platform/SystemReason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -29,13 +30,14 @@ int pathError(const QString &localPath, PathKind kind)
 QString pathErrorText(int error)
 {
     switch (error) {
-    case ENOENT: return QStringLiteral("no existe");
-    case ENAMETOOLONG: return QStringLiteral("la ruta es demasiado larga para el sistema");
-    case EISDIR: return QStringLiteral("es una carpeta, no un archivo");
-    case ENOTDIR: return QStringLiteral("no es una carpeta, o una parte de la ruta no lo es");
+    case ENOENT: return QCoreApplication::translate("PathProblem", "no existe");
+    case ENAMETOOLONG: return QCoreApplication::translate("PathProblem", "la ruta es demasiado larga para el sistema");
+    case EISDIR: return QCoreApplication::translate("PathProblem", "es una carpeta, no un archivo");
+    case ENOTDIR:
+        return QCoreApplication::translate("PathProblem", "no es una carpeta, o una parte de la ruta no lo es");
     case EACCES:
-    case EPERM: return QStringLiteral("no hay permiso de acceso o de lectura");
-    case ELOOP: return QStringLiteral("la ruta tiene demasiados enlaces simbólicos");
+    case EPERM: return QCoreApplication::translate("PathProblem", "no hay permiso de acceso o de lectura");
+    case ELOOP: return QCoreApplication::translate("PathProblem", "la ruta tiene demasiados enlaces simbólicos");
     default: return systemReason(error);
     }
 }
@@ -44,6 +46,7 @@ QString unusableFileText(const QString &localPath)
 {
     const int error = pathError(localPath, PathKind::File);
     if (error == ENOENT || error == 0)
-        return QStringLiteral("No existe archivo: %1").arg(localPath);
-    return QStringLiteral("No se puede usar el archivo %1: %2").arg(localPath, pathErrorText(error));
+        return QCoreApplication::translate("PathProblem", "No existe archivo: %1").arg(localPath);
+    return QCoreApplication::translate("PathProblem", "No se puede usar el archivo %1: %2")
+        .arg(localPath, pathErrorText(error));
 }

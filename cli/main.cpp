@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/LevelsFile.h"
 #include "cli/PathProblem.h"
+#include "run/InterfaceLanguage.h"
 #include "run/WorkingFolderRecovery.h"
 #include "platform/Error.h"
 #include "platform/FileSizeSignal.h"
@@ -48,8 +49,9 @@ QString workingFolderProblem(const QString &folder)
     if (error == 0)
         return {};
     if (error == ENOENT)
-        return QStringLiteral("no existe la carpeta de trabajo %1").arg(folder);
-    return QStringLiteral("no se puede usar la carpeta de trabajo %1: %2").arg(folder, pathErrorText(error));
+        return QCoreApplication::translate("CliMain", "no existe la carpeta de trabajo %1").arg(folder);
+    return QCoreApplication::translate("CliMain", "no se puede usar la carpeta de trabajo %1: %2")
+        .arg(folder, pathErrorText(error));
 }
 
 } // namespace
@@ -60,12 +62,14 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("transtarquoib-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRANSTARQUO_VERSION));
+    installInterfaceLanguage(interfaceLanguage());
 
     ParsedCommandLine parsed;
     try {
         parsed = parseCommandLine(QCoreApplication::arguments());
     } catch (const UsageError &e) {
-        printError(QStringLiteral("transtarquoib-cli: %1\nPruebe «transtarquoib-cli --help».").arg(e.message()));
+        printError(QCoreApplication::translate("CliMain", "transtarquoib-cli: %1\nPruebe «transtarquoib-cli --help».")
+                       .arg(e.message()));
         return exitWith(ExitStatus::BadUsage);
     }
     if (parsed.action == ParsedCommandLine::Action::Help) {

@@ -7,6 +7,8 @@
 #include <charconv>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace timetable_export {
 
 namespace {
@@ -32,7 +34,9 @@ bool hasHalfHours(dbf::Table &soluc)
 long long periodNumber(double hora, bool halfHourMode)
 {
     if (!(std::fabs(hora) < largestHora))
-        throw ExportError(QStringLiteral("La HORA %1 de la tabla SOLUC no es un número de hora").arg(hora));
+        throw ExportError(
+            QCoreApplication::translate("TimetableExport", "La HORA %1 de la tabla SOLUC no es un número de hora")
+                .arg(hora));
     const auto whole = static_cast<long long>(std::trunc(hora));
     if (!halfHourMode)
         return whole;

@@ -4,6 +4,8 @@
 #include "platform/Dbf.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
+
 namespace timetable_export {
 
 void requireCompleteTable(const dbf::Table &table)
@@ -11,11 +13,13 @@ void requireCompleteTable(const dbf::Table &table)
     const dbf::Table::StoredRecords stored = table.storedRecords();
     if (stored.complete >= stored.counted)
         return;
-    throw ExportError(QStringLiteral("La tabla %1 está incompleta (registros según su cabecera: %2; registros "
-                                     "completos en el archivo: %3). No se ha escrito nada.")
-                          .arg(winpath::toWindows(table.localPath()))
-                          .arg(stored.counted)
-                          .arg(stored.complete));
+    throw ExportError(
+        QCoreApplication::translate("TimetableExport",
+                                    "La tabla %1 está incompleta (registros según su cabecera: %2; registros "
+                                    "completos en el archivo: %3). No se ha escrito nada.")
+            .arg(winpath::toWindows(table.localPath()))
+            .arg(stored.counted)
+            .arg(stored.complete));
 }
 
 } // namespace timetable_export

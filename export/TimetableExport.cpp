@@ -17,6 +17,7 @@
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace timetable_export {
@@ -39,9 +40,11 @@ void requireFree(const std::vector<dbf::Table *> &tables)
 void holdOlderDocument(dbf::FileHold &hold, const QString &output)
 {
     if (hold.hold(output) == dbf::FileHold::Result::HeldByAnother)
-        throw dbf::TableInUseError(QStringLiteral("El archivo %1 está en uso por otro programa. Cierre ese programa y "
-                                                  "vuelva a intentarlo; no se ha modificado nada.")
-                                       .arg(winpath::toWindows(output)));
+        throw dbf::TableInUseError(
+            QCoreApplication::translate("TimetableExport",
+                                        "El archivo %1 está en uso por otro programa. Cierre ese programa y "
+                                        "vuelva a intentarlo; no se ha modificado nada.")
+                .arg(winpath::toWindows(output)));
 }
 
 // The values a look-up finds for a session's code. A code that names no row

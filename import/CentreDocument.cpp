@@ -5,6 +5,8 @@
 #include "platform/WinPath.h"
 #include "platform/XmlStreamReader.h"
 
+#include <QCoreApplication>
+
 namespace centre_import {
 
 namespace {
@@ -12,7 +14,8 @@ namespace {
 void refuseRoot(const QString &root, const QString &path)
 {
     throw Error(Error::Kind::RefusedDocument,
-                QStringLiteral("%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
+                QCoreApplication::translate("CentreDocument",
+                                            "%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
                     .arg(winpath::toWindows(path), root));
 }
 

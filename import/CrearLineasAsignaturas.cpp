@@ -5,6 +5,7 @@
 #include "import/RecreateTable.h"
 #include "import/TableLayouts.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QStringList>
@@ -20,14 +21,17 @@ UserInteraction::Question createLinesQuestion()
 {
     // Lines end in a blank and are joined by LF CR, as in every message of the converter.
     const QStringList lines = {
-        QStringLiteral("¿Quiere crear automáticamente las Líneas de Asignaturas "),
-        QStringLiteral("que esta aplicación estime necesarias para cada Grupo? "),
-        QStringLiteral("Seguramente se crearán más líneas de las necesarias, "),
-        QStringLiteral("pero podrá eliminar las que considere innecesarias. "),
-        QString(28, QLatin1Char(' ')) + QStringLiteral("¿Crear Líneas?"),
+        QCoreApplication::translate("CrearLineasAsignaturas",
+                                    "¿Quiere crear automáticamente las Líneas de Asignaturas "),
+        QCoreApplication::translate("CrearLineasAsignaturas",
+                                    "que esta aplicación estime necesarias para cada Grupo? "),
+        QCoreApplication::translate("CrearLineasAsignaturas", "Seguramente se crearán más líneas de las necesarias, "),
+        QCoreApplication::translate("CrearLineasAsignaturas", "pero podrá eliminar las que considere innecesarias. "),
+        QString(28, QLatin1Char(' ')) + QCoreApplication::translate("CrearLineasAsignaturas", "¿Crear Líneas?"),
     };
     UserInteraction::Question question;
-    question.caption = QStringLiteral("Creación automática de Líneas de Asignaturas");
+    question.caption
+        = QCoreApplication::translate("CrearLineasAsignaturas", "Creación automática de Líneas de Asignaturas");
     question.text = lines.join(QStringLiteral("\n\r"));
     question.buttons = UserInteraction::Buttons::OkCancel;
     question.defaultButton = UserInteraction::Answer::Ok;

@@ -8,6 +8,7 @@
 #include "platform/MdxIndex.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -102,7 +103,8 @@ struct Table::Impl {
     void requireOpen() const
     {
         if (state == State::Inactive)
-            throw DbfError(QStringLiteral("La tabla %1 no está abierta").arg(winpath::toWindows(tablePath())));
+            throw DbfError(
+                QCoreApplication::translate("Dbf", "La tabla %1 no está abierta").arg(winpath::toWindows(tablePath())));
     }
 
     int fieldAt(const QString &name) const
@@ -202,7 +204,7 @@ struct Table::Impl {
     char *editableRecord()
     {
         if (state != State::Edit && state != State::Insert)
-            throw DbfError(QStringLiteral("La tabla %1 no está en edición").arg(shownPath));
+            throw DbfError(QCoreApplication::translate("Dbf", "La tabla %1 no está en edición").arg(shownPath));
         return buffer.data();
     }
 
@@ -250,7 +252,9 @@ struct Table::Impl {
         const State pendingState = state;
         load();
         if (buffer.size() != pending.size())
-            throw DbfError(QStringLiteral("No se puede escribir la tabla %1: otro programa ha cambiado sus campos").arg(shownPath));
+            throw DbfError(QCoreApplication::translate(
+                               "Dbf", "No se puede escribir la tabla %1: otro programa ha cambiado sus campos")
+                               .arg(shownPath));
         buffer = pending;
         state = pendingState;
     }
@@ -281,7 +285,8 @@ struct Table::Impl {
                 flush();
         } else if (state == State::Edit) {
             const std::uint32_t number = live[std::size_t(current)];
-            std::copy_n(buffer.constData(), layout.recordLength, records.data() + qsizetype(number) * layout.recordLength);
+            std::copy_n(buffer.constData(), layout.recordLength,
+                        records.data() + qsizetype(number) * layout.recordLength);
             editedFrom = editedFrom < editedTo ? std::min(editedFrom, number) : number;
             editedTo = std::max(editedTo, number + 1);
             if (openShared)
@@ -358,7 +363,8 @@ Table::Table(QString componentName) : d(std::make_unique<Impl>())
     d->componentName = std::move(componentName);
 }
 
-Table::Table(QString componentName, QString windowsFolder, QString tableName, bool exclusive) : Table(std::move(componentName))
+Table::Table(QString componentName, QString windowsFolder, QString tableName, bool exclusive)
+    : Table(std::move(componentName))
 {
     setFolder(windowsFolder);
     setTableName(tableName);
@@ -401,8 +407,10 @@ void Table::createTable()
             return f.name.compare(index.field, Qt::CaseInsensitive) == 0;
         });
         if (it == d->fieldDefs.cend() || it->type != FieldType::String)
-            throw DbfError(QStringLiteral("No se puede crear la tabla %1: el índice %2 necesita un campo de caracteres llamado %3")
-                               .arg(shownPath, index.name, index.field));
+            throw DbfError(
+                QCoreApplication::translate(
+                    "Dbf", "No se puede crear la tabla %1: el índice %2 necesita un campo de caracteres llamado %3")
+                    .arg(shownPath, index.name, index.field));
         indexedField = int(it - d->fieldDefs.cbegin());
     }
     // The table is written without the index flag, which is set only once

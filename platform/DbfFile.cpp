@@ -14,6 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 namespace dbf {
 namespace {
 
@@ -22,8 +24,9 @@ namespace {
 // could change it.
 [[noreturn]] void fail(const char *action, const QString &path, int error)
 {
-    throw DbfError(QStringLiteral("No se puede %1 la tabla %2: %3")
-                       .arg(QLatin1String(action), winpath::toWindows(path), systemReason(error)));
+    throw DbfError(
+        QCoreApplication::translate("DbfFile", "No se puede %1 la tabla %2: %3")
+            .arg(QCoreApplication::translate("DbfFile", action), winpath::toWindows(path), systemReason(error)));
 }
 
 constexpr std::size_t kHeaderPageSize = 4096; // a multiple of every page size in use
@@ -59,7 +62,7 @@ void DbfFile::open(const QString &path, Lock lockMode)
         m_fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     }
     if (m_fd < 0)
-        fail("abrir", path, errno);
+        fail(QT_TRANSLATE_NOOP("DbfFile", "abrir"), path, errno);
     lock(lockMode);
 }
 
@@ -70,12 +73,12 @@ void DbfFile::create(const QString &path)
     m_writable = true;
     m_fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (m_fd < 0)
-        fail("crear", path, errno);
+        fail(QT_TRANSLATE_NOOP("DbfFile", "crear"), path, errno);
     lock(Lock::Exclusive);
     if (::ftruncate(m_fd, 0) != 0) {
         const int error = errno;
         close();
-        fail("crear", path, error);
+        fail(QT_TRANSLATE_NOOP("DbfFile", "crear"), path, error);
     }
 }
 
@@ -88,8 +91,9 @@ void DbfFile::lock(Lock lockMode)
     ::close(m_fd);
     m_fd = -1;
     if (result == FileLockResult::HeldByAnother)
-        throw TableInUseError(QStringLiteral("La tabla %1 está en uso por otro programa").arg(winpath::toWindows(m_path)));
-    fail("bloquear", m_path, error);
+        throw TableInUseError(QCoreApplication::translate("DbfFile", "La tabla %1 está en uso por otro programa")
+                                  .arg(winpath::toWindows(m_path)));
+    fail(QT_TRANSLATE_NOOP("DbfFile", "bloquear"), m_path, error);
 }
 
 void DbfFile::close()
@@ -106,7 +110,7 @@ QByteArray DbfFile::readAll() const
 {
     struct stat info {};
     if (::fstat(m_fd, &info) != 0)
-        fail("leer", m_path, errno);
+        fail(QT_TRANSLATE_NOOP("DbfFile", "leer"), m_path, errno);
     QByteArray data(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
     preferHugePages(data.data(), data.size());
     qsizetype done = 0;
@@ -115,7 +119,7 @@ QByteArray DbfFile::readAll() const
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            fail("leer", m_path, errno);
+            fail(QT_TRANSLATE_NOOP("DbfFile", "leer"), m_path, errno);
         if (n == 0)
             break; // the file shrank while we read it: keep what is there
         done += n;
@@ -132,7 +136,7 @@ QByteArray DbfFile::readAt(qint64 offset, qsizetype size) const
         n = ::pread(m_fd, data.data(), std::size_t(size), offset);
     } while (n < 0 && errno == EINTR);
     if (n < 0)
-        fail("leer", m_path, errno);
+        fail(QT_TRANSLATE_NOOP("DbfFile", "leer"), m_path, errno);
     data.truncate(n);
     return data;
 }
@@ -140,14 +144,16 @@ QByteArray DbfFile::readAt(qint64 offset, qsizetype size) const
 void DbfFile::writeAt(qint64 offset, const char *data, qsizetype size)
 {
     if (!m_writable)
-        throw DbfError(QStringLiteral("No se puede escribir la tabla %1: el archivo es de solo lectura").arg(winpath::toWindows(m_path)));
+        throw DbfError(
+            QCoreApplication::translate("DbfFile", "No se puede escribir la tabla %1: el archivo es de solo lectura")
+                .arg(winpath::toWindows(m_path)));
     qsizetype done = 0;
     while (done < size) {
         const ssize_t n = ::pwrite(m_fd, data + done, static_cast<size_t>(size - done), offset + done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            fail("escribir", m_path, n < 0 ? errno : EIO);
+            fail(QT_TRANSLATE_NOOP("DbfFile", "escribir"), m_path, n < 0 ? errno : EIO);
         done += n;
     }
 }

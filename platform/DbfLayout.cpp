@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace dbf {
 namespace {
 
@@ -15,7 +17,10 @@ constexpr std::uint8_t kLanguageDriver1252 = 0x57; // the BDE's default ANSI dri
 
 unsigned byteAt(const QByteArray &data, qsizetype i) { return static_cast<unsigned char>(data[i]); }
 unsigned le16(const QByteArray &data, qsizetype i) { return byteAt(data, i) | byteAt(data, i + 1) << 8; }
-std::uint32_t le32(const QByteArray &data, qsizetype i) { return le16(data, i) | std::uint32_t(le16(data, i + 2)) << 16; }
+std::uint32_t le32(const QByteArray &data, qsizetype i)
+{
+    return le16(data, i) | std::uint32_t(le16(data, i + 2)) << 16;
+}
 
 void putLe16(QByteArray &data, qsizetype i, unsigned v)
 {
@@ -38,7 +43,9 @@ void putDate(QByteArray &data, qsizetype i, QDate date)
 
 [[noreturn]] void damaged(const QString &path, const QString &what)
 {
-    throw DbfError(QStringLiteral("No se puede abrir la tabla %1: el archivo está dañado (%2)").arg(path, what));
+    throw DbfError(
+        QCoreApplication::translate("DbfLayout", "No se puede abrir la tabla %1: el archivo está dañado (%2)")
+            .arg(path, what));
 }
 
 // Level 3 is dBase III+/IV/5, level 4 dBase 7; the high bit and bit 3 only
@@ -78,8 +85,11 @@ StoredType storedType(const FieldDef &def, const QString &path)
         break;
     }
     if (def.width < 1 || def.width > 254)
-        throw DbfError(QStringLiteral("No se puede crear la tabla %1: el campo %2 tiene una anchura de %3 (se admite de 1 a 254)")
-                           .arg(path, def.name).arg(def.width));
+        throw DbfError(QCoreApplication::translate(
+                           "DbfLayout",
+                           "No se puede crear la tabla %1: el campo %2 tiene una anchura de %3 (se admite de 1 a 254)")
+                           .arg(path, def.name)
+                           .arg(def.width));
     return {'C', def.width, 0};
 }
 
@@ -88,16 +98,20 @@ StoredType storedType(const FieldDef &def, const QString &path)
 TableLayout readLayout(const QByteArray &file, const QString &path)
 {
     if (file.size() < kHeaderSize)
-        throw DbfError(QStringLiteral("No se puede abrir la tabla %1: no es una tabla dBase (el archivo es demasiado corto)").arg(path));
+        throw DbfError(
+            QCoreApplication::translate(
+                "DbfLayout", "No se puede abrir la tabla %1: no es una tabla dBase (el archivo es demasiado corto)")
+                .arg(path));
     TableLayout layout;
     layout.version = std::uint8_t(byteAt(file, 0));
     const int level = levelOf(layout.version);
     if (level == 0)
-        throw DbfError(QStringLiteral("No se puede abrir la tabla %1: no es una tabla dBase").arg(path));
+        throw DbfError(
+            QCoreApplication::translate("DbfLayout", "No se puede abrir la tabla %1: no es una tabla dBase").arg(path));
     const int headerSize = level == 4 ? kLevel7HeaderSize : kHeaderSize;
     const int descriptorSize = level == 4 ? kLevel7DescriptorSize : kDescriptorSize;
     if (file.size() < headerSize)
-        damaged(path, QStringLiteral("la cabecera está incompleta"));
+        damaged(path, QCoreApplication::translate("DbfLayout", "la cabecera está incompleta"));
 
     const std::uint32_t claimedRecords = le32(file, 4);
     layout.headerLength = int(le16(file, 8));
@@ -105,9 +119,9 @@ TableLayout readLayout(const QByteArray &file, const QString &path)
     layout.hasProductionIndex = byteAt(file, 28) == 0x01;
     layout.languageDriver = std::uint8_t(byteAt(file, 29));
     if (layout.headerLength < headerSize + descriptorSize || layout.headerLength > file.size())
-        damaged(path, QStringLiteral("la longitud de la cabecera no corresponde al archivo"));
+        damaged(path, QCoreApplication::translate("DbfLayout", "la longitud de la cabecera no corresponde al archivo"));
     if (layout.recordLength < 2)
-        damaged(path, QStringLiteral("la longitud del registro es incorrecta"));
+        damaged(path, QCoreApplication::translate("DbfLayout", "la longitud del registro es incorrecta"));
 
     int offset = 1; // after the deletion flag
     qsizetype at = headerSize;
@@ -127,21 +141,24 @@ TableLayout readLayout(const QByteArray &file, const QString &path)
             field.indexed = byteAt(file, at + 31) == 0x01;
         }
         if (field.name.isEmpty() || field.length == 0)
-            damaged(path, QStringLiteral("el campo %1 no tiene nombre o anchura").arg(layout.fields.size() + 1));
+            damaged(path,
+                    QCoreApplication::translate("DbfLayout", "el campo %1 no tiene nombre o anchura")
+                        .arg(layout.fields.size() + 1));
         field.offset = offset;
         offset += field.length;
         if (offset > layout.recordLength)
-            damaged(path, QStringLiteral("los campos no caben en la longitud del registro"));
+            damaged(path, QCoreApplication::translate("DbfLayout", "los campos no caben en la longitud del registro"));
         layout.fields.push_back(field);
     }
     if (layout.fields.empty())
-        damaged(path, QStringLiteral("no hay ningún campo definido"));
+        damaged(path, QCoreApplication::translate("DbfLayout", "no hay ningún campo definido"));
     // A header that ends before its terminator and whose fields leave part of
     // the record undescribed was cut short: the fields after the cut would
     // read as missing, and the records from the wrong place.
     const bool terminated = at < layout.headerLength && file[at] == kHeaderEnd;
     if (!terminated && offset < layout.recordLength)
-        damaged(path, QStringLiteral("la cabecera se corta antes del final de la lista de campos"));
+        damaged(path,
+                QCoreApplication::translate("DbfLayout", "la cabecera se corta antes del final de la lista de campos"));
 
     // The header's count is authoritative, but only complete records are read.
     const qint64 present = (file.size() - layout.headerLength) / layout.recordLength;
@@ -153,7 +170,9 @@ TableLayout readLayout(const QByteArray &file, const QString &path)
 QByteArray newTableFile(const std::vector<FieldDef> &defs, int indexedField, QDate today, const QString &path)
 {
     if (defs.empty() || defs.size() > 255)
-        throw DbfError(QStringLiteral("No se puede crear la tabla %1: necesita de 1 a 255 campos").arg(path));
+        throw DbfError(
+            QCoreApplication::translate("DbfLayout", "No se puede crear la tabla %1: necesita de 1 a 255 campos")
+                .arg(path));
     const int headerLength = kHeaderSize + kDescriptorSize * int(defs.size()) + 1;
     QByteArray file(headerLength + 1, '\0');
     int recordLength = 1;
@@ -161,7 +180,9 @@ QByteArray newTableFile(const std::vector<FieldDef> &defs, int indexedField, QDa
         const FieldDef &def = defs[i];
         const QByteArray name = def.name.toUpper().toLatin1();
         if (name.isEmpty() || name.size() > 10 || def.name.toUpper() != QString::fromLatin1(name))
-            throw DbfError(QStringLiteral("No se puede crear la tabla %1: \"%2\" no es un nombre de campo válido").arg(path, def.name));
+            throw DbfError(QCoreApplication::translate(
+                               "DbfLayout", "No se puede crear la tabla %1: \"%2\" no es un nombre de campo válido")
+                               .arg(path, def.name));
         const StoredType stored = storedType(def, path);
         const qsizetype at = kHeaderSize + kDescriptorSize * qsizetype(i);
         std::copy(name.begin(), name.end(), file.begin() + at);
@@ -172,7 +193,9 @@ QByteArray newTableFile(const std::vector<FieldDef> &defs, int indexedField, QDa
         recordLength += stored.length;
     }
     if (recordLength > 0xFFFF)
-        throw DbfError(QStringLiteral("No se puede crear la tabla %1: el registro es demasiado largo").arg(path));
+        throw DbfError(
+            QCoreApplication::translate("DbfLayout", "No se puede crear la tabla %1: el registro es demasiado largo")
+                .arg(path));
     file[0] = 0x03; // dBase IV without memo
     putDate(file, 1, today);
     putLe16(file, 8, unsigned(headerLength));

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include <QCoreApplication>
+
 namespace dbf {
 
 namespace {
@@ -31,10 +33,12 @@ void TableReader::requireDeletionFlags() const
     for (std::uint32_t i = 0; i < m_layout.recordCount; ++i) {
         const char flag = *record(i);
         if (flag != kLive && flag != kDeleted)
-            throw DbfError(QStringLiteral("No se puede abrir la tabla %1: el archivo está dañado (el registro %2 no "
-                                          "empieza con la marca de registro vigente o borrado)")
-                               .arg(m_path)
-                               .arg(i + 1));
+            throw DbfError(
+                QCoreApplication::translate("DbfTableReader",
+                                            "No se puede abrir la tabla %1: el archivo está dañado (el registro %2 no "
+                                            "empieza con la marca de registro vigente o borrado)")
+                    .arg(m_path)
+                    .arg(i + 1));
     }
 }
 

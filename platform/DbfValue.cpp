@@ -1,5 +1,6 @@
 #include "platform/DbfValue.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 
@@ -131,14 +132,18 @@ std::optional<double> numeric(const FieldLayout &field, const char *record, cons
         return std::nullopt;
     if (const auto v = parseNumber(t))
         return v;
-    throw DbfError(QStringLiteral("El campo %1 de la tabla %2 contiene \"%3\", que no es un número")
-                       .arg(field.name, path, text(field, record, codePage)));
+    throw DbfError(
+        QCoreApplication::translate("DbfValue", "El campo %1 de la tabla %2 contiene \"%3\", que no es un número")
+            .arg(field.name, path, text(field, record, codePage)));
 }
 
 [[noreturn]] void notWritable(const FieldLayout &field, const QString &path)
 {
-    throw DbfError(QStringLiteral("No se puede escribir el campo %1 de la tabla %2: los campos de tipo %3 son aquí de solo lectura")
-                       .arg(field.name, path, QChar::fromLatin1(field.type)));
+    throw DbfError(
+        QCoreApplication::translate(
+            "DbfValue",
+            "No se puede escribir el campo %1 de la tabla %2: los campos de tipo %3 son aquí de solo lectura")
+            .arg(field.name, path, QChar::fromLatin1(field.type)));
 }
 
 void store(const FieldLayout &field, char *record, std::string_view bytes, bool rightAligned)
@@ -158,8 +163,12 @@ void storeNumberText(const FieldLayout &field, char *record, std::string_view di
                      const QString &path)
 {
     if (digits.size() > std::size_t(field.length))
-        throw DbfError(QStringLiteral("El valor %1 no cabe en el campo %2 (anchura %3, %4 decimales) de la tabla %5")
-                           .arg(shown(), field.name).arg(field.length).arg(field.decimals).arg(path));
+        throw DbfError(QCoreApplication::translate(
+                           "DbfValue", "El valor %1 no cabe en el campo %2 (anchura %3, %4 decimales) de la tabla %5")
+                           .arg(shown(), field.name)
+                           .arg(field.length)
+                           .arg(field.decimals)
+                           .arg(path));
     store(field, record, digits, true);
 }
 
@@ -263,7 +272,8 @@ long long wholeNumber(const FieldLayout &field, const char *record, const DbfCod
     }
     const double v = number(field, record, codePage, path);
     if (!(std::fabs(v) < 9.2e18))
-        throw DbfError(QStringLiteral("El campo %1 de la tabla %2 contiene %3, que no es un número entero admitido")
+        throw DbfError(QCoreApplication::translate(
+                           "DbfValue", "El campo %1 de la tabla %2 contiene %3, que no es un número entero admitido")
                            .arg(field.name, path, shortestText(v)));
     return std::llrint(v); // halves to even, as the BDE rounds
 }
@@ -281,7 +291,8 @@ bool boolean(const FieldLayout &field, const char *record, const DbfCodePage &co
             return true;
         if (c == u'F' || c == u'N')
             return false;
-        throw DbfError(QStringLiteral("El campo %1 de la tabla %2 contiene \"%3\", que no es un valor lógico")
+        throw DbfError(QCoreApplication::translate(
+                           "DbfValue", "El campo %1 de la tabla %2 contiene \"%3\", que no es un valor lógico")
                            .arg(field.name, path, t));
     }
     return number(field, record, codePage, path) != 0;
@@ -304,14 +315,16 @@ void setText(const FieldLayout &field, char *record, QStringView text, const Dbf
         const QByteArray latin = t.toLatin1();
         const auto v = parseNumber({latin.constData(), std::size_t(latin.size())});
         if (!v)
-            throw DbfError(QStringLiteral("\"%1\" no es un número para el campo %2 de la tabla %3").arg(t, field.name, path));
+            throw DbfError(
+                QStringLiteral("\"%1\" no es un número para el campo %2 de la tabla %3").arg(t, field.name, path));
         setNumber(field, record, *v, path);
         return;
     }
     if (field.type == 'L') {
         const QChar c = t.front().toUpper();
         if (c != u'T' && c != u'Y' && c != u'F' && c != u'N')
-            throw DbfError(QStringLiteral("\"%1\" no es un valor lógico para el campo %2 de la tabla %3").arg(t, field.name, path));
+            throw DbfError(QStringLiteral("\"%1\" no es un valor lógico para el campo %2 de la tabla %3")
+                               .arg(t, field.name, path));
         setBoolean(field, record, c == u'T' || c == u'Y', path);
         return;
     }
@@ -323,7 +336,9 @@ void setNumber(const FieldLayout &field, char *record, double number, const QStr
     if (field.type == 'L')
         return setBoolean(field, record, number != 0, path);
     if (!std::isfinite(number))
-        throw DbfError(QStringLiteral("No se puede guardar un número no válido en el campo %1 de la tabla %2").arg(field.name, path));
+        throw DbfError(QCoreApplication::translate(
+                           "DbfValue", "No se puede guardar un número no válido en el campo %1 de la tabla %2")
+                           .arg(field.name, path));
     if (!isNumericType(field.type) && field.type != 'C')
         notWritable(field, path);
     if (field.type == 'C') {

@@ -6,6 +6,7 @@
 #include "platform/WholeFile.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,12 +55,12 @@ void syncToDisk(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        fail(QStringLiteral("No se puede abrir"), path, errno);
+        fail(QCoreApplication::translate("FolderCommit", "No se puede abrir"), path, errno);
     const bool synced = ::fsync(fd) == 0;
     const int error = errno;
     ::close(fd);
     if (!synced)
-        fail(QStringLiteral("No se puede guardar en el disco"), path, error);
+        fail(QCoreApplication::translate("FolderCommit", "No se puede guardar en el disco"), path, error);
 }
 
 // The entry of `folder` named `name` whatever its letter case, as Windows
@@ -88,7 +89,8 @@ void move(const QString &from, const QString &to)
     if (const auto &hook = beforeRenameHook())
         hook(rename);
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        fail(QStringLiteral("No se puede mover %1 a").arg(winpath::toWindows(from)), to, errno);
+        fail(QCoreApplication::translate("FolderCommit", "No se puede mover %1 a").arg(winpath::toWindows(from)), to,
+             errno);
 }
 
 // Each move is done only as far as it is not done yet, so that a recovery
@@ -192,7 +194,7 @@ QStringList commit(const CommitPlan &plan)
     // A backup folder only for a set that replaces something.
     if (!replaced.isEmpty()) {
         if (!QDir().mkpath(plan.backup))
-            fail(QStringLiteral("No se puede crear la carpeta"), plan.backup, errno);
+            fail(QCoreApplication::translate("FolderCommit", "No se puede crear la carpeta"), plan.backup, errno);
         syncToDisk(plan.backup);
         syncToDisk(QFileInfo(plan.backup).absolutePath());
     }
@@ -201,7 +203,7 @@ QStringList commit(const CommitPlan &plan)
     // clean-up of abandoned staging folders removes them.
     const QString stagedJournal = QDir(plan.staging).filePath(journalName);
     if (const std::optional<QString> problem = writeWholeFile(stagedJournal, serialise(journal)))
-        throw Error(Error::Kind::Table, QStringLiteral("No se puede escribir %1: %2")
+        throw Error(Error::Kind::Table, QCoreApplication::translate("FolderCommit", "No se puede escribir %1: %2")
                                             .arg(winpath::toWindows(journalPath(plan.folder)), *problem));
     syncToDisk(plan.staging);
     if (::rename(QFile::encodeName(stagedJournal).constData(), QFile::encodeName(journalPath(plan.folder)).constData()) != 0)
@@ -230,7 +232,7 @@ bool recoverFolderCommit(const QString &folder)
     if (!file.exists())
         return false;
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("No se puede leer"), file.fileName(), EACCES);
+        fail(QCoreApplication::translate("FolderCommit", "No se puede leer"), file.fileName(), EACCES);
     const std::optional<Journal> journal = parse(file.readAll());
     file.close();
     if (!journal) {

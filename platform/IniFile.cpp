@@ -2,6 +2,7 @@
 
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -146,7 +147,7 @@ void setKey(std::vector<Line> &lines, const QByteArray &section, const QByteArra
 void writeInteger(const QString &path, const QString &section, const QString &key, int value)
 {
     const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    const IniError unableToWrite(QStringLiteral("No se puede escribir en %1").arg(fullPath));
+    const IniError unableToWrite(QCoreApplication::translate("IniFile", "No se puede escribir en %1").arg(fullPath));
 
     QByteArray bytes;
     QFile existing(path);

@@ -4,6 +4,7 @@
 #include "platform/WholeFile.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <algorithm>
@@ -192,8 +193,8 @@ void writeFileHeader(QByteArray &file, const TagSpec &tag, const QDate &today)
     put8(file, kTagTableOffset + 20, kCharacterKey);
 }
 
-void writeTagHeader(QByteArray &file, const TagSpec &tag, const IndexBuilder &builder, const std::vector<NodeRef> &leaves,
-                    quint32 rootPage, bool holdsKeys, const QDate &today)
+void writeTagHeader(QByteArray &file, const TagSpec &tag, const IndexBuilder &builder,
+                    const std::vector<NodeRef> &leaves, quint32 rootPage, bool holdsKeys, const QDate &today)
 {
     const qsizetype base = kTagHeaderPage * kPageSize;
     put32(file, base, rootPage);
@@ -218,23 +219,35 @@ void writeTagHeader(QByteArray &file, const TagSpec &tag, const IndexBuilder &bu
 QString invalidSpec(const TagSpec &tag, const std::vector<QByteArray> &keys)
 {
     if (tag.keyLength < 1 || tag.keyLength > kMaxKeyLength)
-        return QStringLiteral("la longitud de clave %1 no está entre 1 y %2").arg(tag.keyLength).arg(kMaxKeyLength);
+        return QCoreApplication::translate("MdxIndex", "la longitud de clave %1 no está entre 1 y %2")
+            .arg(tag.keyLength)
+            .arg(kMaxKeyLength);
     if (tag.tagName.isEmpty() || tag.tagName.size() > kMaxTagNameLength)
-        return QStringLiteral("el nombre de etiqueta '%1' debe tener de 1 a %2 caracteres").arg(tag.tagName).arg(kMaxTagNameLength);
+        return QCoreApplication::translate("MdxIndex", "el nombre de etiqueta '%1' debe tener de 1 a %2 caracteres")
+            .arg(tag.tagName)
+            .arg(kMaxTagNameLength);
     if (tag.fieldName.isEmpty() || tag.fieldName.size() > kMaxExpressionLength)
-        return QStringLiteral("la expresión de clave '%1' debe tener de 1 a %2 caracteres").arg(tag.fieldName).arg(kMaxExpressionLength);
+        return QCoreApplication::translate("MdxIndex", "la expresión de clave '%1' debe tener de 1 a %2 caracteres")
+            .arg(tag.fieldName)
+            .arg(kMaxExpressionLength);
     if (tag.tableBaseName.size() > kMaxTableNameLength)
-        return QStringLiteral("el nombre de tabla '%1' tiene más de %2 caracteres").arg(tag.tableBaseName).arg(kMaxTableNameLength);
+        return QCoreApplication::translate("MdxIndex", "el nombre de tabla '%1' tiene más de %2 caracteres")
+            .arg(tag.tableBaseName)
+            .arg(kMaxTableNameLength);
     for (size_t i = 0; i < keys.size(); ++i) {
         if (keys[i].size() != tag.keyLength)
-            return QStringLiteral("la clave del registro %1 tiene %2 bytes en lugar de %3").arg(i + 1).arg(keys[i].size()).arg(tag.keyLength);
+            return QCoreApplication::translate("MdxIndex", "la clave del registro %1 tiene %2 bytes en lugar de %3")
+                .arg(i + 1)
+                .arg(keys[i].size())
+                .arg(tag.keyLength);
     }
     return {};
 }
 
 [[noreturn]] void fail(const QString &localPath, const QString &reason)
 {
-    throw dbf::DbfError(QStringLiteral("No se puede escribir el archivo de índice %1: %2").arg(winpath::toWindows(localPath), reason));
+    throw dbf::DbfError(QCoreApplication::translate("MdxIndex", "No se puede escribir el archivo de índice %1: %2")
+                            .arg(winpath::toWindows(localPath), reason));
 }
 
 // Key order is plain unsigned byte order, equal keys by record number, which

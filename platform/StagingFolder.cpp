@@ -4,6 +4,7 @@
 #include "platform/SystemReason.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -34,8 +35,10 @@ StagingFolder::StagingFolder(const QString &parent, const QString &prefix)
     QDir().mkpath(parent);
     QByteArray path = QFile::encodeName(QDir(parent).filePath(prefix + QStringLiteral("XXXXXX")));
     if (!::mkdtemp(path.data()))
-        throw Error(Error::Kind::Table, QStringLiteral("No se puede crear una carpeta de trabajo provisional en %1: %2")
-                                            .arg(winpath::toWindows(parent), systemReason(errno)));
+        throw Error(Error::Kind::Table,
+                    QCoreApplication::translate("StagingFolder",
+                                                "No se puede crear una carpeta de trabajo provisional en %1: %2")
+                        .arg(winpath::toWindows(parent), systemReason(errno)));
     m_path = QFile::decodeName(path);
     m_fd = holdFolder(m_path);
 }

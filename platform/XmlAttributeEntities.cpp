@@ -3,6 +3,7 @@
 #include "platform/XmlDocument.h"
 #include "platform/XmlParser.h"
 
+#include <QCoreApplication>
 #include <libxml/entities.h>
 
 namespace xml {
@@ -76,8 +77,9 @@ void AttributeEntityExpander::append(xmlNodePtr element, xmlAttrPtr attr, const 
     const qsizetype length = text != nullptr ? qsizetype(qstrlen(text)) : 0;
     m_expanded += length;
     if (m_expanded > maxAttributeExpansion)
-        throw XmlError(QStringLiteral("Error en %1, línea %2: las referencias a entidades del atributo \"%3\" "
-                                      "dan más texto del admitido (%4 bytes)")
+        throw XmlError(QCoreApplication::translate("XmlParser",
+                                                   "Error en %1, línea %2: las referencias a entidades del atributo "
+                                                   "\"%3\" dan más texto del admitido (%4 bytes)")
                            .arg(displayName(m_path))
                            .arg(xmlGetLineNo(element))
                            .arg(QString::fromUtf8(reinterpret_cast<const char *>(attr->name)))

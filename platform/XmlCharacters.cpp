@@ -2,6 +2,7 @@
 
 #include "platform/XmlDocument.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <libxml/tree.h>
@@ -22,9 +23,11 @@ void requireXmlCharacters(const QString &attribute, const QString &value)
         const bool allowed = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
             || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
         if (!allowed)
-            throw XmlError(QStringLiteral("El valor del atributo \"%1\" contiene el carácter U+%2, que XML no admite")
-                               .arg(attribute)
-                               .arg(uint(c), 4, 16, QLatin1Char('0')));
+            throw XmlError(
+                QCoreApplication::translate("XmlCharacters",
+                                            "El valor del atributo \"%1\" contiene el carácter U+%2, que XML no admite")
+                    .arg(attribute)
+                    .arg(uint(c), 4, 16, QLatin1Char('0')));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/XmlParser.h"
 #include "platform/XmlStreamReader.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <libxml/tree.h>
@@ -44,7 +45,7 @@ std::shared_ptr<DocumentData> newEmptyDocument()
     initLibxml();
     xmlDocPtr doc = xmlNewDoc(BAD_CAST "1.0");
     if (doc == nullptr)
-        throw XmlError(QStringLiteral("No se puede crear un documento XML: falta memoria"));
+        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede crear un documento XML: falta memoria"));
     return std::make_shared<DocumentData>(doc);
 }
 
@@ -74,7 +75,10 @@ std::vector<void *> walkPath(xmlNodePtr start, const QString &path)
     std::vector<xmlNodePtr> current{start};
     for (const QString &name : names) {
         if (name.isEmpty())
-            throw XmlError(QStringLiteral("Ruta XML no admitida \"%1\": solo se entienden rutas de nombres de elementos").arg(path));
+            throw XmlError(
+                QCoreApplication::translate(
+                    "XmlDocument", "Ruta XML no admitida \"%1\": solo se entienden rutas de nombres de elementos")
+                    .arg(path));
         std::vector<xmlNodePtr> next;
         for (xmlNodePtr parent : current) {
             for (xmlNodePtr child = parent->children; child != nullptr; child = child->next) {
@@ -188,14 +192,17 @@ NodeList Node::selectNodes(const QString &childName) const
 void Node::appendChild(const Node &child)
 {
     if (m_node == nullptr || child.m_node == nullptr)
-        throw XmlError(QStringLiteral("No se puede añadir un elemento: no se ha indicado ninguno"));
+        throw XmlError(
+            QCoreApplication::translate("XmlDocument", "No se puede añadir un elemento: no se ha indicado ninguno"));
     if (m_doc != child.m_doc)
-        throw XmlError(QStringLiteral("No se puede añadir un elemento de otro documento"));
+        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede añadir un elemento de otro documento"));
     auto *parent = static_cast<xmlNodePtr>(m_node);
     auto *node = static_cast<xmlNodePtr>(child.m_node);
     for (xmlNodePtr ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent) {
         if (ancestor == node)
-            throw XmlError(QStringLiteral("No se puede añadir el elemento \"%1\" dentro de sí mismo").arg(child.nodeName()));
+            throw XmlError(
+                QCoreApplication::translate("XmlDocument", "No se puede añadir el elemento \"%1\" dentro de sí mismo")
+                    .arg(child.nodeName()));
     }
     xmlUnlinkNode(node);
     xmlAddChild(parent, node);
@@ -204,14 +211,17 @@ void Node::appendChild(const Node &child)
 void Node::setAttribute(const QString &name, const QString &value)
 {
     if (m_node == nullptr)
-        throw XmlError(QStringLiteral("No se puede dar valor al atributo \"%1\": no se ha indicado ningún elemento").arg(name));
+        throw XmlError(QCoreApplication::translate(
+                           "XmlDocument", "No se puede dar valor al atributo \"%1\": no se ha indicado ningún elemento")
+                           .arg(name));
     const QByteArray utf8Name = checkedName(name);
     requireXmlCharacters(name, value);
     // xmlSetProp replaces the value of an existing attribute where it stands
     // and appends a new one after the others.
     if (xmlSetProp(static_cast<xmlNodePtr>(m_node), BAD_CAST utf8Name.constData(), BAD_CAST value.toUtf8().constData())
         == nullptr)
-        throw XmlError(QStringLiteral("No se puede dar valor al atributo \"%1\"").arg(name));
+        throw XmlError(
+            QCoreApplication::translate("XmlDocument", "No se puede dar valor al atributo \"%1\"").arg(name));
 }
 
 // --- Document ---------------------------------------------------------------
@@ -254,7 +264,7 @@ Node Document::createElement(const QString &name)
     const QByteArray utf8 = checkedName(name);
     xmlNodePtr element = xmlNewDocNode(m_doc->doc, nullptr, BAD_CAST utf8.constData(), nullptr);
     if (element == nullptr)
-        throw XmlError(QStringLiteral("No se puede crear el elemento \"%1\"").arg(name));
+        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede crear el elemento \"%1\"").arg(name));
     m_doc->created.push_back(element);
     Node node;
     node.m_doc = m_doc;
@@ -265,12 +275,15 @@ Node Document::createElement(const QString &name)
 void Document::appendChild(const Node &child)
 {
     if (child.m_node == nullptr)
-        throw XmlError(QStringLiteral("No se puede añadir un elemento: no se ha indicado ninguno"));
+        throw XmlError(
+            QCoreApplication::translate("XmlDocument", "No se puede añadir un elemento: no se ha indicado ninguno"));
     if (child.m_doc != m_doc)
-        throw XmlError(QStringLiteral("No se puede añadir un elemento de otro documento"));
+        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede añadir un elemento de otro documento"));
     if (xmlDocGetRootElement(m_doc->doc) != nullptr)
-        throw XmlError(QStringLiteral("No se puede añadir el elemento \"%1\": el documento ya tiene un elemento raíz")
-                           .arg(child.nodeName()));
+        throw XmlError(
+            QCoreApplication::translate("XmlDocument",
+                                        "No se puede añadir el elemento \"%1\": el documento ya tiene un elemento raíz")
+                .arg(child.nodeName()));
     auto *node = static_cast<xmlNodePtr>(child.m_node);
     xmlUnlinkNode(node);
     xmlDocSetRootElement(m_doc->doc, node);
@@ -283,7 +296,8 @@ QByteArray Document::toBytes() const
         return bytes;
     xmlBufferPtr buffer = xmlBufferCreate();
     if (buffer == nullptr)
-        throw XmlError(QStringLiteral("No se puede escribir el documento XML: falta memoria"));
+        throw XmlError(
+            QCoreApplication::translate("XmlDocument", "No se puede escribir el documento XML: falta memoria"));
     // With the encoding set, libxml2 writes non-ASCII characters as UTF-8
     // instead of character references.
     xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", XML_SAVE_NO_DECL | XML_SAVE_AS_XML);
@@ -294,17 +308,20 @@ QByteArray Document::toBytes() const
         bytes = QByteArray(reinterpret_cast<const char *>(xmlBufferContent(buffer)), xmlBufferLength(buffer));
     xmlBufferFree(buffer);
     if (!ok)
-        throw XmlError(QStringLiteral("No se puede escribir el documento XML"));
+        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede escribir el documento XML"));
     return bytes;
 }
 
 void Document::save(const QString &path) const
 {
     if (xmlDocGetRootElement(m_doc->doc) == nullptr)
-        throw XmlError(QStringLiteral("No se puede escribir %1: el documento no tiene elemento raíz").arg(displayName(path)));
+        throw XmlError(
+            QCoreApplication::translate("XmlDocument", "No se puede escribir %1: el documento no tiene elemento raíz")
+                .arg(displayName(path)));
     const QByteArray bytes = toBytes();
     if (const std::optional<QString> reason = writeWholeFile(path, bytes))
-        throw XmlError(QStringLiteral("No se puede escribir %1: %2").arg(displayName(path), *reason));
+        throw XmlError(
+            QCoreApplication::translate("XmlDocument", "No se puede escribir %1: %2").arg(displayName(path), *reason));
 }
 
 } // namespace xml

@@ -5,6 +5,7 @@
 #include "platform/XmlDocument.h"
 #include "platform/XmlReason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <libxml/parser.h>
@@ -60,8 +61,8 @@ QString parseErrorMessage(const QString &path, const ParseErrors &errors)
 {
     QString reason = errors.failed ? errors.reason : errors.unplacedReason;
     if (reason.isEmpty())
-        reason = QStringLiteral("el documento no es XML bien formado");
-    return QStringLiteral("Error en %1, línea %2, columna %3: %4")
+        reason = QCoreApplication::translate("XmlParser", "el documento no es XML bien formado");
+    return QCoreApplication::translate("XmlParser", "Error en %1, línea %2, columna %3: %4")
         .arg(displayName(path))
         .arg(errors.line)
         .arg(errors.column)
@@ -98,10 +99,12 @@ xmlDocPtr parseDocument(const QString &path, const QByteArray &bytes)
 {
     initLibxml();
     if (bytes.size() > std::numeric_limits<int>::max())
-        throw XmlError(QStringLiteral("No se puede leer %1: el archivo es demasiado grande").arg(displayName(path)));
+        throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: el archivo es demasiado grande")
+                           .arg(displayName(path)));
     std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)> ctxt(xmlNewParserCtxt(), &xmlFreeParserCtxt);
     if (!ctxt)
-        throw XmlError(QStringLiteral("No se puede leer %1: falta memoria").arg(displayName(path)));
+        throw XmlError(
+            QCoreApplication::translate("XmlParser", "No se puede leer %1: falta memoria").arg(displayName(path)));
     ParseErrors errors;
     ctxt->_private = &errors;
     // A structured handler of this context takes every report of this parse,
@@ -125,7 +128,7 @@ xmlDocPtr parseDocument(const QString &path, const QByteArray &bytes)
         errors.column = ctxt->input->col;
     }
     if (bytes.trimmed().isEmpty())
-        errors.reason = errors.unplacedReason = QStringLiteral("el archivo está vacío");
+        errors.reason = errors.unplacedReason = QCoreApplication::translate("XmlParser", "el archivo está vacío");
     throw XmlError(parseErrorMessage(path, errors));
 }
 

@@ -5,6 +5,7 @@
 #include "platform/XmlDocument.h"
 #include "platform/XmlParser.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <libxml/xmlreader.h>
@@ -33,7 +34,7 @@ QByteArray readDocumentBytes(const QString &path)
 {
     QByteArray bytes;
     if (const std::optional<QString> reason = readWholeFile(path, bytes))
-        throw XmlError(QStringLiteral("No se puede leer %1: %2").arg(displayName(path), *reason));
+        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede leer %1: %2").arg(displayName(path), *reason));
     return bytes;
 }
 
@@ -81,11 +82,11 @@ StreamReader::StreamReader(const QByteArray &bytes, const QString &path)
 {
     initLibxml();
     if (bytes.size() > std::numeric_limits<int>::max())
-        throw XmlError(QStringLiteral("No se puede leer %1: el archivo es demasiado grande").arg(displayName(path)));
+        throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: el archivo es demasiado grande").arg(displayName(path)));
     const QByteArray url = QFile::encodeName(path);
     m_state->reader = xmlReaderForMemory(bytes.constData(), int(bytes.size()), url.constData(), nullptr, XML_PARSE_NONET);
     if (m_state->reader == nullptr)
-        throw XmlError(QStringLiteral("No se puede leer %1: falta memoria").arg(displayName(path)));
+        throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: falta memoria").arg(displayName(path)));
     // Every report of this parse comes here, so nothing reaches libxml2's
     // default printing on stderr.
     xmlTextReaderSetStructuredErrorHandler(m_state->reader, &recordReaderError, &m_state->errors);

@@ -8,6 +8,8 @@
 
 #ifdef __linux__
 #include <fcntl.h>
+
+#include <QCoreApplication>
 #endif
 
 namespace xml {
@@ -124,8 +126,10 @@ void StreamWriter::startElement(const Name &name)
 void StreamWriter::attribute(const Name &name, QStringView value)
 {
     if (!m_startTagOpen)
-        throw XmlError(QStringLiteral("No se puede dar valor al atributo \"%1\": no se está empezando ningún elemento")
-                           .arg(QString::fromUtf8(name.m_utf8)));
+        throw XmlError(
+            QCoreApplication::translate(
+                "XmlStreamWriter", "No se puede dar valor al atributo \"%1\": no se está empezando ningún elemento")
+                .arg(QString::fromUtf8(name.m_utf8)));
     // ` name="value"`, written into room for the longest it can become.
     char *const start = room(name.m_utf8.size() + 4 + value.size() * kLongestEscape);
     char *at = start;
@@ -152,7 +156,8 @@ void StreamWriter::attribute(const Name &name, QStringView value)
 void StreamWriter::endElement()
 {
     if (m_open.empty())
-        throw XmlError(QStringLiteral("No se puede cerrar un elemento: no hay ninguno abierto"));
+        throw XmlError(
+            QCoreApplication::translate("XmlStreamWriter", "No se puede cerrar un elemento: no hay ninguno abierto"));
     if (m_startTagOpen) {
         put("/>");
         m_startTagOpen = false;
@@ -169,7 +174,8 @@ void StreamWriter::endElement()
 void StreamWriter::commit()
 {
     if (!m_open.empty())
-        throw XmlError(QStringLiteral("No se puede escribir %1: el elemento \"%2\" no está cerrado")
+        throw XmlError(QCoreApplication::translate("XmlStreamWriter",
+                                                   "No se puede escribir %1: el elemento \"%2\" no está cerrado")
                            .arg(displayName(m_path), QString::fromUtf8(m_open.back())));
     put("\n");
     writeOut();
@@ -217,7 +223,8 @@ void StreamWriter::fail()
 {
     const QString reason = m_file.errorReason();
     m_file.cancel();
-    throw XmlError(QStringLiteral("No se puede escribir %1: %2").arg(displayName(m_path), reason));
+    throw XmlError(
+        QCoreApplication::translate("XmlStreamWriter", "No se puede escribir %1: %2").arg(displayName(m_path), reason));
 }
 
 } // namespace xml

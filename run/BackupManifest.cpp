@@ -1,5 +1,6 @@
 #include "run/BackupManifest.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 const QString BackupManifest::fileName = QStringLiteral("TransTarquoIB-tablas.txt");
@@ -54,7 +55,7 @@ BackupManifest BackupManifest::fromText(const QByteArray &text)
 QString BackupManifest::centre() const
 {
     if (codi.isEmpty() && any.isEmpty())
-        return QStringLiteral("centro desconocido");
+        return QCoreApplication::translate("BackupManifest", "centro desconocido");
     return QStringList{codi, any}.join(u' ').trimmed();
 }
 

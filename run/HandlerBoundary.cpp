@@ -2,6 +2,7 @@
 
 #include "run/UserInteraction.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -15,7 +16,7 @@ bool runHandler(UserInteraction &ui, const std::function<void()> &handler)
         // Every error of ours carries the user's message as UTF-8.
         ui.showError(standardErrorText(QString::fromUtf8(e.what())));
     } catch (...) {
-        ui.showError(standardErrorText(QStringLiteral("Error desconocido")));
+        ui.showError(standardErrorText(QCoreApplication::translate("HandlerBoundary", "Error desconocido")));
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #include "run/ImportSummary.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 
@@ -8,18 +9,18 @@ namespace {
 // What each table holds, as a user who does not know the table names reads it.
 QString tableContents(const QString &table)
 {
-    static const QHash<QString, QString> contents = {
-        {QStringLiteral("ASIGNOMT"), QStringLiteral("asignaturas y actividades")},
-        {QStringLiteral("PROFT"), QStringLiteral("profesores")},
-        {QStringLiteral("AULAT"), QStringLiteral("aulas")},
-        {QStringLiteral("CURSOST"), QStringLiteral("cursos")},
-        {QStringLiteral("CURSOST2"), QStringLiteral("niveles y cursos guardados")},
-        {QStringLiteral("GRUPOST"), QStringLiteral("grupos")},
-        {QStringLiteral("MATIB"), QStringLiteral("asignaturas por nivel y curso")},
-        {QStringLiteral("ASIGT"), QStringLiteral("líneas de asignaturas")},
-        {QStringLiteral("DIASHORAST"), QStringLiteral("días y horas")},
+    static const QHash<QString, const char *> contents = {
+        {QStringLiteral("ASIGNOMT"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas y actividades")},
+        {QStringLiteral("PROFT"), QT_TRANSLATE_NOOP("ImportSummary", "profesores")},
+        {QStringLiteral("AULAT"), QT_TRANSLATE_NOOP("ImportSummary", "aulas")},
+        {QStringLiteral("CURSOST"), QT_TRANSLATE_NOOP("ImportSummary", "cursos")},
+        {QStringLiteral("CURSOST2"), QT_TRANSLATE_NOOP("ImportSummary", "niveles y cursos guardados")},
+        {QStringLiteral("GRUPOST"), QT_TRANSLATE_NOOP("ImportSummary", "grupos")},
+        {QStringLiteral("MATIB"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas por nivel y curso")},
+        {QStringLiteral("ASIGT"), QT_TRANSLATE_NOOP("ImportSummary", "líneas de asignaturas")},
+        {QStringLiteral("DIASHORAST"), QT_TRANSLATE_NOOP("ImportSummary", "días y horas")},
     };
-    return contents.value(table);
+    return QCoreApplication::translate("ImportSummary", contents.value(table));
 }
 
 QString courseText(const CourseRef &course)
@@ -42,14 +43,14 @@ QString counted(qsizetype count, const QString &one, const QString &many)
 // the document lacks when one of them is empty.
 struct SectionTable {
     QString table;
-    QString missing;
+    const char *missing;
 };
 const QList<SectionTable> sectionTables = {
-    {QStringLiteral("ASIGNOMT"), QStringLiteral("ni asignaturas ni actividades")},
-    {QStringLiteral("PROFT"), QStringLiteral("profesores")},
-    {QStringLiteral("AULAT"), QStringLiteral("aulas")},
-    {QStringLiteral("CURSOST"), QStringLiteral("cursos")},
-    {QStringLiteral("GRUPOST"), QStringLiteral("grupos")},
+    {QStringLiteral("ASIGNOMT"), QT_TRANSLATE_NOOP("ImportSummary", "ni asignaturas ni actividades")},
+    {QStringLiteral("PROFT"), QT_TRANSLATE_NOOP("ImportSummary", "profesores")},
+    {QStringLiteral("AULAT"), QT_TRANSLATE_NOOP("ImportSummary", "aulas")},
+    {QStringLiteral("CURSOST"), QT_TRANSLATE_NOOP("ImportSummary", "cursos")},
+    {QStringLiteral("GRUPOST"), QT_TRANSLATE_NOOP("ImportSummary", "grupos")},
 };
 
 // What the user can do about short codes that differ from their base: those
@@ -57,9 +58,12 @@ const QList<SectionTable> sectionTables = {
 QString shortCodeRemedy(const QString &table)
 {
     if (table == u"GRUPOST")
-        return QStringLiteral("para otras, dé a sus cursos NIVEL distintos en el diálogo de niveles y cursos y "
-                              "repita la importación");
-    return QStringLiteral("para otras, cambie esos nombres cortos en GestIB y repita la importación");
+        return QCoreApplication::translate(
+            "ImportSummary",
+            "para otras, dé a sus cursos NIVEL distintos en el diálogo de niveles y cursos y "
+            "repita la importación");
+    return QCoreApplication::translate("ImportSummary",
+                                       "para otras, cambie esos nombres cortos en GestIB y repita la importación");
 }
 
 } // namespace
@@ -82,39 +86,43 @@ int ImportSummary::rowsOf(const QString &table) const
 
 QString ImportSummary::title() const
 {
-    return QStringLiteral("Importación del centro desde GestIB");
+    return QCoreApplication::translate("ImportSummary", "Importación del centro desde GestIB");
 }
 
 QStringList ImportSummary::lines() const
 {
     QStringList out;
-    out << QStringLiteral("Documento: %1").arg(document);
-    out << QStringLiteral("Filas de cada tabla:");
+    out << QCoreApplication::translate("ImportSummary", "Documento: %1").arg(document);
+    out << QCoreApplication::translate("ImportSummary", "Filas de cada tabla:");
     for (const TableRows &t : tableRows) {
-        const QString rows = t.rows < 0 ? QStringLiteral("no se ha podido leer") : QString::number(t.rows);
+        const QString rows = t.rows < 0 ? QCoreApplication::translate("ImportSummary", "no se ha podido leer")
+                                        : QString::number(t.rows);
         out << QStringLiteral("    %1 (%2): %3").arg(t.table, tableContents(t.table), rows);
     }
-    out << (subjectLinesCreated ? QStringLiteral("Líneas de asignaturas: creadas")
-                                : QStringLiteral("Líneas de asignaturas: no creadas (ASIGT queda vacía)"));
+    out << (subjectLinesCreated ? QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: creadas")
+                                : QCoreApplication::translate("ImportSummary",
+                                                              "Líneas de asignaturas: no creadas (ASIGT queda vacía)"));
     if (!backup.isEmpty())
-        out << QStringLiteral("Copia de las tablas sustituidas: %1").arg(backup);
+        out << QCoreApplication::translate("ImportSummary", "Copia de las tablas sustituidas: %1").arg(backup);
 
     QStringList changes;
     for (const ShortCodeChange &c : shortCodeChanges)
         changes << QStringLiteral("%1: %2 → %3").arg(c.table, c.base, c.code);
-    out << QStringLiteral("Abreviaturas distintas de su base: %1").arg(changes.size());
+    out << QCoreApplication::translate("ImportSummary", "Abreviaturas distintas de su base: %1").arg(changes.size());
     out << listed(changes);
 
     QStringList withoutLevel;
     for (const CourseRef &course : coursesWithoutLevel)
         withoutLevel << courseText(course);
-    out << QStringLiteral("Cursos sin NIVEL o sin CURSO: %1").arg(withoutLevel.size());
+    out << QCoreApplication::translate("ImportSummary", "Cursos sin NIVEL o sin CURSO: %1").arg(withoutLevel.size());
     out << listed(withoutLevel);
 
     QStringList collisions;
     for (const LevelCollision &c : levelCollisions)
-        collisions << QStringLiteral("%1 y %2 (%3)").arg(courseText(c.course), courseText(c.earlier), c.prefix);
-    out << QStringLiteral("Cursos con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO: %1")
+        collisions << QCoreApplication::translate("ImportSummary", "%1 y %2 (%3)")
+                          .arg(courseText(c.course), courseText(c.earlier), c.prefix);
+    out << QCoreApplication::translate("ImportSummary",
+                                       "Cursos con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO: %1")
                .arg(collisions.size());
     out << listed(collisions);
     return out;
@@ -124,14 +132,20 @@ QStringList ImportSummary::warnings() const
 {
     QStringList out;
     if (!coursesWithoutLevel.isEmpty())
-        out << QStringLiteral("%1 sin NIVEL o sin CURSO (véase la lista abajo): repita la importación y complete "
-                              "su NIVEL y su CURSO en el diálogo de niveles y cursos.")
-                   .arg(counted(coursesWithoutLevel.size(), QStringLiteral("curso"), QStringLiteral("cursos")));
+        out << QCoreApplication::translate(
+                   "ImportSummary",
+                   "%1 sin NIVEL o sin CURSO (véase la lista abajo): repita la importación y complete "
+                   "su NIVEL y su CURSO en el diálogo de niveles y cursos.")
+                   .arg(counted(coursesWithoutLevel.size(), QCoreApplication::translate("ImportSummary", "curso"),
+                                QCoreApplication::translate("ImportSummary", "cursos")));
     if (!levelCollisions.isEmpty())
-        out << QStringLiteral("%1 con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO que otro (véase la "
-                              "lista abajo): sus grupos reciben los mismos códigos; repita la importación y distinga "
-                              "sus NIVEL en el diálogo de niveles y cursos.")
-                   .arg(counted(levelCollisions.size(), QStringLiteral("curso"), QStringLiteral("cursos")));
+        out << QCoreApplication::translate(
+                   "ImportSummary",
+                   "%1 con los mismos 5 primeros caracteres de NIVEL y el mismo CURSO que otro (véase la "
+                   "lista abajo): sus grupos reciben los mismos códigos; repita la importación y distinga "
+                   "sus NIVEL en el diálogo de niveles y cursos.")
+                   .arg(counted(levelCollisions.size(), QCoreApplication::translate("ImportSummary", "curso"),
+                                QCoreApplication::translate("ImportSummary", "cursos")));
 
     // One line per table, in the order the steps met them.
     QStringList tables;
@@ -142,17 +156,22 @@ QStringList ImportSummary::warnings() const
         ++changes[c.table];
     }
     for (const QString &table : tables)
-        out << QStringLiteral("%1 (%2): %3 (véase «Abreviaturas distintas de su base»); %4.")
+        out << QCoreApplication::translate("ImportSummary",
+                                           "%1 (%2): %3 (véase «Abreviaturas distintas de su base»); %4.")
                    .arg(table, tableContents(table),
-                        counted(changes.value(table), QStringLiteral("abreviatura distinta de su base"),
-                                QStringLiteral("abreviaturas distintas de su base")),
+                        counted(changes.value(table),
+                                QCoreApplication::translate("ImportSummary", "abreviatura distinta de su base"),
+                                QCoreApplication::translate("ImportSummary", "abreviaturas distintas de su base")),
                         shortCodeRemedy(table));
 
     for (const SectionTable &section : sectionTables)
         if (rowsOf(section.table) == 0)
-            out << QStringLiteral("%1 (%2): 0, el documento no trae %3; compruebe la exportación del centro en "
-                                  "GestIB y repita la importación.")
-                       .arg(section.table, tableContents(section.table), section.missing);
+            out << QCoreApplication::translate(
+                       "ImportSummary",
+                       "%1 (%2): 0, el documento no trae %3; compruebe la exportación del centro en "
+                       "GestIB y repita la importación.")
+                       .arg(section.table, tableContents(section.table),
+                            QCoreApplication::translate("ImportSummary", section.missing));
     return out;
 }
 

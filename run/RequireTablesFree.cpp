@@ -4,6 +4,7 @@
 #include "platform/DbfFile.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -38,8 +39,10 @@ void TablesHold::holdEach()
             file->open(path, dbf::DbfFile::Lock::Exclusive);
         } catch (const dbf::TableInUseError &) {
             throw dbf::TableInUseError(
-                QStringLiteral("La tabla %1 está en uso por otro programa (%2). Cierre ese programa y vuelva a "
-                               "intentarlo; no se ha modificado nada.")
+                QCoreApplication::translate(
+                    "RequireTablesFree",
+                    "La tabla %1 está en uso por otro programa (%2). Cierre ese programa y vuelva a "
+                    "intentarlo; no se ha modificado nada.")
                     .arg(tableName(path), winpath::toWindows(path)));
         } catch (const dbf::DbfError &) {
             continue;

@@ -5,6 +5,7 @@
 #include "platform/Dbf.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -12,7 +13,8 @@ QString restoreBackup(const QString &backupPath, const QStringList &names, const
 {
     const QDir backup(backupPath);
     if (!backup.exists())
-        throw dbf::DbfError(QStringLiteral("No existe la copia %1").arg(winpath::toWindows(backupPath)));
+        throw dbf::DbfError(
+            QCoreApplication::translate("RestoreBackup", "No existe la copia %1").arg(winpath::toWindows(backupPath)));
     StagedRun staged(names, {});
     const QDir staging(staged.stagingPath());
     for (const QString &name : names) {
@@ -21,7 +23,7 @@ QString restoreBackup(const QString &backupPath, const QStringList &names, const
         if (found.isEmpty())
             continue;
         if (!QFile::copy(backup.filePath(found.first()), staging.filePath(name)))
-            throw dbf::DbfError(QStringLiteral("No se puede copiar %1 de la copia %2")
+            throw dbf::DbfError(QCoreApplication::translate("RestoreBackup", "No se puede copiar %1 de la copia %2")
                                     .arg(found.first(), winpath::toWindows(backupPath)));
     }
     QFile manifest(backup.filePath(BackupManifest::fileName));

@@ -8,6 +8,8 @@
 #include "platform/Dbf.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int drivenMode = 2;
 
@@ -32,7 +34,7 @@ bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFile
     }
     // Driven mode reports a cancel as a missing file, so that the timetabling
     // program reads the outcome it always read for it.
-    ui.showMessage(QStringLiteral("No existe archivo"));
+    ui.showMessage(QCoreApplication::translate("RunFrame", "No existe archivo"));
     if (form.ModoAutomatico == drivenMode)
         form.ResultadoTransformacion = drivenNoFileResult;
     closeInDrivenMode(form, ui);

@@ -5,6 +5,7 @@
 #include "platform/SystemReason.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -34,11 +35,11 @@ QString appendToRunLog(const RunSummary &summary, const QDateTime &when)
     // the others, even if another run appends at the same time.
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
-        return QStringLiteral("No se puede abrir %1: %2").arg(winpath::toWindows(path), systemReason(errno));
+        return QCoreApplication::translate("RunLog", "No se puede abrir %1: %2").arg(winpath::toWindows(path), systemReason(errno));
     const ssize_t written = ::write(fd, bytes.constData(), std::size_t(bytes.size()));
     const int error = written < 0 ? errno : ENOSPC; // a short write: the disk or the size limit ran out
     ::close(fd);
     if (written != bytes.size())
-        return QStringLiteral("No se puede escribir en %1: %2").arg(winpath::toWindows(path), systemReason(error));
+        return QCoreApplication::translate("RunLog", "No se puede escribir en %1: %2").arg(winpath::toWindows(path), systemReason(error));
     return {};
 }

@@ -1,22 +1,24 @@
 #include "run/RunSummary.h"
 
-const QString RunSummary::warningPrefix = QStringLiteral("Aviso: ");
+#include <QCoreApplication>
+
+QString RunSummary::warningPrefix() { return QCoreApplication::translate("RunSummary", "Aviso: "); }
 
 QString RunSummary::finishedText() const
 {
     const qsizetype count = warnings().size();
     if (count == 0)
-        return QStringLiteral("Proceso finalizado");
+        return QCoreApplication::translate("RunSummary", "Proceso finalizado");
     if (count == 1)
-        return QStringLiteral("Proceso finalizado con 1 aviso");
-    return QStringLiteral("Proceso finalizado con %1 avisos").arg(count);
+        return QCoreApplication::translate("RunSummary", "Proceso finalizado con 1 aviso");
+    return QCoreApplication::translate("RunSummary", "Proceso finalizado con %1 avisos").arg(count);
 }
 
 QStringList RunSummary::details() const
 {
     QStringList out;
     for (const QString &warning : warnings())
-        out << warningPrefix + warning;
+        out << warningPrefix() + warning;
     return out + lines();
 }
 
@@ -24,7 +26,7 @@ QStringList RunSummary::firstEntries(const QStringList &entries)
 {
     QStringList shown = entries.mid(0, shownEntries);
     if (entries.size() > shownEntries)
-        shown << QStringLiteral("… y %1 más").arg(entries.size() - shownEntries);
+        shown << QCoreApplication::translate("RunSummary", "… y %1 más").arg(entries.size() - shownEntries);
     return shown;
 }
 

@@ -12,7 +12,7 @@ public:
 
     // Which run it was, as the log names it.
     virtual QString title() const = 0;
-    // The figures, one line each, in Spanish.
+    // The figures, one line each, in the interface's language.
     virtual QStringList lines() const = 0;
     // What the user should look at before relying on the result, one line
     // each, each saying what to do; none for a clean run.
@@ -31,7 +31,7 @@ public:
     static constexpr int shownEntries = 20;
 
     // How a warning begins in the details and the log.
-    static const QString warningPrefix;
+    static QString warningPrefix();
 
 protected:
     // The first shownEntries entries, and then one saying how many were left out.

@@ -8,6 +8,7 @@
 #include "platform/WholeFile.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,8 +36,9 @@ StagedRun::StagedRun(const QStringList &names, const QStringList &carried)
     for (const QString &name : carried) {
         const QString from = winpath::fileInFolder(working_folder::path, name);
         if (QFileInfo(from).isFile() && !QFile::copy(from, QDir(m_staging.path()).filePath(name)))
-            throw dbf::DbfError(QStringLiteral("No se puede copiar %1 a la carpeta provisional %2")
-                                    .arg(winpath::toWindows(from), winpath::toWindows(m_staging.path())));
+            throw dbf::DbfError(
+                QCoreApplication::translate("StagedRun", "No se puede copiar %1 a la carpeta provisional %2")
+                    .arg(winpath::toWindows(from), winpath::toWindows(m_staging.path())));
     }
     winpath::setWorkingFolder(m_staging.path());
     m_redirected = true;
@@ -59,7 +61,8 @@ QString StagedRun::commit(const QByteArray &manifest, const QStringList &tables)
     const QString staged = QDir(m_staging.path()).filePath(BackupManifest::fileName);
     restoreWorkingFolder();
     if (const std::optional<QString> problem = writeWholeFile(staged, manifest))
-        throw dbf::DbfError(QStringLiteral("No se puede escribir %1: %2").arg(winpath::toWindows(staged), *problem));
+        throw dbf::DbfError(QCoreApplication::translate("StagedRun", "No se puede escribir %1: %2")
+                                .arg(winpath::toWindows(staged), *problem));
     m_hold.holdNewcomers();
 
     const QString backup = backups::newFolder(QDateTime::currentDateTime());

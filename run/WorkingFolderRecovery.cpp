@@ -6,6 +6,7 @@
 #include "platform/StagingFolder.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString recoverWorkingFolder()
@@ -17,7 +18,9 @@ QString recoverWorkingFolder()
     removeAbandonedStagingFolders(folder, StagedRun::stagingPrefix);
     if (!finished)
         return {};
-    return QStringLiteral("Se ha completado la sustitución de las tablas de %1 que una ejecución anterior dejó "
-                          "a medias; las tablas sustituidas están en %2.")
+    return QCoreApplication::translate(
+               "WorkingFolderRecovery",
+               "Se ha completado la sustitución de las tablas de %1 que una ejecución anterior dejó "
+               "a medias; las tablas sustituidas están en %2.")
         .arg(working_folder::path, working_folder::path + QStringLiteral("\\Copias"));
 }

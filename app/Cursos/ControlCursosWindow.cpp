@@ -5,6 +5,7 @@
 #include "app/Help.h"
 #include "import/Cursos/TControlCursos.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFrame>
 #include <QHeaderView>
@@ -33,7 +34,7 @@ namespace {
 struct LabelSpec {
     const char *name;
     QRect geometry;
-    const char16_t *text;
+    const char *text; // translated when shown
     const char *look; // style sheet: colours
     int pointSize;    // 0: the dialog's size
     bool underline;
@@ -42,32 +43,47 @@ struct LabelSpec {
 
 // In reading order. Label2 has two blanks after NIVEL, Label5 ends in a blank.
 const LabelSpec labels[] = {
-    {"Label1", {86, 5, 320, 20}, u"ASIGNACIÓN DE NIVELES Y CURSOS", "color: #ffff00;", 12, true, false},
-    {"Label3", {468, 55, 190, 13}, u"INCIDENCIAS EN EL TRASPASO", "color: #0000ff; background-color: #ffffff;", 0,
-     true, true},
+    {"Label1", {86, 5, 320, 20},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "ASIGNACIÓN DE NIVELES Y CURSOS"),
+     "color: #ffff00;", 12, true, false},
+    {"Label3", {468, 55, 190, 13},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "INCIDENCIAS EN EL TRASPASO"),
+     "color: #0000ff; background-color: #ffffff;", 0, true, true},
     {"Label2", {473, 70, 180, 65},
-     u"Se ha detectado que falta por indicar algún NIVEL  o CURSO. Complete el/los datos que falten, para poder "
-     u"concluir el proceso, antes de Salir.",
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "Se ha detectado que falta por indicar algún NIVEL  o CURSO. Complete el/los datos que falten, "
+                       "para poder concluir el proceso, antes de Salir."),
      "color: #000080; background-color: #ffff00;", 0, false, false},
-    {"Label4", {471, 136, 134, 20}, u"¡ IMPORTANTE !", "color: #000000;", 12, true, false},
+    {"Label4", {471, 136, 134, 20},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "¡ IMPORTANTE !"),
+     "color: #000000;", 12, true, false},
     {"Label5", {472, 156, 185, 52},
-     u"Las Abreviaturas de sus Grupos (Unidades), se formarán, en función del NIVEL y CURSO, del siguiente modo: ",
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "Las Abreviaturas de sus Grupos (Unidades), se formarán, en función del NIVEL y CURSO, del "
+                       "siguiente modo: "),
      "color: #800000;", 0, false, false},
-    {"Label6", {472, 207, 140, 39}, u"Por ejemplo, NIVEL=ESO y CURSO=1 daría como resultado", "color: #0000ff;", 0,
-     false, false},
-    {"Label10", {473, 244, 180, 13}, u"Abreviatura del Grupo = ESO1A", "color: #ff00ff;", 0, true, false},
+    {"Label6", {472, 207, 140, 39},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Por ejemplo, NIVEL=ESO y CURSO=1 daría como resultado"),
+     "color: #0000ff;", 0, false, false},
+    {"Label10", {473, 244, 180, 13},
+     QT_TRANSLATE_NOOP("ControlCursosWindow", "Abreviatura del Grupo = ESO1A"),
+     "color: #ff00ff;", 0, true, false},
     {"Label7", {472, 257, 194, 39},
-     u"y así secuencialmente para el resto de Grupos del mismo NIVEL y CURSO, ESO1B, ESO1C.", "color: #800080;", 0,
-     false, false},
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "y así secuencialmente para el resto de Grupos del mismo NIVEL y CURSO, ESO1B, ESO1C."),
+     "color: #800080;", 0, false, false},
     {"Label11", {457, 298, 215, 52},
-     u"Ejemplos de Niveles: BCT=Bach.C.T., BHC=Bach.Hum., BT=Bach.Tecnol., LS=Leng.Signos, GAD=Gest.Admin., "
-     u"EDSO=ESO Diversificación, etc...",
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "Ejemplos de Niveles: BCT=Bach.C.T., BHC=Bach.Hum., BT=Bach.Tecnol., LS=Leng.Signos, "
+                       "GAD=Gest.Admin., EDSO=ESO Diversificación, etc..."),
      "color: #800000; background-color: #ffffff;", 0, false, false},
     {"Label9", {458, 355, 217, 39},
-     u"Luego es de vital IMPORTANCIA que para cada NIVEL sus 5 Primeros caracteres sean DISTINTOS.",
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "Luego es de vital IMPORTANCIA que para cada NIVEL sus 5 Primeros caracteres sean DISTINTOS."),
      "color: #ff0000; background-color: #a6caf0;", 0, true, false},
     {"Label8", {470, 450, 182, 39},
-     u"¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES.",
+     QT_TRANSLATE_NOOP("ControlCursosWindow",
+                       "¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES."),
      "color: #000080; background-color: #ffff00;", 0, false, true},
 };
 
@@ -75,20 +91,20 @@ struct NavigatorSpec {
     NavigatorAction action;
     const char *name;
     const char16_t *glyph;
-    const char16_t *hint;
+    const char *hint; // translated when shown
 };
 
 const NavigatorSpec navigatorButtons[] = {
-    {NavigatorAction::First, "wwDBNavigator1First", u"|◀", u"Ir al primer registro"},
-    {NavigatorAction::PriorPage, "wwDBNavigator1PriorPage", u"◀◀", u"Retroceder 10 registros"},
-    {NavigatorAction::Prior, "wwDBNavigator1Prior", u"◀", u"Ir al registro anterior"},
-    {NavigatorAction::Next, "wwDBNavigator1Next", u"▶", u"Ir al registro siguiente"},
-    {NavigatorAction::NextPage, "wwDBNavigator1NextPage", u"▶▶", u"Avanzar 10 registros"},
-    {NavigatorAction::Last, "wwDBNavigator1Last", u"▶|", u"Ir al último registro"},
-    {NavigatorAction::Edit, "wwDBNavigator1Edit", u"✎", u"Modificar el registro actual"},
-    {NavigatorAction::Post, "wwDBNavigator1Post", u"✔", u"Guardar los cambios del registro actual"},
-    {NavigatorAction::Cancel, "wwDBNavigator1Cancel", u"✘", u"Cancelar los cambios del registro actual"},
-    {NavigatorAction::Refresh, "wwDBNavigator1Refresh", u"⟳", u"Volver a leer los datos de la tabla"},
+    {NavigatorAction::First, "wwDBNavigator1First", u"|◀", QT_TRANSLATE_NOOP("ControlCursosWindow", "Ir al primer registro")},
+    {NavigatorAction::PriorPage, "wwDBNavigator1PriorPage", u"◀◀", QT_TRANSLATE_NOOP("ControlCursosWindow", "Retroceder 10 registros")},
+    {NavigatorAction::Prior, "wwDBNavigator1Prior", u"◀", QT_TRANSLATE_NOOP("ControlCursosWindow", "Ir al registro anterior")},
+    {NavigatorAction::Next, "wwDBNavigator1Next", u"▶", QT_TRANSLATE_NOOP("ControlCursosWindow", "Ir al registro siguiente")},
+    {NavigatorAction::NextPage, "wwDBNavigator1NextPage", u"▶▶", QT_TRANSLATE_NOOP("ControlCursosWindow", "Avanzar 10 registros")},
+    {NavigatorAction::Last, "wwDBNavigator1Last", u"▶|", QT_TRANSLATE_NOOP("ControlCursosWindow", "Ir al último registro")},
+    {NavigatorAction::Edit, "wwDBNavigator1Edit", u"✎", QT_TRANSLATE_NOOP("ControlCursosWindow", "Modificar el registro actual")},
+    {NavigatorAction::Post, "wwDBNavigator1Post", u"✔", QT_TRANSLATE_NOOP("ControlCursosWindow", "Guardar los cambios del registro actual")},
+    {NavigatorAction::Cancel, "wwDBNavigator1Cancel", u"✘", QT_TRANSLATE_NOOP("ControlCursosWindow", "Cancelar los cambios del registro actual")},
+    {NavigatorAction::Refresh, "wwDBNavigator1Refresh", u"⟳", QT_TRANSLATE_NOOP("ControlCursosWindow", "Volver a leer los datos de la tabla")},
 };
 
 // The dialog is laid out in pixels for its 8-point font on a 96 DPI screen,
@@ -152,7 +168,8 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
     , m_dialog(dialog)
 {
     setObjectName(QStringLiteral("ControlCursos"));
-    setWindowTitle(TControlCursos::Caption);
+    setWindowTitle(
+        QCoreApplication::translate("TControlCursos", TControlCursos::Caption.toUtf8().constData()));
     QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     m_scale = layoutScale(screen);
     setFont(dialogFont());
@@ -189,7 +206,7 @@ ControlCursosWindow::ControlCursosWindow(TControlCursos &dialog, QWidget *owner)
                                        "background-color: #ffffc0; }"));
     connect(m_ok, &QPushButton::clicked, this, &ControlCursosWindow::pressOk);
 
-    m_forcedExit = new QPushButton(QStringLiteral("Forzar Salida Sin Terminar Proceso "), panel);
+    m_forcedExit = new QPushButton(tr("Forzar Salida Sin Terminar Proceso "), panel);
     m_forcedExit->setObjectName(QStringLiteral("BitBtn2"));
     m_forcedExit->setGeometry(scaled({458, 424, 217, 24}));
     m_forcedExit->setFont(boldFont(font()));
@@ -327,7 +344,7 @@ void ControlCursosWindow::buildNavigator()
         auto *button = new QToolButton(navigator);
         button->setObjectName(QString::fromLatin1(spec.name));
         button->setText(QString::fromUtf16(spec.glyph));
-        button->setToolTip(QString::fromUtf16(spec.hint));
+        button->setToolTip(tr(spec.hint));
         button->setGeometry(int(i) * size, 0, size, size);
         // The focus stays in the grid, so the row being edited stays the current one.
         button->setFocusPolicy(Qt::NoFocus);
@@ -343,10 +360,10 @@ void ControlCursosWindow::buildNavigator()
         m_navigator[i] = button;
     }
 
-    m_suggest = new QPushButton(QStringLiteral("&Sugerir"), panel);
+    m_suggest = new QPushButton(QCoreApplication::translate("ControlCursosWindow", "&Sugerir"), panel);
     m_suggest->setObjectName(QStringLiteral("BSugerir"));
     m_suggest->setGeometry(scaled({designed.right() + 8, designed.top(), 88, designed.height()}));
-    m_suggest->setToolTip(QStringLiteral("Rellena los NIVEL y CURSO vacíos con lo que propone la descripción de cada "
+    m_suggest->setToolTip(QCoreApplication::translate("ControlCursosWindow", "Rellena los NIVEL y CURSO vacíos con lo que propone la descripción de cada "
                                          "curso. Revise las celdas marcadas en verde."));
     m_suggest->setAutoDefault(false);
     // Like the navigator, it leaves the focus in the grid, on the row being
@@ -362,7 +379,7 @@ void ControlCursosWindow::buildLabels()
 {
     QWidget *panel = findChild<QWidget *>(QStringLiteral("Draw3D1"));
     for (const LabelSpec &spec : labels) {
-        auto *label = new QLabel(QString::fromUtf16(spec.text), panel);
+        auto *label = new QLabel(tr(spec.text), panel);
         label->setObjectName(QString::fromLatin1(spec.name));
         label->setGeometry(scaled(spec.geometry));
         label->setWordWrap(true);
@@ -430,7 +447,7 @@ void ControlCursosWindow::sync()
 // The cell keeps what it had; the user reads why, beside the cell and below the grid.
 void ControlCursosWindow::showTextRefused(int column)
 {
-    const QString word = QStringLiteral("%1 admite %2 caracteres")
+    const QString word = QCoreApplication::translate("ControlCursosWindow", "%1 admite %2 caracteres")
                              .arg(CursosTableModel::field(column))
                              .arg(CursosTableModel::widthInCharacters(column));
     m_refusedLine->setText(word);

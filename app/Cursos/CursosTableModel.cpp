@@ -2,6 +2,7 @@
 
 #include "import/Cursos/TControlCursos.h"
 
+#include <QCoreApplication>
 #include <QColor>
 #include <QFont>
 
@@ -12,16 +13,16 @@ namespace {
 
 struct ColumnInfo {
     const char *field;
-    const char16_t *title;
+    const char *title; // translated when shown
     int width; // characters
     bool editable;
 };
 
 const ColumnInfo columns[CursosTableModel::ColumnCount] = {
-    {"CODI", u"CÓD.GESTIB", 10, false},
-    {"DESCRIPCIO", u"DESCRIPCIÓN", 40, false},
-    {"NIVEL", u"NIVEL", 5, true},
-    {"CURSO", u"CURSO", 3, true},
+    {"CODI", QT_TRANSLATE_NOOP("CursosTableModel", "CÓD.GESTIB"), 10, false},
+    {"DESCRIPCIO", QT_TRANSLATE_NOOP("CursosTableModel", "DESCRIPCIÓN"), 40, false},
+    {"NIVEL", QT_TRANSLATE_NOOP("CursosTableModel", "NIVEL"), 5, true},
+    {"CURSO", QT_TRANSLATE_NOOP("CursosTableModel", "CURSO"), 3, true},
 };
 
 const QColor titleColour(254, 228, 169);
@@ -106,23 +107,23 @@ QString CursosTableModel::toolTip(int row) const
     QStringList lines;
     if (row < m_dialog.courseGroups.size()) {
         const QStringList &groups = m_dialog.courseGroups[row];
-        lines << (groups.isEmpty() ? QStringLiteral("Sin grupos")
-                                   : QStringLiteral("Grupos: %1").arg(groups.join(QStringLiteral(", "))));
+        lines << (groups.isEmpty() ? QCoreApplication::translate("CursosTableModel", "Sin grupos")
+                                   : QCoreApplication::translate("CursosTableModel", "Grupos: %1").arg(groups.join(QStringLiteral(", "))));
     }
     if (row < m_marks.size()) {
         const CursoMarks &m = m_marks[row];
         if (m.incomplete)
-            lines << QStringLiteral("Falta el NIVEL o el CURSO de este curso.");
+            lines << QCoreApplication::translate("CursosTableModel", "Falta el NIVEL o el CURSO de este curso.");
         if (!m.collidesWith.isEmpty()) {
             QStringList others;
             for (const int other : m.collidesWith)
                 others << m_dialog.wwDataSource1.text(other, field(ColCodi)) + QStringLiteral(" - ")
                               + m_dialog.wwDataSource1.text(other, field(ColDescripcio));
-            lines << QStringLiteral("Sus Grupos recibirán las mismas Abreviaturas (%1) que los de: %2.")
+            lines << QCoreApplication::translate("CursosTableModel", "Sus Grupos recibirán las mismas Abreviaturas (%1) que los de: %2.")
                          .arg(m.collisionPrefix, others.join(QStringLiteral("; ")));
         }
         if (m.nivelProposed || m.cursoProposed)
-            lines << QStringLiteral("Propuesto por «Sugerir» a partir de la descripción: confírmelo escribiendo en la "
+            lines << QCoreApplication::translate("CursosTableModel", "Propuesto por «Sugerir» a partir de la descripción: confírmelo escribiendo en la "
                                     "fila o con OK.");
     }
     return lines.join(QLatin1Char('\n'));
@@ -142,7 +143,7 @@ QVariant CursosTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
-    case Qt::DisplayRole: return QString::fromUtf16(columns[section].title);
+    case Qt::DisplayRole: return tr(columns[section].title);
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole: return titleColour;
     case Qt::FontRole: {

@@ -2,6 +2,8 @@
 
 #include "import/CourseLevels.h"
 
+#include <QCoreApplication>
+
 namespace centre_import {
 
 namespace {
@@ -54,25 +56,25 @@ QString collisionWarning(const TableDataSource &source)
         QStringList codes;
         for (const int row : group.positions)
             codes << courses[row].course.codi;
-        groups << QStringLiteral("%1 en %2").arg(group.prefix, codes.join(QStringLiteral(", ")));
+        groups << QCoreApplication::translate("TControlCursos", "%1 en %2").arg(group.prefix, codes.join(QStringLiteral(", ")));
     }
     if (groups.isEmpty())
         return {};
-    return QStringLiteral("¡Atención! Los Grupos de los cursos marcados recibirán las mismas Abreviaturas "
+    return QCoreApplication::translate("TControlCursos", "¡Atención! Los Grupos de los cursos marcados recibirán las mismas Abreviaturas "
                           "(mismos 5 primeros caracteres de NIVEL y 2 de CURSO): %1.")
         .arg(groups.join(QStringLiteral("; ")));
 }
 
 QString missingDataMessage(const QList<CourseRef> &missing)
 {
-    QStringList lines{QStringLiteral("¡Atención! Falta algún Dato")};
+    QStringList lines{QCoreApplication::translate("TControlCursos", "¡Atención! Falta algún Dato")};
     for (const CourseRef &course : missing.first(std::min(missing.size(), namedCourses)))
-        lines << QStringLiteral("Curso: %1 - %2").arg(course.codi, course.descripcio);
+        lines << QCoreApplication::translate("TControlCursos", "Curso: %1 - %2").arg(course.codi, course.descripcio);
     const qsizetype rest = missing.size() - namedCourses;
     if (rest == 1)
-        lines << QStringLiteral("y 1 curso más");
+        lines << QCoreApplication::translate("TControlCursos", "y 1 curso más");
     else if (rest > 1)
-        lines << QStringLiteral("y %1 cursos más").arg(rest);
+        lines << QCoreApplication::translate("TControlCursos", "y %1 cursos más").arg(rest);
     return lines.join(QStringLiteral("\n\r"));
 }
 

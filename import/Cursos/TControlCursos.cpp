@@ -10,6 +10,8 @@
 #include "import/TableLayouts.h"
 #include "platform/WinPath.h"
 
+#include <QCoreApplication>
+
 namespace centre_import {
 
 namespace {
@@ -25,10 +27,13 @@ const QString CURSO = QStringLiteral("CURSO");
 UserInteraction::Question recoveryQuestion()
 {
     UserInteraction::Question q;
-    q.caption = QStringLiteral("Recuperación de Niveles y Cursos importados anteriormente");
-    q.text = QStringLiteral("Existen Niveles y Cursos ya definidos de una Importación anterior.")
-             + QStringLiteral("\n\r")
-             + QStringLiteral("¿Quiere recuperar las codificaciones introducidas anteriormente?");
+    q.caption
+        = QCoreApplication::translate("TControlCursos", "Recuperación de Niveles y Cursos importados anteriormente");
+    q.text = QCoreApplication::translate("TControlCursos",
+                                         "Existen Niveles y Cursos ya definidos de una Importación anterior.")
+        + QStringLiteral("\n\r")
+        + QCoreApplication::translate("TControlCursos",
+                                      "¿Quiere recuperar las codificaciones introducidas anteriormente?");
     q.buttons = UserInteraction::Buttons::YesNo;
     q.defaultButton = UserInteraction::Answer::Yes;
     q.icon = UserInteraction::Icon::Warning;
@@ -63,7 +68,9 @@ void keepAnswers(dbf::Table &cursos, dbf::Table &kept)
 
 } // namespace
 
-const QString TControlCursos::Caption = QStringLiteral("Asignación de Niveles y Cursos");
+// The source text; the dialog shows it translated into the interface's language.
+const QString TControlCursos::Caption
+    = QString::fromUtf8(QT_TRANSLATE_NOOP("TControlCursos", "Asignación de Niveles y Cursos"));
 
 TControlCursos::TControlCursos(bool MFormResult, UserInteraction &ui)
     : wwTableCursosT(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT"), working_folder::dialogCourses,

@@ -29,3 +29,29 @@ TEST(ProgramStart, VersionAndHelpAnswerWithoutADisplay)
             EXPECT_TRUE(result.out.contains(text)) << text.toStdString() << " in\n" << result.out.toStdString();
     }
 }
+
+// --help speaks the user's language, as the window does, still without a display.
+TEST(ProgramStart, HelpInTheUsersLanguage)
+{
+    const struct {
+        const char *lang;
+        QString firstLine;
+    } cases[] = {
+        {"ca_ES.UTF-8", QStringLiteral("Ús: TransTarquoIB\n")},
+        {"es_ES.UTF-8", QStringLiteral("Uso: TransTarquoIB\n")},
+        {"C", QStringLiteral("Uso: TransTarquoIB\n")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.lang);
+        const program::Result result = program::run(
+            {QStringLiteral("--help")},
+            program::environmentWith({{QStringLiteral("DISPLAY"), {}},
+                                      {QStringLiteral("WAYLAND_DISPLAY"), {}},
+                                      {QStringLiteral("QT_QPA_PLATFORM"), {}},
+                                      {QStringLiteral("LC_ALL"), {}},
+                                      {QStringLiteral("LANGUAGE"), {}},
+                                      {QStringLiteral("LANG"), QString::fromLatin1(c.lang)}}));
+        EXPECT_EQ(result.status, 0);
+        EXPECT_TRUE(result.out.startsWith(c.firstLine)) << result.out.toStdString();
+    }
+}

@@ -25,13 +25,16 @@ struct Result {
     QString err;
 };
 
-// `childSetup` runs in the child before the program starts (limits, signals).
+// `childSetup` runs in the child before the program starts (limits, signals);
+// `variables` ("LANG=ca_ES.UTF-8") are set in the child's environment.
 inline Result run(const QStringList &arguments, const QString &workingDirectory = QDir::currentPath(),
-                  const std::function<void()> &childSetup = {})
+                  const std::function<void()> &childSetup = {}, const QStringList &variables = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(display));
+    for (const QString &variable : variables)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(workingDirectory);
@@ -81,7 +84,8 @@ inline QByteArray withoutDates(const QString &name, QByteArray bytes)
     // The run log and the tables' manifest say when they were written.
     if (name.endsWith(QLatin1String(".log"), Qt::CaseInsensitive) || name.endsWith(QLatin1String(".txt")))
         return QString::fromUtf8(bytes)
-            .replace(QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d[:.]\\d\\d[:.]\\d\\d")), QStringLiteral("(time)"))
+            .replace(QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d[:.]\\d\\d[:.]\\d\\d")),
+                     QStringLiteral("(time)"))
             .toUtf8();
     QList<qsizetype> dates;
     if (name.endsWith(QLatin1String(".DBF"), Qt::CaseInsensitive))
