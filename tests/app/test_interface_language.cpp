@@ -11,6 +11,7 @@
 #include "run/MainFormState.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/export/SolucFixture.h"
+#include "tests/support/TypedLevels.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/QtTestApp.h"
 #include "tests/support/ScriptedInteraction.h"
@@ -90,20 +91,6 @@ TEST_F(InterfaceTexts, QtsOwnTextsFollow)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
 }
 
-// The answers of niveles.csv, typed into the dialog's grid as a user does.
-void typeLevels(TControlCursos &dialog)
-{
-    const QHash<QString, QStringList> answers = {
-        {"101", {"ESO", "1"}}, {"102", {"ESO", "2"}}, {"201", {"BATX", "1"}}};
-    centre_import::TableDataSource &grid = dialog.wwDataSource1;
-    for (int row = 0; row < grid.recordCount(); ++row) {
-        grid.moveTo(row);
-        const QStringList answer = answers.value(grid.text(row, QStringLiteral("CODI")));
-        grid.setText(QStringLiteral("NIVEL"), answer.at(0));
-        grid.setText(QStringLiteral("CURSO"), answer.at(1));
-    }
-    dialog.pressOk();
-}
 
 // The files of the working folder without their dates, the run log apart.
 QMap<QString, QByteArray> tables(const TempWinePrefix &prefix, QString *log)
@@ -139,7 +126,7 @@ TEST_F(InterfaceTexts, TheCentreImportWritesTheSameTablesInEitherLanguage)
         ScriptedInteraction user;
         user.fileChoices.push_back(QStringLiteral(TESTS_SOURCE_DIR "/data/cli/centre.xml"));
         user.answers = {Answer::Ok};
-        user.cursosPasses.push_back(typeLevels);
+        user.cursosPasses.push_back(typingLevels(nivelesCsvAnswers()));
         centre_import::BExportarClick(form, user);
         EXPECT_EQ(user.messages(), QStringList{cases[i].finished});
         QStringList captions;

@@ -4,6 +4,7 @@
 #include "run/MainFormState.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/export/SolucFixture.h"
+#include "tests/support/TypedLevels.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedInteraction.h"
@@ -23,20 +24,6 @@ namespace {
 const QString centre = cli::data(QStringLiteral("centre.xml"));
 const QString levels = cli::data(QStringLiteral("niveles.csv"));
 
-// The answers of niveles.csv, typed into the dialog's grid as a user does.
-void typeLevels(TControlCursos &dialog)
-{
-    const QHash<QString, QStringList> answers = {
-        {"101", {"ESO", "1"}}, {"102", {"ESO", "2"}}, {"201", {"BATX", "1"}}};
-    TableDataSource &grid = dialog.wwDataSource1;
-    for (int row = 0; row < grid.recordCount(); ++row) {
-        grid.moveTo(row);
-        const QStringList answer = answers.value(grid.text(row, QStringLiteral("CODI")));
-        grid.setText(QStringLiteral("NIVEL"), answer.at(0));
-        grid.setText(QStringLiteral("CURSO"), answer.at(1));
-    }
-    dialog.pressOk();
-}
 
 void expectSameFiles(const QString &expectedFolder, const QString &actualFolder)
 {
@@ -63,7 +50,7 @@ TEST(CliRuns, TheCentreImportWritesTheTablesTheWindowWrites)
     ScriptedInteraction user;
     user.fileChoices.push_back(centre);
     user.answers = {Answer::Ok}; // the subject lines
-    user.cursosPasses.push_back(typeLevels);
+    user.cursosPasses.push_back(typingLevels(nivelesCsvAnswers()));
     BExportarClick(form, user);
     ASSERT_EQ(user.messages(), QStringList{"Proceso finalizado con 2 avisos"}) << "a subject's and a teacher's short codes differ";
 

@@ -2,6 +2,7 @@
 #include "import/Cursos/TControlCursos.h"
 #include "run/MainFormState.h"
 #include "tests/cli/CliProcess.h"
+#include "tests/support/TypedLevels.h"
 #include "tests/support/LockHolder.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedInteraction.h"
@@ -41,23 +42,6 @@ const QByteArray nextYear = R"xml(<?xml version="1.0" encoding="UTF-8"?>
 </CENTRE>
 )xml";
 
-// Each course's level and course number typed into the dialog's grid; the
-// courses not named keep what the recovery put there.
-std::function<void(TControlCursos &)> typing(const QHash<QString, QStringList> &answers)
-{
-    return [answers](TControlCursos &dialog) {
-        TableDataSource &grid = dialog.wwDataSource1;
-        for (int row = 0; row < grid.recordCount(); ++row) {
-            grid.moveTo(row);
-            const QStringList answer = answers.value(grid.text(row, QStringLiteral("CODI")));
-            if (answer.isEmpty())
-                continue;
-            grid.setText(QStringLiteral("NIVEL"), answer.at(0));
-            grid.setText(QStringLiteral("CURSO"), answer.at(1));
-        }
-        dialog.pressOk();
-    };
-}
 
 // The centre import in the window, the user answering as `answers` says.
 void importInTheWindow(const QString &document, std::deque<Answer> answers,
@@ -131,7 +115,7 @@ TEST(CliTemplate, FilledInAndGivenBackWritesTheTablesTheDialogWrites)
     const QStringList inCommandFolder{"--carpeta", command.path()};
 
     const QHash<QString, QStringList> firstAnswers = {{"101", {"ESO", "1"}}, {"102", {"ESO", "2"}}, {"201", {"BATX", "1"}}};
-    importInTheWindow(centre, {Answer::Ok}, typing(firstAnswers));
+    importInTheWindow(centre, {Answer::Ok}, typingLevels(firstAnswers));
     ASSERT_EQ(cli::run(QStringList{"plantilla", centre, "-o", levelsFile} + inCommandFolder).status, 0);
     fillIn(levelsFile, firstAnswers);
     const cli::Result first = cli::run(QStringList{"exportar", centre, "--niveles", levelsFile} + inCommandFolder);
@@ -140,7 +124,7 @@ TEST(CliTemplate, FilledInAndGivenBackWritesTheTablesTheDialogWrites)
 
     // The kept answers come back in the template; the new course gets the
     // proposal that the user in the window types as it stands.
-    importInTheWindow(second, {Answer::Yes, Answer::Ok}, typing({{"301", {"FP", "1"}}}));
+    importInTheWindow(second, {Answer::Yes, Answer::Ok}, typingLevels({{"301", {"FP", "1"}}}));
     const cli::Result proposed =
         cli::run(QStringList{"plantilla", second, "--salida", levelsFile, "--sugerir"} + inCommandFolder);
     ASSERT_EQ(proposed.status, 0) << proposed.err.toStdString();
