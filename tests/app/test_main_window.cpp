@@ -61,8 +61,9 @@ double luminance(QRgb rgb)
 
 double contrast(QRgb a, QRgb b)
 {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    // std::minmax of two temporaries would return references to them.
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The pixels on the outermost rows and columns of `r`, each with the step
