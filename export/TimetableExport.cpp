@@ -4,7 +4,7 @@
 #include "run/Hourglass.h"
 #include "run/ExportSummary.h"
 #include "run/OpenTables.h"
-#include "run/RequireTablesFree.h"
+#include "run/TablesHold.h"
 #include "run/RunFrame.h"
 #include "run/UserInteraction.h"
 #include "export/DayPeriodKey.h"

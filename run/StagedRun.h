@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run/RequireTablesFree.h"
+#include "run/TablesHold.h"
 #include "platform/StagingFolder.h"
 
 #include <QString>

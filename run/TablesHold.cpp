@@ -1,7 +1,7 @@
-#include "run/RequireTablesFree.h"
+#include "run/TablesHold.h"
 
 #include "platform/Dbf.h"
-#include "platform/DbfFile.h"
+#include "platform/FileHold.h"
 #include "platform/WinPath.h"
 
 #include <QCoreApplication>
@@ -32,23 +32,25 @@ void TablesHold::holdNewcomers() { holdEach(); }
 void TablesHold::holdEach()
 {
     for (const QString &path : m_paths) {
-        if (m_heldPaths.contains(path) || !winpath::fileExists(path))
+        if (m_heldPaths.contains(path))
             continue;
-        auto file = std::make_unique<dbf::DbfFile>();
-        try {
-            file->open(path, dbf::DbfFile::Lock::Exclusive);
-        } catch (const dbf::TableInUseError &) {
+        auto file = std::make_unique<dbf::FileHold>();
+        switch (file->hold(path)) {
+        case dbf::FileHold::Result::Held:
+            m_held.push_back(std::move(file));
+            m_heldPaths << path;
+            break;
+        case dbf::FileHold::Result::HeldByAnother:
             throw dbf::TableInUseError(
                 QCoreApplication::translate(
                     "RequireTablesFree",
                     "La tabla %1 está en uso por otro programa (%2). Cierre ese programa y vuelva a "
                     "intentarlo; no se ha modificado nada.")
                     .arg(tableName(path), winpath::toWindows(path)));
-        } catch (const dbf::DbfError &) {
-            continue;
+        case dbf::FileHold::Result::Missing:
+        case dbf::FileHold::Result::Failed:
+            break; // left to whatever uses the file later
         }
-        m_held.push_back(std::move(file));
-        m_heldPaths << path;
     }
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 namespace dbf {
-class DbfFile;
+class FileHold;
 }
 
 // Holds the files a run will replace, from its first check to its last
@@ -30,7 +30,7 @@ private:
     void holdEach();
 
     QStringList m_paths;
-    std::vector<std::unique_ptr<dbf::DbfFile>> m_held;
+    std::vector<std::unique_ptr<dbf::FileHold>> m_held;
     QStringList m_heldPaths;
 };
 
