@@ -33,6 +33,10 @@ constexpr qint64 kProductionIndexFlag = 28; // header byte: 1 when the .MDX must
 // written in one block: one system call per record cost more than the rest of
 // the engine together.
 constexpr qsizetype kWriteBlock = 256 * 1024;
+// Records are read in blocks of about this many bytes: a pass over a table
+// holds one block of it, not the table, and a table of any size opens in the
+// same memory.
+constexpr qsizetype kReadBlock = 256 * 1024;
 
 // The production index beside a table: an existing one whatever its letter
 // case, else the table's base name with ".MDX".
@@ -58,23 +62,23 @@ struct Table::Impl {
     std::vector<FieldDef> fieldDefs;
     std::vector<IndexDef> indexDefs;
 
-    // The open table: the records as they were read, and what was posted
-    // since. A table opened shared writes every post through, as another
-    // program may read it at any time; an exclusive one gathers appended
-    // records into blocks and edited records in place, and writes them when a
-    // block is full, before its records are read again, at close, and when
-    // the user is about to be asked something (flushAll).
+    // The open table: one block of its records as last read, and what was
+    // posted since. A table opened shared writes every post through, as
+    // another program may read it at any time; an exclusive one gathers
+    // appended records into blocks and edited records in place, and writes
+    // them when a block is full, before another block is read, at close, and
+    // when the user is about to be asked something (flushAll).
     QString path;
     QString shownPath; // the table as messages name it, the way the timetabling program does
     DbfFile file;
     TableLayout layout;                // layout.recordCount counts the gathered records too
     std::optional<DbfCodePage> codePage;
-    QByteArray records;                // the first `readRecords` records, deleted ones included
-    std::uint32_t readRecords = 0;
     std::uint32_t writtenRecords = 0;  // records the file holds and its header counts
     QByteArray appended;               // records writtenRecords.. of layout.recordCount, not yet written
-    std::uint32_t editedFrom = 0, editedTo = 0; // records changed in `records` and not yet written
-    std::vector<std::uint32_t> live;   // 0-based numbers of the live records read, in record order
+    QByteArray block;                  // records blockFirst.. of the file, blockCount of them, edits included
+    std::uint32_t blockFirst = 0, blockCount = 0;
+    std::uint32_t editedFrom = 0, editedTo = 0; // records changed in `block` and not yet written
+    std::vector<std::uint32_t> live;   // 0-based numbers of the live records, in record order
     QHash<QString, int> fieldIndex;  // upper-case name -> index into layout.fields
     State state = State::Inactive;
     int current = 0; // index into live
@@ -142,36 +146,59 @@ struct Table::Impl {
     {
         if (state == State::Edit || state == State::Insert)
             return buffer.constData();
-        readPosted();
         if (live.empty())
             return nullptr;
-        return records.constData() + qsizetype(live[std::size_t(current)]) * layout.recordLength;
+        return recordAt(live[std::size_t(current)]);
     }
 
-    // The current record and the named field's layout, in that order: reading
-    // the record may re-read a table that another object appended to, which
-    // replaces the layout a field reference would point into.
     std::pair<const char *, const FieldLayout *> currentField(const QString &name)
     {
-        const char *record = currentRecord();
-        return {record, &layout.fields[std::size_t(fieldAt(name))]};
+        const FieldLayout *field = &layout.fields[std::size_t(fieldAt(name))];
+        return {currentRecord(), field};
     }
 
-    // Records appended since the table was read are read back from the file
-    // when they are wanted, instead of being kept twice while a table is
-    // filled. Only a post leaves records unread, and a post makes its record
-    // (the last one) current.
-    void readPosted()
+    // The bytes of record `number` (0-based, below layout.recordCount), valid
+    // until another record is asked for: a record not yet written is read
+    // where it was gathered, a written one from its block of the file.
+    char *recordAt(std::uint32_t number)
     {
-        if (readRecords == layout.recordCount)
+        if (number >= writtenRecords)
+            return appended.data() + qsizetype(number - writtenRecords) * layout.recordLength;
+        if (number < blockFirst || number >= blockFirst + blockCount)
+            readBlock(number / recordsPerBlock() * recordsPerBlock());
+        return block.data() + qsizetype(number - blockFirst) * layout.recordLength;
+    }
+
+    std::uint32_t recordsPerBlock() const
+    {
+        return std::max<std::uint32_t>(1, std::uint32_t(kReadBlock / layout.recordLength));
+    }
+
+    // Reads the block of written records that starts with record `first`,
+    // after writing the edits of the block it replaces.
+    void readBlock(std::uint32_t first)
+    {
+        writeEdits();
+        const std::uint32_t count = std::min(recordsPerBlock(), writtenRecords - first);
+        const qsizetype size = qsizetype(count) * layout.recordLength;
+        block.resize(size);
+        blockFirst = first;
+        blockCount = 0;
+        if (file.readInto(layout.headerLength + qint64(first) * layout.recordLength, block.data(), size) < size)
+            throw DbfError(
+                QCoreApplication::translate("Dbf", "No se puede leer la tabla %1: otro programa la ha acortado")
+                    .arg(shownPath));
+        blockCount = count;
+    }
+
+    void writeEdits()
+    {
+        if (editedFrom >= editedTo)
             return;
-        // The header may have stopped announcing the index while rows change;
-        // the table keeps it all the same, and rebuilds it at close.
-        const bool hasProductionIndex = layout.hasProductionIndex;
-        flush();
-        load();
-        layout.hasProductionIndex = hasProductionIndex;
-        current = std::max(0, int(live.size()) - 1);
+        file.writeAt(layout.headerLength + qint64(editedFrom) * layout.recordLength,
+                     block.constData() + qsizetype(editedFrom - blockFirst) * layout.recordLength,
+                     qsizetype(editedTo - editedFrom) * layout.recordLength);
+        editedFrom = editedTo = 0;
     }
 
     // Writes what was posted and not yet written: edited records in one
@@ -179,12 +206,7 @@ struct Table::Impl {
     // record count, so that the header never counts a record the file lacks.
     void flush()
     {
-        if (editedFrom < editedTo) {
-            const qsizetype offset = qsizetype(editedFrom) * layout.recordLength;
-            file.writeAt(layout.headerLength + offset, records.constData() + offset,
-                         qsizetype(editedTo - editedFrom) * layout.recordLength);
-            editedFrom = editedTo = 0;
-        }
+        writeEdits();
         if (appended.isEmpty())
             return;
         appended.append(kFileEnd);
@@ -208,22 +230,42 @@ struct Table::Impl {
         return buffer.data();
     }
 
+    // Reads the header and every record's deletion flag, one block at a time.
     void load()
     {
-        TableReader reader(file.readAll(), shownPath);
-        layout = reader.layout();
+        const qint64 size = file.size();
+        layout = readLayout(file.readAt(0, qsizetype(std::min(size, kLongestHeader))), size, shownPath);
         codePage.emplace(layout.languageDriver);
-        live = reader.liveRecords();
-        records = reader.takeRecords();
-        readRecords = writtenRecords = layout.recordCount;
+        writtenRecords = layout.recordCount;
         appended.clear();
         editedFrom = editedTo = 0;
+        blockFirst = blockCount = 0;
+        live.clear();
+        live.reserve(layout.recordCount);
+        for (std::uint32_t first = 0; first < layout.recordCount; first += recordsPerBlock()) {
+            readBlock(first);
+            requireDeletionFlags(block.constData(), first, blockCount, layout.recordLength, shownPath);
+            for (std::uint32_t i = 0; i < blockCount; ++i) {
+                if (block[qsizetype(i) * layout.recordLength] == kLive)
+                    live.push_back(first + i);
+            }
+        }
         fieldIndex.clear();
         for (std::size_t i = 0; i < layout.fields.size(); ++i)
             fieldIndex.insert(layout.fields[i].name.toUpper(), int(i));
         lookupCache.fill({});
         buffer = QByteArray(layout.recordLength + 1, ' ');
         buffer[layout.recordLength] = kFileEnd;
+    }
+
+    // Reads the table again, as another writer may have changed it. The
+    // header may have stopped announcing the index while this table changes
+    // rows; the table keeps the index all the same, and rebuilds it at close.
+    void reload()
+    {
+        const bool hadProductionIndex = layout.hasProductionIndex;
+        load();
+        layout.hasProductionIndex = layout.hasProductionIndex || (changed && hadProductionIndex);
     }
 
     void startEditing(State editState, const char *record)
@@ -250,7 +292,7 @@ struct Table::Impl {
             return;
         const QByteArray pending = buffer;
         const State pendingState = state;
-        load();
+        reload();
         if (buffer.size() != pending.size())
             throw DbfError(QCoreApplication::translate(
                                "Dbf", "No se puede escribir la tabla %1: otro programa ha cambiado sus campos")
@@ -280,15 +322,19 @@ struct Table::Impl {
             if (appended.isEmpty())
                 appended.reserve(kWriteBlock + layout.recordLength + 1);
             appended.append(buffer.constData(), layout.recordLength);
+            // The posted record becomes current.
+            live.push_back(layout.recordCount);
+            current = int(live.size()) - 1;
             layout.recordCount = layout.countedRecords = layout.recordCount + 1;
             if (openShared || appended.size() >= kWriteBlock)
                 flush();
         } else if (state == State::Edit) {
             const std::uint32_t number = live[std::size_t(current)];
-            std::copy_n(buffer.constData(), layout.recordLength,
-                        records.data() + qsizetype(number) * layout.recordLength);
-            editedFrom = editedFrom < editedTo ? std::min(editedFrom, number) : number;
-            editedTo = std::max(editedTo, number + 1);
+            std::copy_n(buffer.constData(), layout.recordLength, recordAt(number));
+            if (number < writtenRecords) {
+                editedFrom = editedFrom < editedTo ? std::min(editedFrom, number) : number;
+                editedTo = std::max(editedTo, number + 1);
+            }
             if (openShared)
                 flush();
         } else {
@@ -305,7 +351,7 @@ struct Table::Impl {
     {
         if (!changed || !layout.hasProductionIndex)
             return;
-        readPosted();
+        flush();
         const auto field = std::find_if(layout.fields.cbegin(), layout.fields.cend(),
                                         [](const FieldLayout &f) { return f.indexed && f.type == 'C'; });
         if (field == layout.fields.cend())
@@ -318,7 +364,7 @@ struct Table::Impl {
         std::vector<QByteArray> keys;
         keys.reserve(layout.recordCount);
         for (std::uint32_t i = 0; i < layout.recordCount; ++i)
-            keys.push_back(records.mid(qsizetype(i) * layout.recordLength + field->offset, field->length));
+            keys.emplace_back(recordAt(i) + field->offset, field->length);
         mdx::writeProductionIndex(productionIndexPath(path),
                                   {QFileInfo(path).completeBaseName().toUpper(), tagName.toUpper(), field->name,
                                    field->length},
@@ -339,7 +385,7 @@ struct Table::Impl {
             ~Release()
             {
                 d->file.close();
-                d->records.clear();
+                d->block.clear();
                 d->appended.clear();
                 d->live.clear();
                 d->changed = false;
@@ -469,7 +515,6 @@ void Table::first()
 {
     d->requireOpen();
     d->finishEditing();
-    d->readPosted();
     d->current = 0;
     d->atBof = true;
     d->atEof = d->live.empty();
@@ -479,7 +524,6 @@ void Table::last()
 {
     d->requireOpen();
     d->finishEditing();
-    d->readPosted();
     d->current = std::max(0, int(d->live.size()) - 1);
     d->atBof = d->live.empty();
     d->atEof = d->live.empty();
@@ -492,7 +536,6 @@ int Table::moveBy(int n)
 {
     d->requireOpen();
     d->finishEditing();
-    d->readPosted();
     if (d->live.empty()) {
         d->atBof = d->atEof = true;
         return 0;
@@ -514,11 +557,10 @@ void Table::refresh()
 {
     d->requireOpen();
     d->finishEditing();
-    d->readPosted();
     d->flush();
     const std::optional<std::uint32_t> record =
         d->live.empty() ? std::nullopt : std::optional(d->live[std::size_t(d->current)]);
-    d->load();
+    d->reload();
     const auto it = record ? std::lower_bound(d->live.cbegin(), d->live.cend(), *record) : d->live.cend();
     d->current = std::min(int(it - d->live.cbegin()), std::max(0, int(d->live.size()) - 1));
     d->atBof = d->live.empty();
@@ -531,7 +573,6 @@ int Table::recordCount() const
 {
     if (d->state == State::Inactive)
         return 0;
-    d->readPosted();
     return int(d->live.size());
 }
 
@@ -539,7 +580,6 @@ int Table::recNo() const
 {
     if (d->state == State::Inactive)
         return 0;
-    d->readPosted();
     return d->live.empty() ? 0 : d->current + 1;
 }
 
@@ -561,7 +601,6 @@ void Table::edit()
     d->requireOpen();
     if (d->state != State::Browse)
         return;
-    d->readPosted();
     if (d->live.empty())
         return append();
     d->startEditing(State::Edit, d->currentRecord());
@@ -643,11 +682,11 @@ bool Table::locate(const QString &field, const QString &wanted)
     // Posting a pending record may re-read a shared table that another object
     // appended to, which replaces the layout: the field is looked up after it.
     d->finishEditing();
-    d->readPosted();
     const FieldLayout &f = d->layout.fields[std::size_t(d->fieldAt(field))];
+    QString text;
     for (std::size_t i = 0; i < d->live.size(); ++i) {
-        const char *record = d->records.constData() + qsizetype(d->live[i]) * d->layout.recordLength;
-        if (value::text(f, record, *d->codePage) == wanted) {
+        value::readText(f, d->recordAt(d->live[i]), *d->codePage, text);
+        if (text == wanted) {
             d->current = int(i);
             d->atBof = d->atEof = false;
             return true;

@@ -32,19 +32,6 @@ namespace {
 constexpr std::size_t kHeaderPageSize = 4096; // a multiple of every page size in use
 constexpr qsizetype kHeaderUpdateLimit = 32;   // only bytes of the fixed header are ever rewritten
 
-// Reading a large table into fresh memory spent most of its time on page
-// faults, one per 4 KiB page (a 16 MB table took longer to fault in than to
-// export). Huge pages make that a handful; the kernel may decline the hint,
-// which changes nothing but the time.
-void preferHugePages(char *data, qsizetype size)
-{
-    constexpr std::uintptr_t kHugePage = 2 * 1024 * 1024;
-    const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + std::uintptr_t(size)) & ~(kHugePage - 1);
-    if (end > begin)
-        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
-}
-
 } // namespace
 
 DbfFile::~DbfFile() { close(); }
@@ -106,38 +93,34 @@ void DbfFile::close()
     m_fd = -1;
 }
 
-QByteArray DbfFile::readAll() const
+qint64 DbfFile::size() const
 {
     struct stat info {};
     if (::fstat(m_fd, &info) != 0)
         fail(QT_TRANSLATE_NOOP("DbfFile", "leer"), m_path, errno);
-    QByteArray data(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
-    preferHugePages(data.data(), data.size());
+    return info.st_size;
+}
+
+qsizetype DbfFile::readInto(qint64 offset, char *data, qsizetype size) const
+{
     qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::pread(m_fd, data.data() + done, static_cast<size_t>(data.size() - done), done);
+    while (done < size) {
+        const ssize_t n = ::pread(m_fd, data + done, static_cast<size_t>(size - done), offset + done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             fail(QT_TRANSLATE_NOOP("DbfFile", "leer"), m_path, errno);
         if (n == 0)
-            break; // the file shrank while we read it: keep what is there
+            break; // the end of the file
         done += n;
     }
-    data.truncate(done);
-    return data;
+    return done;
 }
 
 QByteArray DbfFile::readAt(qint64 offset, qsizetype size) const
 {
     QByteArray data(size, Qt::Uninitialized);
-    ssize_t n;
-    do {
-        n = ::pread(m_fd, data.data(), std::size_t(size), offset);
-    } while (n < 0 && errno == EINTR);
-    if (n < 0)
-        fail(QT_TRANSLATE_NOOP("DbfFile", "leer"), m_path, errno);
-    data.truncate(n);
+    data.truncate(readInto(offset, data.data(), size));
     return data;
 }
 

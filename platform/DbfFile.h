@@ -25,7 +25,10 @@ public:
     void close();
     bool isOpen() const { return m_fd >= 0; }
 
-    QByteArray readAll() const;
+    qint64 size() const;
+    // Reads up to `size` bytes at `offset` into `data` and returns how many it
+    // read: fewer at the end of the file.
+    qsizetype readInto(qint64 offset, char *data, qsizetype size) const;
     QByteArray readAt(qint64 offset, qsizetype size) const; // fewer bytes at the end of the file
     void writeAt(qint64 offset, const char *data, qsizetype size);
     // Rewrites header bytes 1.. (date and record count) of a table file.

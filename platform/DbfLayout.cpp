@@ -95,9 +95,10 @@ StoredType storedType(const FieldDef &def, const QString &path)
 
 } // namespace
 
-TableLayout readLayout(const QByteArray &file, const QString &path)
+TableLayout readLayout(const QByteArray &file, qint64 fileSize, const QString &path)
 {
-    if (file.size() < kHeaderSize)
+    Q_ASSERT(file.size() >= std::min<qint64>(fileSize, kLongestHeader));
+    if (fileSize < kHeaderSize)
         throw DbfError(
             QCoreApplication::translate(
                 "DbfLayout", "No se puede abrir la tabla %1: no es una tabla dBase (el archivo es demasiado corto)")
@@ -110,7 +111,7 @@ TableLayout readLayout(const QByteArray &file, const QString &path)
             QCoreApplication::translate("DbfLayout", "No se puede abrir la tabla %1: no es una tabla dBase").arg(path));
     const int headerSize = level == 4 ? kLevel7HeaderSize : kHeaderSize;
     const int descriptorSize = level == 4 ? kLevel7DescriptorSize : kDescriptorSize;
-    if (file.size() < headerSize)
+    if (fileSize < headerSize)
         damaged(path, QCoreApplication::translate("DbfLayout", "la cabecera está incompleta"));
 
     const std::uint32_t claimedRecords = le32(file, 4);
@@ -118,7 +119,7 @@ TableLayout readLayout(const QByteArray &file, const QString &path)
     layout.recordLength = int(le16(file, 10));
     layout.hasProductionIndex = byteAt(file, 28) == 0x01;
     layout.languageDriver = std::uint8_t(byteAt(file, 29));
-    if (layout.headerLength < headerSize + descriptorSize || layout.headerLength > file.size())
+    if (layout.headerLength < headerSize + descriptorSize || layout.headerLength > fileSize)
         damaged(path, QCoreApplication::translate("DbfLayout", "la longitud de la cabecera no corresponde al archivo"));
     if (layout.recordLength < 2)
         damaged(path, QCoreApplication::translate("DbfLayout", "la longitud del registro es incorrecta"));
@@ -161,7 +162,7 @@ TableLayout readLayout(const QByteArray &file, const QString &path)
                 QCoreApplication::translate("DbfLayout", "la cabecera se corta antes del final de la lista de campos"));
 
     // The header's count is authoritative, but only complete records are read.
-    const qint64 present = (file.size() - layout.headerLength) / layout.recordLength;
+    const qint64 present = (fileSize - layout.headerLength) / layout.recordLength;
     layout.recordCount = std::uint32_t(std::min<qint64>(claimedRecords, present));
     layout.countedRecords = claimedRecords;
     return layout;

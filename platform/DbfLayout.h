@@ -33,10 +33,19 @@ struct TableLayout {
     std::vector<FieldLayout> fields;
 };
 
-// Reads and checks the header of a table file (dBase III+, IV, 5 or 7). A
-// header that claims more records than the file holds gives only those
-// there; anything that cannot be read safely throws DbfError naming the file.
-TableLayout readLayout(const QByteArray &file, const QString &path);
+// No header is longer: its length is a 16-bit number.
+constexpr qint64 kLongestHeader = 65535;
+
+// Reads and checks the header of a table file (dBase III+, IV, 5 or 7) of
+// `fileSize` bytes, of which `file` holds the first ones: the whole header,
+// or the whole file when it is shorter than kLongestHeader. A header that
+// claims more records than the file holds gives only those there; anything
+// that cannot be read safely throws DbfError naming the file.
+TableLayout readLayout(const QByteArray &file, qint64 fileSize, const QString &path);
+inline TableLayout readLayout(const QByteArray &file, const QString &path)
+{
+    return readLayout(file, file.size(), path);
+}
 
 // The header, descriptors and terminator of a new, empty dBase IV table,
 // followed by the end-of-file marker. indexedField is -1 when there is no index.

@@ -25,20 +25,26 @@ TableReader::TableReader(QByteArray file, const QString &path)
     requireDeletionFlags();
 }
 
+void TableReader::requireDeletionFlags() const
+{
+    dbf::requireDeletionFlags(m_records.constData(), 0, m_layout.recordCount, m_layout.recordLength, m_path);
+}
+
 // Every record starts with a blank (live) or '*' (deleted). Anything else
 // (a run of NUL bytes, records read from the wrong offset) is no record at
 // all: reading such a table as empty or as garbage would pass damage on.
-void TableReader::requireDeletionFlags() const
+void requireDeletionFlags(const char *records, std::uint32_t first, std::uint32_t count, int recordLength,
+                          const QString &path)
 {
-    for (std::uint32_t i = 0; i < m_layout.recordCount; ++i) {
-        const char flag = *record(i);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const char flag = records[qsizetype(i) * recordLength];
         if (flag != kLive && flag != kDeleted)
             throw DbfError(
                 QCoreApplication::translate("DbfTableReader",
                                             "No se puede abrir la tabla %1: el archivo está dañado (el registro %2 no "
                                             "empieza con la marca de registro vigente o borrado)")
-                    .arg(m_path)
-                    .arg(i + 1));
+                    .arg(path)
+                    .arg(first + i + 1));
     }
 }
 

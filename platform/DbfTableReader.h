@@ -11,10 +11,16 @@
 
 namespace dbf {
 
+// Refuses records first.. (0-based) of a table, `count` of them at `records`,
+// when one does not start with a deletion flag (blank or '*'), naming the
+// first such record and the table `path`.
+void requireDeletionFlags(const char *records, std::uint32_t first, std::uint32_t count, int recordLength,
+                          const QString &path);
+
 // A table file decoded from its bytes, read-only: its layout, its code page
 // and its complete records, deleted ones included. Table decodes the files it
-// opens with it, so a table read from memory reads exactly as the same bytes
-// would from a file.
+// reads with the same layout and checks, so a table read from memory reads
+// exactly as the same bytes would from a file.
 class TableReader {
 public:
     // `path` names the table in errors. A header that cannot be read safely,

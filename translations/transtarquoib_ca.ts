@@ -620,6 +620,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <source>No se puede crear la tabla %1: el índice %2 necesita un campo de caracteres llamado %3</source>
         <translation>No es pot crear la taula %1: l&apos;índex %2 necessita un camp de caràcters anomenat %3</translation>
     </message>
+    <message>
+        <source>No se puede leer la tabla %1: otro programa la ha acortado</source>
+        <translation>No es pot llegir la taula %1: un altre programa l&apos;ha escurçada</translation>
+    </message>
 </context>
 <context>
     <name>DbfFile</name>

@@ -188,3 +188,98 @@ TEST(DbfBuffered, IndexIsRebuiltAfterRowsWereReadBack)
     const MdxTagInfo tag = MdxReader(wine.vtempFile(QStringLiteral("INDICE.MDX")).toStdString()).readTag("COD");
     EXPECT_EQ(tag.entries, expectedMdxEntries({"C3        ", "C2        ", "C1        "}));
 }
+
+// A table is read a block at a time: a walk backwards from the end, a
+// locate that goes back to the first block, and an edit there after the
+// last block was read all see and keep every row, and the index of a table
+// over several blocks lists every row.
+TEST(DbfBuffered, TableLargerThanABlockReadsEveryRowInAnyOrder)
+{
+    TempWinePrefix wine;
+    {
+        Table table({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("GRANDE.DBF"), true);
+        table.fieldDefs() = kFields;
+        table.indexDefs() = {{QStringLiteral("COD"), QStringLiteral("COD")}};
+        table.createTable();
+        table.open();
+        for (int row = 0; row < kManyRows; ++row)
+            appendRow(table, row);
+        table.close();
+    }
+    Table table({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("GRANDE.DBF"), true);
+    table.open();
+    ASSERT_EQ(table.recordCount(), kManyRows);
+    int row = kManyRows;
+    for (table.last(); !table.bof(); table.prior())
+        ASSERT_EQ(table.asString(QStringLiteral("COD")), code(--row)) << "walking backwards";
+    EXPECT_EQ(row, 0);
+
+    table.last();
+    ASSERT_TRUE(table.locate(QStringLiteral("COD"), code(7)));
+    EXPECT_EQ(table.recNo(), 8);
+    table.edit();
+    table.setString(QStringLiteral("NOMBRE"), QStringLiteral("Editada"));
+    table.post();
+    ASSERT_TRUE(table.locate(QStringLiteral("COD"), code(kManyRows - 1)));
+    EXPECT_FALSE(table.locate(QStringLiteral("COD"), code(kManyRows)));
+    appendRow(table, kManyRows);
+    table.close();
+
+    const QList<QStringList> rows = rowsOnDisk(wine, QStringLiteral("GRANDE.DBF"));
+    ASSERT_EQ(rows.size(), kManyRows + 1);
+    EXPECT_EQ(rows[7][1], QStringLiteral("Editada"));
+    EXPECT_EQ(rows[kManyRows - 1], expectedRow(kManyRows - 1));
+    EXPECT_EQ(rows[kManyRows], expectedRow(kManyRows));
+    const MdxTagInfo tag = MdxReader(wine.vtempFile(QStringLiteral("GRANDE.MDX")).toStdString()).readTag("COD");
+    EXPECT_EQ(tag.entries.size(), std::size_t(kManyRows + 1));
+}
+
+// Every record's deletion flag is checked when the table opens, in the last
+// block as in the first; a table another program cuts short while it is
+// read is refused, not read as blank rows.
+TEST(DbfBuffered, DamageAndTruncationBeyondTheFirstBlockAreRefused)
+{
+    TempWinePrefix wine;
+    createTable(QStringLiteral("DANADA.DBF"));
+    {
+        Table table({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("DANADA.DBF"), true);
+        table.open();
+        for (int row = 0; row < kManyRows; ++row)
+            appendRow(table, row);
+    }
+    const QString path = wine.vtempFile(QStringLiteral("DANADA.DBF"));
+    QByteArray bytes = bytesOf(path);
+    const int headerLength = quint8(bytes[8]) | quint8(bytes[9]) << 8;
+    const int recordLength = quint8(bytes[10]) | quint8(bytes[11]) << 8;
+    bytes[headerLength + 4321 * recordLength] = '\0';
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    Table damaged({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("DANADA.DBF"), true);
+    try {
+        damaged.open();
+        FAIL() << "a damaged record was accepted";
+    } catch (const dbf::DbfError &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("el registro 4322 no empieza"))) << e.message().toStdString();
+    }
+    EXPECT_FALSE(damaged.isOpen());
+
+    bytes[headerLength + 4321 * recordLength] = ' ';
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    Table shared({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("DANADA.DBF"), false);
+    shared.open();
+    ASSERT_TRUE(QFile::resize(path, headerLength + 100 * recordLength));
+    try {
+        shared.first(); // the open read the records up to the last block
+        shared.asString(QStringLiteral("COD"));
+        FAIL() << "rows cut off were read";
+    } catch (const dbf::DbfError &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("otro programa la ha acortado"))) << e.message().toStdString();
+    }
+}
