@@ -48,7 +48,7 @@ void BM_SubjectsTeachersRooms(benchmark::State &state)
 {
     const bench::Workspace &w = bench::workspace(int(state.range(0)));
     MainFormState form;
-    form.DocXML = std::make_shared<const CentreDocument>(readCentreDocument(w.file()));
+    form.DocXML = std::make_shared<CentreDocument>(readCentreDocument(w.file()));
     for (auto _ : state) {
         CrearAsignaturas(*form.DocXML);
         CrearProfesores(*form.DocXML);

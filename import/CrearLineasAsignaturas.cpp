@@ -10,8 +10,11 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace centre_import {
 
@@ -39,13 +42,21 @@ UserInteraction::Question createLinesQuestion()
     return question;
 }
 
-// A subject's hours depend on the subject alone, so they are converted once,
-// not once for each of its course's groups; the session pattern is kept from
-// its first line, where it is read back from the field as stored.
+// A subject's hours are converted once, not once for each of its course's
+// groups.
 struct Subject {
+    std::size_t course; // the order in which its course first appears
     QString cod;
     std::optional<double> hours; // none for an empty HORAS text
-    std::optional<QString> sesiones;
+};
+
+// ASIGNOMT's subjects in table order, grouped by course: each course's
+// subjects follow each other, and `ranges` gives where, so that every group
+// finds its course's subjects without a walk of the whole table, and a large
+// centre's subjects are held once, in one array.
+struct SubjectsByCourse {
+    std::vector<Subject> subjects;
+    QHash<QString, std::pair<std::size_t, std::size_t>> ranges; // CODICURS -> [begin, end) of subjects
 };
 
 // The user's regional number settings, with grouping separators refused:
@@ -78,37 +89,51 @@ QString sessionPattern(double roundedUpHours)
     return QString::number(roundedUpHours - 13, 'f', 0) + QString(13, QLatin1Char('1'));
 }
 
-// ASIGNOMT's subjects by their course code, each list in table order, read in
-// one pass so that every group finds its course's subjects without a walk of
-// the whole table.
-QHash<QString, QList<Subject>> subjectsByCourse(dbf::Table &asignaturas, const QLocale &regional)
+SubjectsByCourse subjectsByCourse(dbf::Table &asignaturas, const QLocale &regional)
 {
-    QHash<QString, QList<Subject>> subjects;
+    QHash<QString, std::size_t> courseNumbers;
+    SubjectsByCourse byCourse;
+    byCourse.subjects.reserve(std::size_t(asignaturas.recordCount()));
+    QString horas;
     for (asignaturas.first(); !asignaturas.eof(); asignaturas.next()) {
-        const QString horas = asignaturas.asString(QStringLiteral("HORAS"));
-        subjects[asignaturas.asString(QStringLiteral("CODICURS"))].append(
-            Subject{asignaturas.asString(QStringLiteral("COD")),
-                    horas.isEmpty() ? std::nullopt : std::optional(hoursFromText(horas, regional)), std::nullopt});
+        asignaturas.readString(QStringLiteral("HORAS"), horas);
+        const QString codicurs = asignaturas.asString(QStringLiteral("CODICURS"));
+        auto course = courseNumbers.constFind(codicurs);
+        if (course == courseNumbers.cend())
+            course = courseNumbers.insert(codicurs, std::size_t(courseNumbers.size()));
+        byCourse.subjects.push_back(
+            Subject{*course, asignaturas.asString(QStringLiteral("COD")),
+                    horas.isEmpty() ? std::nullopt : std::optional(hoursFromText(horas, regional))});
     }
-    return subjects;
+    // A stable sort keeps each course's subjects in table order.
+    std::stable_sort(byCourse.subjects.begin(), byCourse.subjects.end(),
+                     [](const Subject &a, const Subject &b) { return a.course < b.course; });
+    std::vector<std::size_t> starts(std::size_t(courseNumbers.size()) + 1, byCourse.subjects.size());
+    for (std::size_t i = byCourse.subjects.size(); i-- > 0;)
+        starts[byCourse.subjects[i].course] = i;
+    for (auto it = courseNumbers.cbegin(); it != courseNumbers.cend(); ++it)
+        byCourse.ranges.insert(it.key(), {starts[it.value()], starts[it.value() + 1]});
+    return byCourse;
 }
 
 void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas, const QLocale &regional)
 {
-    QHash<QString, QList<Subject>> subjects = subjectsByCourse(asignaturas, regional);
+    const SubjectsByCourse byCourse = subjectsByCourse(asignaturas, regional);
+    // The session pattern follows the hours as the field holds them (blank
+    // reads 0), so it is worked out once for each value the field is given.
+    QHash<double, QString> patterns;
     for (grupos.first(); !grupos.eof(); grupos.next()) {
+        // The teacher, room, connection and task stay blank for the user to fill.
+        const auto course = byCourse.ranges.constFind(grupos.asString(QStringLiteral("CODICURS")));
+        if (course == byCourse.ranges.cend())
+            continue;
         const QString abrev = grupos.asString(QStringLiteral("ABREV"));
         const QString turno = grupos.asString(QStringLiteral("TURNO"));
         const QString nivel = grupos.asString(QStringLiteral("NIVEL"));
         const QString curso = grupos.asString(QStringLiteral("CURSO"));
         const QString grupo = grupos.asString(QStringLiteral("GRUPO"));
-        const QString codicurs = grupos.asString(QStringLiteral("CODICURS"));
-
-        // The teacher, room, connection and task stay blank for the user to fill.
-        const auto course = subjects.find(codicurs);
-        if (course == subjects.end())
-            continue;
-        for (Subject &subject : *course) {
+        for (std::size_t i = course->first; i < course->second; ++i) {
+            const Subject &subject = byCourse.subjects[i];
             lineas.append();
             lineas.setString(QStringLiteral("CASIG"), subject.cod);
             lineas.setString(QStringLiteral("CGRUP"), abrev);
@@ -118,10 +143,11 @@ void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas
             lineas.setString(QStringLiteral("GRUPO"), grupo);
             if (subject.hours)
                 lineas.setFloat(QStringLiteral("HORAS"), *subject.hours);
-            // The pattern follows the hours as the field holds them (blank reads 0).
-            if (!subject.sesiones)
-                subject.sesiones = sessionPattern(std::ceil(lineas.asFloat(QStringLiteral("HORAS"))));
-            lineas.setString(QStringLiteral("SESIONES"), *subject.sesiones);
+            const double given = subject.hours.value_or(0.0);
+            auto pattern = patterns.constFind(given);
+            if (pattern == patterns.cend())
+                pattern = patterns.insert(given, sessionPattern(std::ceil(lineas.asFloat(QStringLiteral("HORAS")))));
+            lineas.setString(QStringLiteral("SESIONES"), *pattern);
             lineas.post();
         }
     }

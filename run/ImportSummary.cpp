@@ -68,12 +68,18 @@ QString shortCodeRemedy(const QString &table)
 
 } // namespace
 
-void ImportSummary::addShortCodeChanges(const QString &table, const QList<ShortCodeChange> &changes)
+void ImportSummary::addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes)
 {
-    for (ShortCodeChange change : changes) {
+    // A large centre changes tens of thousands of codes: the list is taken
+    // over, or grown once, rather than copied change by change.
+    for (ShortCodeChange &change : changes)
         change.table = table;
-        shortCodeChanges.append(change);
+    if (shortCodeChanges.isEmpty()) {
+        shortCodeChanges = std::move(changes);
+        return;
     }
+    shortCodeChanges.reserve(shortCodeChanges.size() + changes.size());
+    shortCodeChanges.append(changes);
 }
 
 int ImportSummary::rowsOf(const QString &table) const

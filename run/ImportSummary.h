@@ -44,7 +44,7 @@ public:
     QString backup;                   // where the replaced tables were kept; empty when none were
 
     // Adds a step's changed codes, naming the table they went to.
-    void addShortCodeChanges(const QString &table, const QList<ShortCodeChange> &changes);
+    void addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes);
     // The rows counted in a table, -1 when it was not read back.
     int rowsOf(const QString &table) const;
 

@@ -21,7 +21,9 @@ struct MainFormState {
     int ModoAutomatico = 0;          // 2 in driven mode
     int ResultadoTransformacion = 0; // written as "Transformado" in driven mode
     QString ArchivoXML;              // the path last confirmed in OpenDialogXML
-    std::shared_ptr<const centre_import::CentreDocument> DocXML; // what the last import read of its document
+    // What the last import read of its document; each section goes once its
+    // table is written.
+    std::shared_ptr<centre_import::CentreDocument> DocXML;
 
     // TMForm.result: set by CrearCursos after a failed dialog pass, read by the dialog.
     bool result = false;

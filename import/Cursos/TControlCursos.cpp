@@ -11,6 +11,7 @@
 #include "platform/WinPath.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 namespace centre_import {
 
@@ -45,23 +46,50 @@ bool isIncomplete(const dbf::Table &cursos)
     return lacksLevelOrCourse(cursos.asString(NIVEL), cursos.asString(CURSO));
 }
 
+// The row (0-based) of each code in CURSOST2, the first where a code
+// repeats, read in one pass: each course then finds its kept answers at once,
+// where a locate for each course read the whole table again.
+QHash<QString, int> rowsByCode(dbf::Table &kept)
+{
+    QHash<QString, int> rows;
+    for (kept.first(); !kept.eof(); kept.next()) {
+        const QString codi = kept.asString(CODI);
+        if (!rows.contains(codi))
+            rows.insert(codi, kept.recNo() - 1);
+    }
+    return rows;
+}
+
+void moveToRow(dbf::Table &table, int row)
+{
+    table.first();
+    table.moveBy(row);
+}
+
 // Stores every course's level and course number in CURSOST2. Values go over
 // as stored, untrimmed; a code kept before keeps the description it was first
 // stored with.
 void keepAnswers(dbf::Table &cursos, dbf::Table &kept)
 {
     OpenTables tables({&kept});
+    QHash<QString, int> keptRows = rowsByCode(kept);
     for (cursos.first(); !cursos.eof(); cursos.next()) {
-        if (kept.locate(CODI, cursos.asString(CODI))) {
+        const QString codi = cursos.asString(CODI);
+        const bool known = keptRows.contains(codi);
+        if (known) {
+            moveToRow(kept, keptRows.value(codi));
             kept.edit();
         } else {
             kept.append();
-            kept.setString(CODI, cursos.asString(CODI));
+            kept.setString(CODI, codi);
             kept.setString(DESCRIPCIO, cursos.asString(DESCRIPCIO));
         }
         kept.setString(NIVEL, cursos.asString(NIVEL));
         kept.setString(CURSO, cursos.asString(CURSO));
         kept.post();
+        // A later course of the same code finds this row, as the code reads back.
+        if (!known && !keptRows.contains(kept.asString(CODI)))
+            keptRows.insert(kept.asString(CODI), kept.recNo() - 1);
     }
     tables.close();
 }
@@ -104,16 +132,17 @@ void TControlCursos::FormShow()
             const UserInteraction::Answer answer = m_ui.ask(recoveryQuestion());
             if (answer == UserInteraction::Answer::Yes) {
                 dbf::Table &kept = *wwTableCursosT2;
-                cursos.first();
                 kept.open();
-                while (!cursos.eof()) {
-                    if (kept.locate(CODI, cursos.asString(CODI))) {
+                const QHash<QString, int> keptRows = rowsByCode(kept);
+                for (cursos.first(); !cursos.eof(); cursos.next()) {
+                    const auto row = keptRows.constFind(cursos.asString(CODI));
+                    if (row != keptRows.cend()) {
+                        moveToRow(kept, *row);
                         cursos.edit();
                         cursos.setString(NIVEL, kept.asString(NIVEL));
                         cursos.setString(CURSO, kept.asString(CURSO));
                         cursos.post();
                     }
-                    cursos.next();
                 }
                 wwDataSource1.reload();
             } else if (answer == UserInteraction::Answer::No && winpath::fileExists(cursost2File)) {

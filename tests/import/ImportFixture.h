@@ -63,7 +63,7 @@ inline QStringList groupRow(const QString &abrev, const QString &nivel, const QS
 // Reads the document text into form.DocXML, from memory.
 inline void loadDocument(MainFormState &form, const QString &text)
 {
-    form.DocXML = std::make_shared<const centre_import::CentreDocument>(
+    form.DocXML = std::make_shared<centre_import::CentreDocument>(
         centre_import::readCentreDocument(text.toUtf8(), QStringLiteral("centre.xml")));
 }
 

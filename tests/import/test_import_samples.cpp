@@ -69,7 +69,7 @@ TEST_P(Centres, GiveEveryElementARowAndAUniqueCode)
     const QString file = QString::fromUtf8(sample.file);
     TempWinePrefix prefix;
     MainFormState form;
-    form.DocXML = std::make_shared<const CentreDocument>(
+    form.DocXML = std::make_shared<CentreDocument>(
         readCentreDocument(sample.realExport ? gestibSample(file) : centreFixture(file)));
 
     CrearAsignaturas(*form.DocXML);

@@ -288,11 +288,12 @@ TEST(ControlCursos, ShownAndHiddenControls)
 }
 
 // Yes recovers NIVEL and CURSO of every course whose code CURSOST2 holds
-// exactly; the others keep what they had.
+// exactly, from its first row of that code; the others keep what they had.
 TEST(ControlCursos, RecoveryYesCopiesLevelsByExactCode)
 {
     Pass pass({{"101", "1r ESO", "", ""}, {"eso2", "2n ESO", "", ""}, {"103", "3r ESO", "X", "9"}},
-              Rows{{"101", "old", "ESO", "1"}, {"ESO2", "old", "ESO", "2"}, {"999", "gone", "BT", "1"}});
+              Rows{{"101", "old", "ESO", "1"}, {"ESO2", "old", "ESO", "2"}, {"999", "gone", "BT", "1"},
+                   {"101", "repeated", "BT", "2"}});
     pass.user.answers = {UserInteraction::Answer::Yes};
     pass.run([](TControlCursos &d) {
         EXPECT_EQ(d.wwDataSource1.text(0, NIVEL), "ESO");
@@ -332,18 +333,21 @@ TEST(ControlCursos, RecoveryNoDeletesTheKeptAnswers)
 }
 
 // Storing: a code already kept gets the new level and course and keeps its
-// first description; two rows with one code update one row, the later wins;
-// new codes are appended after the kept ones.
+// first description (the first row of a code kept twice); two rows with one
+// code update one row, the later wins; new codes are appended after the kept ones.
 TEST(ControlCursos, StoringUpdatesKeptCodesAndAppendsNewOnes)
 {
     Pass pass({{"101", "1r ESO nou", "BCT", "1"}, {"102", "2n ESO", "ESO", "2"}, {"102", "2n ESO bis", "EDSO", "3"}},
-              Rows{{"999", "gone", "BT", "1"}, {"101", "1r ESO", "ESO", "1"}});
+              Rows{{"999", "gone", "BT", "1"}, {"101", "1r ESO", "ESO", "1"}, {"101", "repeated", "X", "5"}});
     pass.user.answers = {UserInteraction::Answer::Closed}; // keep CURSOST2 without recovering
     const auto dialog = pass.run([](TControlCursos &d) { d.pressOk(); });
     EXPECT_FALSE(dialog->result);
     EXPECT_EQ(dialog->wwTableCursosT2, nullptr);
     EXPECT_EQ(readTable(pass.wine, "CURSOST2.DBF"),
-              (Rows{{"999", "gone", "BT", "1"}, {"101", "1r ESO", "BCT", "1"}, {"102", "2n ESO", "EDSO", "3"}}));
+              (Rows{{"999", "gone", "BT", "1"},
+                    {"101", "1r ESO", "BCT", "1"},
+                    {"101", "repeated", "X", "5"},
+                    {"102", "2n ESO", "EDSO", "3"}}));
 }
 
 // Without courses OK passes at once and CURSOST2 is created empty; entering
