@@ -92,8 +92,17 @@ QString sessionPattern(double roundedUpHours)
 SubjectsByCourse subjectsByCourse(dbf::Table &asignaturas, const QLocale &regional)
 {
     QHash<QString, std::size_t> courseNumbers;
+    // A centre's subjects have a handful of different HORAS texts: each is
+    // converted once.
+    QHash<QString, double> hoursByText;
     SubjectsByCourse byCourse;
     byCourse.subjects.reserve(std::size_t(asignaturas.recordCount()));
+    const auto hoursOf = [&](const QString &text) {
+        auto hours = hoursByText.constFind(text);
+        if (hours == hoursByText.cend())
+            hours = hoursByText.insert(text, hoursFromText(text, regional));
+        return *hours;
+    };
     QString horas;
     for (asignaturas.first(); !asignaturas.eof(); asignaturas.next()) {
         asignaturas.readString(QStringLiteral("HORAS"), horas);
@@ -103,7 +112,7 @@ SubjectsByCourse subjectsByCourse(dbf::Table &asignaturas, const QLocale &region
             course = courseNumbers.insert(codicurs, std::size_t(courseNumbers.size()));
         byCourse.subjects.push_back(
             Subject{*course, asignaturas.asString(QStringLiteral("COD")),
-                    horas.isEmpty() ? std::nullopt : std::optional(hoursFromText(horas, regional))});
+                    horas.isEmpty() ? std::nullopt : std::optional(hoursOf(horas))});
     }
     // A stable sort keeps each course's subjects in table order.
     std::stable_sort(byCourse.subjects.begin(), byCourse.subjects.end(),

@@ -2,6 +2,8 @@
 
 #include "platform/Cp1252.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 
 namespace centre_import {
@@ -13,8 +15,8 @@ constexpr qsizetype codeWidth = 10;
 // Text as code page 1252 holds it (characters the code page lacks become
 // '?'), case-folded the Unicode way. Most codes are ASCII, which the code
 // page keeps as it is and which folds to lower case: that takes one pass,
-// where the general way makes three texts (a large centre asks for hundreds
-// of thousands of keys).
+// where the general way goes through the code page's bytes (a large centre
+// asks for hundreds of thousands of keys).
 QString foldedInCodePage(QStringView text)
 {
     if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
@@ -24,8 +26,11 @@ QString foldedInCodePage(QStringView text)
         });
         return folded;
     }
-    const QByteArray bytes = dbf::cp1252::encode(text, text.size());
-    return dbf::cp1252::decode(bytes.constData(), bytes.size()).toCaseFolded();
+    // One byte per character at most; the folding then works in place.
+    QVarLengthArray<char, 64> bytes(text.size());
+    QString folded;
+    dbf::cp1252::decode(bytes.constData(), dbf::cp1252::encode(text, bytes.data(), bytes.size()), folded);
+    return std::move(folded).toCaseFolded();
 }
 
 bool startsSurrogatePair(const QString &text, qsizetype i)
