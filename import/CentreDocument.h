@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 namespace centre_import {
@@ -45,6 +46,20 @@ struct CentreDocument {
     std::vector<Aula> aules;           // /CENTRE/AULES/AULA
     std::vector<Curs> cursos;          // /CENTRE/CURSOS/CURS and their GRUP
 };
+
+// Calls write(record) for every record of a section, in document order,
+// letting each record go once it is written, and leaves the section empty:
+// the records of a large centre are most of what the import holds, and the
+// step's own look-ups then grow into the room its records leave.
+template <class Record, class Write>
+void writeAndRelease(std::vector<Record> &section, Write write)
+{
+    for (Record &record : section) {
+        write(std::as_const(record));
+        record = Record{};
+    }
+    section = {};
+}
 
 // Reads the centre document at `path` in one pass; nothing of it is kept but
 // the records. A file that is not well-formed XML is refused as

@@ -43,20 +43,12 @@ BackupManifest manifestOf(const ImportSummary &summary, const CentreDocument &do
 // The seven steps in their order, noting in the summary what only the steps
 // know. False when the user forced the exit from the level and course
 // dialog: no later step runs on incomplete levels.
-//
-// The records of a section go as soon as its table is written: a large
-// centre's subjects are most of what the import holds, and the later steps
-// then hold their own look-ups beside the courses alone.
 bool runSteps(MainFormState &form, UserInteraction &ui, ImportSummary &summary)
 {
     CentreDocument &DocXML = *form.DocXML;
     summary.addShortCodeChanges(QStringLiteral("ASIGNOMT"), CrearAsignaturas(DocXML));
-    DocXML.materies = {};
-    DocXML.activitats = {};
     summary.addShortCodeChanges(QStringLiteral("PROFT"), CrearProfesores(DocXML));
-    DocXML.places = {};
     summary.addShortCodeChanges(QStringLiteral("AULAT"), CrearAulas(DocXML));
-    DocXML.aules = {};
     if (CrearCursos(DocXML, form.result, ui) == CursosOutcome::ForcedExit)
         return false;
     summary.addShortCodeChanges(QStringLiteral("GRUPOST"),

@@ -18,13 +18,14 @@ const QString defaultHours = QStringLiteral("4");
 // Subjects first, then activities, each in document order: the groups and
 // subject-lines steps read the table in this order. DENIVEL and DECURSO stay
 // blank until the groups step fills them.
-QList<ShortCodeChange> CrearAsignaturas(const CentreDocument &DocXML)
+QList<ShortCodeChange> CrearAsignaturas(CentreDocument &DocXML)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("ASIGNOMT"), asignomtFields());
     OpenTables tables({table.get()});
     CodeList codes;
 
-    for (const auto &[codi, curs, descripcio, curta] : DocXML.materies) {
+    writeAndRelease(DocXML.materies, [&](const Materia &materia) {
+        const auto &[codi, curs, descripcio, curta] = materia;
 
         table->append();
         table->setString(QStringLiteral("COD"), subjectShortCode(codes, curta));
@@ -35,11 +36,12 @@ QList<ShortCodeChange> CrearAsignaturas(const CentreDocument &DocXML)
         table->setString(QStringLiteral("HORAS"), defaultHours);
         table->setBoolean(QStringLiteral("ESTAREA"), false);
         table->post();
-    }
+    });
 
     // An activity is named by its own GestIB code, so it takes no short code
     // and is never compared with the subjects' codes.
-    for (const auto &[codi, descripcio, curta] : DocXML.activitats) {
+    writeAndRelease(DocXML.activitats, [&](const Activitat &activitat) {
+        const auto &[codi, descripcio, curta] = activitat;
 
         table->append();
         table->setString(QStringLiteral("COD"), codi);
@@ -49,7 +51,7 @@ QList<ShortCodeChange> CrearAsignaturas(const CentreDocument &DocXML)
         table->setString(QStringLiteral("HORAS"), defaultHours);
         table->setBoolean(QStringLiteral("ESTAREA"), true);
         table->post();
-    }
+    });
 
     tables.close();
     return codes.changes();

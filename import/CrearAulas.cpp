@@ -11,20 +11,21 @@ namespace centre_import {
 // A room's short code comes from its description, and its name shows the
 // GestIB code in front, since rooms often share a description ("Pati").
 // EDIFICIO and MAXALUM stay blank: the centre document does not carry them.
-QList<ShortCodeChange> CrearAulas(const CentreDocument &DocXML)
+QList<ShortCodeChange> CrearAulas(CentreDocument &DocXML)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("AULAT"), aulatFields());
     OpenTables tables({table.get()});
     CodeList codes;
 
-    for (const auto &[codi, descripcio] : DocXML.aules) {
+    writeAndRelease(DocXML.aules, [&](const Aula &aula) {
+        const auto &[codi, descripcio] = aula;
 
         table->append();
         table->setString(QStringLiteral("ABREV"), roomShortCode(codes, descripcio));
         table->setString(QStringLiteral("NOMBRE"), QStringLiteral("(%1) %2").arg(codi, descripcio));
         table->setString(QStringLiteral("CODI"), codi);
         table->post();
-    }
+    });
 
     tables.close();
     return codes.changes();

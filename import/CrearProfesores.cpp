@@ -23,13 +23,13 @@ QString shortenedDescription(const QString &descripcio)
 } // namespace
 
 // DNI and EMAIL stay blank: the centre document does not carry them.
-QList<ShortCodeChange> CrearProfesores(const CentreDocument &DocXML)
+QList<ShortCodeChange> CrearProfesores(CentreDocument &DocXML)
 {
     const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("PROFT"), proftFields());
     OpenTables tables({table.get()});
     CodeList codes;
 
-    for (const Placa &placa : DocXML.places) {
+    writeAndRelease(DocXML.places, [&](const Placa &placa) {
         const QString &codi = placa.codi;
         const QString descripcio = shortenedDescription(placa.descripcio);
         const QString &curta = placa.curta;
@@ -40,7 +40,7 @@ QList<ShortCodeChange> CrearProfesores(const CentreDocument &DocXML)
         table->setString(QStringLiteral("DEPART"), descripcio);
         table->setString(QStringLiteral("CODI"), codi);
         table->post();
-    }
+    });
 
     tables.close();
     return codes.changes();

@@ -7,8 +7,9 @@ namespace centre_import {
 
 struct CentreDocument;
 
-// Writes PROFT, one row per teaching post of the centre document read.
-// Returns the short codes that had to differ from their base.
-QList<ShortCodeChange> CrearProfesores(const CentreDocument &DocXML);
+// Writes PROFT, one row per teaching post of the centre document read,
+// and lets go of their records (see writeAndRelease). Returns the short codes
+// that had to differ from their base.
+QList<ShortCodeChange> CrearProfesores(CentreDocument &DocXML);
 
 } // namespace centre_import

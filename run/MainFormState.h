@@ -21,8 +21,8 @@ struct MainFormState {
     int ModoAutomatico = 0;          // 2 in driven mode
     int ResultadoTransformacion = 0; // written as "Transformado" in driven mode
     QString ArchivoXML;              // the path last confirmed in OpenDialogXML
-    // What the last import read of its document; each section goes once its
-    // table is written.
+    // What the last import read of its document; the steps that write a
+    // section's table let go of its records.
     std::shared_ptr<centre_import::CentreDocument> DocXML;
 
     // TMForm.result: set by CrearCursos after a failed dialog pass, read by the dialog.
