@@ -5,6 +5,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
 
 namespace centre_import {
 
@@ -12,25 +13,41 @@ namespace {
 
 constexpr qsizetype codeWidth = 10;
 
+constexpr char16_t foldsToMore = 0xFFFF; // no byte of the code page decodes to U+FFFF
+
+// What each byte of code page 1252 folds to, as the folding of a text gives
+// it. Folding goes character by character, so a text held in the code page
+// folds byte by byte through this table.
+const std::array<char16_t, 256> &foldedBytes()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> folds{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString folded = dbf::cp1252::decode(&byte, 1).toCaseFolded();
+            folds[std::size_t(b)] = folded.size() == 1 ? folded.front().unicode() : foldsToMore;
+        }
+        return folds;
+    }();
+    return table;
+}
+
 // Text as code page 1252 holds it (characters the code page lacks become
-// '?'), case-folded the Unicode way. Most codes are ASCII, which the code
-// page keeps as it is and which folds to lower case: that takes one pass,
-// where the general way goes through the code page's bytes (a large centre
-// asks for hundreds of thousands of keys).
+// '?'), case-folded the Unicode way. A large centre asks for hundreds of
+// thousands of keys: each takes one pass into the code page and one through
+// the table, instead of a text decoded again and then folded.
 QString foldedInCodePage(QStringView text)
 {
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
-        QString folded(text.size(), Qt::Uninitialized);
-        std::transform(text.cbegin(), text.cend(), folded.begin(), [](QChar c) {
-            return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + ('a' - 'A')) : c;
-        });
-        return folded;
+    QVarLengthArray<char, 64> bytes(text.size()); // one byte per character at most
+    const qsizetype size = dbf::cp1252::encode(text, bytes.data(), bytes.size());
+    QString folded(size, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(folded.data());
+    for (qsizetype i = 0; i < size; ++i) {
+        out[i] = foldedBytes()[uchar(bytes[i])];
+        if (out[i] == foldsToMore)
+            return dbf::cp1252::decode(bytes.constData(), size).toCaseFolded();
     }
-    // One byte per character at most; the folding then works in place.
-    QVarLengthArray<char, 64> bytes(text.size());
-    QString folded;
-    dbf::cp1252::decode(bytes.constData(), dbf::cp1252::encode(text, bytes.data(), bytes.size()), folded);
-    return std::move(folded).toCaseFolded();
+    return folded;
 }
 
 bool startsSurrogatePair(const QString &text, qsizetype i)

@@ -171,6 +171,26 @@ TEST(CodeList, ComparesAsStoredIgnoringCase)
     }
 }
 
+// The key is the text as the code page holds it, folded as Qt folds a whole
+// text: every character of the basic plane alone, and between others.
+TEST(CodeList, KeyFoldsAsTheCodePageTextFolds)
+{
+    const auto expected = [](QString text) {
+        while (text.endsWith(QLatin1Char(' '))) // padding, as the key drops it
+            text.chop(1);
+        const QByteArray bytes = dbf::cp1252::encode(text, text.size());
+        return dbf::cp1252::decode(bytes.constData(), bytes.size()).toCaseFolded();
+    };
+    for (char32_t c = 1; c <= 0xFFFF; ++c) {
+        const QString alone{QChar(char16_t(c))};
+        ASSERT_EQ(CodeList::key(alone), expected(alone)) << "U+" << std::hex << unsigned(c);
+        const QString between = QStringLiteral("aÀ") + alone + QStringLiteral("ßZ");
+        ASSERT_EQ(CodeList::key(between), expected(between)) << "U+" << std::hex << unsigned(c);
+    }
+    const QString emoji = QString::fromUtf8("Mà😀ß");
+    EXPECT_EQ(CodeList::key(emoji), expected(emoji));
+}
+
 TEST(CharacterCuts, CountACharacterBeyondTheBasicPlaneOnce)
 {
     const QString text = QString::fromUtf8("a😀bcdefghijk😀");
