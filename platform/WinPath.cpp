@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#endif
+
 namespace winpath {
 namespace {
 
@@ -89,18 +93,25 @@ std::optional<QString> below(const QString &path, const QString &root)
 }
 
 // The entry of folder named `name` whatever its letter case: the exact name
-// when it exists, else the first case variant in name order, else `name` itself.
+// when it exists, else the first case variant in name order, else `name`
+// itself. The folder is read entry by entry, without a sorted listing: a run
+// looks up every file of its set this way, most of them not there yet.
 QString matchingEntry(const QString &folder, const QString &name)
 {
     if (QFileInfo::exists(folder + QLatin1Char('/') + name))
         return name;
-    const QStringList entries =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString &entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+    DIR *entries = ::opendir(QFile::encodeName(folder).constData());
+    if (entries == nullptr)
+        return name;
+    std::optional<QString> first;
+    while (const dirent *entry = ::readdir(entries)) {
+        const QString entryName = QFile::decodeName(entry->d_name);
+        if (entryName.compare(name, Qt::CaseInsensitive) == 0 && entryName != u"." && entryName != u".."
+            && (!first || entryName < *first))
+            first = entryName;
     }
-    return name;
+    ::closedir(entries);
+    return first.value_or(name);
 }
 
 // Appends the parts of a Windows path below `root`, finding each existing

@@ -49,6 +49,21 @@ TEST(WinPath, MapsDriveCBelowTheWinePrefix)
     }
 }
 
+// Where several names differ only in letter case, the first in name order is
+// the file, whatever order the folder lists them in.
+TEST(WinPath, OfSeveralCaseVariantsTheFirstInNameOrderIsFound)
+{
+    TempWinePrefix wine;
+    for (const char *name : {"vtemp/asignomt.dbf", "vtemp/AsigNomt.dbf", "vtemp/Asignomt.dbf", "VTemp/other.dbf"})
+        touch(wine.driveC() + QLatin1Char('/') + QString::fromLatin1(name));
+    const auto local = [&](const char *windowsPath) { return winpath::toLocal(QString::fromLatin1(windowsPath)); };
+    const QString driveC = wine.driveC();
+    EXPECT_EQ(local("C:\\VTEMP\\ASIGNOMT.DBF"), driveC + QStringLiteral("/VTemp/ASIGNOMT.DBF"));
+    EXPECT_EQ(local("C:\\vtemp\\ASIGNOMT.DBF"), driveC + QStringLiteral("/vtemp/AsigNomt.dbf"));
+    EXPECT_EQ(local("C:\\vtemp\\asignomt.DBF"), driveC + QStringLiteral("/vtemp/AsigNomt.dbf"));
+    EXPECT_EQ(local("C:\\vtemp\\asignomt.dbf"), driveC + QStringLiteral("/vtemp/asignomt.dbf"));
+}
+
 namespace {
 
 // The prefix's dosdevices/ as Wine lays it out, with one drive the user added.
