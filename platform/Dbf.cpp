@@ -70,6 +70,7 @@ struct Table::Impl {
     // when the user is about to be asked something (flushAll).
     QString path;
     QString shownPath; // the table as messages name it, the way the timetabling program does
+    QString shownFor;  // the local path shownPath names
     DbfFile file;
     TableLayout layout;                // layout.recordCount counts the gathered records too
     std::optional<DbfCodePage> codePage;
@@ -103,6 +104,18 @@ struct Table::Impl {
     mutable std::array<CachedLookup, kCacheSlots> lookupCache{};
 
     QString tablePath() const { return winpath::fileInFolder(folder, tableName); }
+
+    // Names the table at localPath as messages do, worked out once for each
+    // path: the Windows name of a file takes several file-system look-ups,
+    // and a component opens its table again and again.
+    const QString &nameShownFor(const QString &localPath)
+    {
+        if (localPath != shownFor || shownPath.isEmpty()) {
+            shownPath = winpath::toWindows(localPath);
+            shownFor = localPath;
+        }
+        return shownPath;
+    }
 
     void requireOpen() const
     {
@@ -443,7 +456,7 @@ void Table::createTable()
 {
     close();
     const QString path = d->tablePath();
-    const QString shownPath = winpath::toWindows(path);
+    const QString shownPath = d->nameShownFor(path);
     winpath::ensureFolder(QFileInfo(path).absolutePath());
 
     int indexedField = -1;
@@ -482,7 +495,7 @@ void Table::open()
     if (d->state != State::Inactive)
         return;
     d->path = d->tablePath();
-    d->shownPath = winpath::toWindows(d->path);
+    d->nameShownFor(d->path);
     d->file.open(d->path, d->exclusive ? DbfFile::Lock::Exclusive : DbfFile::Lock::Shared);
     d->openShared = !d->exclusive;
     try {
