@@ -62,7 +62,9 @@ struct IndexDef {
 // post returns, since another program may read it at any time. One opened
 // exclusively, which nobody else can read meanwhile, gathers posted records
 // and writes them in large blocks: when a block is full, at close (also when
-// an error unwinds past the table), and on flushAll.
+// an error unwinds past the table), and on flushAll. Records are read a block
+// at a time too, so that an open table holds one block of them whatever its
+// size.
 class Table {
 public:
     enum class State { Inactive, Browse, Edit, Insert };
