@@ -167,8 +167,9 @@ TEST(DbfBuffered, GatheredWritesLeaveTheSameBytesAsWriteThrough)
               bytesOf(wine.vtempFile(QStringLiteral("UNAAUNA.DBF"))));
 }
 
-// Reading rows back while the table is open does not make the table forget
-// its index: the close still rebuilds it and announces it in the header.
+// Reading rows back, or reading the table again, while the table is open does
+// not make the table forget its index: the close still rebuilds it and
+// announces it in the header.
 TEST(DbfBuffered, IndexIsRebuiltAfterRowsWereReadBack)
 {
     TempWinePrefix wine;
@@ -182,6 +183,8 @@ TEST(DbfBuffered, IndexIsRebuiltAfterRowsWereReadBack)
             appendRow(table, row);
         table.first();
         EXPECT_EQ(table.asString(QStringLiteral("COD")), code(3));
+        table.refresh();
+        EXPECT_EQ(table.recordCount(), 3);
         table.close();
     }
     EXPECT_EQ(bytesOf(wine.vtempFile(QStringLiteral("INDICE.DBF"))).at(28), '\x01');
