@@ -2,6 +2,7 @@
 
 #include "run/OpenTables.h"
 #include "import/CentreDocument.h"
+#include "import/FirstRowByKey.h"
 #include "import/RecreateTable.h"
 #include "import/TableLayouts.h"
 #include "import/ShortCodes.h"
@@ -22,22 +23,6 @@ struct LevelAndCourse {
     QString nivel;
     QString curso;
 };
-
-// The rows of an open table by the text of one field, read in one pass. Where
-// several rows share a key the first one stays, as a walk from the first row
-// that stops at the first match would find it. Each course or subject is then
-// looked up in constant time instead of by a walk of the whole table.
-template <class Row, class ReadRow>
-QHash<QString, Row> firstRowByKey(dbf::Table &table, const QString &keyField, ReadRow readRow)
-{
-    QHash<QString, Row> rows;
-    for (table.first(); !table.eof(); table.next()) {
-        const QString key = table.asString(keyField);
-        if (!rows.contains(key))
-            rows.insert(key, readRow(table));
-    }
-    return rows;
-}
 
 // The courses component goes with this function, also when an error ends it:
 // a later import in this process must read the CURSOST that its own courses

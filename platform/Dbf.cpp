@@ -1,7 +1,6 @@
 #include "platform/Dbf.h"
 
 #include "platform/DbfCodePage.h"
-#include "platform/DbfTableReader.h"
 #include "platform/DbfFile.h"
 #include "platform/DbfLayout.h"
 #include "platform/DbfValue.h"

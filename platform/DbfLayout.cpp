@@ -13,6 +13,8 @@ constexpr int kDescriptorSize = 32;
 constexpr int kLevel7DescriptorSize = 48;
 constexpr char kHeaderEnd = 0x0D;
 constexpr char kFileEnd = 0x1A;
+constexpr char kLive = ' ';
+constexpr char kDeleted = '*';
 constexpr std::uint8_t kLanguageDriver1252 = 0x57; // the BDE's default ANSI driver
 
 unsigned byteAt(const QByteArray &data, qsizetype i) { return static_cast<unsigned char>(data[i]); }
@@ -166,6 +168,24 @@ TableLayout readLayout(const QByteArray &file, qint64 fileSize, const QString &p
     layout.recordCount = std::uint32_t(std::min<qint64>(claimedRecords, present));
     layout.countedRecords = claimedRecords;
     return layout;
+}
+
+// Every record starts with a blank (live) or '*' (deleted). Anything else
+// (a run of NUL bytes, records read from the wrong offset) is no record at
+// all: reading such a table as empty or as garbage would pass damage on.
+void requireDeletionFlags(const char *records, std::uint32_t first, std::uint32_t count, int recordLength,
+                          const QString &path)
+{
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const char flag = records[qsizetype(i) * recordLength];
+        if (flag != kLive && flag != kDeleted)
+            throw DbfError(
+                QCoreApplication::translate("DbfLayout",
+                                            "No se puede abrir la tabla %1: el archivo está dañado (el registro %2 no "
+                                            "empieza con la marca de registro vigente o borrado)")
+                    .arg(path)
+                    .arg(first + i + 1));
+    }
 }
 
 QByteArray newTableFile(const std::vector<FieldDef> &defs, int indexedField, QDate today, const QString &path)

@@ -42,10 +42,12 @@ constexpr qint64 kLongestHeader = 65535;
 // claims more records than the file holds gives only those there; anything
 // that cannot be read safely throws DbfError naming the file.
 TableLayout readLayout(const QByteArray &file, qint64 fileSize, const QString &path);
-inline TableLayout readLayout(const QByteArray &file, const QString &path)
-{
-    return readLayout(file, file.size(), path);
-}
+
+// Refuses records first.. (0-based) of a table, `count` of them at `records`,
+// when one does not start with a deletion flag (blank or '*'), naming the
+// first such record and the table `path`.
+void requireDeletionFlags(const char *records, std::uint32_t first, std::uint32_t count, int recordLength,
+                          const QString &path);
 
 // The header, descriptors and terminator of a new, empty dBase IV table,
 // followed by the end-of-file marker. indexedField is -1 when there is no index.

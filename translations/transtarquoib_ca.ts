@@ -718,9 +718,6 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <source>No se puede crear la tabla %1: el registro es demasiado largo</source>
         <translation>No es pot crear la taula %1: el registre és massa llarg</translation>
     </message>
-</context>
-<context>
-    <name>DbfTableReader</name>
     <message>
         <source>No se puede abrir la tabla %1: el archivo está dañado (el registro %2 no empieza con la marca de registro vigente o borrado)</source>
         <translation>No es pot obrir la taula %1: el fitxer és malmès (el registre %2 no comença amb la marca de registre vigent o esborrat)</translation>

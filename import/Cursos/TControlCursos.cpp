@@ -6,6 +6,7 @@
 #include "run/UserInteraction.h"
 #include "run/WorkingFolder.h"
 #include "import/CourseLevels.h"
+#include "import/FirstRowByKey.h"
 #include "import/LevelProposal.h"
 #include "import/TableLayouts.h"
 #include "platform/WinPath.h"
@@ -46,18 +47,11 @@ bool isIncomplete(const dbf::Table &cursos)
     return lacksLevelOrCourse(cursos.asString(NIVEL), cursos.asString(CURSO));
 }
 
-// The row (0-based) of each code in CURSOST2, the first where a code
-// repeats, read in one pass: each course then finds its kept answers at once,
-// where a locate for each course read the whole table again.
+// The row (0-based) of each code in CURSOST2: each course then finds its
+// kept answers at once, where a locate for each course read the whole table again.
 QHash<QString, int> rowsByCode(dbf::Table &kept)
 {
-    QHash<QString, int> rows;
-    for (kept.first(); !kept.eof(); kept.next()) {
-        const QString codi = kept.asString(CODI);
-        if (!rows.contains(codi))
-            rows.insert(codi, kept.recNo() - 1);
-    }
-    return rows;
+    return firstRowByKey<int>(kept, CODI, [](const dbf::Table &row) { return row.recNo() - 1; });
 }
 
 void moveToRow(dbf::Table &table, int row)

@@ -26,7 +26,7 @@ QString missingGestibSamples()
         return QStringLiteral("folder ") + folder;
     for (const char *name : {"centre-2018.xml", "centre-2019-variant.xml"}) {
         const QString path = gestibSample(QString::fromLatin1(name));
-        if (!QFileInfo(path).isFile())
+        if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())
             return QStringLiteral("file ") + path;
     }
     return {};

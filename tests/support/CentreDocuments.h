@@ -22,8 +22,9 @@ QString gestibSamplesDir();
 QString gestibSample(const QString &name);
 
 // What of the real exports is missing, as "folder <path>" or "file <path>";
-// empty when both are there. A folder of that name that lacks the files (a
-// different ../shared, a half-copied one) counts as missing, not as a failure.
+// empty when both are there. A folder of that name that lacks the files, or
+// holds them unreadable (a different ../shared, a half-copied one), counts as
+// missing, not as a failure.
 QString missingGestibSamples();
 
 // Skips the current test when the real exports are absent. A macro, since only

@@ -7,6 +7,7 @@
 #include "import/Cursos/TControlCursos.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/QtTestApp.h"
 #include "tests/support/ScriptedInteraction.h"
 #include "tests/support/TempWinePrefix.h"
 
@@ -40,16 +41,11 @@ public:
                        "logicalDpi": 144, "logicalBaseDpi": 96, "dpr": 1}]})");
         file.close();
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
-        static int argc = 1;
-        static char name[] = "test_control_cursos_small_screen";
-        static char *argv[] = {name, nullptr};
-        m_app = std::make_unique<QApplication>(argc, argv);
+        qtTestApp();
     }
-    void TearDown() override { m_app.reset(); }
 
 private:
     QTemporaryDir m_folder;
-    std::unique_ptr<QApplication> m_app;
 };
 const auto *const smallScreen = ::testing::AddGlobalTestEnvironment(new SmallScreenApplication);
 

@@ -5,6 +5,7 @@
 #include "import/Cursos/TControlCursos.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/QtTestApp.h"
 #include "tests/support/ScriptedInteraction.h"
 #include "tests/support/TempWinePrefix.h"
 
@@ -33,17 +34,7 @@ namespace {
 
 class QtApplication : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "test_control_cursos_window";
-        static char *argv[] = {name, nullptr};
-        m_app = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QApplication> m_app;
+    void SetUp() override { qtTestApp(); }
 };
 const auto *const qtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
