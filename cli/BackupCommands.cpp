@@ -5,6 +5,7 @@
 #include "run/RestoreBackup.h"
 #include "import/CentreImport.h"
 #include "platform/Dbf.h"
+#include "platform/WinPath.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,9 @@ QString backupLine(const backups::Backup &backup)
     return line;
 }
 
+// "C:\VTEMP\Copias" as the user's programs name it.
+QString shownFolder() { return winpath::toWindows(backups::folder()); }
+
 void failWith(CommandReport &report, ExitStatus status, const QString &message)
 {
     report.status = status;
@@ -60,8 +64,14 @@ CommandReport runCopias(const CommandOptions &)
     if (found.isEmpty())
         report.summaryLines << QCoreApplication::translate("BackupCommands",
                                                            "No hay copias de tablas sustituidas en %1")
-                                   .arg(backups::folder());
-    report.summary = QJsonObject{{QStringLiteral("copias"), list}};
+                                   .arg(shownFolder());
+    const QStringList stray = backups::strayFolders();
+    if (!stray.isEmpty())
+        report.summaryLines << QCoreApplication::translate(
+                                   "BackupCommands", "No son copias completas, y no se usan: %1")
+                                   .arg(stray.join(QStringLiteral(", ")));
+    report.summary = QJsonObject{{QStringLiteral("copias"), list},
+                                 {QStringLiteral("incompletas"), QJsonArray::fromStringList(stray)}};
     return report;
 }
 
@@ -77,12 +87,16 @@ CommandReport runRestaurar(const CommandOptions &options)
             return b.name == wanted || QFileInfo(b.path) == QFileInfo(wanted);
         });
     if (chosen == found.cend()) {
+        const bool incomplete = !wanted.isEmpty() && backups::strayFolders().contains(wanted);
         failWith(report, ExitStatus::Failed,
                  wanted.isEmpty()
                      ? QCoreApplication::translate("BackupCommands", "No hay copias de tablas sustituidas en %1")
-                           .arg(backups::folder())
-                     : QCoreApplication::translate("BackupCommands", "No existe la copia %1 en %2")
-                           .arg(wanted, backups::folder()));
+                           .arg(shownFolder())
+                 : incomplete ? QCoreApplication::translate("BackupCommands",
+                                                            "La copia %1 de %2 no está completa: no se restaura")
+                                    .arg(wanted, shownFolder())
+                              : QCoreApplication::translate("BackupCommands", "No existe la copia %1 en %2")
+                                    .arg(wanted, shownFolder()));
         return report;
     }
     try {
@@ -94,7 +108,8 @@ CommandReport runRestaurar(const CommandOptions &options)
             report.summaryLines << QCoreApplication::translate("BackupCommands", "Copia de las tablas sustituidas: %1")
                                        .arg(backups::shownPath(kept));
         report.summary = QJsonObject{{QStringLiteral("restaurada"), backupJson(*chosen)},
-                                     {QStringLiteral("copia"), kept.isEmpty() ? QJsonValue() : QJsonValue(kept)}};
+                                     {QStringLiteral("copia"),
+                                      kept.isEmpty() ? QJsonValue() : QJsonValue(backups::shownPath(kept))}};
     } catch (const dbf::TableInUseError &e) {
         failWith(report, ExitStatus::TableHeld, e.message());
     } catch (const Error &e) {

@@ -37,6 +37,8 @@ QStringList checkLines(const QStringList &summaryLines, bool warnings)
         warnings ? QCoreApplication::translate(
             "CheckOutcome", "Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.")
                  : QCoreApplication::translate("CheckOutcome", "Comprobación sin avisos. No se ha modificado nada.")};
+    lines << QCoreApplication::translate("CheckOutcome",
+                                         "Una comprobación no sustituye ninguna tabla ni hace copia de ellas.");
     lines << QCoreApplication::translate("CheckOutcome", "La importación escribiría:");
     for (const QString &line : summaryLines)
         lines << conditional.value(line, line);

@@ -1,12 +1,14 @@
 #include "cli/CommandLineInteraction.h"
 
 #include "cli/PathProblem.h"
+#include "run/ImportSummary.h"
 #include "run/RunSummary.h"
 #include "import/Cursos/TControlCursos.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 using centre_import::TControlCursos;
@@ -97,9 +99,17 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
 {
     if (!m_answers.checkOnly)
         showMessage(text);
-    m_summary = summary.toJson();
-    m_summaryLines = summary.lines();
-    m_warnings = summary.warnings();
+    // A check imports into a scratch folder: the copy it made there of the
+    // tables it replaced is gone with it, and is no copy of the user's.
+    std::optional<ImportSummary> check;
+    if (const auto *import = dynamic_cast<const ImportSummary *>(&summary); import && m_answers.checkOnly) {
+        check = *import;
+        check->backup.clear();
+    }
+    const RunSummary &shown = check ? *check : summary;
+    m_summary = shown.toJson();
+    m_summaryLines = shown.lines();
+    m_warnings = shown.warnings();
 }
 
 // The two questions of the centre import are answered from the options; any

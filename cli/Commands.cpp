@@ -194,12 +194,15 @@ CommandReport runComprobar(const CommandOptions &options)
         return report;
     }
     const QString keptAnswers = winpath::fileInFolder(working_folder::path, QStringLiteral("CURSOST2.DBF"));
-    if (QFileInfo(keptAnswers).isFile()
-        && !QFile::copy(keptAnswers, scratch.filePath(QStringLiteral("CURSOST2.DBF")))) {
-        CommandReport report = namedReport(QStringLiteral("comprobar"));
-        fail(report, ExitStatus::Failed,
-             QCoreApplication::translate("Commands", "No se puede leer %1").arg(keptAnswers));
-        return report;
+    if (QFileInfo(keptAnswers).isFile()) {
+        if (const std::optional<QString> problem
+            = copyWholeFile(keptAnswers, scratch.filePath(QStringLiteral("CURSOST2.DBF")))) {
+            CommandReport report = namedReport(QStringLiteral("comprobar"));
+            fail(report, ExitStatus::Failed,
+                 QCoreApplication::translate("Commands", "No se puede copiar %1 a una carpeta temporal: %2")
+                     .arg(winpath::toWindows(keptAnswers), *problem));
+            return report;
+        }
     }
     winpath::setWorkingFolder(scratch.path()); // for the rest of this process
 

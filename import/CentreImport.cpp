@@ -21,6 +21,8 @@
 #include "platform/Error.h"
 #include "platform/WinPath.h"
 
+#include <QFileInfo>
+
 namespace centre_import {
 
 namespace {
@@ -69,7 +71,8 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     requireCentreDocument(*form.DocXML, form.ArchivoXML);
 
     ImportSummary summary;
-    summary.document = form.ArchivoXML;
+    // Named as the user's programs name it, whatever way it was chosen or typed.
+    summary.document = winpath::toWindows(QFileInfo(winpath::toLocal(form.ArchivoXML)).absoluteFilePath());
     bool finished = false;
     {
         // Held from here to the last rename: no other program takes a table

@@ -18,13 +18,17 @@
  * The Linux program gets the Linux environment that Wine was started with
  * (/proc/self/environ): Wine's Windows environment holds Windows paths.
  *
+ * Started with two parameters (the timetabling program's driven start), it
+ * first writes "Transformado" 0 into "Velarix.ini" beside itself, keeping the
+ * file's other sections and keys: the converter writes the real outcome when
+ * its run ends, and a converter that dies before that (no display, a missing
+ * library, a crash) must not leave an earlier run's 1 for the caller to read
+ * as this one's. When it cannot write that 0 it does not start the run.
+ *
  * When the Linux program cannot be started the launcher says why in a message
  * box and ends with status 127, as a shell does. With TRANSTARQUOIB_NO_BOX set
  * in the environment it writes the message to standard error instead: the
- * automated test has no one to close a box. Before that it writes "Transformado"
- * 0 into "Velarix.ini" beside itself, as the converter does for a run that did
- * not finish: a caller that kept the file of an earlier run would otherwise
- * read that run's outcome as this one's.
+ * automated test has no one to close a box.
  */
 #include <windows.h>
 
@@ -68,13 +72,6 @@ static Word linuxCall(Word number, Word a1, Word a2, Word a3, Word a4)
    empty until the launcher knows its own path. */
 static wchar_t resultFile[MAX_PATH * 4 + 16];
 
-/* Leaves "Transformado" 0 in the result file through the profile API, which
-   keeps the file's other sections and keys; false when it could not. */
-static BOOL writeNotDone(void)
-{
-    return resultFile[0] && WritePrivateProfileStringW(L"Transformadores", L"Transformado", L"0", resultFile);
-}
-
 /* The result file is in the launcher's own folder, as the converter's is in its own. */
 static void locateResultFile(const wchar_t *self)
 {
@@ -86,18 +83,46 @@ static void locateResultFile(const wchar_t *self)
     }
 }
 
-static void fail(const wchar_t *format, const wchar_t *argument, Word error)
+/* Why Linux refused to start a program, in the user's words. */
+static const wchar_t *linuxReason(Word error)
+{
+    switch (error) {
+    case 1: return L"el sistema no lo permite";
+    case 2: return L"no existe";
+    case 7: return L"sus argumentos son demasiado largos";
+    case 8: return L"no es un programa que Linux pueda ejecutar";
+    case 12: return L"no queda memoria suficiente";
+    case 13: return L"no tiene permiso de ejecución";
+    case 20: return L"una parte de su ruta no es una carpeta";
+    case 26: return L"otro programa lo está escribiendo";
+    case 36: return L"su ruta es demasiado larga";
+    case 40: return L"su ruta tiene demasiados enlaces simbólicos";
+    default: return L"el sistema no lo ha podido iniciar";
+    }
+}
+
+/* Why Windows could not write a file, in the user's words. */
+static const wchar_t *windowsReason(DWORD error)
+{
+    switch (error) {
+    case ERROR_ACCESS_DENIED: return L"no tiene permiso para escribirlo";
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: return L"no existe la carpeta";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return L"otro programa lo tiene abierto";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return L"no queda espacio en el disco";
+    case ERROR_WRITE_PROTECT: return L"el disco está protegido contra escritura";
+    default: return L"Windows no lo ha podido escribir";
+    }
+}
+
+static void fail(const wchar_t *format, const wchar_t *argument, const wchar_t *reason)
 {
     wchar_t text[2048];
     const size_t capacity = sizeof text / sizeof *text;
-    _snwprintf(text, capacity - 1, format, argument, error);
+    _snwprintf(text, capacity - 1, format, argument, reason);
     text[capacity - 1] = L'\0';
-    if (resultFile[0] && !writeNotDone()) {
-        const size_t used = wcslen(text);
-        _snwprintf(text + used, capacity - 1 - used, L"\n\rTampoco se ha podido escribir el resultado en \"%ls\".",
-                   resultFile);
-        text[capacity - 1] = L'\0';
-    }
     if (_wgetenv(L"TRANSTARQUOIB_NO_BOX"))
         fwprintf(stderr, L"TransTarquoIB.exe: %ls\n", text);
     else
@@ -198,14 +223,21 @@ int wmain(int argc, wchar_t **argv)
     wchar_t self[MAX_PATH * 4];
     const DWORD length = GetModuleFileNameW(NULL, self, sizeof self / sizeof *self);
     if (length == 0 || length >= sizeof self / sizeof *self)
-        fail(L"No se puede saber dónde está TransTarquoIB.exe.%ls", L"", 0);
+        fail(L"No se puede saber dónde está TransTarquoIB.exe.%ls%ls", L"", L"");
     locateResultFile(self);
-    char *selfLinux = unixPath(self);
-    if (!selfLinux)
-        fail(L"TransTarquoIB.exe sólo funciona bajo Wine, junto al programa de Linux TransTarquoIB.%ls", L"", 0);
+    /* Two parameters: the driven start, whose caller reads "Transformado". */
+    if (argc == 3 && !WritePrivateProfileStringW(L"Transformadores", L"Transformado", L"0", resultFile))
+        fail(L"No se puede escribir el resultado en \"%ls\": %ls.\n\rNo se ha iniciado la transformación.",
+             resultFile, windowsReason(GetLastError()));
 
-    /* The Linux program: this launcher's Linux path without ".exe". */
-    char *program = selfLinux;
+    /* The Linux program: this launcher's path without ".exe", as Windows and Linux name it. */
+    wchar_t programWindows[MAX_PATH * 4];
+    wcscpy(programWindows, self);
+    if (length > 4 && _wcsicmp(programWindows + length - 4, L".exe") == 0)
+        programWindows[length - 4] = L'\0';
+    char *program = unixPath(self);
+    if (!program)
+        fail(L"TransTarquoIB.exe sólo funciona bajo Wine, junto al programa de Linux TransTarquoIB.%ls%ls", L"", L"");
     const size_t programLength = strlen(program);
     if (programLength > 4 && _stricmp(program + programLength - 4, ".exe") == 0)
         program[programLength - 4] = '\0';
@@ -221,17 +253,16 @@ int wmain(int argc, wchar_t **argv)
         workingLength && workingLength < sizeof workingFolder / sizeof *workingFolder ? unixPath(workingFolder) : NULL;
 
     const Word status = runLinux(program, arguments, linuxEnvironment(), workingLinux);
+    if (status == -linuxEnoent)
+        fail(L"No se encuentra el programa de Linux \"%ls\".%ls\n\rTransTarquoIB.exe debe estar en la misma carpeta "
+             L"que el programa TransTarquoIB.",
+             programWindows, L"");
+    if (status < 0)
+        fail(L"No se puede iniciar el programa de Linux \"%ls\": %ls.", programWindows, linuxReason(-status));
     /* 127 is what the dynamic loader ends with when a library is missing: the
-       converter, which never ends so, did not run and wrote no outcome. */
-    if (status < 0 || status == startFailed) {
-        const wchar_t *format = status == -linuxEnoent
-            ? L"No se encuentra el programa de Linux \"%ls\".\n\rTransTarquoIB.exe debe estar en la misma carpeta que el programa TransTarquoIB."
-            : status == startFailed
-            ? L"El programa de Linux \"%ls\" no ha podido arrancar (estado %lld): puede que le falte alguna biblioteca."
-            : L"No se puede iniciar el programa de Linux \"%ls\" (error %lld).";
-        wchar_t name[MAX_PATH * 4];
-        MultiByteToWideChar(CP_UTF8, 0, program, -1, name, sizeof name / sizeof *name);
-        fail(format, name, status < 0 ? -status : status);
-    }
+       converter, which never ends so, did not run. */
+    if (status == startFailed)
+        fail(L"El programa de Linux \"%ls\" no ha podido arrancar%ls: puede que le falte alguna biblioteca.",
+             programWindows, L"");
     return (int)status;
 }

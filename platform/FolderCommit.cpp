@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -41,6 +42,7 @@ struct Journal {
     QString folder;
     QString staging;
     QString backup;
+    QString published; // empty in journals of commits that wrote the backup in place
     QList<Move> moves;
 };
 
@@ -95,7 +97,7 @@ void move(const QString &from, const QString &to)
 
 // Each move is done only as far as it is not done yet, so that a recovery
 // can run the journal again from the start after any rename.
-void apply(const Journal &journal)
+void applyMoves(const Journal &journal)
 {
     const QDir folder(journal.folder), staging(journal.staging), backup(journal.backup);
     for (const Move &m : journal.moves) {
@@ -110,6 +112,28 @@ void apply(const Journal &journal)
     syncToDisk(journal.folder);
     if (QFileInfo(journal.backup).isDir())
         syncToDisk(journal.backup);
+}
+
+// Gives the gathered backup, now whole, its published name; returns that
+// path, empty when there is no backup to publish (nothing was replaced, or
+// it is published already).
+QString publishBackup(const Journal &journal)
+{
+    if (journal.published.isEmpty() || !QFileInfo(journal.backup).isDir())
+        return {};
+    QString target = journal.published;
+    for (int n = 2; present(target); ++n)
+        target = journal.published + QStringLiteral(" (%1)").arg(n);
+    move(journal.backup, target);
+    return target;
+}
+
+// Runs the journal to its end: every move, then the backup published.
+void finish(const Journal &journal)
+{
+    applyMoves(journal);
+    if (!publishBackup(journal).isEmpty())
+        syncToDisk(QFileInfo(journal.published).absolutePath());
 }
 
 // Puts back what `apply` did so far, last move first, when a rename failed
@@ -132,6 +156,8 @@ QByteArray serialise(const Journal &journal)
     text += "folder\t" + journal.folder.toUtf8() + '\n';
     text += "staging\t" + journal.staging.toUtf8() + '\n';
     text += "backup\t" + journal.backup.toUtf8() + '\n';
+    if (!journal.published.isEmpty())
+        text += "publish\t" + journal.published.toUtf8() + '\n';
     for (const Move &m : journal.moves)
         text += (m.staged ? "replace\t" : "remove\t") + m.oldName.toUtf8() + '\t' + m.newName.toUtf8() + '\n';
     return text;
@@ -152,6 +178,8 @@ std::optional<Journal> parse(const QByteArray &text)
             journal.staging = first;
         else if (fields[0] == "backup" && fields.size() == 2)
             journal.backup = first;
+        else if (fields[0] == "publish" && fields.size() == 2)
+            journal.published = first;
         else if ((fields[0] == "replace" || fields[0] == "remove") && fields.size() == 3)
             journal.moves.append({first, QString::fromUtf8(fields[2]), fields[0] == "replace"});
         else if (!line.isEmpty())
@@ -173,10 +201,10 @@ void removeJournal(const Journal &journal)
 
 QString journalPath(const QString &folder) { return QDir(folder).filePath(journalName); }
 
-QStringList commit(const CommitPlan &plan)
+CommitResult commit(const CommitPlan &plan)
 {
-    Journal journal{plan.folder, plan.staging, plan.backup, {}};
-    QStringList replaced;
+    Journal journal{plan.folder, plan.staging, plan.backup, plan.publishedBackup, {}};
+    CommitResult result;
     for (const QString &name : plan.names) {
         const QString old = existingEntry(plan.folder, name);
         const bool staged = present(QDir(plan.staging).filePath(name));
@@ -184,19 +212,31 @@ QStringList commit(const CommitPlan &plan)
             continue;
         journal.moves.append({old, name, staged});
         if (!old.isEmpty())
-            replaced << old;
+            result.replaced << old;
         if (staged)
             syncToDisk(QDir(plan.staging).filePath(name));
     }
     if (journal.moves.isEmpty())
-        return replaced;
+        return result;
 
-    // A backup folder only for a set that replaces something.
-    if (!replaced.isEmpty()) {
+    // A backup only for a set that replaces something.
+    if (!result.replaced.isEmpty()) {
         if (!QDir().mkpath(plan.backup))
             fail(QCoreApplication::translate("FolderCommit", "No se puede crear la carpeta"), plan.backup, errno);
+        const bool described = std::any_of(result.replaced.cbegin(), result.replaced.cend(), [&](const QString &name) {
+            return name.compare(plan.descriptionName, Qt::CaseInsensitive) == 0;
+        });
+        if (!plan.descriptionName.isEmpty() && !described) {
+            const QString path = QDir(plan.backup).filePath(plan.descriptionName);
+            if (const std::optional<QString> problem = writeWholeFile(path, plan.description))
+                throw Error(Error::Kind::Table, QCoreApplication::translate("FolderCommit", "No se puede escribir %1: %2")
+                                                    .arg(winpath::toWindows(path), *problem));
+        }
         syncToDisk(plan.backup);
-        syncToDisk(QFileInfo(plan.backup).absolutePath());
+        const QString publishedIn = QFileInfo(plan.publishedBackup).absolutePath();
+        if (!QDir().mkpath(publishedIn))
+            fail(QCoreApplication::translate("FolderCommit", "No se puede crear la carpeta"), publishedIn, errno);
+        syncToDisk(QFileInfo(publishedIn).absolutePath());
     }
     // The journal is written in the staging folder and moved in whole: a run
     // killed while writing it leaves the pieces there, where the next start's
@@ -212,18 +252,22 @@ QStringList commit(const CommitPlan &plan)
     syncToDisk(plan.folder);
 
     // From here on the journal stands for the new set: if the program dies,
-    // the next start's recovery finishes it. A rename that fails is undone
-    // here; only if that fails too is the recovery left to finish it.
+    // the next start's recovery finishes it. A rename that fails, the
+    // backup's publishing included, is undone here; only if that fails too
+    // is the recovery left to finish it.
     try {
-        apply(journal);
+        applyMoves(journal);
+        result.backup = publishBackup(journal);
     } catch (const Error &) {
         undo(journal);
         QFile::remove(journalPath(plan.folder));
         syncToDisk(plan.folder);
         throw;
     }
+    if (!result.backup.isEmpty())
+        syncToDisk(QFileInfo(result.backup).absolutePath());
     removeJournal(journal);
-    return replaced;
+    return result;
 }
 
 bool recoverFolderCommit(const QString &folder)
@@ -242,7 +286,7 @@ bool recoverFolderCommit(const QString &folder)
     }
     if (stagingFolderHeld(journal->staging))
         return false;
-    apply(*journal);
+    finish(*journal);
     removeJournal(*journal);
     return true;
 }

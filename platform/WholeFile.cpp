@@ -48,3 +48,32 @@ std::optional<QString> readWholeFile(const QString &path, QByteArray &bytes)
     bytes = std::move(data);
     return std::nullopt;
 }
+
+std::optional<QString> copyWholeFile(const QString &from, const QString &to)
+{
+    const int fd = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return systemReason(errno);
+    AtomicFile copy(to);
+    int error = copy.open() ? 0 : -1;
+    while (error == 0) {
+        char block[256 * 1024];
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            error = errno;
+        else if (n == 0)
+            error = copy.commit() ? 0 : -1;
+        if (n <= 0)
+            break;
+        if (!copy.write(QByteArrayView(block, n)))
+            error = -1;
+    }
+    ::close(fd);
+    if (error > 0)
+        return systemReason(error);
+    if (error < 0)
+        return copy.errorReason();
+    return std::nullopt;
+}

@@ -15,3 +15,8 @@
 // Reads the whole file at `path` into `bytes`. Returns the reason (in
 // Spanish) when it could not be read, nothing when it was.
 [[nodiscard]] std::optional<QString> readWholeFile(const QString &path, QByteArray &bytes);
+
+// Copies the file at `from` as the whole file at `to`, as writeWholeFile
+// writes it, a block at a time. Returns the reason (in Spanish) when it could
+// not be copied, nothing when it was.
+[[nodiscard]] std::optional<QString> copyWholeFile(const QString &from, const QString &to);

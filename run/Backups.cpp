@@ -2,6 +2,7 @@
 
 #include "run/WorkingFolder.h"
 #include "platform/Dbf.h"
+#include "platform/DbfLayout.h"
 #include "platform/WholeFile.h"
 #include "platform/WinPath.h"
 
@@ -33,29 +34,43 @@ bool newerFirst(const QString &a, const QString &b)
     return suffix(a) > suffix(b);
 }
 
-QStringList backupNames()
+QStringList folderNames()
+{
+    return QDir(folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+QStringList wholeBackupNames()
 {
     QStringList names;
-    for (const QString &name : QDir(folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (isBackupName(name))
+    for (const QString &name : folderNames()) {
+        if (isWhole(QDir(folder()).filePath(name)))
             names << name;
     }
     std::sort(names.begin(), names.end(), newerFirst);
     return names;
 }
 
+// Read from the header alone: the tables of a set being replaced are held
+// by the run itself, which a table open would meet.
 int rowsOf(const QString &tablePath)
 {
+    QFile file(tablePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
     try {
-        dbf::Table table;
-        table.setFolder(QFileInfo(tablePath).path());
-        table.setTableName(QFileInfo(tablePath).fileName());
-        table.setExclusive(false);
-        table.open();
-        return table.recordCount();
+        return int(dbf::readLayout(file.read(dbf::kLongestHeader), file.size(), tablePath).recordCount);
     } catch (const dbf::DbfError &) {
         return -1;
     }
+}
+
+// The tables of a folder, by their names without extension.
+QStringList tablesIn(const QString &path)
+{
+    QStringList tables;
+    for (const QString &file : QDir(path).entryList({QStringLiteral("*.DBF")}, QDir::Files))
+        tables << QFileInfo(file).completeBaseName();
+    return tables;
 }
 } // namespace
 
@@ -70,6 +85,12 @@ QString newFolder(const QDateTime &when)
     return path;
 }
 
+bool isWhole(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isDir() && isBackupName(info.fileName()) && QFileInfo(QDir(path).filePath(BackupManifest::fileName)).isFile();
+}
+
 QString shownPath(const QString &localPath)
 {
     if (!winpath::movedWorkingFolder().isEmpty())
@@ -80,7 +101,7 @@ QString shownPath(const QString &localPath)
 QList<Backup> list()
 {
     QList<Backup> found;
-    for (const QString &name : backupNames()) {
+    for (const QString &name : wholeBackupNames()) {
         const QString path = QDir(folder()).filePath(name);
         QFile manifest(QDir(path).filePath(BackupManifest::fileName));
         found.append({name, path,
@@ -90,26 +111,47 @@ QList<Backup> list()
     return found;
 }
 
+QStringList strayFolders()
+{
+    QStringList stray;
+    for (const QString &name : folderNames()) {
+        if (!isWhole(QDir(folder()).filePath(name)))
+            stray << name;
+    }
+    return stray;
+}
+
 void keepNewest()
 {
-    const QStringList names = backupNames();
+    const QStringList names = wholeBackupNames();
     for (qsizetype i = kept; i < names.size(); ++i)
         QDir(QDir(folder()).filePath(names[i])).removeRecursively();
 }
 
-void describeUnknownSet(const QString &backupPath, const QStringList &tables)
+void tidy()
 {
-    const QDir backup(backupPath);
-    if (backup.exists(BackupManifest::fileName))
-        return;
+    for (const QString &name : folderNames()) {
+        const QDir backup(QDir(folder()).filePath(name));
+        if (!isBackupName(name) || backup.exists(BackupManifest::fileName))
+            continue;
+        if (backup.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+            QDir(folder()).rmdir(name);
+        else if (const QStringList tables = tablesIn(backup.path()); !tables.isEmpty())
+            (void)writeWholeFile(backup.filePath(BackupManifest::fileName),
+                                 describeUnknownSet(backup.path(), tables).toText());
+    }
+}
+
+BackupManifest describeUnknownSet(const QString &folder, const QStringList &tables)
+{
+    const QDir dir(folder);
     BackupManifest manifest;
     for (const QString &name : tables) {
-        const QStringList files = backup.entryList({name + QStringLiteral(".DBF")}, QDir::Files);
+        const QStringList files = dir.entryList({name + QStringLiteral(".DBF")}, QDir::Files);
         if (!files.isEmpty())
-            manifest.rows.append({name, rowsOf(backup.filePath(files.first()))});
+            manifest.rows.append({name, rowsOf(dir.filePath(files.first()))});
     }
-    // Only a description: a backup whose manifest could not be written is still whole.
-    (void)writeWholeFile(backup.filePath(BackupManifest::fileName), manifest.toText());
+    return manifest;
 }
 
 } // namespace backups

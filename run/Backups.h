@@ -8,7 +8,10 @@
 
 // The backups of replaced working tables: one folder per replaced set in
 // "C:\VTEMP\Copias", named by the date and time of the replacement
-// ("2026-12-11 09.30.05"), which also sorts them. Only the newest are kept.
+// ("2026-12-11 09.30.05"), which also sorts them. A backup is whole: the
+// commit gathers it elsewhere and gives it its name only once it holds the
+// whole replaced set and its manifest. A folder so named without a manifest
+// is not a backup; only the newest whole ones are kept.
 namespace backups {
 
 inline constexpr int kept = 10;
@@ -26,18 +29,31 @@ QString folder();
 // made; a second replacement within the same second gets " (2)" and so on.
 QString newFolder(const QDateTime &when);
 
+// Whether the folder at `path` is a whole backup: named as one, with its manifest.
+bool isWhole(const QString &path);
+
 // A backup's path as the user's programs name it: "C:\VTEMP\Copias\<name>"
 // while the working folder is the usual one, else the local path.
 QString shownPath(const QString &localPath);
 
-// The backups, newest first.
+// The whole backups, newest first.
 QList<Backup> list();
 
-// Removes all but the `kept` newest backups.
+// The names of the folders in "Copias" that are not whole backups, which
+// nothing uses.
+QStringList strayFolders();
+
+// Removes all but the `kept` newest whole backups.
 void keepNewest();
 
-// The manifest of a backup that has none (tables from before manifests, or
-// from another program): rows counted from its tables, no centre.
-void describeUnknownSet(const QString &backupPath, const QStringList &tables);
+// What an earlier version left in "Copias": a folder named as a backup that
+// a run cut short left empty goes; one that holds tables but no manifest
+// (it replaced a set that had none) gets one, rows counted, no centre.
+void tidy();
+
+// The manifest of a set of tables in `folder` that has none (tables from
+// before manifests, or from another program): rows counted from the tables'
+// headers, no centre.
+BackupManifest describeUnknownSet(const QString &folder, const QStringList &tables);
 
 } // namespace backups

@@ -35,10 +35,12 @@ StagedRun::StagedRun(const QStringList &names, const QStringList &carried)
 {
     for (const QString &name : carried) {
         const QString from = winpath::fileInFolder(working_folder::path, name);
-        if (QFileInfo(from).isFile() && !QFile::copy(from, QDir(m_staging.path()).filePath(name)))
+        if (!QFileInfo(from).isFile())
+            continue;
+        if (const std::optional<QString> problem = copyWholeFile(from, QDir(m_staging.path()).filePath(name)))
             throw dbf::DbfError(
-                QCoreApplication::translate("StagedRun", "No se puede copiar %1 a la carpeta provisional %2")
-                    .arg(winpath::toWindows(from), winpath::toWindows(m_staging.path())));
+                QCoreApplication::translate("StagedRun", "No se puede copiar %1 a la carpeta provisional %2: %3")
+                    .arg(winpath::toWindows(from), winpath::toWindows(m_staging.path()), *problem));
     }
     winpath::setWorkingFolder(m_staging.path());
     m_redirected = true;
@@ -65,12 +67,16 @@ QString StagedRun::commit(const QByteArray &manifest, const QStringList &tables)
                                 .arg(winpath::toWindows(staged), *problem));
     m_hold.holdNewcomers();
 
-    const QString backup = backups::newFolder(QDateTime::currentDateTime());
-    const QStringList replaced =
-        folder_commit::commit({m_folder, m_staging.path(), backup, m_names});
-    if (replaced.isEmpty())
+    // A set from before manifests (or from another program) is described as
+    // it stands, so that its backup has a manifest like every other.
+    QByteArray description;
+    if (!QFileInfo::exists(winpath::fileInFolder(working_folder::path, BackupManifest::fileName)))
+        description = backups::describeUnknownSet(m_folder, tables).toText();
+    const folder_commit::CommitResult result = folder_commit::commit(
+        {m_folder, m_staging.path(), QDir(m_staging.path()).filePath(QStringLiteral("Copia")),
+         backups::newFolder(QDateTime::currentDateTime()), m_names, BackupManifest::fileName, description});
+    if (result.backup.isEmpty())
         return {};
-    backups::describeUnknownSet(backup, tables);
     backups::keepNewest();
-    return backup;
+    return result.backup;
 }

@@ -1,5 +1,6 @@
 #include "run/WorkingFolderRecovery.h"
 
+#include "run/Backups.h"
 #include "run/StagedRun.h"
 #include "run/WorkingFolder.h"
 #include "platform/FolderCommit.h"
@@ -16,6 +17,7 @@ QString recoverWorkingFolder()
         return {};
     const bool finished = folder_commit::recoverFolderCommit(folder);
     removeAbandonedStagingFolders(folder, StagedRun::stagingPrefix);
+    backups::tidy();
     if (!finished)
         return {};
     return QCoreApplication::translate(

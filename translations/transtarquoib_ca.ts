@@ -23,6 +23,14 @@
         <source>Copia de las tablas sustituidas: %1</source>
         <translation>Còpia de les taules substituïdes: %1</translation>
     </message>
+    <message>
+        <source>No son copias completas, y no se usan: %1</source>
+        <translation>No són còpies completes, i no s&apos;empren: %1</translation>
+    </message>
+    <message>
+        <source>La copia %1 de %2 no está completa: no se restaura</source>
+        <translation>La còpia %1 de %2 no és completa: no es restaura</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>
@@ -59,6 +67,10 @@
     <message>
         <source>La importación escribiría:</source>
         <translation>La importació escriuria:</translation>
+    </message>
+    <message>
+        <source>Una comprobación no sustituye ninguna tabla ni hace copia de ellas.</source>
+        <translation>Una comprovació no substitueix cap taula ni en fa còpia.</translation>
     </message>
 </context>
 <context>
@@ -417,10 +429,6 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <translation>No es pot crear una carpeta temporal: %1</translation>
     </message>
     <message>
-        <source>No se puede leer %1</source>
-        <translation>No es pot llegir %1</translation>
-    </message>
-    <message>
         <source>-o %1 es el propio documento del centro; la plantilla necesita otro archivo</source>
         <translation>-o %1 és el mateix document del centre; la plantilla necessita un altre fitxer</translation>
     </message>
@@ -431,6 +439,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.</source>
         <translation>Plantilla de nivells: %1 cursos, %2 sense nivell o sense curs.</translation>
+    </message>
+    <message>
+        <source>No se puede copiar %1 a una carpeta temporal: %2</source>
+        <translation>No es pot copiar %1 a una carpeta temporal: %2</translation>
     </message>
 </context>
 <context>
@@ -476,8 +488,8 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <translation>És de vital IMPORTÀNCIA que els 5 Primers caràcters de cada NIVELL siguin DIFERENTS.</translation>
     </message>
     <message>
-        <source>¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES.</source>
-        <translation>Atenció! Si forçau la Sortida, les Dades recollides seran INCOHERENTS.</translation>
+        <source>¡ Atención ! Si fuerza la Salida, no se escribe NADA de esta importación.</source>
+        <translation>Atenció! Si forçau la Sortida, no s&apos;escriu RES d&apos;aquesta importació.</translation>
     </message>
     <message>
         <source>Forzar Salida Sin Terminar Proceso </source>
@@ -1154,8 +1166,12 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <translation>No existeix la còpia %1</translation>
     </message>
     <message>
-        <source>No se puede copiar %1 de la copia %2</source>
-        <translation>No es pot copiar %1 de la còpia %2</translation>
+        <source>La copia %1 no está completa: no se restaura</source>
+        <translation>La còpia %1 no és completa: no es restaura</translation>
+    </message>
+    <message>
+        <source>No se puede copiar %1 de la copia %2: %3</source>
+        <translation>No es pot copiar %1 de la còpia %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1202,12 +1218,12 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
 <context>
     <name>StagedRun</name>
     <message>
-        <source>No se puede copiar %1 a la carpeta provisional %2</source>
-        <translation>No es pot copiar %1 a la carpeta provisional %2</translation>
-    </message>
-    <message>
         <source>No se puede escribir %1: %2</source>
         <translation>No es pot escriure %1: %2</translation>
+    </message>
+    <message>
+        <source>No se puede copiar %1 a la carpeta provisional %2: %3</source>
+        <translation>No es pot copiar %1 a la carpeta provisional %2: %3</translation>
     </message>
 </context>
 <context>

@@ -83,7 +83,7 @@ const LabelSpec labels[] = {
      "color: #ff0000; background-color: #a6caf0;", 0, true, false},
     {"Label8", {470, 450, 182, 39},
      QT_TRANSLATE_NOOP("ControlCursosWindow",
-                       "¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES."),
+                       "¡ Atención ! Si fuerza la Salida, no se escribe NADA de esta importación."),
      "color: #000080; background-color: #ffff00;", 0, false, true},
 };
 

@@ -85,4 +85,37 @@ TEST(CliBackups, ListsAndRestoresTheReplacedTables)
     EXPECT_EQ(cli::run({QStringLiteral("restaurar"), QStringLiteral("1999-01-01 00.00.00")}).status, 1);
 }
 
+TEST(CliBackups, AFolderThatIsNoWholeBackupIsNeitherListedNorRestored)
+{
+    TempWinePrefix prefix;
+    ASSERT_EQ(importWithLevels().status, 0);
+    ASSERT_EQ(importWithLevels().status, 0);
+    // A folder named as a backup that holds no manifest: what a run cut short
+    // by an earlier version could leave, with a table in it.
+    const QString incomplete = QStringLiteral("2031-01-01 00.00.00");
+    const QDir copias(prefix.vtempFile(QStringLiteral("Copias")));
+    ASSERT_TRUE(copias.mkpath(incomplete));
+    cli::writeFile(copias.filePath(incomplete + QStringLiteral("/NOTAS.TXT")), "no table");
+
+    const cli::Result listed = cli::run({QStringLiteral("copias"), QStringLiteral("--json")});
+    ASSERT_EQ(listed.status, 0) << listed.err.toStdString();
+    const QJsonObject summary =
+        QJsonDocument::fromJson(listed.out.toUtf8()).object().value(QStringLiteral("resumen")).toObject();
+    EXPECT_EQ(summary.value(QStringLiteral("copias")).toArray().size(), 1);
+    EXPECT_EQ(summary.value(QStringLiteral("incompletas")).toArray(), QJsonArray{incomplete});
+    EXPECT_TRUE(cli::run({QStringLiteral("copias")}).out.contains(QStringLiteral("No son copias completas")));
+
+    const auto before = snapshotFolder(prefix.vtemp());
+    const cli::Result refused = cli::run({QStringLiteral("restaurar"), incomplete});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("no está completa"))) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("C:\\VTEMP\\Copias"))) << "named as Windows names it";
+    EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
+
+    // The default is the newest whole backup, not the newer incomplete folder.
+    const cli::Result restored = cli::run({QStringLiteral("restaurar"), QStringLiteral("--json")});
+    EXPECT_EQ(restored.status, 0) << restored.err.toStdString();
+    EXPECT_TRUE(QDir(copias.filePath(incomplete)).exists(QStringLiteral("NOTAS.TXT")));
+}
+
 } // namespace

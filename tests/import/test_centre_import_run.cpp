@@ -260,10 +260,10 @@ struct ForcedExitCase {
 };
 } // namespace
 
-// The forced exit leaves the levels incomplete ("INCOHERENTES", the dialog
-// warns): no later step may write groups, subjects by level or lines from
-// them, nothing may say the process finished, and the timetabling program
-// must read 0.
+// The forced exit leaves the levels incomplete: no later step may write
+// groups, subjects by level or lines from them, nothing of the import is
+// written (as the dialog warns), nothing may say the process finished, and
+// the timetabling program must read 0.
 TEST(CentreImportForcedExit, RunsNoLaterStepAndReportsZero)
 {
     const ForcedExitCase cases[] = {

@@ -11,7 +11,9 @@
 #include "import/CentreImport.h"
 #include "import/Cursos/TControlCursos.h"
 #include "platform/Dbf.h"
+#include "platform/Error.h"
 #include "platform/FolderCommit.h"
+#include "platform/SystemReason.h"
 #include "tests/support/CentreDocuments.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/FileSizeLimit.h"
@@ -156,6 +158,94 @@ TEST(AllOrNothingImport, RestoreIsRefusedWhileATableIsHeld)
     EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
 }
 
+TEST(AllOrNothingImport, OnlyWholeBackupsAreListedRestoredOrCounted)
+{
+    TempWinePrefix prefix;
+    importFinished(firstCentre());
+    importFinished(nextCentre());
+    const backups::Backup whole = backups::list().first();
+    // What earlier versions could leave: an empty folder of a run cut short,
+    // a backup of a set that had no manifest, and something of the user's.
+    const QDir copias(backups::folder());
+    ASSERT_TRUE(copias.mkdir(QStringLiteral("2030-01-01 00.00.00")));
+    ASSERT_TRUE(copias.mkdir(QStringLiteral("2029-01-01 00.00.00")));
+    ASSERT_TRUE(QFile::copy(prefix.vtempFile(QStringLiteral("CURSOST.DBF")),
+                            copias.filePath(QStringLiteral("2029-01-01 00.00.00/CURSOST.DBF"))));
+    ASSERT_TRUE(copias.mkpath(QStringLiteral("2031-01-01 00.00.00 notas/x")));
+    EXPECT_EQ(backups::list().size(), 1) << "neither the empty folder nor the undescribed one is a backup";
+
+    const auto before = snapshotFolder(prefix.vtemp());
+    for (const QString &name : {QStringLiteral("2030-01-01 00.00.00"), QStringLiteral("2031-01-01 00.00.00 notas")}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_THROW(restoreBackup(copias.filePath(name), replacedFiles(), importedTables()), dbf::DbfError);
+        EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
+    }
+
+    // The next start removes the empty one and describes the other.
+    recoverWorkingFolder();
+    EXPECT_FALSE(copias.exists(QStringLiteral("2030-01-01 00.00.00")));
+    const QList<backups::Backup> listed = backups::list();
+    ASSERT_EQ(listed.size(), 2);
+    EXPECT_EQ(listed.first().name, QStringLiteral("2029-01-01 00.00.00"));
+    const BackupManifest working =
+        BackupManifest::fromText(readFileBytes(prefix.vtempFile(BackupManifest::fileName)));
+    const auto cursost = std::find_if(working.rows.cbegin(), working.rows.cend(),
+                                      [](const auto &row) { return row.first == QLatin1String("CURSOST"); });
+    ASSERT_NE(cursost, working.rows.cend());
+    EXPECT_EQ(listed.first().manifest.rows, (QList<QPair<QString, int>>{*cursost})) << "rows counted from the table";
+    EXPECT_EQ(listed.last().name, whole.name);
+    EXPECT_EQ(backups::strayFolders(), QStringList{QStringLiteral("2031-01-01 00.00.00 notas")});
+}
+
+// A rename that fails during the commit of an import or of a restore (as a
+// full disk or a vanished folder makes it fail) leaves the working folder as
+// it was and adds no backup, now or at the next start.
+TEST(AllOrNothingImport, FailedRenameAddsNoBackup)
+{
+    const int renames = 2 * int(replacedFiles().size() + 1) + 1;
+    for (const bool restoring : {false, true}) {
+        int failures = 0;
+        for (int k = 0; k < renames; ++k) {
+            SCOPED_TRACE(testing::Message() << (restoring ? "restore, rename " : "import, rename ") << k);
+            TempWinePrefix prefix;
+            importFinished(firstCentre());
+            if (restoring)
+                importFinished(nextCentre());
+            const auto before = snapshotFolder(prefix.vtemp());
+            const auto backupsBefore = snapshotFolder(backups::folder());
+            const qsizetype listed = backups::list().size();
+            folder_commit::setBeforeRenameHook([k](int rename) {
+                if (rename == k)
+                    throw Error(Error::Kind::Table, QStringLiteral("No se puede mover: no queda espacio"));
+            });
+            bool failed = false;
+            try {
+                if (restoring) {
+                    restoreBackup(backups::list().first().path, replacedFiles(), importedTables());
+                } else {
+                    MainFormState form;
+                    ScriptedInteraction ui;
+                    ui.fileChoices = {nextCentre()};
+                    ui.answers = {Answer::Yes, Answer::Yes};
+                    BExportarClick(form, ui);
+                }
+            } catch (const Error &) {
+                failed = true;
+            }
+            folder_commit::setBeforeRenameHook({});
+            if (!failed)
+                continue; // the commit had fewer renames
+            ++failures;
+            recoverWorkingFolder();
+            EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
+            EXPECT_EQ(backups::list().size(), listed);
+            EXPECT_EQ(backups::strayFolders(), QStringList());
+            EXPECT_EQ(bytesOf(snapshotFolder(backups::folder())), bytesOf(backupsBefore));
+        }
+        EXPECT_GT(failures, 10) << "a commit renames each file of the set";
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Runs that do not finish leave the folder as it was.
 
@@ -218,6 +308,30 @@ const UnfinishedCase unfinishedCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Ways, UnfinishedImport, testing::ValuesIn(unfinishedCases),
                          [](const testing::TestParamInfo<UnfinishedCase> &info) { return std::string(info.param.name); });
+
+// The very first write of a run (CURSOST2 copied into the staging folder)
+// says why it failed, as every later one does.
+TEST(AllOrNothingImport, FailedFirstWriteSaysWhy)
+{
+    TempWinePrefix prefix;
+    importFinished(firstCentre());
+    const auto before = snapshotFolder(prefix.vtemp());
+    MainFormState form;
+    ScriptedInteraction ui;
+    ui.fileChoices = {nextCentre()};
+    QString message;
+    {
+        const FileSizeLimit limit(1);
+        try {
+            BExportarClick(form, ui);
+        } catch (const Error &e) {
+            message = e.message();
+        }
+    }
+    EXPECT_TRUE(message.contains(QStringLiteral("CURSOST2.DBF"))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(systemReason(EFBIG))) << message.toStdString();
+    EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
+}
 
 // ---------------------------------------------------------------------------
 // The hold: no other program takes a file of the set while the dialog waits.
@@ -355,6 +469,8 @@ bool ended(pid_t child)
 
 enum class Outcome { Old, New, Mixed };
 
+// After the next start's recovery: the old set and no backup, or the new set
+// and one whole backup of the old; nothing else in the backups' folder.
 Outcome outcomeAfterRecovery(const TempWinePrefix &prefix, const ReferenceSets &sets)
 {
     EXPECT_NO_THROW(recoverWorkingFolder());
@@ -362,10 +478,19 @@ Outcome outcomeAfterRecovery(const TempWinePrefix &prefix, const ReferenceSets &
     EXPECT_EQ(entriesOf(prefix.vtemp()).filter(QStringLiteral(".TransTarquoIB")), QStringList())
         << "staging folders are cleaned at the next start";
     EXPECT_FALSE(QFile::exists(folder_commit::journalPath(prefix.vtemp())));
-    if (now == sets.before)
+    EXPECT_EQ(backups::strayFolders(), QStringList()) << "only whole backups in Copias";
+    const QList<backups::Backup> kept = backups::list();
+    if (now == sets.before) {
+        EXPECT_TRUE(kept.isEmpty()) << "a run that did not replace anything adds no backup";
         return Outcome::Old;
-    if (now == sets.after)
+    }
+    if (now == sets.after) {
+        EXPECT_EQ(kept.size(), 1);
+        if (!kept.isEmpty()) {
+            EXPECT_EQ(withoutManifest(bytesOf(snapshotFolder(kept.first().path))), sets.before);
+        }
         return Outcome::New;
+    }
     // Which files are of which set, to tell what went wrong.
     QSet<QString> names(now.keyBegin(), now.keyEnd());
     names += QSet<QString>(sets.before.keyBegin(), sets.before.keyEnd());

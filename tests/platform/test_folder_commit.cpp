@@ -1,7 +1,7 @@
 // A set of files replaced all at once: after a commit, a commit killed at any
 // rename and finished by the recovery, or a commit whose rename fails, the
 // folder holds exactly the old set or exactly the new one, and the backup
-// exactly what was replaced.
+// exactly what was replaced, under its published name only once it is whole.
 #include "platform/Error.h"
 #include "platform/FolderCommit.h"
 #include "platform/StagingFolder.h"
@@ -43,7 +43,8 @@ struct Sets {
     QTemporaryDir root;
     QString folder = root.filePath(QStringLiteral("VTEMP"));
     QString staging = root.filePath(QStringLiteral("VTEMP/.staging"));
-    QString backup = root.filePath(QStringLiteral("VTEMP/Copias/uno"));
+    QString backup = root.filePath(QStringLiteral("VTEMP/.staging/copia"));
+    QString published = root.filePath(QStringLiteral("VTEMP/Copias/uno"));
     QStringList names = {QStringLiteral("A.DBF"), QStringLiteral("B.DBF"), QStringLiteral("B.MDX"),
                          QStringLiteral("C.DBF"), QStringLiteral("D.DBF")};
     Contents oldSet = {{QStringLiteral("A.DBF"), "old a"},
@@ -67,7 +68,7 @@ struct Sets {
             writeFile(QDir(staging).filePath(name), bytes);
     }
 
-    folder_commit::CommitPlan plan() const { return {folder, staging, backup, names}; }
+    folder_commit::CommitPlan plan() const { return {folder, staging, backup, published, names, {}, {}}; }
 
     Contents withUntouched(Contents set) const
     {
@@ -78,7 +79,7 @@ struct Sets {
     void expectNewSetCommitted() const
     {
         EXPECT_EQ(contentsOf(folder), withUntouched(newSet));
-        EXPECT_EQ(contentsOf(backup), oldSet);
+        EXPECT_EQ(contentsOf(published), oldSet);
         EXPECT_FALSE(QFile::exists(folder_commit::journalPath(folder)));
         EXPECT_FALSE(QFileInfo::exists(staging));
     }
@@ -87,17 +88,54 @@ struct Sets {
 TEST(FolderCommit, ReplacesTheSetAndKeepsWhatItReplaced)
 {
     Sets sets;
-    const QStringList replaced = folder_commit::commit(sets.plan());
-    EXPECT_EQ(replaced, (QStringList{QStringLiteral("A.DBF"), QStringLiteral("b.dbf"), QStringLiteral("B.MDX")}));
+    const folder_commit::CommitResult result = folder_commit::commit(sets.plan());
+    EXPECT_EQ(result.replaced, (QStringList{QStringLiteral("A.DBF"), QStringLiteral("b.dbf"), QStringLiteral("B.MDX")}));
+    EXPECT_EQ(result.backup, sets.published);
     sets.expectNewSetCommitted();
+}
+
+TEST(FolderCommit, BackupIsDescribedWhenTheSetDoesNotDescribeItself)
+{
+    // A set without a description gets the one given; a set that carries its
+    // own moves it into the backup, and the one given is not written.
+    for (const bool setHasOne : {false, true}) {
+        SCOPED_TRACE(setHasOne);
+        Sets sets;
+        sets.names << QStringLiteral("NOTE.TXT");
+        if (setHasOne) {
+            sets.oldSet.insert(QStringLiteral("note.txt"), "the set's own");
+            writeFile(QDir(sets.folder).filePath(QStringLiteral("note.txt")), "the set's own");
+        }
+        folder_commit::CommitPlan plan = sets.plan();
+        plan.descriptionName = QStringLiteral("NOTE.TXT");
+        plan.description = "described";
+        folder_commit::commit(plan);
+        Contents expected = sets.oldSet;
+        if (!setHasOne)
+            expected.insert(QStringLiteral("NOTE.TXT"), "described");
+        EXPECT_EQ(contentsOf(sets.published), expected);
+    }
+}
+
+TEST(FolderCommit, PublishedNameTakenMeanwhileGetsANumber)
+{
+    Sets sets;
+    QDir().mkpath(sets.published);
+    writeFile(QDir(sets.published).filePath(QStringLiteral("OTHER")), "someone else's");
+    EXPECT_EQ(folder_commit::commit(sets.plan()).backup, sets.published + QStringLiteral(" (2)"));
+    EXPECT_EQ(contentsOf(sets.published + QStringLiteral(" (2)")), sets.oldSet);
+    EXPECT_EQ(contentsOf(sets.published).size(), 1);
 }
 
 TEST(FolderCommit, NothingToReplaceMakesNoBackup)
 {
     Sets sets;
     sets.names = {QStringLiteral("X.DBF")};
-    EXPECT_TRUE(folder_commit::commit(sets.plan()).isEmpty());
+    const folder_commit::CommitResult result = folder_commit::commit(sets.plan());
+    EXPECT_TRUE(result.replaced.isEmpty());
+    EXPECT_TRUE(result.backup.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(sets.backup));
+    EXPECT_FALSE(QFileInfo::exists(sets.published));
     EXPECT_EQ(contentsOf(sets.folder), sets.withUntouched(sets.oldSet));
 }
 
@@ -110,7 +148,7 @@ TEST(FolderCommit, LinkIsReplacedNotItsTarget)
     ASSERT_TRUE(QFile::link(target, QDir(sets.folder).filePath(QStringLiteral("A.DBF"))));
     folder_commit::commit(sets.plan());
     EXPECT_EQ(contentsOf(sets.folder).value(QStringLiteral("A.DBF")), QByteArray("new a"));
-    EXPECT_TRUE(QFileInfo(QDir(sets.backup).filePath(QStringLiteral("A.DBF"))).isSymLink());
+    EXPECT_TRUE(QFileInfo(QDir(sets.published).filePath(QStringLiteral("A.DBF"))).isSymLink());
     QFile kept(target);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("linked table"));
@@ -125,8 +163,9 @@ TEST(FolderCommit, UnreadableJournalIsDropped)
     EXPECT_EQ(contentsOf(sets.folder), sets.withUntouched(sets.oldSet));
 }
 
-// Five moves into the backup or out of staging, two of them for B: seven renames.
-constexpr int kRenames = 7;
+// Five moves into the backup or out of staging, two of them for B, and the
+// backup's publishing: eight renames.
+constexpr int kRenames = 8;
 
 class KilledCommit : public testing::TestWithParam<int> {};
 
@@ -155,6 +194,7 @@ TEST_P(KilledCommit, RecoveryFinishesIt)
     if (k < kRenames) {
         ASSERT_TRUE(WIFSIGNALED(status));
         EXPECT_TRUE(QFile::exists(folder_commit::journalPath(sets.folder)));
+        EXPECT_FALSE(QFileInfo::exists(sets.published)) << "no backup by its name before it is whole";
         EXPECT_TRUE(folder_commit::recoverFolderCommit(sets.folder));
     } else {
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
@@ -184,6 +224,7 @@ TEST_P(FailedRename, LeavesTheFolderAsItWas)
     EXPECT_EQ(snapshotFolder(sets.folder), before);
     EXPECT_FALSE(QFile::exists(folder_commit::journalPath(sets.folder)));
     EXPECT_EQ(contentsOf(sets.staging), sets.newSet);
+    EXPECT_FALSE(QFileInfo::exists(sets.published)) << "a failed commit publishes no backup";
 }
 
 INSTANTIATE_TEST_SUITE_P(AtEachRename, FailedRename, testing::Range(0, kRenames));

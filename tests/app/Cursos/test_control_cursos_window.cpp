@@ -164,7 +164,7 @@ TEST(ControlCursosWindow, ColumnsTitlesAndLabels)
                        "para poder concluir el proceso, antes de Salir."},
             {"Label5", "Las Abreviaturas de sus Grupos (Unidades), se formarán, en función del NIVEL y CURSO, del "
                        "siguiente modo: "},
-            {"Label8", "¡ Atención ! Si fuerza la Salida, los Datos recogidos serán INCOHERENTES."},
+            {"Label8", "¡ Atención ! Si fuerza la Salida, no se escribe NADA de esta importación."},
             {"Label10", "Abreviatura del Grupo = ESO1A"},
         };
         for (const auto &[name, text] : texts) {
