@@ -105,6 +105,7 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
     if (const auto *import = dynamic_cast<const ImportSummary *>(&summary); import && m_answers.checkOnly) {
         check = *import;
         check->backup.clear();
+        check->replaced = m_answers.checkedSet;
     }
     const RunSummary &shown = check ? *check : summary;
     m_summary = shown.toJson();

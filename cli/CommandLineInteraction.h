@@ -1,5 +1,7 @@
 #pragma once
 
+#include "run/BackupManifest.h"
+
 #include "cli/CursosAnswers.h"
 #include "cli/LevelsFile.h"
 #include "run/UserInteraction.h"
@@ -27,6 +29,9 @@ public:
         // comprobar: the run writes into a folder that is thrown away, so its
         // end is not announced as a finished import.
         bool checkOnly = false;
+        // comprobar: the set of the working folder the check stands for,
+        // since the run itself replaces a scratch copy.
+        std::optional<BackupManifest> checkedSet;
     };
 
     explicit CommandLineInteraction(Answers answers);

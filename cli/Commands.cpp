@@ -5,6 +5,7 @@
 #include "cli/KeptAnswers.h"
 #include "cli/LevelsTemplate.h"
 #include "cli/PathProblem.h"
+#include "run/Backups.h"
 #include "run/MainFormState.h"
 #include "run/WorkingFolder.h"
 #include "import/CentreImport.h"
@@ -97,11 +98,12 @@ CommandReport namedReport(const QString &command)
     return report;
 }
 
-CommandReport importCentre(const CommandOptions &options, const QString &command)
+CommandReport importCentre(const CommandOptions &options, const QString &command,
+                           CommandLineInteraction::Answers answers)
 {
     CommandReport report = namedReport(command);
     MainFormState form;
-    CommandLineInteraction ui(answersFrom(options));
+    CommandLineInteraction ui(std::move(answers));
     runReporting(report, form, ui, true, [&] { BExportarClick(form, ui); });
     return report;
 }
@@ -164,7 +166,7 @@ void writeTemplate(const QByteArray &bytes, const QString &path)
 
 CommandReport runExportar(const CommandOptions &options)
 {
-    return importCentre(options, QStringLiteral("exportar"));
+    return importCentre(options, QStringLiteral("exportar"), answersFrom(options));
 }
 
 CommandReport runImportar(const CommandOptions &options)
@@ -204,9 +206,11 @@ CommandReport runComprobar(const CommandOptions &options)
             return report;
         }
     }
+    CommandLineInteraction::Answers answers = answersFrom(options);
+    answers.checkedSet = backups::describeSet(winpath::toLocal(working_folder::path), centre_import::importedTables());
     winpath::setWorkingFolder(scratch.path()); // for the rest of this process
 
-    CommandReport report = importCentre(options, QStringLiteral("comprobar"));
+    CommandReport report = importCentre(options, QStringLiteral("comprobar"), std::move(answers));
     if (report.status == ExitStatus::Done && !options.solucion.isEmpty()) {
         CommandReport exportReport;
         report.unmatched = unmatchedCodes(exportReport, options.solucion, scratch.path());

@@ -8,6 +8,7 @@
 #include "run/RunFrame.h"
 #include "run/StagedRun.h"
 #include "run/UserInteraction.h"
+#include "run/WorkingFolder.h"
 #include "import/CentreDocument.h"
 #include "import/CrearAsignaturas.h"
 #include "import/CrearAulas.h"
@@ -73,6 +74,9 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     ImportSummary summary;
     // Named as the user's programs name it, whatever way it was chosen or typed.
     summary.document = winpath::toWindows(QFileInfo(winpath::toLocal(form.ArchivoXML)).absoluteFilePath());
+    summary.codi = form.DocXML->codi;
+    summary.any = form.DocXML->any;
+    const QString workingFolder = winpath::toLocal(working_folder::path);
     bool finished = false;
     {
         // Held from here to the last rename: no other program takes a table
@@ -81,6 +85,7 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
         const Hourglass hourglass(ui);
         finished = runSteps(form, ui, summary);
         if (finished) {
+            summary.replaced = backups::describeSet(workingFolder, importedTables());
             readBackImportFigures(summary);
             const QString backup = staged.commit(manifestOf(summary, *form.DocXML).toText(), importedTables());
             if (!backup.isEmpty())

@@ -66,3 +66,11 @@ int BackupManifest::totalRows() const
         total += qMax(entry.second, 0);
     return total;
 }
+
+int BackupManifest::rowsOf(const QString &table) const
+{
+    for (const auto &[name, count] : rows)
+        if (name == table)
+            return count;
+    return -1;
+}

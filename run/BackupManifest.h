@@ -26,4 +26,6 @@ struct BackupManifest {
     // "ESC0001 2025" or, without a centre, "centro desconocido".
     QString centre() const;
     int totalRows() const;
+    // The rows of one table, -1 when the set has no such table or it could not be read.
+    int rowsOf(const QString &table) const;
 };

@@ -154,4 +154,21 @@ BackupManifest describeUnknownSet(const QString &folder, const QStringList &tabl
     return manifest;
 }
 
+std::optional<BackupManifest> describeSet(const QString &folder, const QStringList &tables)
+{
+    BackupManifest set = describeUnknownSet(folder, tables);
+    if (set.rows.isEmpty())
+        return std::nullopt;
+    const QStringList manifests = QDir(folder).entryList({BackupManifest::fileName}, QDir::Files);
+    QByteArray text;
+    if (!manifests.isEmpty() && !readWholeFile(QDir(folder).filePath(manifests.first()), text)) {
+        const BackupManifest kept = BackupManifest::fromText(text);
+        set.document = kept.document;
+        set.codi = kept.codi;
+        set.any = kept.any;
+        set.written = kept.written;
+    }
+    return set;
+}
+
 } // namespace backups

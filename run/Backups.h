@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The backups of replaced working tables: one folder per replaced set in
 // "C:\VTEMP\Copias", named by the date and time of the replacement
 // ("2026-12-11 09.30.05"), which also sorts them. A backup is whole: the
@@ -50,6 +52,11 @@ void keepNewest();
 // a run cut short left empty goes; one that holds tables but no manifest
 // (it replaced a set that had none) gets one, rows counted, no centre.
 void tidy();
+
+// The set of tables in `folder` as it stands: centre, school year and
+// document from its manifest (empty without one), rows counted from the
+// tables' headers. None when the folder holds none of the tables.
+std::optional<BackupManifest> describeSet(const QString &folder, const QStringList &tables);
 
 // The manifest of a set of tables in `folder` that has none (tables from
 // before manifests, or from another program): rows counted from the tables'

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QJsonArray>
 
+#include <algorithm>
+
 namespace {
 
 // What each table holds, as a user who does not know the table names reads it.
@@ -53,6 +55,12 @@ const QList<SectionTable> sectionTables = {
     {QStringLiteral("GRUPOST"), QT_TRANSLATE_NOOP("ImportSummary", "grupos")},
 };
 
+bool isSectionTable(const QString &table)
+{
+    return std::any_of(sectionTables.cbegin(), sectionTables.cend(),
+                       [&](const SectionTable &section) { return section.table == table; });
+}
+
 // What the user can do about short codes that differ from their base: those
 // of groups come from the levels given in the dialog, the others from GestIB.
 QString shortCodeRemedy(const QString &table)
@@ -82,13 +90,28 @@ void ImportSummary::addShortCodeChanges(const QString &table, QList<ShortCodeCha
     shortCodeChanges.append(changes);
 }
 
-int ImportSummary::rowsOf(const QString &table) const
+namespace {
+int rowsIn(const QList<ImportSummary::TableRows> &tables, const QString &table)
 {
-    for (const TableRows &t : tableRows)
+    for (const ImportSummary::TableRows &t : tables)
         if (t.table == table)
             return t.rows;
     return -1;
 }
+
+// Where the user finds what the import replaced, and how to put it back.
+QString undoHint(const QString &backup)
+{
+    if (backup.isEmpty())
+        return {};
+    return QCoreApplication::translate("ImportSummary",
+                                       " Lo sustituido está en la copia %1; para deshacer la importación: "
+                                       "transtarquoib-cli restaurar.")
+        .arg(backup);
+}
+} // namespace
+
+int ImportSummary::rowsOf(const QString &table) const { return rowsIn(tableRows, table); }
 
 QString ImportSummary::title() const
 {
@@ -103,7 +126,11 @@ QStringList ImportSummary::lines() const
     for (const TableRows &t : tableRows) {
         const QString rows = t.rows < 0 ? QCoreApplication::translate("ImportSummary", "no se ha podido leer")
                                         : QString::number(t.rows);
-        out << QStringLiteral("    %1 (%2): %3").arg(t.table, tableContents(t.table), rows);
+        const int before = replaced ? replaced->rowsOf(t.table) : -1;
+        out << (before < 0 ? QStringLiteral("    %1 (%2): %3").arg(t.table, tableContents(t.table), rows)
+                           : QCoreApplication::translate("ImportSummary", "    %1 (%2): %3 (antes %4)")
+                                 .arg(t.table, tableContents(t.table), rows)
+                                 .arg(before));
     }
     out << (subjectLinesCreated ? QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: creadas")
                                 : QCoreApplication::translate("ImportSummary",
@@ -178,6 +205,49 @@ QStringList ImportSummary::warnings() const
                        "GestIB y repita la importación.")
                        .arg(section.table, tableContents(section.table),
                             QCoreApplication::translate("ImportSummary", section.missing));
+    out << replacementWarnings();
+    return out;
+}
+
+QStringList ImportSummary::replacementWarnings() const
+{
+    QStringList out;
+    if (!replaced)
+        return out;
+    const QString hint = undoHint(backup);
+    if (!replaced->codi.isEmpty() && replaced->codi != codi)
+        out << QCoreApplication::translate("ImportSummary",
+                                           "Las tablas sustituidas eran de otro centro (%1; este documento es de "
+                                           "%2): compruebe que ha elegido el archivo de su centro.%3")
+                   .arg(replaced->codi, codi, hint);
+    else if (!replaced->any.isEmpty() && replaced->any != any)
+        out << QCoreApplication::translate("ImportSummary",
+                                           "Las tablas sustituidas eran de otro curso escolar (%1; este documento "
+                                           "es de %2): compruebe que ha elegido la exportación de este curso.%3")
+                   .arg(replaced->any, any, hint);
+    for (const TableRows &t : tableRows) {
+        const int before = replaced->rowsOf(t.table);
+        if (before <= 0 || t.rows < 0)
+            continue;
+        // What the timetabling program writes after an import, which no import brings back.
+        if ((t.table == u"DIASHORAST" || t.table == u"ASIGT") && t.rows < before)
+            out << QCoreApplication::translate("ImportSummary",
+                                               "%1 (%2) tenía %3 filas, que Velarix pudo haber completado, y ahora "
+                                               "tiene %4: se han perdido %5.%6")
+                       .arg(t.table, tableContents(t.table))
+                       .arg(before)
+                       .arg(t.rows)
+                       .arg(before - t.rows)
+                       .arg(hint);
+        else if (t.rows * 2 < before && !(t.rows == 0 && isSectionTable(t.table))) // an empty one is warned of above
+            out << QCoreApplication::translate("ImportSummary",
+                                               "%1 (%2) tenía %3 filas y ahora tiene %4, menos de la mitad: "
+                                               "compruebe que el documento de GestIB está completo.%5")
+                       .arg(t.table, tableContents(t.table))
+                       .arg(before)
+                       .arg(t.rows)
+                       .arg(hint);
+    }
     return out;
 }
 
@@ -203,7 +273,18 @@ QJsonObject ImportSummary::toJson() const
                                       {QStringLiteral("anterior"), courseJson(c.earlier)},
                                       {QStringLiteral("prefijo"), c.prefix}});
 
+    QJsonValue replacedJson;
+    if (replaced) {
+        QJsonObject before;
+        for (const auto &[table, rows] : replaced->rows)
+            before.insert(table, rows < 0 ? QJsonValue() : QJsonValue(rows));
+        replacedJson = QJsonObject{{QStringLiteral("centroAnterior"), replaced->codi},
+                                   {QStringLiteral("cursoAnterior"), replaced->any},
+                                   {QStringLiteral("filasAntes"), before}};
+    }
+
     return {{QStringLiteral("proceso"), QStringLiteral("exportar")},
+            {QStringLiteral("cambios"), replacedJson},
             {QStringLiteral("documento"), document},
             {QStringLiteral("filas"), rows},
             {QStringLiteral("lineasCreadas"), subjectLinesCreated},

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "run/BackupManifest.h"
 #include "run/RunSummary.h"
 
 #include <QList>
+
+#include <optional>
 
 // A short code that had to differ from its base, because the base was taken
 // or longer than the code field.
@@ -36,12 +39,18 @@ public:
     };
 
     QString document;                 // the GestIB file read
+    QString codi;                     // its centre
+    QString any;                      // its school year
     QList<TableRows> tableRows;       // the nine tables, in the order the steps write them
     QList<ShortCodeChange> shortCodeChanges;
     QList<CourseRef> coursesWithoutLevel;
     QList<LevelCollision> levelCollisions;
     bool subjectLinesCreated = false; // the user agreed to the proposed lines
     QString backup;                   // where the replaced tables were kept; empty when none were
+    // The working folder's set that the import replaced, as it stood just
+    // before (rows counted in the tables, which the timetabling program
+    // fills after an import); none when the folder held no table of the set.
+    std::optional<BackupManifest> replaced;
 
     // Adds a step's changed codes, naming the table they went to.
     void addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes);
@@ -52,4 +61,8 @@ public:
     QStringList lines() const override;
     QStringList warnings() const override;
     QJsonObject toJson() const override;
+
+private:
+    // What the import replaced that the user may not have meant to lose.
+    QStringList replacementWarnings() const;
 };

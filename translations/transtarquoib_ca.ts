@@ -1040,6 +1040,30 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <source>%1 (%2): 0, el documento no trae %3; compruebe la exportación del centro en GestIB y repita la importación.</source>
         <translation>%1 (%2): 0, el document no porta %3; comprovau l&apos;exportació del centre a GestIB i repetiu la importació.</translation>
     </message>
+    <message>
+        <source> Lo sustituido está en la copia %1; para deshacer la importación: transtarquoib-cli restaurar.</source>
+        <translation> El que s&apos;ha substituït és a la còpia %1; per desfer la importació: transtarquoib-cli restaurar.</translation>
+    </message>
+    <message>
+        <source>    %1 (%2): %3 (antes %4)</source>
+        <translation>    %1 (%2): %3 (abans %4)</translation>
+    </message>
+    <message>
+        <source>Las tablas sustituidas eran de otro centro (%1; este documento es de %2): compruebe que ha elegido el archivo de su centro.%3</source>
+        <translation>Les taules substituïdes eren d&apos;un altre centre (%1; aquest document és de %2): comprovau que heu triat el fitxer del vostre centre.%3</translation>
+    </message>
+    <message>
+        <source>Las tablas sustituidas eran de otro curso escolar (%1; este documento es de %2): compruebe que ha elegido la exportación de este curso.%3</source>
+        <translation>Les taules substituïdes eren d&apos;un altre curs escolar (%1; aquest document és de %2): comprovau que heu triat l&apos;exportació d&apos;aquest curs.%3</translation>
+    </message>
+    <message>
+        <source>%1 (%2) tenía %3 filas, que Velarix pudo haber completado, y ahora tiene %4: se han perdido %5.%6</source>
+        <translation>%1 (%2) tenia %3 files, que Velarix podia haver completat, i ara en té %4: se n&apos;han perdut %5.%6</translation>
+    </message>
+    <message>
+        <source>%1 (%2) tenía %3 filas y ahora tiene %4, menos de la mitad: compruebe que el documento de GestIB está completo.%5</source>
+        <translation>%1 (%2) tenia %3 files i ara en té %4, menys de la meitat: comprovau que el document de GestIB és complet.%5</translation>
+    </message>
 </context>
 <context>
     <name>IniFile</name>

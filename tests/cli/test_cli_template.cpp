@@ -73,7 +73,8 @@ void fillIn(const QString &path, const QHash<QString, QStringList> &answers)
 }
 
 // The files of a working folder; the backups' folders are named by the time
-// of the run, and the log names them as the window or --carpeta shows them.
+// of the run, and the log names them (in its summary and its warnings) as the
+// window or --carpeta shows them.
 QMap<QString, QByteArray> workingFiles(const QString &folder)
 {
     static const QRegularExpression backupTime(QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d\\.\\d\\d\\.\\d\\d"));
@@ -83,6 +84,8 @@ QMap<QString, QByteArray> workingFiles(const QString &folder)
         if (name == QLatin1String("TransTarquoIB.log"))
             content = QString::fromUtf8(bytes)
                           .remove(QRegularExpression(QStringLiteral("  Copia de las tablas sustituidas: [^\r]*\r\n")))
+                          .replace(QRegularExpression(QStringLiteral("en la copia [^;]*;")),
+                                   QStringLiteral("en la copia (backup);"))
                           .toUtf8();
         files.insert(QString(name).replace(backupTime, QStringLiteral("(time)")), content);
     }

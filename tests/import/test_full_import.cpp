@@ -153,8 +153,10 @@ TEST(FullImport, OurSchoolsNextImportRecoversTheLevelsAndReplacesTheRest)
     }
     MainFormState form;
     // Yes to recovering last year's levels, which leaves nothing blank; Cancel to the lines.
+    // No rooms; and of the set it replaces: another school year, fewer than
+    // half the subjects and teachers, and the subject lines left out.
     importCentre(form, centreFixture("centre-escola-seguent.xml"), {Answer::Yes, Answer::Cancel},
-                 QStringLiteral("Proceso finalizado con 1 aviso")); // no rooms
+                 QStringLiteral("Proceso finalizado con 5 avisos"));
 
     EXPECT_EQ(fixture::readRows(prefix, "CURSOST"), ourCourses);
     EXPECT_EQ(fixture::column(fixture::readRows(prefix, "GRUPOST"), 7), QStringList({"610101", "610102", "610201"}));
@@ -227,8 +229,10 @@ TEST(FullImport, NextYearsImportRecoversTheLevelsAndReplacesTheRest)
     }
     MainFormState form;
     // Yes to recovering last year's levels, which leaves nothing blank; Cancel to the lines.
+    // No rooms; and of the set it replaces: fewer than half the subjects,
+    // and the subject lines left out.
     importCentre(form, gestibSample("centre-2019-variant.xml"), {Answer::Yes, Answer::Cancel},
-                 QStringLiteral("Proceso finalizado con 1 aviso")); // no rooms
+                 QStringLiteral("Proceso finalizado con 3 avisos"));
 
     EXPECT_EQ(fixture::readRows(prefix, "CURSOST"), realCourses);
     EXPECT_EQ(fixture::readRows(prefix, "GRUPOST").size(), 29);
