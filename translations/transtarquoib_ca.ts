@@ -624,6 +624,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <source>No se puede leer la tabla %1: otro programa la ha acortado</source>
         <translation>No es pot llegir la taula %1: un altre programa l&apos;ha escurçada</translation>
     </message>
+    <message>
+        <source>no existe el campo &apos;%1&apos;</source>
+        <translation>no existeix el camp &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>DbfFile</name>
