@@ -240,7 +240,7 @@ Ordres:
   restaurar [CÒPIA]     Torna a posar a la carpeta de treball les taules d&apos;una
                         còpia (per la seva data, com la llista copias; sense
                         ella, la més recent), totes alhora; les taules que
-                        substitueix queden alhora en una altra còpia.
+                        substitueix queden al seu torn en una altra còpia.
 
 Opcions comunes:
   --carpeta CARPETA     Carpeta de treball en lloc de C:\VTEMP.
