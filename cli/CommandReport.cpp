@@ -46,10 +46,12 @@ QString reportText(const CommandReport &report)
             QStringList codes;
             for (const QJsonValue &code : lookup.value(QStringLiteral("codigos")).toArray())
                 codes << code.toString();
-            lines << QCoreApplication::translate("CommandReport", "    %1: %2 sesiones; %3")
-                         .arg(it.key())
-                         .arg(lookup.value(QStringLiteral("sesiones")).toInt())
-                         .arg(codes.join(QStringLiteral(", ")));
+            const int sessions = lookup.value(QStringLiteral("sesiones")).toInt();
+            const QString listed = codes.join(QStringLiteral(", "));
+            lines << (sessions == 1 ? QCoreApplication::translate("CommandReport", "    %1: 1 sesión; %2")
+                                          .arg(it.key(), listed)
+                                    : QCoreApplication::translate("CommandReport", "    %1: %2 sesiones; %3")
+                                          .arg(it.key(), QString::number(sessions), listed));
         }
     }
     return lines.join(QLatin1Char('\n'));

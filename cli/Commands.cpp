@@ -245,9 +245,14 @@ CommandReport runPlantilla(const CommandOptions &options)
                 QCoreApplication::translate(
                     "Commands", "Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.")
                     .arg(descripcio));
-        printError(QCoreApplication::translate("Commands", "Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
-                       .arg(levels.rows.size())
-                       .arg(levels.incomplete()));
+        const auto courses = levels.rows.size();
+        printError(courses == 1
+                       ? QCoreApplication::translate("Commands", "Plantilla de niveles: 1 curso, %1 sin nivel o sin curso.")
+                             .arg(levels.incomplete())
+                       : QCoreApplication::translate("Commands",
+                                                     "Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
+                             .arg(courses)
+                             .arg(levels.incomplete()));
     });
     return report;
 }

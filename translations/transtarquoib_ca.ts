@@ -23,6 +23,10 @@
         <source>Copia de las tablas sustituidas: %1</source>
         <translation>Còpia de les taules substituïdes: %1</translation>
     </message>
+    <message>
+        <source>%1  %2  1 fila</source>
+        <translation>%1  %2  1 fila</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>
@@ -378,6 +382,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <source>Niveles y cursos: %1 cursos con nivel y curso.</source>
         <translation>Nivells i cursos: %1 cursos amb nivell i curs.</translation>
     </message>
+    <message>
+        <source>Niveles y cursos: 1 curso con nivel y curso.</source>
+        <translation>Nivells i cursos: 1 curs amb nivell i curs.</translation>
+    </message>
 </context>
 <context>
     <name>CommandReport</name>
@@ -392,6 +400,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>    %1: %2 sesiones; %3</source>
         <translation>    %1: %2 sessions; %3</translation>
+    </message>
+    <message>
+        <source>    %1: 1 sesión; %2</source>
+        <translation>    %1: 1 sessió; %2</translation>
     </message>
 </context>
 <context>
@@ -431,6 +443,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.</source>
         <translation>Plantilla de nivells: %1 cursos, %2 sense nivell o sense curs.</translation>
+    </message>
+    <message>
+        <source>Plantilla de niveles: 1 curso, %1 sin nivel o sin curso.</source>
+        <translation>Plantilla de nivells: 1 curs, %1 sense nivell o sense curs.</translation>
     </message>
 </context>
 <context>
