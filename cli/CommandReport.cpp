@@ -26,6 +26,12 @@ QStringList reportWarnings(const CommandReport &report)
                 warnings << warning;
         }
     }
+    for (const LowerCaseLevel &level : report.lowerCaseLevels)
+        warnings << QCoreApplication::translate(
+                        "CommandReport",
+                        "%1, línea %2: el nivel «%3» del curso %4 lleva minúsculas; en GestIB los niveles se escriben "
+                        "en mayúsculas, y los códigos de los grupos llevan el nivel tal como está escrito")
+                        .arg(report.levelsFile, QString::number(level.line), level.nivel, level.codi);
     return warnings;
 }
 

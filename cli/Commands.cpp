@@ -101,7 +101,10 @@ CommandReport importCentre(const CommandOptions &options, const QString &command
 {
     CommandReport report = namedReport(command);
     MainFormState form;
-    CommandLineInteraction ui(answersFrom(options));
+    CommandLineInteraction::Answers answers = answersFrom(options);
+    report.levelsFile = answers.levelsFile;
+    report.lowerCaseLevels = lowerCaseLevels(answers.levels);
+    CommandLineInteraction ui(std::move(answers));
     runReporting(report, form, ui, true, [&] { BExportarClick(form, ui); });
     return report;
 }

@@ -402,6 +402,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <translation>    %1: %2 sessions; %3</translation>
     </message>
     <message>
+        <source>%1, línea %2: el nivel «%3» del curso %4 lleva minúsculas; en GestIB los niveles se escriben en mayúsculas, y los códigos de los grupos llevan el nivel tal como está escrito</source>
+        <translation>%1, línia %2: el nivell «%3» del curs %4 du minúscules; a GestIB els nivells s&apos;escriuen en majúscules, i els codis dels grups duen el nivell tal com està escrit</translation>
+    </message>
+    <message>
         <source>    %1: 1 sesión; %2</source>
         <translation>    %1: 1 sessió; %2</translation>
     </message>
@@ -1079,16 +1083,24 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <translation>%1, línia %2</translation>
     </message>
     <message>
-        <source>%1: se esperaban tres campos CODI;NIVEL;CURSO y hay %2</source>
-        <translation>%1: s&apos;esperaven tres camps CODI;NIVEL;CURSO i n&apos;hi ha %2</translation>
-    </message>
-    <message>
         <source>%1: falta el código del curso</source>
         <translation>%1: falta el codi del curs</translation>
     </message>
     <message>
         <source>%1: el curso %2 ya aparece en la línea %3</source>
         <translation>%1: el curs %2 ja apareix a la línia %3</translation>
+    </message>
+    <message>
+        <source>%1: se esperaban tres campos separados por «;» (CODI;NIVEL;CURSO) y hay %2</source>
+        <translation>%1: s&apos;esperaven tres camps separats per «;» (CODI;NIVEL;CURSO) i n&apos;hi ha %2</translation>
+    </message>
+    <message>
+        <source>; la línea los separa con tabuladores: en la hoja de cálculo, guarde el archivo como CSV con «;» como separador</source>
+        <translation>; la línia els separa amb tabuladors: al full de càlcul, desau el fitxer com a CSV amb «;» com a separador</translation>
+    </message>
+    <message>
+        <source>; la línea los separa con comas: en la hoja de cálculo, guarde el archivo como CSV con «;» como separador</source>
+        <translation>; la línia els separa amb comes: al full de càlcul, desau el fitxer com a CSV amb «;» com a separador</translation>
     </message>
 </context>
 <context>
