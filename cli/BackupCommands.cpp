@@ -31,9 +31,11 @@ QJsonObject backupJson(const backups::Backup &backup)
 
 QString backupLine(const backups::Backup &backup)
 {
-    QString line = QCoreApplication::translate("BackupCommands", "%1  %2  %3 filas")
-                       .arg(backup.name, backup.manifest.centre())
-                       .arg(backup.manifest.totalRows());
+    const int rows = backup.manifest.totalRows();
+    QString line = rows == 1 ? QCoreApplication::translate("BackupCommands", "%1  %2  1 fila")
+                                   .arg(backup.name, backup.manifest.centre())
+                             : QCoreApplication::translate("BackupCommands", "%1  %2  %3 filas")
+                                   .arg(backup.name, backup.manifest.centre(), QString::number(rows));
     if (!backup.manifest.document.isEmpty())
         line += QStringLiteral("  %1").arg(backup.manifest.document);
     return line;

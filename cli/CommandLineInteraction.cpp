@@ -169,8 +169,11 @@ void CommandLineInteraction::showControlCursos(TControlCursos &dialog)
     // so that it never reports done for answers that were not stored.
     if (m_errors.size() > errorsBefore)
         throw DialogFailed(m_errors.back().toStdString());
-    progress(QCoreApplication::translate("CommandLineInteraction", "Niveles y cursos: %1 cursos con nivel y curso.")
-                 .arg(courses.size()));
+    progress(courses.size() == 1
+                 ? QCoreApplication::translate("CommandLineInteraction", "Niveles y cursos: 1 curso con nivel y curso.")
+                 : QCoreApplication::translate("CommandLineInteraction",
+                                               "Niveles y cursos: %1 cursos con nivel y curso.")
+                       .arg(courses.size()));
 }
 
 // Progress on a terminal only: a script reading standard error gets the

@@ -26,6 +26,12 @@ QStringList reportWarnings(const CommandReport &report)
                 warnings << warning;
         }
     }
+    for (const LowerCaseLevel &level : report.lowerCaseLevels)
+        warnings << QCoreApplication::translate(
+                        "CommandReport",
+                        "%1, línea %2: el nivel «%3» del curso %4 lleva minúsculas; en GestIB los niveles se escriben "
+                        "en mayúsculas, y los códigos de los grupos llevan el nivel tal como está escrito")
+                        .arg(report.levelsFile, QString::number(level.line), level.nivel, level.codi);
     return warnings;
 }
 
@@ -46,10 +52,12 @@ QString reportText(const CommandReport &report)
             QStringList codes;
             for (const QJsonValue &code : lookup.value(QStringLiteral("codigos")).toArray())
                 codes << code.toString();
-            lines << QCoreApplication::translate("CommandReport", "    %1: %2 sesiones; %3")
-                         .arg(it.key())
-                         .arg(lookup.value(QStringLiteral("sesiones")).toInt())
-                         .arg(codes.join(QStringLiteral(", ")));
+            const int sessions = lookup.value(QStringLiteral("sesiones")).toInt();
+            const QString listed = codes.join(QStringLiteral(", "));
+            lines << (sessions == 1 ? QCoreApplication::translate("CommandReport", "    %1: 1 sesión; %2")
+                                          .arg(it.key(), listed)
+                                    : QCoreApplication::translate("CommandReport", "    %1: %2 sesiones; %3")
+                                          .arg(it.key(), QString::number(sessions), listed));
         }
     }
     return lines.join(QLatin1Char('\n'));

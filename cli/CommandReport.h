@@ -24,13 +24,16 @@ struct CommandReport {
     std::vector<CourseAnswer> withoutLevel;
     // The levels file's courses that the document does not have.
     std::vector<UnknownCourse> unknownCourses;
+    // The levels file, and its levels written with lower-case letters.
+    QString levelsFile;
+    std::vector<LowerCaseLevel> lowerCaseLevels;
     // comprobar --solucion: the timetable export's look-ups of the solution's
     // codes in the tables the import would write, by look-up.
     std::optional<QJsonObject> unmatched;
 };
 
 // The warnings of the run and of the solution's codes that no table holds,
-// in the order the window shows them.
+// in the order the window shows them, then those of the levels file.
 QStringList reportWarnings(const CommandReport &report);
 
 // The warnings, the summary's lines and the solution's codes that no table

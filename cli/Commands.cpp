@@ -98,11 +98,12 @@ CommandReport namedReport(const QString &command)
     return report;
 }
 
-CommandReport importCentre(const CommandOptions &options, const QString &command,
-                           CommandLineInteraction::Answers answers)
+CommandReport importCentre(const QString &command, CommandLineInteraction::Answers answers)
 {
     CommandReport report = namedReport(command);
     MainFormState form;
+    report.levelsFile = answers.levelsFile;
+    report.lowerCaseLevels = lowerCaseLevels(answers.levels);
     CommandLineInteraction ui(std::move(answers));
     runReporting(report, form, ui, true, [&] { BExportarClick(form, ui); });
     return report;
@@ -166,7 +167,7 @@ void writeTemplate(const QByteArray &bytes, const QString &path)
 
 CommandReport runExportar(const CommandOptions &options)
 {
-    return importCentre(options, QStringLiteral("exportar"), answersFrom(options));
+    return importCentre(QStringLiteral("exportar"), answersFrom(options));
 }
 
 CommandReport runImportar(const CommandOptions &options)
@@ -210,7 +211,7 @@ CommandReport runComprobar(const CommandOptions &options)
     answers.checkedSet = backups::describeSet(winpath::toLocal(working_folder::path), centre_import::importedTables());
     winpath::setWorkingFolder(scratch.path()); // for the rest of this process
 
-    CommandReport report = importCentre(options, QStringLiteral("comprobar"), std::move(answers));
+    CommandReport report = importCentre(QStringLiteral("comprobar"), std::move(answers));
     if (report.status == ExitStatus::Done && !options.solucion.isEmpty()) {
         CommandReport exportReport;
         report.unmatched = unmatchedCodes(exportReport, options.solucion, scratch.path());
@@ -252,9 +253,14 @@ CommandReport runPlantilla(const CommandOptions &options)
                 QCoreApplication::translate(
                     "Commands", "Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.")
                     .arg(descripcio));
-        printError(QCoreApplication::translate("Commands", "Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
-                       .arg(levels.rows.size())
-                       .arg(levels.incomplete()));
+        const auto courses = levels.rows.size();
+        printError(courses == 1
+                       ? QCoreApplication::translate("Commands", "Plantilla de niveles: 1 curso, %1 sin nivel o sin curso.")
+                             .arg(levels.incomplete())
+                       : QCoreApplication::translate("Commands",
+                                                     "Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
+                             .arg(courses)
+                             .arg(levels.incomplete()));
     });
     return report;
 }

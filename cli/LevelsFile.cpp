@@ -131,6 +131,29 @@ void requireWidth(const QString &where, const QString &field, const QString &val
                 .arg(width));
 }
 
+// Spreadsheets save CSV with the separator of the system's language: a comma
+// in English, where ours is ';'. The separator the line does use is named.
+QString tooFewFields(const QString &where, const Record &record, qsizetype needed)
+{
+    const QString line = record.fields.join(u';');
+    const auto separates = [&](QChar separator) { return line.split(separator).size() >= needed; };
+    const QString expected =
+        QCoreApplication::translate("LevelsFile", "%1: se esperaban tres campos separados por «;» (CODI;NIVEL;CURSO) y hay %2")
+            .arg(where)
+            .arg(record.fields.size());
+    if (separates(u'\t'))
+        return expected
+            + QCoreApplication::translate("LevelsFile",
+                                          "; la línea los separa con tabuladores: en la hoja de cálculo, guarde el "
+                                          "archivo como CSV con «;» como separador");
+    if (separates(u','))
+        return expected
+            + QCoreApplication::translate("LevelsFile",
+                                          "; la línea los separa con comas: en la hoja de cálculo, guarde el archivo "
+                                          "como CSV con «;» como separador");
+    return expected;
+}
+
 // Spreadsheets save plain CSV in the system's code page; the line shows where.
 int firstLineNotUtf8(const QByteArray &content)
 {
@@ -194,10 +217,7 @@ QHash<QString, LevelAnswer> parseLevels(const QByteArray &content, const QString
         }
         const QString where = QCoreApplication::translate("LevelsFile", "%1, línea %2").arg(name).arg(record.line);
         if (record.fields.size() < columns.needed())
-            throw LevelsFileError(
-                QCoreApplication::translate("LevelsFile", "%1: se esperaban tres campos CODI;NIVEL;CURSO y hay %2")
-                    .arg(where)
-                    .arg(record.fields.size()));
+            throw LevelsFileError(tooFewFields(where, record, columns.needed()));
         const QString codi = trimControl(record.fields.at(columns.codi));
         if (codi.isEmpty())
             throw LevelsFileError(
@@ -213,4 +233,15 @@ QHash<QString, LevelAnswer> parseLevels(const QByteArray &content, const QString
         answers.insert(codi, answer);
     }
     return answers;
+}
+
+std::vector<LowerCaseLevel> lowerCaseLevels(const QHash<QString, LevelAnswer> &levels)
+{
+    std::vector<LowerCaseLevel> found;
+    for (auto it = levels.cbegin(); it != levels.cend(); ++it)
+        if (std::any_of(it->nivel.cbegin(), it->nivel.cend(), [](QChar c) { return c.isLower(); }))
+            found.push_back({it.key(), it->nivel, it->line});
+    std::sort(found.begin(), found.end(),
+              [](const LowerCaseLevel &a, const LowerCaseLevel &b) { return a.line < b.line; });
+    return found;
 }

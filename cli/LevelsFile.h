@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <stdexcept>
+#include <vector>
 
 // The levels and courses a technician prepares in a spreadsheet for the level
 // and course dialog: one course a line, "CODI;NIVEL;CURSO", UTF-8 with or
@@ -33,3 +34,15 @@ QHash<QString, LevelAnswer> readLevelsFile(const QString &localPath);
 
 // The same from the file's text; `name` names the file in errors.
 QHash<QString, LevelAnswer> parseLevels(const QByteArray &content, const QString &name);
+
+// A level the file writes with lower-case letters. GestIB writes its levels
+// in capitals, and the groups' codes are made of the level as it is typed
+// ("eso" gives "eso1A"): the level is kept, and the user is warned.
+struct LowerCaseLevel {
+    QString codi;
+    QString nivel;
+    int line = 0;
+};
+
+// The file's levels with lower-case letters, in the file's order.
+std::vector<LowerCaseLevel> lowerCaseLevels(const QHash<QString, LevelAnswer> &levels);

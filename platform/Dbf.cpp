@@ -137,7 +137,7 @@ struct Table::Impl {
         if (it == fieldIndex.cend())
             it = fieldIndex.constFind(name.toUpper());
         if (it == fieldIndex.cend()) {
-            const QString message = QStringLiteral("Field '%1' not found").arg(name);
+            const QString message = QCoreApplication::translate("Dbf", "no existe el campo '%1'").arg(name);
             throw DbfError(componentName.isEmpty() ? message : componentName + QStringLiteral(": ") + message);
         }
         CachedLookup *slot = &lookupCache[home];

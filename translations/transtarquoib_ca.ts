@@ -31,6 +31,10 @@
         <source>La copia %1 de %2 no está completa: no se restaura</source>
         <translation>La còpia %1 de %2 no és completa: no es restaura</translation>
     </message>
+    <message>
+        <source>%1  %2  1 fila</source>
+        <translation>%1  %2  1 fila</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>
@@ -252,7 +256,7 @@ Ordres:
   restaurar [CÒPIA]     Torna a posar a la carpeta de treball les taules d&apos;una
                         còpia (per la seva data, com la llista copias; sense
                         ella, la més recent), totes alhora; les taules que
-                        substitueix queden alhora en una altra còpia.
+                        substitueix queden al seu torn en una altra còpia.
 
 Opcions comunes:
   --carpeta CARPETA     Carpeta de treball en lloc de C:\VTEMP.
@@ -390,6 +394,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <source>Niveles y cursos: %1 cursos con nivel y curso.</source>
         <translation>Nivells i cursos: %1 cursos amb nivell i curs.</translation>
     </message>
+    <message>
+        <source>Niveles y cursos: 1 curso con nivel y curso.</source>
+        <translation>Nivells i cursos: 1 curs amb nivell i curs.</translation>
+    </message>
 </context>
 <context>
     <name>CommandReport</name>
@@ -404,6 +412,14 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>    %1: %2 sesiones; %3</source>
         <translation>    %1: %2 sessions; %3</translation>
+    </message>
+    <message>
+        <source>%1, línea %2: el nivel «%3» del curso %4 lleva minúsculas; en GestIB los niveles se escriben en mayúsculas, y los códigos de los grupos llevan el nivel tal como está escrito</source>
+        <translation>%1, línia %2: el nivell «%3» del curs %4 du minúscules; a GestIB els nivells s&apos;escriuen en majúscules, i els codis dels grups duen el nivell tal com està escrit</translation>
+    </message>
+    <message>
+        <source>    %1: 1 sesión; %2</source>
+        <translation>    %1: 1 sessió; %2</translation>
     </message>
 </context>
 <context>
@@ -443,6 +459,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>No se puede copiar %1 a una carpeta temporal: %2</source>
         <translation>No es pot copiar %1 a una carpeta temporal: %2</translation>
+    </message>
+    <message>
+        <source>Plantilla de niveles: 1 curso, %1 sin nivel o sin curso.</source>
+        <translation>Plantilla de nivells: 1 curs, %1 sense nivell o sense curs.</translation>
     </message>
 </context>
 <context>
@@ -635,6 +655,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>No se puede leer la tabla %1: otro programa la ha acortado</source>
         <translation>No es pot llegir la taula %1: un altre programa l&apos;ha escurçada</translation>
+    </message>
+    <message>
+        <source>no existe el campo &apos;%1&apos;</source>
+        <translation>no existeix el camp &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1095,16 +1119,24 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <translation>%1, línia %2</translation>
     </message>
     <message>
-        <source>%1: se esperaban tres campos CODI;NIVEL;CURSO y hay %2</source>
-        <translation>%1: s&apos;esperaven tres camps CODI;NIVEL;CURSO i n&apos;hi ha %2</translation>
-    </message>
-    <message>
         <source>%1: falta el código del curso</source>
         <translation>%1: falta el codi del curs</translation>
     </message>
     <message>
         <source>%1: el curso %2 ya aparece en la línea %3</source>
         <translation>%1: el curs %2 ja apareix a la línia %3</translation>
+    </message>
+    <message>
+        <source>%1: se esperaban tres campos separados por «;» (CODI;NIVEL;CURSO) y hay %2</source>
+        <translation>%1: s&apos;esperaven tres camps separats per «;» (CODI;NIVEL;CURSO) i n&apos;hi ha %2</translation>
+    </message>
+    <message>
+        <source>; la línea los separa con tabuladores: en la hoja de cálculo, guarde el archivo como CSV con «;» como separador</source>
+        <translation>; la línia els separa amb tabuladors: al full de càlcul, desau el fitxer com a CSV amb «;» com a separador</translation>
+    </message>
+    <message>
+        <source>; la línea los separa con comas: en la hoja de cálculo, guarde el archivo como CSV con «;» como separador</source>
+        <translation>; la línia els separa amb comes: al full de càlcul, desau el fitxer com a CSV amb «;» com a separador</translation>
     </message>
 </context>
 <context>

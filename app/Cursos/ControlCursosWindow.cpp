@@ -444,11 +444,12 @@ void ControlCursosWindow::sync()
     m_syncing = false;
 }
 
-// The cell keeps what it had; the user reads why, beside the cell and below the grid.
+// The cell keeps what it had; the user reads why, beside the cell and below the
+// grid, naming the column by the title the user sees over it.
 void ControlCursosWindow::showTextRefused(int column)
 {
     const QString word = QCoreApplication::translate("ControlCursosWindow", "%1 admite %2 caracteres")
-                             .arg(CursosTableModel::field(column))
+                             .arg(CursosTableModel::title(column))
                              .arg(CursosTableModel::widthInCharacters(column));
     m_refusedLine->setText(word);
     m_refusedLine->show();

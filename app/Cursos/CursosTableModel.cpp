@@ -44,6 +44,11 @@ QString CursosTableModel::field(int column)
     return QString::fromLatin1(columns[column].field);
 }
 
+QString CursosTableModel::title(int column)
+{
+    return tr(columns[column].title);
+}
+
 int CursosTableModel::widthInCharacters(int column)
 {
     return columns[column].width;
@@ -143,7 +148,7 @@ QVariant CursosTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (role) {
-    case Qt::DisplayRole: return tr(columns[section].title);
+    case Qt::DisplayRole: return title(section);
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole: return titleColour;
     case Qt::FontRole: {

@@ -27,6 +27,8 @@ public:
     explicit CursosTableModel(centre_import::TControlCursos &dialog, QObject *parent = nullptr);
 
     static QString field(int column);
+    // The column's title as the grid shows it, in the interface's language.
+    static QString title(int column);
     static int widthInCharacters(int column);
 
     int rowCount(const QModelIndex &parent = {}) const override;

@@ -17,6 +17,9 @@
 #include "tests/support/ScriptedInteraction.h"
 
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
+#include <QFileSystemModel>
+#include <QLibraryInfo>
 #include <QHash>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -89,6 +92,28 @@ TEST_F(InterfaceTexts, QtsOwnTextsFollow)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel·la"));
     speak(InterfaceLanguage::Spanish);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+}
+
+// The file dialog's type column names a folder in the interface's language,
+// a text Qt 6 keeps where the system's Spanish catalogue does not have it.
+TEST_F(InterfaceTexts, TheFileDialogNamesAFoldersType)
+{
+    const struct {
+        const char *locale;
+        QString folder;
+    } cases[] = {{"es_ES", "Carpeta"}, {"en_GB", "Carpeta"}, {"ca_ES", "Carpeta"}};
+    const QFileInfo folder(QDir::tempPath());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.locale);
+        const InterfaceLanguage language = interfaceLanguage(QLocale(QString::fromLatin1(c.locale)));
+        const QString system = QStringLiteral("qtbase_") + languageCode(language) + QStringLiteral(".qm");
+        if (!QFileInfo::exists(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).filePath(system)))
+            GTEST_SKIP() << "Qt's " << system.toStdString() << " is not installed (package qt6-translations-l10n)";
+        speak(language);
+        EXPECT_EQ(QAbstractFileIconProvider().type(folder), c.folder);
+        QFileSystemModel model;
+        EXPECT_EQ(model.type(model.index(folder.absoluteFilePath())), c.folder);
+    }
 }
 
 

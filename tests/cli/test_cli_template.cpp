@@ -187,3 +187,28 @@ TEST(CliTemplate, NeverWritesOverTheCentreDocument)
     EXPECT_TRUE(result.err.contains(QStringLiteral("es el propio documento del centro"))) << result.err.toStdString();
     EXPECT_EQ(cli::snapshot(documents.path()).value(QStringLiteral("centre.xml")), nextYear);
 }
+
+// The closing count names one course in the singular.
+TEST(CliTemplate, CountsTheCourses)
+{
+    const struct {
+        const char *name;
+        const char *courses;
+        QString count;
+    } cases[] = {
+        {"one", R"(<CURS codi="101" descripcio="1r ESO"/>)", "Plantilla de niveles: 1 curso, 1 sin nivel o sin curso."},
+        {"two", R"(<CURS codi="101" descripcio="1r ESO"/><CURS codi="102" descripcio="2n ESO"/>)",
+         "Plantilla de niveles: 2 cursos, 2 sin nivel o sin curso."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempWinePrefix prefix;
+        QTemporaryDir documents;
+        const QString document = cli::writeFile(
+            documents.filePath(QStringLiteral("centre.xml")),
+            QByteArray("<CENTRE codi=\"TEST01\" any=\"2026\"><CURSOS>") + c.courses + "</CURSOS></CENTRE>");
+        const cli::Result shown = cli::run({"plantilla", document});
+        ASSERT_EQ(shown.status, 0) << shown.err.toStdString();
+        EXPECT_TRUE(shown.err.contains(c.count + u'\n')) << shown.err.toStdString();
+    }
+}

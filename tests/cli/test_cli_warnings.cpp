@@ -147,3 +147,30 @@ TEST(CliWarnings, CheckAddsTheSolutionsCodes)
     EXPECT_TRUE(warnings.at(3).startsWith(QStringLiteral("1 sesión cuyo grupo (CODGRUPO) no está en GRUPOST")));
     EXPECT_TRUE(warnings.at(4).startsWith(QStringLiteral("1 sesión cuya asignatura (ASIG) no está en ASIGNOMT")));
 }
+
+// Levels typed in lower case are used as typed, and warned of by the line
+// that gives them, in the text and in --json's "avisos", after the run's own.
+TEST(CliWarnings, LowerCaseLevels)
+{
+    TempWinePrefix prefix;
+    const QString typed = cli::writeFile(prefix.prefix() + QStringLiteral("/niveles.csv"),
+                                         "CODI;NIVEL;CURSO\n101;eso;1\n102;ESO;2\n201;Batx;1\n");
+    const QStringList expected{
+        typed + QStringLiteral(", línea 2: el nivel «eso» del curso 101 lleva minúsculas; en GestIB los niveles se "
+                               "escriben en mayúsculas, y los códigos de los grupos llevan el nivel tal como está escrito"),
+        typed + QStringLiteral(", línea 4: el nivel «Batx» del curso 201 lleva minúsculas; en GestIB los niveles se "
+                               "escriben en mayúsculas, y los códigos de los grupos llevan el nivel tal como está escrito")};
+
+    const cli::Result text = cli::run({"exportar", centre, "--niveles", typed});
+    ASSERT_EQ(text.status, 0) << text.err.toStdString();
+    for (const QString &warning : expected)
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Aviso: ") + warning + u'\n')) << text.out.toStdString();
+    EXPECT_TRUE(cli::snapshot(prefix.vtemp()).value(QStringLiteral("GRUPOST.DBF")).contains("eso1A"))
+        << "the level as typed";
+
+    const cli::Result scripted = cli::run({"exportar", centre, "--niveles", typed, "--json"});
+    ASSERT_EQ(scripted.status, 0) << scripted.err.toStdString();
+    const QStringList warnings = strings(json(scripted).value(QStringLiteral("avisos")).toArray());
+    EXPECT_EQ(warnings.mid(warnings.size() - 2), expected);
+    EXPECT_EQ(warnings.size(), 4) << "after the run's own two";
+}

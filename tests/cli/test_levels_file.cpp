@@ -74,7 +74,14 @@ TEST_P(LevelsFileRefuses, WithTheLineAtFault)
 INSTANTIATE_TEST_SUITE_P(
     Cli, LevelsFileRefuses,
     testing::Values(RefusedCase{"TwoFields", "101;ESO;1\n102;ESO\n", "línea 2: se esperaban tres campos"},
-                    RefusedCase{"CommaSeparated", "101,ESO,1\n", "línea 1"},
+                    RefusedCase{"CommaSeparated", "101,ESO,1\n",
+                                "línea 1: se esperaban tres campos separados por «;» (CODI;NIVEL;CURSO) y hay 1; "
+                                "la línea los separa con comas"},
+                    RefusedCase{"TabSeparated", "101\tESO\t1\n", "y hay 1; la línea los separa con tabuladores"},
+                    RefusedCase{"CommaSeparatedHeader", "CODI,NIVEL,CURSO\n101,ESO,1\n",
+                                "línea 1: se esperaban tres campos separados por «;» (CODI;NIVEL;CURSO) y hay 1; "
+                                "la línea los separa con comas"},
+                    RefusedCase{"CommaSeparatedWithQuotedComma", "101,\"1r ESO, A\",ESO,1\n", "separa con comas"},
                     RefusedCase{"NoCode", ";ESO;1\n", "falta el código"},
                     RefusedCase{"CodeTwice", "101;ESO;1\n101;BATX;1\n", "línea 2: el curso 101 ya aparece"},
                     RefusedCase{"NotUtf8", "101;ES\xD3;1\n", "no está en UTF-8"},
@@ -92,5 +99,46 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"FewerFieldsThanTheHeaderNames", "DESCRIPCIO;CODI;NIVEL;CURSO\n1r ESO;101;ESO\n",
                                 "línea 2: se esperaban"}),
     [](const testing::TestParamInfo<RefusedCase> &info) { return std::string(info.param.name); });
+
+// Which separator the line uses is said only when it would have given the fields.
+TEST(LevelsFile, NamesNoSeparatorTheLineDoesNotUse)
+{
+    for (const QByteArray &content : {QByteArray("101;ESO\n"), QByteArray("101;ESO, BATX\n"), QByteArray("101;\tESO\n")}) {
+        try {
+            parseLevels(content, QStringLiteral("niveles.csv"));
+            ADD_FAILURE() << "accepted " << content.toStdString();
+        } catch (const LevelsFileError &e) {
+            EXPECT_TRUE(e.message().endsWith(QStringLiteral("y hay 2"))) << e.message().toStdString();
+        }
+    }
+}
+
+// Levels typed with lower-case letters are kept as typed and pointed out, in
+// the file's order.
+TEST(LevelsFile, LowerCaseLevels)
+{
+    const struct {
+        const char *name;
+        QByteArray content;
+        QStringList found; // "line CODI NIVEL"
+    } cases[] = {
+        {"all capitals", "101;ESO;1\n102;BATX;2\n103;;\n104;ÀÉ;1\n", {}},
+        {"lower case", "101;eso;1\n", {"1 101 eso"}},
+        {"mixed case, in the file's order", "CODI;NIVEL;CURSO\n301;FP;1\n201;Batx;1\n101;eso;1r\n102;ESO;2\n",
+         {"3 201 Batx", "4 101 eso"}},
+        {"accented lower case", "101;ESÒ;1\n102;ESò;1\n", {"2 102 ESò"}},
+        {"a lower-case course alone is no level", "101;ESO;1r\n", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QHash<QString, LevelAnswer> levels = parseLevels(c.content, QStringLiteral("niveles.csv"));
+        QStringList found;
+        for (const LowerCaseLevel &level : lowerCaseLevels(levels))
+            found << QStringLiteral("%1 %2 %3").arg(QString::number(level.line), level.codi, level.nivel);
+        EXPECT_EQ(found, c.found);
+        for (auto it = levels.cbegin(); it != levels.cend(); ++it)
+            EXPECT_TRUE(QString::fromUtf8(c.content).contains(u';' + it->nivel + u';')) << "kept as typed";
+    }
+}
 
 } // namespace

@@ -108,7 +108,7 @@ TEST(DbfRoundTrip, MissingFieldNamesComponent)
         named.asString(QStringLiteral("TAREA"));
         FAIL() << "no error";
     } catch (const DbfError &e) {
-        EXPECT_EQ(e.message(), QStringLiteral("wwTableSoluc: Field 'TAREA' not found"));
+        EXPECT_EQ(e.message(), QStringLiteral("wwTableSoluc: no existe el campo 'TAREA'"));
     }
     named.close();
     Table unnamed({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("TIPOS.DBF"), true);
@@ -117,7 +117,7 @@ TEST(DbfRoundTrip, MissingFieldNamesComponent)
         unnamed.asFloat(QStringLiteral("TAREA"));
         FAIL() << "no error";
     } catch (const DbfError &e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Field 'TAREA' not found"));
+        EXPECT_EQ(e.message(), QStringLiteral("no existe el campo 'TAREA'"));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "run/InterfaceLanguage.h"
 #include "run/MainFormState.h"
 #include "tests/app/Cursos/OpenDialog.h"
 #include "app/Cursos/ControlCursosWindow.h"
@@ -281,6 +282,35 @@ TEST(ControlCursosWindow, EnterMovesLikeTabAndLeavingARowPostsIt)
     EXPECT_EQ(pass.dialog->ending(), TControlCursos::Ending::Ok);
     EXPECT_EQ(storedCursost(pass.wine),
               (QList<QStringList>{{"101", "1r ESO", "ESO12", "1"}, {"102", "2n ESO", "BCT", ""}, {"103", "3r ESO", "X", ""}}));
+}
+
+// The refusal names the column by the title over it, which differs from the
+// field's name in Catalan.
+TEST(ControlCursosWindow, TheRefusalNamesTheColumnAsItsTitleReads)
+{
+    const struct {
+        InterfaceLanguage language;
+        QString level, course;
+    } cases[] = {
+        {InterfaceLanguage::Spanish, "NIVEL admite 5 caracteres", "CURSO admite 3 caracteres"},
+        {InterfaceLanguage::Catalan, "NIVELL admet 5 caràcters", "CURS admet 3 caràcters"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(languageCode(c.language).toStdString());
+        ASSERT_TRUE(installInterfaceLanguage(c.language));
+        WindowPass pass(threeCourses);
+        pass.run([&] {
+            const QHeaderView *header = child<QTableView>("CursosTDBGrid")->horizontalHeader();
+            type("ESO123");
+            EXPECT_EQ(child<QLabel>("LabelAviso")->text(), c.level);
+            EXPECT_TRUE(c.level.startsWith(
+                header->model()->headerData(CursosTableModel::ColNivel, Qt::Horizontal).toString() + u' '));
+            press(Qt::Key_Return);
+            type("1234");
+            EXPECT_EQ(child<QLabel>("LabelAviso")->text(), c.course);
+        });
+    }
+    installInterfaceLanguage(InterfaceLanguage::Spanish);
 }
 
 // BitBtn2, Label8, Label3 and Label2 through a failed pass, the pass after it
