@@ -41,6 +41,7 @@ const CommandName commands[] = {
     {"plantilla", Command::Plantilla},
     {"copias", Command::Copias},
     {"restaurar", Command::Restaurar},
+    {"comparar", Command::Comparar},
 };
 
 // The options each command accepts besides --carpeta, --help and --version.
@@ -53,6 +54,7 @@ QStringList optionsOf(Command command)
     case Command::Plantilla: return {salida, sugerir};
     case Command::Copias: return {json};
     case Command::Restaurar: return {json};
+    case Command::Comparar: return {json};
     }
     return {};
 }
@@ -177,7 +179,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         throw UsageError(QCoreApplication::translate(
-            "CommandLine", "falta la orden: exportar, importar, comprobar, plantilla, copias o restaurar"));
+            "CommandLine", "falta la orden: exportar, importar, comprobar, plantilla, copias, restaurar o comparar"));
     CommandOptions &options = parsed.options;
     const QString command = positional.at(0);
     const auto named = std::find_if(std::begin(commands), std::end(commands), [&](const CommandName &c) {
@@ -186,12 +188,13 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (named == std::end(commands))
         throw UsageError(
             QCoreApplication::translate(
-                "CommandLine", "orden desconocida: %1 (exportar, importar, comprobar, plantilla, copias o restaurar)")
+                "CommandLine", "orden desconocida: %1 (exportar, importar, comprobar, plantilla, copias, restaurar o comparar)")
                 .arg(command));
     options.command = named->command;
-    // copias takes no argument; restaurar names a backup or takes the newest.
-    const qsizetype wanted = options.command == Command::Copias ? 1 : 2;
-    const bool argumentOptional = options.command == Command::Restaurar;
+    // copias takes no argument; restaurar names a backup or takes the newest;
+    // comparar names up to two sets.
+    const qsizetype wanted = options.command == Command::Copias ? 1 : options.command == Command::Comparar ? 3 : 2;
+    const bool argumentOptional = options.command == Command::Restaurar || options.command == Command::Comparar;
     if (positional.size() < wanted && !argumentOptional)
         throw UsageError(options.command == Command::Importar
                              ? QCoreApplication::translate(
@@ -210,8 +213,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     rejectBoth(parser, recuperar, noRecuperar);
     rejectBoth(parser, lineas, sinLineas);
 
-    if (options.command == Command::Restaurar)
+    if (options.command == Command::Restaurar || options.command == Command::Comparar) {
         options.target = positional.value(1); // a backup's name, as copias lists it
+        options.second = positional.value(2);
+    }
     else if (positional.size() > 1)
         options.target = localPath(positional.at(1));
     if (parser.isSet(niveles))
@@ -286,6 +291,12 @@ QString helpText()
         "                        una copia (por su fecha, como la lista copias; sin\n"
         "                        ella, la más reciente), todas a la vez; las tablas\n"
         "                        que sustituye quedan a su vez en otra copia.\n"
+        "  comparar [A] [B]      Compara dos juegos de tablas por sus códigos de GestIB:\n"
+        "                        profesores, asignaturas, aulas, cursos y grupos\n"
+        "                        nuevos, desaparecidos o con otro nombre, y las filas\n"
+        "                        de cada tabla. A y B son copias (por su fecha) o\n"
+        "                        \"actual\", la carpeta de trabajo; sin ellas, la copia\n"
+        "                        más reciente con la carpeta de trabajo.\n"
         "\n"
         "Opciones comunes:\n"
         "  --carpeta CARPETA     Carpeta de trabajo en lugar de C:\\VTEMP.\n"

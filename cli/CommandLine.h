@@ -7,9 +7,11 @@
 
 // The command line of transtarquoib-cli: one command, its file, and options.
 struct CommandOptions {
-    enum class Command { Exportar, Importar, Comprobar, Plantilla, Copias, Restaurar };
+    enum class Command { Exportar, Importar, Comprobar, Plantilla, Copias, Restaurar, Comparar };
     Command command = Command::Exportar;
-    QString target;      // CENTRE.xml, or the folder or file of "SolucioHorari.xml"; local path
+    QString target;      // CENTRE.xml, or the folder or file of "SolucioHorari.xml"; local path;
+                         // restaurar and comparar: a backup's name, or "actual"
+    QString second;      // comparar: the set compared with `target`
     QString niveles;     // --niveles, the levels file; local path, empty when not given
     QString solucion;    // --solucion, a SOLUC table to check; local path, empty when not given
     QString carpeta;     // --carpeta, the working folder; local path, empty for C:\VTEMP

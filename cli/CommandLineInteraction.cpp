@@ -3,7 +3,10 @@
 #include "cli/PathProblem.h"
 #include "run/ImportSummary.h"
 #include "run/RunSummary.h"
+#include "run/WorkingFolder.h"
+#include "import/CompareSets.h"
 #include "import/Cursos/TControlCursos.h"
+#include "platform/WinPath.h"
 
 #include <QCoreApplication>
 
@@ -106,6 +109,9 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
         check = *import;
         check->backup.clear();
         check->replaced = m_answers.checkedSet;
+        check->codeChanges.clear();
+        if (check->replaced)
+            check->codeChanges = centre_import::compareSets(m_answers.checkedFolder, winpath::toLocal(working_folder::path));
     }
     const RunSummary &shown = check ? *check : summary;
     m_summary = shown.toJson();

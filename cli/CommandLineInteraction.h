@@ -29,8 +29,9 @@ public:
         // comprobar: the run writes into a folder that is thrown away, so its
         // end is not announced as a finished import.
         bool checkOnly = false;
-        // comprobar: the set of the working folder the check stands for,
-        // since the run itself replaces a scratch copy.
+        // comprobar: the working folder the check stands for (local path)
+        // and the set it holds, since the run itself replaces a scratch copy.
+        QString checkedFolder;
         std::optional<BackupManifest> checkedSet;
     };
 

@@ -208,7 +208,8 @@ CommandReport runComprobar(const CommandOptions &options)
         }
     }
     CommandLineInteraction::Answers answers = answersFrom(options);
-    answers.checkedSet = backups::describeSet(winpath::toLocal(working_folder::path), centre_import::importedTables());
+    answers.checkedFolder = winpath::toLocal(working_folder::path);
+    answers.checkedSet = backups::describeSet(answers.checkedFolder, centre_import::importedTables());
     winpath::setWorkingFolder(scratch.path()); // for the rest of this process
 
     CommandReport report = importCentre(QStringLiteral("comprobar"), std::move(answers));

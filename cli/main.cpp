@@ -32,6 +32,7 @@ CommandReport runCommand(const CommandOptions &options)
     case CommandOptions::Command::Plantilla: return runPlantilla(options);
     case CommandOptions::Command::Copias: return runCopias(options);
     case CommandOptions::Command::Restaurar: return runRestaurar(options);
+    case CommandOptions::Command::Comparar: return runComparar(options);
     }
     return {};
 }

@@ -10,6 +10,7 @@
 #include "run/UserInteraction.h"
 #include "run/WorkingFolder.h"
 #include "import/CentreDocument.h"
+#include "import/CompareSets.h"
 #include "import/CrearAsignaturas.h"
 #include "import/CrearAulas.h"
 #include "import/CrearCursos.h"
@@ -78,6 +79,7 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     summary.any = form.DocXML->any;
     const QString workingFolder = winpath::toLocal(working_folder::path);
     bool finished = false;
+    QString backup; // of the replaced set: where it went
     {
         // Held from here to the last rename: no other program takes a table
         // while the user answers the level dialog.
@@ -87,11 +89,14 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
         if (finished) {
             summary.replaced = backups::describeSet(workingFolder, importedTables());
             readBackImportFigures(summary);
-            const QString backup = staged.commit(manifestOf(summary, *form.DocXML).toText(), importedTables());
+            backup = staged.commit(manifestOf(summary, *form.DocXML).toText(), importedTables());
             if (!backup.isEmpty())
                 summary.backup = backups::shownPath(backup);
         }
     }
+    // Read once the run no longer holds the replaced tables, now in the backup.
+    if (!backup.isEmpty())
+        summary.codeChanges = compareSets(backup, workingFolder);
 
     if (!finished) {
         abandonRun(form, ui);

@@ -137,6 +137,10 @@ QStringList ImportSummary::lines() const
                                                               "Líneas de asignaturas: no creadas (ASIGT queda vacía)"));
     if (!backup.isEmpty())
         out << QCoreApplication::translate("ImportSummary", "Copia de las tablas sustituidas: %1").arg(backup);
+    if (!codeChanges.isEmpty()) {
+        out << QCoreApplication::translate("ImportSummary", "Cambios respecto a las tablas sustituidas:");
+        out << codeChangeLines(codeChanges);
+    }
 
     QStringList changes;
     for (const ShortCodeChange &c : shortCodeChanges)
@@ -251,6 +255,51 @@ QStringList ImportSummary::replacementWarnings() const
     return out;
 }
 
+QStringList ImportSummary::codeChangeLines(const QList<CodeChanges> &changes)
+{
+    QStringList out;
+    for (const CodeChanges &c : changes) {
+        out << QCoreApplication::translate("ImportSummary", "    %1 (%2): %3, %4, %5 con otro nombre")
+                   .arg(c.table, tableContents(c.table),
+                        counted(c.added, QCoreApplication::translate("ImportSummary", "nuevo"),
+                                QCoreApplication::translate("ImportSummary", "nuevos")),
+                        counted(c.gone, QCoreApplication::translate("ImportSummary", "desaparecido"),
+                                QCoreApplication::translate("ImportSummary", "desaparecidos")),
+                        QString::number(c.renamed));
+        for (const CodeChanges::Entry &e : c.firstAdded)
+            out << QStringLiteral("        + %1 %2").arg(e.codi, e.name);
+        for (const CodeChanges::Entry &e : c.firstGone)
+            out << QStringLiteral("        - %1 %2").arg(e.codi, e.name);
+        for (const CodeChanges::Entry &e : c.firstRenamed)
+            out << QStringLiteral("        ~ %1 %2 → %3").arg(e.codi, e.earlierName, e.name);
+    }
+    return out;
+}
+
+QJsonArray ImportSummary::codeChangesJson(const QList<CodeChanges> &changes)
+{
+    const auto entries = [](const QList<CodeChanges::Entry> &list, bool renamed) {
+        QJsonArray array;
+        for (const CodeChanges::Entry &e : list) {
+            QJsonObject entry{{QStringLiteral("codi"), e.codi}, {QStringLiteral("nombre"), e.name}};
+            if (renamed)
+                entry.insert(QStringLiteral("nombreAnterior"), e.earlierName);
+            array.append(entry);
+        }
+        return array;
+    };
+    QJsonArray out;
+    for (const CodeChanges &c : changes)
+        out.append(QJsonObject{{QStringLiteral("tabla"), c.table},
+                               {QStringLiteral("nuevos"), c.added},
+                               {QStringLiteral("desaparecidos"), c.gone},
+                               {QStringLiteral("otroNombre"), c.renamed},
+                               {QStringLiteral("primerosNuevos"), entries(c.firstAdded, false)},
+                               {QStringLiteral("primerosDesaparecidos"), entries(c.firstGone, false)},
+                               {QStringLiteral("primerosOtroNombre"), entries(c.firstRenamed, true)}});
+    return out;
+}
+
 QJsonObject ImportSummary::toJson() const
 {
     QJsonObject rows;
@@ -280,7 +329,8 @@ QJsonObject ImportSummary::toJson() const
             before.insert(table, rows < 0 ? QJsonValue() : QJsonValue(rows));
         replacedJson = QJsonObject{{QStringLiteral("centroAnterior"), replaced->codi},
                                    {QStringLiteral("cursoAnterior"), replaced->any},
-                                   {QStringLiteral("filasAntes"), before}};
+                                   {QStringLiteral("filasAntes"), before},
+                                   {QStringLiteral("porTabla"), codeChangesJson(codeChanges)}};
     }
 
     return {{QStringLiteral("proceso"), QStringLiteral("exportar")},

@@ -3,6 +3,7 @@
 #include "run/BackupManifest.h"
 #include "run/RunSummary.h"
 
+#include <QJsonArray>
 #include <QList>
 
 #include <optional>
@@ -30,6 +31,22 @@ struct LevelCollision {
     QString prefix; // the shared start, as the later course gives it
 };
 
+// How the entries of one table (teachers, subjects...) differ from those of
+// the set it replaced, by their GestIB code: added, gone, and kept under the
+// same code with another name. The first few of each are kept to show.
+struct CodeChanges {
+    struct Entry {
+        QString codi;
+        QString name;
+        QString earlierName; // for a changed one
+    };
+    QString table;
+    int added = 0, gone = 0, renamed = 0;
+    QList<Entry> firstAdded, firstGone, firstRenamed;
+
+    bool isEmpty() const { return added == 0 && gone == 0 && renamed == 0; }
+};
+
 // What a centre import wrote.
 class ImportSummary : public RunSummary {
 public:
@@ -51,6 +68,7 @@ public:
     // before (rows counted in the tables, which the timetabling program
     // fills after an import); none when the folder held no table of the set.
     std::optional<BackupManifest> replaced;
+    QList<CodeChanges> codeChanges;   // of the replaced set, table by table; only tables with changes
 
     // Adds a step's changed codes, naming the table they went to.
     void addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes);
@@ -61,6 +79,10 @@ public:
     QStringList lines() const override;
     QStringList warnings() const override;
     QJsonObject toJson() const override;
+
+    // The lines and the JSON of the changes by code, also for a comparison of two sets.
+    static QStringList codeChangeLines(const QList<CodeChanges> &changes);
+    static QJsonArray codeChangesJson(const QList<CodeChanges> &changes);
 
 private:
     // What the import replaced that the user may not have meant to lose.

@@ -35,6 +35,38 @@
         <source>%1  %2  1 fila</source>
         <translation>%1  %2  1 fila</translation>
     </message>
+    <message>
+        <source>La copia %1 de %2 no está completa: no se compara</source>
+        <translation>La còpia %1 de %2 no és completa: no es compara</translation>
+    </message>
+    <message>
+        <source>sin tablas</source>
+        <translation>sense taules</translation>
+    </message>
+    <message>
+        <source>la carpeta de trabajo (%1)</source>
+        <translation>la carpeta de treball (%1)</translation>
+    </message>
+    <message>
+        <source>la copia %1 (%2)</source>
+        <translation>la còpia %1 (%2)</translation>
+    </message>
+    <message>
+        <source>De %1 a %2:</source>
+        <translation>De %1 a %2:</translation>
+    </message>
+    <message>
+        <source>Filas de cada tabla:</source>
+        <translation>Files de cada taula:</translation>
+    </message>
+    <message>
+        <source>Los mismos códigos, con los mismos nombres.</source>
+        <translation>Els mateixos codis, amb els mateixos noms.</translation>
+    </message>
+    <message>
+        <source>Cambios por código:</source>
+        <translation>Canvis per codi:</translation>
+    </message>
 </context>
 <context>
     <name>BackupManifest</name>
@@ -113,14 +145,6 @@ Provau «transtarquoib-cli --help».</translation>
         <translation>falta el valor de l&apos;opció %1</translation>
     </message>
     <message>
-        <source>falta la orden: exportar, importar, comprobar, plantilla, copias o restaurar</source>
-        <translation>falta l&apos;ordre: exportar, importar, comprobar, plantilla, copias o restaurar</translation>
-    </message>
-    <message>
-        <source>orden desconocida: %1 (exportar, importar, comprobar, plantilla, copias o restaurar)</source>
-        <translation>ordre desconeguda: %1 (exportar, importar, comprobar, plantilla, copias o restaurar)</translation>
-    </message>
-    <message>
         <source>importar necesita la carpeta o un archivo de la carpeta de GestIB</source>
         <translation>importar necessita la carpeta o un fitxer de la carpeta de GestIB</translation>
     </message>
@@ -135,6 +159,14 @@ Provau «transtarquoib-cli --help».</translation>
     <message>
         <source>la orden %1 no admite %2</source>
         <translation>l&apos;ordre %1 no admet %2</translation>
+    </message>
+    <message>
+        <source>falta la orden: exportar, importar, comprobar, plantilla, copias, restaurar o comparar</source>
+        <translation>falta l&apos;ordre: exportar, importar, comprobar, plantilla, copias, restaurar o comparar</translation>
+    </message>
+    <message>
+        <source>orden desconocida: %1 (exportar, importar, comprobar, plantilla, copias, restaurar o comparar)</source>
+        <translation>ordre desconeguda: %1 (exportar, importar, comprobar, plantilla, copias, restaurar o comparar)</translation>
     </message>
     <message>
         <source>Uso: transtarquoib-cli ORDEN ARCHIVO [OPCIONES]
@@ -186,6 +218,12 @@ Las órdenes valen en mayúsculas o minúsculas (EXPORTAR, Comprobar).
                         una copia (por su fecha, como la lista copias; sin
                         ella, la más reciente), todas a la vez; las tablas
                         que sustituye quedan a su vez en otra copia.
+  comparar [A] [B]      Compara dos juegos de tablas por sus códigos de GestIB:
+                        profesores, asignaturas, aulas, cursos y grupos
+                        nuevos, desaparecidos o con otro nombre, y las filas
+                        de cada tabla. A y B son copias (por su fecha) o
+                        &quot;actual&quot;, la carpeta de trabajo; sin ellas, la copia
+                        más reciente con la carpeta de trabajo.
 
 Opciones comunes:
   --carpeta CARPETA     Carpeta de trabajo en lugar de C:\VTEMP.
@@ -257,6 +295,12 @@ Ordres:
                         còpia (per la seva data, com la llista copias; sense
                         ella, la més recent), totes alhora; les taules que
                         substitueix queden al seu torn en una altra còpia.
+  comparar [A] [B]      Compara dos jocs de taules pels seus codis de GestIB:
+                        professors, assignatures, aules, cursos i grups
+                        nous, desapareguts o amb un altre nom, i les files
+                        de cada taula. A i B són còpies (per la seva data) o
+                        &quot;actual&quot;, la carpeta de treball; sense elles, la
+                        còpia més recent amb la carpeta de treball.
 
 Opcions comunes:
   --carpeta CARPETA     Carpeta de treball en lloc de C:\VTEMP.
@@ -1087,6 +1131,30 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>%1 (%2) tenía %3 filas y ahora tiene %4, menos de la mitad: compruebe que el documento de GestIB está completo.%5</source>
         <translation>%1 (%2) tenia %3 files i ara en té %4, menys de la meitat: comprovau que el document de GestIB és complet.%5</translation>
+    </message>
+    <message>
+        <source>Cambios respecto a las tablas sustituidas:</source>
+        <translation>Canvis respecte de les taules substituïdes:</translation>
+    </message>
+    <message>
+        <source>    %1 (%2): %3, %4, %5 con otro nombre</source>
+        <translation>    %1 (%2): %3, %4, %5 amb un altre nom</translation>
+    </message>
+    <message>
+        <source>nuevo</source>
+        <translation>nou</translation>
+    </message>
+    <message>
+        <source>nuevos</source>
+        <translation>nous</translation>
+    </message>
+    <message>
+        <source>desaparecido</source>
+        <translation>desaparegut</translation>
+    </message>
+    <message>
+        <source>desaparecidos</source>
+        <translation>desapareguts</translation>
     </message>
 </context>
 <context>

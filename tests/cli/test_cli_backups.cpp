@@ -2,6 +2,7 @@
 // for missing levels touches nothing, and the replaced tables can be listed
 // and put back.
 #include "tests/cli/CliProcess.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/FolderSnapshot.h"
 #include "tests/support/LockHolder.h"
 #include "tests/support/QStringPrinter.h"
@@ -116,6 +117,47 @@ TEST(CliBackups, AFolderThatIsNoWholeBackupIsNeitherListedNorRestored)
     const cli::Result restored = cli::run({QStringLiteral("restaurar"), QStringLiteral("--json")});
     EXPECT_EQ(restored.status, 0) << restored.err.toStdString();
     EXPECT_TRUE(QDir(copias.filePath(incomplete)).exists(QStringLiteral("NOTAS.TXT")));
+}
+
+TEST(CliBackups, ComparesTwoSetsByCode)
+{
+    TempWinePrefix prefix;
+    ASSERT_EQ(importWithLevels().status, 0);
+    EXPECT_EQ(cli::run({QStringLiteral("comparar")}).status, 1) << "no backup to compare with yet";
+    const QString renamed = QString::fromUtf8(readFileBytes(cli::data(QStringLiteral("centre.xml"))))
+                                .replace(QStringLiteral("Filosofia 1"), QStringLiteral("Filosofia I"));
+    const QString second = cli::writeFile(prefix.prefix() + QStringLiteral("/segundo.xml"), renamed.toUtf8());
+    ASSERT_EQ(cli::run({QStringLiteral("exportar"), second, QStringLiteral("--niveles"),
+                        cli::data(QStringLiteral("niveles.csv"))})
+                  .status,
+              0);
+    const QString backup = cli::run({QStringLiteral("copias")}).out.section(QStringLiteral("  "), 0, 0);
+
+    // By default the newest backup against the working folder; the same named.
+    for (const QStringList &arguments : {QStringList{QStringLiteral("comparar")},
+                                         QStringList{QStringLiteral("comparar"), backup, QStringLiteral("ACTUAL")}}) {
+        const cli::Result compared = cli::run(arguments);
+        EXPECT_EQ(compared.status, 0) << compared.err.toStdString();
+        EXPECT_TRUE(compared.out.startsWith(QStringLiteral("De la copia %1 (TEST01 2026) a la carpeta de trabajo").arg(backup)))
+            << compared.out.toStdString();
+        EXPECT_TRUE(compared.out.contains(QStringLiteral("    PROFT: 3 → 3\n")));
+        EXPECT_TRUE(compared.out.contains(QStringLiteral("        ~ 8003 Filosofia 1 → Filosofia I\n")))
+            << compared.out.toStdString();
+    }
+    // The other way round, as JSON.
+    const cli::Result reversed = cli::run({QStringLiteral("comparar"), QStringLiteral("actual"), backup, QStringLiteral("--json")});
+    const QJsonObject summary =
+        QJsonDocument::fromJson(reversed.out.toUtf8()).object().value(QStringLiteral("resumen")).toObject();
+    const QJsonArray tables = summary.value(QStringLiteral("porTabla")).toArray();
+    ASSERT_EQ(tables.size(), 1) << reversed.out.toStdString();
+    EXPECT_EQ(tables.first().toObject().value(QStringLiteral("primerosOtroNombre")).toArray().first().toObject()
+                  .value(QStringLiteral("nombre")).toString(),
+              QStringLiteral("Filosofia 1"));
+    EXPECT_EQ(summary.value(QStringLiteral("filas")).toObject().value(QStringLiteral("PROFT")).toArray(),
+              (QJsonArray{3, 3}));
+
+    EXPECT_EQ(cli::run({QStringLiteral("comparar"), QStringLiteral("1999-01-01 00.00.00")}).status, 1);
+    EXPECT_EQ(cli::run({QStringLiteral("comparar"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}).status, 2);
 }
 
 } // namespace

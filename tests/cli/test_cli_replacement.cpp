@@ -109,4 +109,44 @@ TEST(CliReplacement, SameCentreAgainWarnsOfNothingReplaced)
     }
 }
 
+// Teachers added, gone and renamed are told by their GestIB codes, the same
+// by a check beforehand and by the import, in the text and in --json.
+TEST(CliReplacement, TellsWhatChangedByCode)
+{
+    TempWinePrefix prefix;
+    ASSERT_EQ(cli::run({"exportar", cli::data(QStringLiteral("centre.xml")), "--niveles", levels}).status, 0);
+    QString text = centreText();
+    text.replace(QStringLiteral("descripcio=\"Filosofia 1\""), QStringLiteral("descripcio=\"Filosofia I\""));
+    text.replace(QStringLiteral("<PLACA codi=\"8001\" descripcio=\"Matemàtiques 1\" curta=\"MATES\"/>"),
+                 QStringLiteral("<PLACA codi=\"8004\" descripcio=\"Música 1\" curta=\"MUS\"/>"));
+    const QString document = cli::writeFile(prefix.prefix() + QStringLiteral("/segundo.xml"), text.toUtf8());
+
+    for (const char *command : {"comprobar", "exportar"}) {
+        SCOPED_TRACE(command);
+        const cli::Result plain = cli::run({command, document, "--niveles", levels});
+        for (const char *line : {"    PROFT (profesores): 1 nuevo, 1 desaparecido, 1 con otro nombre",
+                                 "        + 8004 Música 1", "        - 8001 Matemàtiques 1",
+                                 "        ~ 8003 Filosofia 1 → Filosofia I"})
+            EXPECT_TRUE(plain.out.contains(QString::fromUtf8(line) + u'\n')) << line << "\n" << plain.out.toStdString();
+        if (std::string(command) == "comprobar") {
+            const cli::Result scripted = cli::run({command, document, "--niveles", levels, "--json"});
+            const QJsonArray tables = QJsonDocument::fromJson(scripted.out.toUtf8())
+                                          .object()
+                                          .value(QStringLiteral("resumen"))
+                                          .toObject()
+                                          .value(QStringLiteral("cambios"))
+                                          .toObject()
+                                          .value(QStringLiteral("porTabla"))
+                                          .toArray();
+            ASSERT_EQ(tables.size(), 1) << scripted.out.toStdString();
+            const QJsonObject proft = tables.first().toObject();
+            EXPECT_EQ(proft.value(QStringLiteral("tabla")).toString(), QStringLiteral("PROFT"));
+            EXPECT_EQ(proft.value(QStringLiteral("otroNombre")).toInt(), 1);
+            EXPECT_EQ(proft.value(QStringLiteral("primerosOtroNombre")).toArray().first().toObject()
+                          .value(QStringLiteral("nombreAnterior")).toString(),
+                      QStringLiteral("Filosofia 1"));
+        }
+    }
+}
+
 } // namespace

@@ -1,0 +1,119 @@
+#include "import/CompareSets.h"
+
+#include "platform/Dbf.h"
+
+#include <QDir>
+#include <QHash>
+#include <QSet>
+
+#include <vector>
+
+namespace centre_import {
+
+namespace {
+
+// The tables whose rows stand for something the school names, with the
+// field that names it.
+struct NamedTable {
+    QString table;
+    QString nameField;
+};
+const QList<NamedTable> namedTables = {
+    {QStringLiteral("ASIGNOMT"), QStringLiteral("NOMBRE")}, {QStringLiteral("PROFT"), QStringLiteral("NOMBRE")},
+    {QStringLiteral("AULAT"), QStringLiteral("NOMBRE")},    {QStringLiteral("CURSOST"), QStringLiteral("DESCRIPCIO")},
+    {QStringLiteral("GRUPOST"), QStringLiteral("DESCRIP")},
+};
+
+// Enough of each kind to recognise what happened; the counts say the rest.
+constexpr qsizetype shownChanges = 5;
+
+// Calls `row(code, name)` for each row of the table in record order; nothing
+// when the folder has no such table.
+template <class Row>
+void readRows(const QString &folder, const NamedTable &named, Row row)
+{
+    const QStringList files = QDir(folder).entryList({named.table + QStringLiteral(".DBF")}, QDir::Files);
+    if (files.isEmpty())
+        return;
+    dbf::Table table;
+    table.setFolder(folder);
+    table.setTableName(files.first());
+    table.setExclusive(false);
+    table.open();
+    QString code, name;
+    for (table.first(); !table.eof(); table.next()) {
+        table.readString(QStringLiteral("CODI"), code);
+        table.readString(named.nameField, name);
+        row(code, name);
+    }
+}
+
+void note(QList<CodeChanges::Entry> &shown, CodeChanges::Entry entry)
+{
+    if (shown.size() < shownChanges)
+        shown.append(std::move(entry));
+}
+
+CodeChanges compareTable(const QString &earlierFolder, const QString &laterFolder, const NamedTable &named)
+{
+    struct Earlier {
+        QString codi, name;
+        bool found = false;
+    };
+    std::vector<Earlier> earlier;
+    QHash<QString, qsizetype> byCode; // the first row of a code, as every look-up finds it
+    readRows(earlierFolder, named, [&](const QString &code, const QString &name) {
+        if (!byCode.contains(code)) {
+            byCode.insert(code, qsizetype(earlier.size()));
+            earlier.push_back({code, name});
+        }
+    });
+
+    CodeChanges changes;
+    changes.table = named.table;
+    QSet<QString> later;
+    readRows(laterFolder, named, [&](const QString &code, const QString &name) {
+        if (later.contains(code))
+            return;
+        later.insert(code);
+        const auto found = byCode.constFind(code);
+        if (found == byCode.cend()) {
+            ++changes.added;
+            note(changes.firstAdded, {code, name, {}});
+            return;
+        }
+        Earlier &was = earlier[std::size_t(*found)];
+        was.found = true;
+        if (was.name != name) {
+            ++changes.renamed;
+            note(changes.firstRenamed, {code, name, was.name});
+        }
+    });
+    for (const Earlier &was : earlier) {
+        if (!was.found) {
+            ++changes.gone;
+            note(changes.firstGone, {was.codi, was.name, {}});
+        }
+    }
+    return changes;
+}
+
+} // namespace
+
+QList<CodeChanges> compareSets(const QString &earlierFolder, const QString &laterFolder)
+{
+    QList<CodeChanges> all;
+    for (const NamedTable &named : namedTables) {
+        // Only an account of what changed: a table that cannot be read is
+        // left out of it, and the import stands.
+        try {
+            CodeChanges changes = compareTable(earlierFolder, laterFolder, named);
+            if (!changes.isEmpty())
+                all.append(std::move(changes));
+        } catch (const dbf::DbfError &) {
+        }
+    }
+    return all;
+}
+
+} // namespace centre_import
