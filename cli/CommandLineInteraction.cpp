@@ -110,6 +110,7 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
         check->backup.clear();
         check->replaced = m_answers.checkedSet;
         check->codeChanges.clear();
+        check->createdFolder = m_answers.checkedFolderMissing ? m_answers.checkedFolder : QString();
         if (check->replaced)
             check->codeChanges = centre_import::compareSets(m_answers.checkedFolder, winpath::toLocal(working_folder::path));
     }

@@ -209,6 +209,7 @@ CommandReport runComprobar(const CommandOptions &options)
     }
     CommandLineInteraction::Answers answers = answersFrom(options);
     answers.checkedFolder = winpath::toLocal(working_folder::path);
+    answers.checkedFolderMissing = !QFileInfo(answers.checkedFolder).isDir();
     answers.checkedSet = backups::describeSet(answers.checkedFolder, centre_import::importedTables());
     winpath::setWorkingFolder(scratch.path()); // for the rest of this process
 

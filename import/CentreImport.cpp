@@ -78,6 +78,8 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
     summary.codi = form.DocXML->codi;
     summary.any = form.DocXML->any;
     const QString workingFolder = winpath::toLocal(working_folder::path);
+    if (!QFileInfo(workingFolder).isDir())
+        summary.createdFolder = workingFolder;
     bool finished = false;
     QString backup; // of the replaced set: where it went
     {

@@ -216,6 +216,11 @@ QStringList ImportSummary::warnings() const
 QStringList ImportSummary::replacementWarnings() const
 {
     QStringList out;
+    if (!createdFolder.isEmpty())
+        out << QCoreApplication::translate("ImportSummary",
+                                           "La carpeta de trabajo no existía y se ha creado en %1: compruebe que "
+                                           "es la que usa Velarix.")
+                   .arg(createdFolder);
     if (!replaced)
         return out;
     const QString hint = undoHint(backup);
@@ -335,6 +340,7 @@ QJsonObject ImportSummary::toJson() const
 
     return {{QStringLiteral("proceso"), QStringLiteral("exportar")},
             {QStringLiteral("cambios"), replacedJson},
+            {QStringLiteral("carpetaCreada"), createdFolder.isEmpty() ? QJsonValue() : QJsonValue(createdFolder)},
             {QStringLiteral("documento"), document},
             {QStringLiteral("filas"), rows},
             {QStringLiteral("lineasCreadas"), subjectLinesCreated},

@@ -69,6 +69,7 @@ public:
     // fills after an import); none when the folder held no table of the set.
     std::optional<BackupManifest> replaced;
     QList<CodeChanges> codeChanges;   // of the replaced set, table by table; only tables with changes
+    QString createdFolder;            // the working folder's real path when the import had to create it
 
     // Adds a step's changed codes, naming the table they went to.
     void addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes);

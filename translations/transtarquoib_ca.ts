@@ -1156,6 +1156,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <source>desaparecidos</source>
         <translation>desapareguts</translation>
     </message>
+    <message>
+        <source>La carpeta de trabajo no existía y se ha creado en %1: compruebe que es la que usa Velarix.</source>
+        <translation>La carpeta de treball no existia i s&apos;ha creat a %1: comprovau que és la que empra Velarix.</translation>
+    </message>
 </context>
 <context>
     <name>IniFile</name>

@@ -53,9 +53,10 @@ TEST_P(ExitStatus, IsTheDocumentedOne)
     const QString saying = resolve(c.saying);
     EXPECT_TRUE(result.err.contains(saying) || result.out.contains(saying))
         << "expected «" << saying.toStdString() << "» in:\n" << result.err.toStdString() << result.out.toStdString();
-    if (!c.notSaying.isEmpty())
+    if (!c.notSaying.isEmpty()) {
         EXPECT_FALSE(result.err.contains(c.notSaying) || result.out.contains(c.notSaying))
             << "not expected «" << c.notSaying.toStdString() << "» in:\n" << result.err.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

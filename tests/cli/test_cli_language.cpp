@@ -102,7 +102,7 @@ TEST(CliLanguageRuns, TheCentreImportWritesTheSameTablesInEveryLanguage)
 
 TEST(CliLanguageRuns, FailuresGiveTheirReasonsInTheLanguage)
 {
-    TempWinePrefix prefix; // without tables
+    TempWinePrefix prefix(TempWinePrefix::WorkingFolder::Absent); // without tables
     QTemporaryDir folder;
     const cli::Result ca = cli::run({"importar", folder.path()}, QDir::currentPath(), {}, catalan);
     EXPECT_EQ(ca.status, 1);

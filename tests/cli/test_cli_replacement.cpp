@@ -149,4 +149,26 @@ TEST(CliReplacement, TellsWhatChangedByCode)
     }
 }
 
+// A working folder that was not there (a mistyped WINEPREFIX, another
+// drive) is named where it was made, by the check and by the import.
+TEST(CliReplacement, AWorkingFolderThatWasNotThereIsNamed)
+{
+    TempWinePrefix prefix(TempWinePrefix::WorkingFolder::Absent);
+    const QString folder = prefix.driveC() + QStringLiteral("/VTEMP");
+    const QString warning
+        = QStringLiteral("La carpeta de trabajo no existía y se ha creado en %1: compruebe que es la que usa Velarix.")
+              .arg(folder);
+    const QStringList arguments = {cli::data(QStringLiteral("centre.xml")), "--niveles", levels};
+
+    const cli::Result check = cli::run(QStringList{"comprobar"} + arguments);
+    EXPECT_EQ(check.status, 6) << check.err.toStdString();
+    EXPECT_TRUE(check.out.contains(warning)) << check.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder)) << "a check makes no folder";
+
+    const cli::Result imported = cli::run(QStringList{"exportar"} + arguments);
+    EXPECT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.out.contains(QStringLiteral("Aviso: ") + warning)) << imported.out.toStdString();
+    EXPECT_FALSE(cli::run(QStringList{"exportar"} + arguments).out.contains(QStringLiteral("no existía")));
+}
+
 } // namespace

@@ -41,7 +41,7 @@ const MappingCase kMappings[] = {
 TEST(WinPath, MapsDriveCBelowTheWinePrefix)
 {
     for (const MappingCase &c : kMappings) {
-        TempWinePrefix wine;
+        TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
         if (c.existing)
             touch(wine.driveC() + QLatin1Char('/') + QString::fromLatin1(c.existing));
         const QString expected = QDir::cleanPath(wine.driveC() + QLatin1Char('/') + QString::fromLatin1(c.expected));
@@ -53,7 +53,7 @@ TEST(WinPath, MapsDriveCBelowTheWinePrefix)
 // the file, whatever order the folder lists them in.
 TEST(WinPath, OfSeveralCaseVariantsTheFirstInNameOrderIsFound)
 {
-    TempWinePrefix wine;
+    TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
     for (const char *name : {"vtemp/asignomt.dbf", "vtemp/AsigNomt.dbf", "vtemp/Asignomt.dbf", "VTemp/other.dbf"})
         touch(wine.driveC() + QLatin1Char('/') + QString::fromLatin1(name));
     const auto local = [&](const char *windowsPath) { return winpath::toLocal(QString::fromLatin1(windowsPath)); };
@@ -102,7 +102,7 @@ class WinPathDrives : public testing::TestWithParam<DriveCase> {};
 TEST_P(WinPathDrives, MapsTheDriveAsWineDoes)
 {
     const DriveCase &c = GetParam();
-    TempWinePrefix wine;
+    TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
     QTemporaryDir data;
     touch(wine.driveC() + QStringLiteral("/VTEMP/X.DBF"));
     touch(data.path() + QStringLiteral("/Horarios/centre.xml"));
@@ -155,7 +155,7 @@ class WinPathReverse : public testing::TestWithParam<ReverseCase> {};
 TEST_P(WinPathReverse, NamesTheFileAsWindowsProgramsDo)
 {
     const ReverseCase &c = GetParam();
-    TempWinePrefix wine;
+    TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
     QTemporaryDir data;
     touch(wine.driveC() + QStringLiteral("/VTEMP/X.DBF"));
     touch(data.path() + QStringLiteral("/Horarios/centre.xml"));
@@ -175,8 +175,9 @@ TEST_P(WinPathReverse, NamesTheFileAsWindowsProgramsDo)
     const QString windows = winpath::toWindows(local);
     EXPECT_EQ(windows, expand(c.expected).replace(u'/', u'\\'));
     // A prefix Wine has not set up has no drive Z: to lead back through.
-    if (c.drives != Drives::None || windows.startsWith(u'C'))
+    if (c.drives != Drives::None || windows.startsWith(u'C')) {
         EXPECT_EQ(QDir::cleanPath(winpath::toLocal(windows)), QDir::cleanPath(local));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, WinPathReverse, testing::ValuesIn(kReverseCases),
@@ -185,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, WinPathReverse, testing::ValuesIn(kReverseCases)
 // A folder reached through a link of its own is still on the drive it lies on.
 TEST(WinPath, ReverseMappingSeesThroughLinks)
 {
-    TempWinePrefix wine;
+    TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
     QTemporaryDir elsewhere;
     touch(wine.vtempFile(QStringLiteral("SOLUC.DBF")));
     const QString link = elsewhere.filePath(QStringLiteral("trabajo"));
@@ -195,7 +196,7 @@ TEST(WinPath, ReverseMappingSeesThroughLinks)
 
 TEST(WinPath, FileInFolderFindsTheTableOfAComponent)
 {
-    TempWinePrefix wine;
+    TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
     touch(wine.driveC() + QStringLiteral("/vTemp/cursost.dbf"));
     EXPECT_EQ(winpath::fileInFolder(QStringLiteral("\\VTEMP"), QStringLiteral("CURSOST.DBF")),
               wine.driveC() + QStringLiteral("/vTemp/cursost.dbf"));
@@ -205,7 +206,7 @@ TEST(WinPath, FileInFolderFindsTheTableOfAComponent)
 
 TEST(WinPath, OtherPathsStayAsTheyAre)
 {
-    TempWinePrefix wine;
+    TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
     for (const char *path : {"/tmp/ASIGNOMT.DBF", "relative/file.xml", "file.xml", "\\\\server\\share\\x.dbf"})
         EXPECT_EQ(winpath::toLocal(QString::fromLatin1(path)), QString::fromLatin1(path));
 }
@@ -225,7 +226,7 @@ TEST(WinPath, WithoutWinePrefixDriveCIsInTheHomeFolder)
 // A link counts by its target; folders are not files; a deleted file is gone.
 TEST(WinPath, FileExistsAndDelete)
 {
-    TempWinePrefix wine;
+    TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
     touch(wine.vtempFile(QStringLiteral("doc.xml")));
     QFile::link(wine.vtempFile(QStringLiteral("doc.xml")), wine.vtempFile(QStringLiteral("link.xml")));
     QFile::link(wine.vtempFile(QStringLiteral("none.xml")), wine.vtempFile(QStringLiteral("dangling.xml")));
@@ -244,7 +245,7 @@ TEST(WinPath, FileExistsAndDelete)
 // Creating a table creates a missing working folder; the table keeps the case written.
 TEST(WinPath, CreatingATableCreatesTheWorkingFolder)
 {
-    TempWinePrefix wine;
+    TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
     dbf::Table table({}, QStringLiteral("C:\\VTEMP"), QStringLiteral("PROFT.DBF"), true);
     table.fieldDefs() = {{QStringLiteral("ABREV"), dbf::FieldType::String, 10}};
     table.createTable();
@@ -256,7 +257,7 @@ TEST(WinPath, CreatingATableCreatesTheWorkingFolder)
 // and the same name on another drive, stay where they are.
 TEST(WinPath, AMovedWorkingFolderTakesEveryNameOfIt)
 {
-    TempWinePrefix wine;
+    TempWinePrefix wine(TempWinePrefix::WorkingFolder::Absent);
     QTemporaryDir moved;
     touch(moved.filePath(QStringLiteral("cursost2.dbf")));
     struct Case {

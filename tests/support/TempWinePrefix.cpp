@@ -2,11 +2,11 @@
 
 #include <QDir>
 
-TempWinePrefix::TempWinePrefix()
+TempWinePrefix::TempWinePrefix(WorkingFolder workingFolder)
 {
     m_hadPrevious = qEnvironmentVariableIsSet("WINEPREFIX");
     m_previous = qgetenv("WINEPREFIX");
-    QDir().mkpath(driveC());
+    QDir().mkpath(workingFolder == WorkingFolder::Present ? driveC() + QStringLiteral("/VTEMP") : driveC());
     qputenv("WINEPREFIX", m_dir.path().toLocal8Bit());
 }
 
