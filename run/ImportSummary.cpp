@@ -8,23 +8,6 @@
 
 namespace {
 
-// What each table holds, as a user who does not know the table names reads it.
-QString tableContents(const QString &table)
-{
-    static const QHash<QString, const char *> contents = {
-        {QStringLiteral("ASIGNOMT"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas y actividades")},
-        {QStringLiteral("PROFT"), QT_TRANSLATE_NOOP("ImportSummary", "profesores")},
-        {QStringLiteral("AULAT"), QT_TRANSLATE_NOOP("ImportSummary", "aulas")},
-        {QStringLiteral("CURSOST"), QT_TRANSLATE_NOOP("ImportSummary", "cursos")},
-        {QStringLiteral("CURSOST2"), QT_TRANSLATE_NOOP("ImportSummary", "niveles y cursos guardados")},
-        {QStringLiteral("GRUPOST"), QT_TRANSLATE_NOOP("ImportSummary", "grupos")},
-        {QStringLiteral("MATIB"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas por nivel y curso")},
-        {QStringLiteral("ASIGT"), QT_TRANSLATE_NOOP("ImportSummary", "líneas de asignaturas")},
-        {QStringLiteral("DIASHORAST"), QT_TRANSLATE_NOOP("ImportSummary", "días y horas")},
-    };
-    return QCoreApplication::translate("ImportSummary", contents.value(table));
-}
-
 QString courseText(const CourseRef &course)
 {
     return QStringLiteral("%1 - %2").arg(course.codi, course.descripcio);
@@ -75,6 +58,22 @@ QString shortCodeRemedy(const QString &table)
 }
 
 } // namespace
+
+QString ImportSummary::tableContents(const QString &table)
+{
+    static const QHash<QString, const char *> contents = {
+        {QStringLiteral("ASIGNOMT"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas y actividades")},
+        {QStringLiteral("PROFT"), QT_TRANSLATE_NOOP("ImportSummary", "profesores")},
+        {QStringLiteral("AULAT"), QT_TRANSLATE_NOOP("ImportSummary", "aulas")},
+        {QStringLiteral("CURSOST"), QT_TRANSLATE_NOOP("ImportSummary", "cursos")},
+        {QStringLiteral("CURSOST2"), QT_TRANSLATE_NOOP("ImportSummary", "niveles y cursos guardados")},
+        {QStringLiteral("GRUPOST"), QT_TRANSLATE_NOOP("ImportSummary", "grupos")},
+        {QStringLiteral("MATIB"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas por nivel y curso")},
+        {QStringLiteral("ASIGT"), QT_TRANSLATE_NOOP("ImportSummary", "líneas de asignaturas")},
+        {QStringLiteral("DIASHORAST"), QT_TRANSLATE_NOOP("ImportSummary", "días y horas")},
+    };
+    return QCoreApplication::translate("ImportSummary", contents.value(table));
+}
 
 void ImportSummary::addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes)
 {
