@@ -2,7 +2,9 @@
 
 #include "app/Cursos/ControlCursosWindow.h"
 #include "app/SummaryWindow.h"
+#include "run/ImportSummary.h"
 #include "run/RunSummary.h"
+#include "import/UndoImport.h"
 #include "platform/WinPath.h"
 
 #include <QApplication>
@@ -165,9 +167,14 @@ void QtInteraction::showMessage(const QString &text)
     execWaitingForTheUser(*messageBox(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok));
 }
 
-std::unique_ptr<SummaryWindow> QtInteraction::summaryWindow(const QString &text, const RunSummary &summary) const
+std::unique_ptr<SummaryWindow> QtInteraction::summaryWindow(const QString &text, const RunSummary &summary)
 {
-    return std::make_unique<SummaryWindow>(applicationTitle, displayText(text), summary, dialogParent());
+    auto window = std::make_unique<SummaryWindow>(applicationTitle, displayText(text), summary, dialogParent());
+    if (const auto *import = dynamic_cast<const ImportSummary *>(&summary); import && !import->backup.isEmpty())
+        window->offerUndo([this, backup = import->backup] {
+            return centre_import::undoImport(backup, *this) == centre_import::UndoOutcome::Restored;
+        });
+    return window;
 }
 
 void QtInteraction::showSummary(const QString &text, const RunSummary &summary)

@@ -39,7 +39,9 @@ public:
     std::unique_ptr<QMessageBox> messageBox(QMessageBox::Icon icon, const QString &caption, const QString &text,
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton) const;
-    std::unique_ptr<SummaryWindow> summaryWindow(const QString &text, const RunSummary &summary) const;
+    // An import's summary that names a backup of the set it replaced offers
+    // to undo the import.
+    std::unique_ptr<SummaryWindow> summaryWindow(const QString &text, const RunSummary &summary);
 
     // The caption of every plain message and error report.
     static const QString applicationTitle;

@@ -30,6 +30,7 @@ SummaryWindow::SummaryWindow(const QString &caption, const QString &text, const 
     , m_details(new QPlainTextEdit(this))
     , m_copy(new QPushButton(tr("Copiar"), this))
     , m_openLog(new QPushButton(tr("Abrir registro"), this))
+    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok, this))
 {
     setWindowTitle(caption);
     setSizeGripEnabled(true);
@@ -51,7 +52,7 @@ SummaryWindow::SummaryWindow(const QString &caption, const QString &text, const 
     m_details->setPlainText(details.join(QLatin1Char('\n')));
     m_details->setMinimumSize(areaSize(minimumColumns, minimumLines));
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    QDialogButtonBox *buttons = m_buttons;
     buttons->addButton(m_copy, QDialogButtonBox::ActionRole);
     buttons->addButton(m_openLog, QDialogButtonBox::ActionRole);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -94,6 +95,24 @@ QPushButton *SummaryWindow::copyButton() const
 QPushButton *SummaryWindow::openLogButton() const
 {
     return m_openLog;
+}
+
+void SummaryWindow::offerUndo(std::function<bool()> undo)
+{
+    if (m_undo)
+        return;
+    m_undo = new QPushButton(tr("Deshacer esta importación"), this);
+    m_undo->setAutoDefault(false);
+    m_buttons->addButton(m_undo, QDialogButtonBox::ActionRole);
+    connect(m_undo, &QPushButton::clicked, this, [this, undo = std::move(undo)] {
+        if (undo())
+            accept();
+    });
+}
+
+QPushButton *SummaryWindow::undoButton() const
+{
+    return m_undo;
 }
 
 QString SummaryWindow::wholeText() const

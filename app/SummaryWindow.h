@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QMessageBox>
 
+#include <functional>
+
+class QDialogButtonBox;
 class QPlainTextEdit;
 class QPushButton;
 class RunSummary;
@@ -12,6 +15,8 @@ class RunSummary;
 // the summary's details, warnings first, in a resizable area large enough to
 // read a school's figures without scrolling. "Copiar" puts the whole text on
 // the clipboard for a support request; "Abrir registro" opens the run log.
+// An import that replaced tables may also be undone from here; what the
+// undo does is the caller's, the window only offers it.
 class SummaryWindow : public QDialog {
     Q_OBJECT
 public:
@@ -26,6 +31,12 @@ public:
     QPlainTextEdit *detailsArea() const;
     QPushButton *copyButton() const;
     QPushButton *openLogButton() const;
+    // "Deshacer esta importación", which runs `undo`; the window closes once
+    // `undo` says it has undone the run, since it no longer describes the
+    // working tables.
+    void offerUndo(std::function<bool()> undo);
+    // The undo button, or none when no undo is offered.
+    QPushButton *undoButton() const;
     // Everything the window says, as "Copiar" copies it.
     QString wholeText() const;
 
@@ -41,4 +52,6 @@ private:
     QPlainTextEdit *m_details;
     QPushButton *m_copy;
     QPushButton *m_openLog;
+    QDialogButtonBox *m_buttons;
+    QPushButton *m_undo = nullptr;
 };

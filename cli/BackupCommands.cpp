@@ -3,7 +3,7 @@
 #include "cli/CommandLineInteraction.h"
 #include "run/Backups.h"
 #include "run/WorkingFolder.h"
-#include "run/RestoreBackup.h"
+#include "run/RestoreRun.h"
 #include "run/ImportSummary.h"
 #include "import/CentreImport.h"
 #include "import/CompareSets.h"
@@ -105,16 +105,16 @@ CommandReport runRestaurar(const CommandOptions &options)
         return report;
     }
     try {
-        const QString kept
-            = restoreBackup(chosen->path, centre_import::replacedFiles(), centre_import::importedTables());
-        report.summaryLines << QCoreApplication::translate("BackupCommands", "Restaurada la copia %1 (%2)")
-                                   .arg(chosen->name, chosen->manifest.centre());
-        if (!kept.isEmpty())
-            report.summaryLines << QCoreApplication::translate("BackupCommands", "Copia de las tablas sustituidas: %1")
-                                       .arg(backups::shownPath(kept));
+        const RestoreOutcome restored
+            = restoreAndLog(*chosen, centre_import::replacedFiles(), centre_import::importedTables());
+        report.summaryLines << restored.summary.lines();
         report.summary = QJsonObject{{QStringLiteral("restaurada"), backupJson(*chosen)},
-                                     {QStringLiteral("copia"),
-                                      kept.isEmpty() ? QJsonValue() : QJsonValue(backups::shownPath(kept))}};
+                                     {QStringLiteral("copia"), restored.summary.kept.isEmpty()
+                                                                   ? QJsonValue()
+                                                                   : QJsonValue(restored.summary.kept)}};
+        // The tables are back; a log that cannot be written is only reported.
+        if (!restored.logProblem.isEmpty())
+            printFailure(restored.logProblem);
     } catch (const dbf::TableInUseError &e) {
         failWith(report, ExitStatus::TableHeld, e.message());
     } catch (const Error &e) {

@@ -8,23 +8,6 @@
 
 namespace {
 
-// What each table holds, as a user who does not know the table names reads it.
-QString tableContents(const QString &table)
-{
-    static const QHash<QString, const char *> contents = {
-        {QStringLiteral("ASIGNOMT"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas y actividades")},
-        {QStringLiteral("PROFT"), QT_TRANSLATE_NOOP("ImportSummary", "profesores")},
-        {QStringLiteral("AULAT"), QT_TRANSLATE_NOOP("ImportSummary", "aulas")},
-        {QStringLiteral("CURSOST"), QT_TRANSLATE_NOOP("ImportSummary", "cursos")},
-        {QStringLiteral("CURSOST2"), QT_TRANSLATE_NOOP("ImportSummary", "niveles y cursos guardados")},
-        {QStringLiteral("GRUPOST"), QT_TRANSLATE_NOOP("ImportSummary", "grupos")},
-        {QStringLiteral("MATIB"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas por nivel y curso")},
-        {QStringLiteral("ASIGT"), QT_TRANSLATE_NOOP("ImportSummary", "líneas de asignaturas")},
-        {QStringLiteral("DIASHORAST"), QT_TRANSLATE_NOOP("ImportSummary", "días y horas")},
-    };
-    return QCoreApplication::translate("ImportSummary", contents.value(table));
-}
-
 QString courseText(const CourseRef &course)
 {
     return QStringLiteral("%1 - %2").arg(course.codi, course.descripcio);
@@ -76,6 +59,22 @@ QString shortCodeRemedy(const QString &table)
 
 } // namespace
 
+QString ImportSummary::tableContents(const QString &table)
+{
+    static const QHash<QString, const char *> contents = {
+        {QStringLiteral("ASIGNOMT"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas y actividades")},
+        {QStringLiteral("PROFT"), QT_TRANSLATE_NOOP("ImportSummary", "profesores")},
+        {QStringLiteral("AULAT"), QT_TRANSLATE_NOOP("ImportSummary", "aulas")},
+        {QStringLiteral("CURSOST"), QT_TRANSLATE_NOOP("ImportSummary", "cursos")},
+        {QStringLiteral("CURSOST2"), QT_TRANSLATE_NOOP("ImportSummary", "niveles y cursos guardados")},
+        {QStringLiteral("GRUPOST"), QT_TRANSLATE_NOOP("ImportSummary", "grupos")},
+        {QStringLiteral("MATIB"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas por nivel y curso")},
+        {QStringLiteral("ASIGT"), QT_TRANSLATE_NOOP("ImportSummary", "líneas de asignaturas")},
+        {QStringLiteral("DIASHORAST"), QT_TRANSLATE_NOOP("ImportSummary", "días y horas")},
+    };
+    return QCoreApplication::translate("ImportSummary", contents.value(table));
+}
+
 void ImportSummary::addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes)
 {
     // A large centre changes tens of thousands of codes: the list is taken
@@ -105,8 +104,8 @@ QString undoHint(const QString &backup)
     if (backup.isEmpty())
         return {};
     return QCoreApplication::translate("ImportSummary",
-                                       " Lo sustituido está en la copia %1; para deshacer la importación: "
-                                       "transtarquoib-cli restaurar.")
+                                       " Lo sustituido está en la copia %1; se puede deshacer la importación con "
+                                       "«Deshacer esta importación» o con transtarquoib-cli restaurar.")
         .arg(backup);
 }
 } // namespace

@@ -75,6 +75,9 @@ public:
     void addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes);
     // The rows counted in a table, -1 when it was not read back.
     int rowsOf(const QString &table) const;
+    // What one of the nine tables holds, as a user who does not know the
+    // table names reads it ("profesores").
+    static QString tableContents(const QString &table);
 
     QString title() const override;
     QStringList lines() const override;

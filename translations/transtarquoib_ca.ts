@@ -16,14 +16,6 @@
         <translation>No existeix la còpia %1 a %2</translation>
     </message>
     <message>
-        <source>Restaurada la copia %1 (%2)</source>
-        <translation>Restaurada la còpia %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Copia de las tablas sustituidas: %1</source>
-        <translation>Còpia de les taules substituïdes: %1</translation>
-    </message>
-    <message>
         <source>No son copias completas, y no se usan: %1</source>
         <translation>No són còpies completes, i no s&apos;empren: %1</translation>
     </message>
@@ -1109,10 +1101,6 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <translation>%1 (%2): 0, el document no porta %3; comprovau l&apos;exportació del centre a GestIB i repetiu la importació.</translation>
     </message>
     <message>
-        <source> Lo sustituido está en la copia %1; para deshacer la importación: transtarquoib-cli restaurar.</source>
-        <translation> El que s&apos;ha substituït és a la còpia %1; per desfer la importació: transtarquoib-cli restaurar.</translation>
-    </message>
-    <message>
         <source>    %1 (%2): %3 (antes %4)</source>
         <translation>    %1 (%2): %3 (abans %4)</translation>
     </message>
@@ -1159,6 +1147,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>La carpeta de trabajo no existía y se ha creado en %1: compruebe que es la que usa Velarix.</source>
         <translation>La carpeta de treball no existia i s&apos;ha creat a %1: comprovau que és la que empra Velarix.</translation>
+    </message>
+    <message>
+        <source> Lo sustituido está en la copia %1; se puede deshacer la importación con «Deshacer esta importación» o con transtarquoib-cli restaurar.</source>
+        <translation> El que s&apos;ha substituït és a la còpia %1; es pot desfer la importació amb «Desfer aquesta importació» o amb transtarquoib-cli restaurar.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1295,33 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
 </context>
 <context>
+    <name>RestoreSummary</name>
+    <message>
+        <source>Restauración de una copia</source>
+        <translation>Restauració d&apos;una còpia</translation>
+    </message>
+    <message>
+        <source>Copia restaurada: %1 (%2)</source>
+        <translation>Còpia restaurada: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Documento: %1</source>
+        <translation>Document: %1</translation>
+    </message>
+    <message>
+        <source>Filas de cada tabla:</source>
+        <translation>Files de cada taula:</translation>
+    </message>
+    <message>
+        <source>no se ha podido leer</source>
+        <translation>no s&apos;ha pogut llegir</translation>
+    </message>
+    <message>
+        <source>Copia de las tablas sustituidas: %1</source>
+        <translation>Còpia de les taules substituïdes: %1</translation>
+    </message>
+</context>
+<context>
     <name>RunFrame</name>
     <message>
         <source>No existe archivo</source>
@@ -1374,6 +1393,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>No se puede abrir el registro %1: ningún programa del sistema abre este tipo de archivo.</source>
         <translation>No es pot obrir el registre %1: cap programa del sistema obre aquest tipus de fitxer.</translation>
+    </message>
+    <message>
+        <source>Deshacer esta importación</source>
+        <translation>Desfer aquesta importació</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1553,21 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>El archivo %1 está en uso por otro programa. Cierre ese programa y vuelva a intentarlo; no se ha modificado nada.</source>
         <translation>El fitxer %1 és en ús per un altre programa. Tancau aquest programa i tornau-ho a provar; no s&apos;ha modificat res.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoImport</name>
+    <message>
+        <source>Deshacer esta importación</source>
+        <translation>Desfer aquesta importació</translation>
+    </message>
+    <message>
+        <source>¿Deshacer esta importación y volver a poner las tablas de la copia %1 (%2)? Las tablas de ahora quedarán a su vez en otra copia.</source>
+        <translation>Desfer aquesta importació i tornar a posar les taules de la còpia %1 (%2)? Les taules d&apos;ara quedaran al seu torn en una altra còpia.</translation>
+    </message>
+    <message>
+        <source>La copia %1 ya no existe o no está completa: no se puede deshacer la importación</source>
+        <translation>La còpia %1 ja no existeix o no és completa: no es pot desfer la importació</translation>
     </message>
 </context>
 <context>

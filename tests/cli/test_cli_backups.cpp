@@ -8,6 +8,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/TempWinePrefix.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -84,6 +85,41 @@ TEST(CliBackups, ListsAndRestoresTheReplacedTables)
     EXPECT_EQ(now, expected) << "the first import's tables are back, byte for byte";
 
     EXPECT_EQ(cli::run({QStringLiteral("restaurar"), QStringLiteral("1999-01-01 00.00.00")}).status, 1);
+}
+
+// Like a run, a restore leaves its entry in the run log, saying what it put
+// back and where it kept what it replaced; a refused one leaves none.
+TEST(CliBackups, ARestoreIsWrittenToTheRunLog)
+{
+    TempWinePrefix prefix;
+    ASSERT_EQ(importWithLevels().status, 0);
+    ASSERT_EQ(importWithLevels().status, 0);
+    const QString logPath = prefix.vtempFile(QStringLiteral("TransTarquoIB.log"));
+    const auto logText = [&] {
+        QFile log(logPath);
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    };
+    const QString afterImports = logText();
+
+    {
+        const LockHolder holder(prefix.vtempFile(QStringLiteral("AULAT.DBF")), LockHolder::Kind::FlockExclusive);
+        ASSERT_TRUE(holder.holding());
+        EXPECT_EQ(cli::run({QStringLiteral("restaurar")}).status, 5);
+        EXPECT_EQ(logText(), afterImports) << "a refused restore is no run";
+    }
+
+    const cli::Result restored = cli::run({QStringLiteral("restaurar")});
+    ASSERT_EQ(restored.status, 0) << restored.err.toStdString();
+    const QString log = logText();
+    ASSERT_TRUE(log.startsWith(afterImports)) << "earlier entries stay as they were";
+    const QString entry = log.mid(afterImports.size());
+    EXPECT_TRUE(entry.contains(QStringLiteral("  Restauración de una copia\r\n"))) << entry.toStdString();
+    EXPECT_TRUE(entry.contains(QStringLiteral("  Copia restaurada: C:\\VTEMP\\Copias\\"))) << entry.toStdString();
+    EXPECT_TRUE(entry.contains(QStringLiteral("  Copia de las tablas sustituidas: C:\\VTEMP\\Copias\\")));
+    const QStringList printed = restored.out.split(u'\n', Qt::SkipEmptyParts).filter(QStringLiteral("Copia "));
+    EXPECT_EQ(printed.size(), 2) << restored.out.toStdString();
+    for (const QString &line : printed)
+        EXPECT_TRUE(entry.contains(line)) << "the command prints what the log keeps: " << line.toStdString();
 }
 
 TEST(CliBackups, AFolderThatIsNoWholeBackupIsNeitherListedNorRestored)
