@@ -16,13 +16,16 @@
 #include "run/UserInteraction.h"
 #include "import/CentreDocument.h"
 #include "import/CentreImport.h"
+#include "import/CompareSets.h"
 #include "import/CrearGrupos.h"
 #include "import/CrearLineasAsignaturas.h"
 #include "import/Cursos/TControlCursos.h"
+#include "platform/WinPath.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -262,6 +265,31 @@ void BM_FullImportAgainstStreamFloor(benchmark::State &state)
     state.SetComplexityN(scale);
 }
 
+// What a re-import adds to tell what changed: the comparison of the replaced
+// set with the new one by code, table by table, on its own, and its share of
+// a whole import that replaces a set (as every timed import here does but
+// the first).
+void BM_CompareReplacedSet(benchmark::State &state)
+{
+    const bench::Workspace &w = bench::workspace(int(state.range(0)));
+    runImport(w);
+    QElapsedTimer timer;
+    timer.start();
+    runImport(w);
+    const double importNs = double(timer.nsecsElapsed());
+    const QString folder = winpath::toLocal(QStringLiteral("C:\\VTEMP"));
+    double compareNs = 0;
+    int runs = 0;
+    for (auto _ : state) {
+        timer.restart();
+        benchmark::DoNotOptimize(compareSets(folder, folder));
+        compareNs += double(timer.nsecsElapsed());
+        ++runs;
+    }
+    state.counters["share_of_import"] = compareNs / runs / importNs;
+    state.SetComplexityN(state.range(0));
+}
+
 // Steps 5 and 6 again on the tables of an import done beforehand: their share
 // of the whole run, and that their look-ups keep them linear.
 void BM_GroupsAndLines(benchmark::State &state)
@@ -282,6 +310,7 @@ void BM_GroupsAndLines(benchmark::State &state)
 BENCHMARK(BM_ParseDocument)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_FullImport)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseManualTime()->Complexity(benchmark::oN);
 BENCHMARK(BM_FullImportAgainstStreamFloor)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseManualTime()->Complexity(benchmark::oN);
+BENCHMARK(BM_CompareReplacedSet)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_GroupsAndLines)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 // A peak-memory child: one import of the document in the given WINEPREFIX.

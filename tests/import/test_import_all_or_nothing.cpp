@@ -524,6 +524,46 @@ TEST(KilledImport, AtEachRenameOfTheCommitEndsWhollyNew)
     }
 }
 
+// A restore killed at any rename of its commit is finished by the next
+// start: the backed-up set is back whole, and of backups there are exactly
+// the one restored and a whole one of what it replaced.
+TEST(KilledRestore, AtEachRenameEndsWhollyRestored)
+{
+    const int renames = 2 * int(replacedFiles().size() + 1) + 1;
+    for (int k = 0; k <= renames; ++k) {
+        SCOPED_TRACE(k);
+        TempWinePrefix prefix;
+        importFinished(firstCentre());
+        const auto first = bytesOf(workingSet(prefix.vtemp()));
+        importFinished(nextCentre());
+        const auto second = bytesOf(workingSet(prefix.vtemp()));
+        const QString restored = backups::list().first().path;
+
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            folder_commit::setBeforeRenameHook([k](int rename) {
+                if (rename == k)
+                    ::raise(SIGKILL);
+            });
+            try {
+                restoreBackup(restored, replacedFiles(), importedTables());
+            } catch (...) {
+                _exit(2);
+            }
+            _exit(0);
+        }
+        ASSERT_TRUE(ended(child));
+        EXPECT_NO_THROW(recoverWorkingFolder());
+        EXPECT_EQ(bytesOf(workingSet(prefix.vtemp())), first);
+        const QList<backups::Backup> kept = backups::list();
+        ASSERT_EQ(kept.size(), 2);
+        EXPECT_EQ(kept.last().path, restored);
+        EXPECT_EQ(bytesOf(snapshotFolder(kept.first().path)), second) << "what the restore replaced, whole";
+        EXPECT_EQ(backups::strayFolders(), QStringList());
+    }
+}
+
 TEST(KilledImport, AtRandomMomentsEndsWhollyOldOrWhollyNew)
 {
     const ReferenceSets sets = referenceSets();
