@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QHash>
-#include <QSet>
 
 #include <vector>
 
@@ -56,43 +55,44 @@ void note(QList<CodeChanges::Entry> &shown, CodeChanges::Entry entry)
 
 CodeChanges compareTable(const QString &earlierFolder, const QString &laterFolder, const NamedTable &named)
 {
-    struct Earlier {
+    struct Entry {
         QString codi, name;
-        bool found = false;
+        bool earlier = false; // of the earlier set
+        bool later = false;   // met in the later set
     };
-    std::vector<Earlier> earlier;
+    std::vector<Entry> entries;
     QHash<QString, qsizetype> byCode; // the first row of a code, as every look-up finds it
     readRows(earlierFolder, named, [&](const QString &code, const QString &name) {
         if (!byCode.contains(code)) {
-            byCode.insert(code, qsizetype(earlier.size()));
-            earlier.push_back({code, name});
+            byCode.insert(code, qsizetype(entries.size()));
+            entries.push_back({code, name, true, false});
         }
     });
 
     CodeChanges changes;
     changes.table = named.table;
-    QSet<QString> later;
     readRows(laterFolder, named, [&](const QString &code, const QString &name) {
-        if (later.contains(code))
-            return;
-        later.insert(code);
         const auto found = byCode.constFind(code);
         if (found == byCode.cend()) {
+            byCode.insert(code, qsizetype(entries.size()));
+            entries.push_back({code, name, false, true});
             ++changes.added;
             note(changes.firstAdded, {code, name, {}});
             return;
         }
-        Earlier &was = earlier[std::size_t(*found)];
-        was.found = true;
-        if (was.name != name) {
+        Entry &entry = entries[std::size_t(*found)];
+        if (entry.later)
+            return; // a later row of the same code
+        entry.later = true;
+        if (entry.name != name) {
             ++changes.renamed;
-            note(changes.firstRenamed, {code, name, was.name});
+            note(changes.firstRenamed, {code, name, entry.name});
         }
     });
-    for (const Earlier &was : earlier) {
-        if (!was.found) {
+    for (const Entry &entry : entries) {
+        if (entry.earlier && !entry.later) {
             ++changes.gone;
-            note(changes.firstGone, {was.codi, was.name, {}});
+            note(changes.firstGone, {entry.codi, entry.name, {}});
         }
     }
     return changes;
