@@ -1,7 +1,6 @@
 #include "cli/CheckOutcome.h"
 
 #include <QCoreApplication>
-#include <QHash>
 #include <QJsonArray>
 
 namespace {
@@ -26,13 +25,6 @@ bool hasWarnings(const CommandReport &report)
 
 QStringList checkLines(const QStringList &summaryLines, bool warnings)
 {
-    // The summary's lines that speak of tables already written.
-    const QHash<QString, QString> conditional = {
-        {QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: creadas"),
-         QCoreApplication::translate("CheckOutcome", "Líneas de asignaturas: se crearían")},
-        {QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: no creadas (ASIGT queda vacía)"),
-         QCoreApplication::translate("CheckOutcome", "Líneas de asignaturas: no se crearían (ASIGT quedaría vacía)")},
-    };
     QStringList lines{
         warnings ? QCoreApplication::translate(
             "CheckOutcome", "Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.")
@@ -40,7 +32,6 @@ QStringList checkLines(const QStringList &summaryLines, bool warnings)
     lines << QCoreApplication::translate("CheckOutcome",
                                          "Una comprobación no sustituye ninguna tabla ni hace copia de ellas.");
     lines << QCoreApplication::translate("CheckOutcome", "La importación escribiría:");
-    for (const QString &line : summaryLines)
-        lines << conditional.value(line, line);
+    lines << summaryLines;
     return lines;
 }

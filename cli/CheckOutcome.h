@@ -13,7 +13,6 @@
 // courses of the levels file that the document does not have.
 bool hasWarnings(const CommandReport &report);
 
-// The run's summary, written for a finished import, told as what an import
-// would do, under a first line that says whether it has warnings and that
-// nothing was changed.
+// The run's summary, already told as what an import would do, under a first
+// line that says whether it has warnings and that nothing was changed.
 QStringList checkLines(const QStringList &summaryLines, bool warnings);

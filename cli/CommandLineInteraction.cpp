@@ -17,15 +17,7 @@
 using centre_import::TControlCursos;
 
 namespace {
-// The runs' own texts, as the runs translate them, to tell their questions and messages apart.
-QString recoveryCaption()
-{
-    return QCoreApplication::translate("TControlCursos", "Recuperación de Niveles y Cursos importados anteriormente");
-}
-QString linesCaption()
-{
-    return QCoreApplication::translate("CrearLineasAsignaturas", "Creación automática de Líneas de Asignaturas");
-}
+// The run's own text, as the run translates it, to tell its message apart.
 QString noFile() { return QCoreApplication::translate("RunFrame", "No existe archivo"); }
 
 QString answerName(UserInteraction::Answer answer)
@@ -107,6 +99,7 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
     std::optional<ImportSummary> check;
     if (const auto *import = dynamic_cast<const ImportSummary *>(&summary); import && m_answers.checkOnly) {
         check = *import;
+        check->checkOnly = true;
         check->backup.clear();
         check->replaced = m_answers.checkedSet;
         check->codeChanges.clear();
@@ -125,9 +118,9 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
 UserInteraction::Answer CommandLineInteraction::ask(const Question &question)
 {
     Answer answer = question.defaultButton;
-    if (question.caption == recoveryCaption())
+    if (question.topic == Topic::RecoverLevels)
         answer = m_answers.recover ? Answer::Yes : Answer::No;
-    else if (question.caption == linesCaption())
+    else if (question.topic == Topic::CreateLines)
         answer = m_answers.createLines ? Answer::Ok : Answer::Cancel;
     progress(QStringLiteral("%1: %2").arg(question.caption, answerName(answer)));
     return answer;

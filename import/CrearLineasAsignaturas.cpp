@@ -33,6 +33,7 @@ UserInteraction::Question createLinesQuestion()
         QString(28, QLatin1Char(' ')) + QCoreApplication::translate("CrearLineasAsignaturas", "¿Crear Líneas?"),
     };
     UserInteraction::Question question;
+    question.topic = UserInteraction::Topic::CreateLines;
     question.caption
         = QCoreApplication::translate("CrearLineasAsignaturas", "Creación automática de Líneas de Asignaturas");
     question.text = lines.join(QStringLiteral("\n\r"));

@@ -31,6 +31,7 @@ std::optional<backups::Backup> wholeBackupAt(const QString &localPath)
 UserInteraction::Question confirmation(const backups::Backup &backup)
 {
     UserInteraction::Question question;
+    question.topic = UserInteraction::Topic::UndoImport;
     question.caption = QCoreApplication::translate("UndoImport", "Deshacer esta importación");
     question.text = QCoreApplication::translate("UndoImport",
                                                 "¿Deshacer esta importación y volver a poner las tablas de la copia "

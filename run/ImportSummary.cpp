@@ -131,9 +131,15 @@ QStringList ImportSummary::lines() const
                                  .arg(t.table, tableContents(t.table), rows)
                                  .arg(before));
     }
-    out << (subjectLinesCreated ? QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: creadas")
-                                : QCoreApplication::translate("ImportSummary",
-                                                              "Líneas de asignaturas: no creadas (ASIGT queda vacía)"));
+    if (checkOnly)
+        out << (subjectLinesCreated
+                    ? QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: se crearían")
+                    : QCoreApplication::translate("ImportSummary",
+                                                  "Líneas de asignaturas: no se crearían (ASIGT quedaría vacía)"));
+    else
+        out << (subjectLinesCreated ? QCoreApplication::translate("ImportSummary", "Líneas de asignaturas: creadas")
+                                    : QCoreApplication::translate("ImportSummary",
+                                                                  "Líneas de asignaturas: no creadas (ASIGT queda vacía)"));
     if (!backup.isEmpty())
         out << QCoreApplication::translate("ImportSummary", "Copia de las tablas sustituidas: %1").arg(backup);
     if (!codeChanges.isEmpty()) {

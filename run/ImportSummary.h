@@ -63,6 +63,7 @@ public:
     QList<CourseRef> coursesWithoutLevel;
     QList<LevelCollision> levelCollisions;
     bool subjectLinesCreated = false; // the user agreed to the proposed lines
+    bool checkOnly = false;           // told as what an import would write, by a check that wrote into a scratch folder
     QString backup;                   // where the replaced tables were kept; empty when none were
     // The working folder's set that the import replaced, as it stood just
     // before (rows counted in the tables, which the timetabling program

@@ -27,7 +27,12 @@ public:
         QString initialFolder;    // a local path
     };
 
+    // What a question decides, so that a front end that answers by itself
+    // (the command line, from its options) knows it without reading words.
+    enum class Topic { Other, RecoverLevels, CreateLines, UndoImport };
+
     struct Question {
+        Topic topic = Topic::Other;
         QString caption;
         QString text;
         Buttons buttons = Buttons::YesNo;

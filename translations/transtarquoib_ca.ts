@@ -77,14 +77,6 @@
 <context>
     <name>CheckOutcome</name>
     <message>
-        <source>Líneas de asignaturas: se crearían</source>
-        <translation>Línies d&apos;assignatures: es crearien</translation>
-    </message>
-    <message>
-        <source>Líneas de asignaturas: no se crearían (ASIGT quedaría vacía)</source>
-        <translation>Línies d&apos;assignatures: no es crearien (ASIGT quedaria buida)</translation>
-    </message>
-    <message>
         <source>Comprobación con avisos: revíselos antes de importar. No se ha modificado nada.</source>
         <translation>Comprovació amb avisos: revisau-los abans d&apos;importar. No s&apos;ha modificat res.</translation>
     </message>
@@ -1151,6 +1143,14 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source> Lo sustituido está en la copia %1; se puede deshacer la importación con «Deshacer esta importación» o con transtarquoib-cli restaurar.</source>
         <translation> El que s&apos;ha substituït és a la còpia %1; es pot desfer la importació amb «Desfer aquesta importació» o amb transtarquoib-cli restaurar.</translation>
+    </message>
+    <message>
+        <source>Líneas de asignaturas: se crearían</source>
+        <translation>Línies d&apos;assignatures: es crearien</translation>
+    </message>
+    <message>
+        <source>Líneas de asignaturas: no se crearían (ASIGT quedaría vacía)</source>
+        <translation>Línies d&apos;assignatures: no es crearien (ASIGT quedaria buida)</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,7 @@ const QString CURSO = QStringLiteral("CURSO");
 UserInteraction::Question recoveryQuestion()
 {
     UserInteraction::Question q;
+    q.topic = UserInteraction::Topic::RecoverLevels;
     q.caption
         = QCoreApplication::translate("TControlCursos", "Recuperación de Niveles y Cursos importados anteriormente");
     q.text = QCoreApplication::translate("TControlCursos",
