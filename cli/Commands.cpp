@@ -248,7 +248,10 @@ CommandReport runPlantilla(const CommandOptions &options)
     catchingFailures(report, true, [&] {
         xml::Document document;
         document.load(options.target);
-        const LevelsTemplate levels = levelsTemplate(document, options.target, readKeptAnswers(), options.suggest);
+        QList<centre_import::KeptLevel> keptLevels;
+        const QHash<QString, LevelAnswer> kept = readKeptAnswers(&keptLevels);
+        const LevelsTemplate levels = levelsTemplate(document, options.target, kept, options.suggest,
+                                                     centre_import::SchoolLevels(keptLevels));
         writeTemplate(levelsTemplateText(levels), options.salida);
         for (const QString &descripcio : levels.withoutCode)
             printError(
@@ -263,6 +266,18 @@ CommandReport runPlantilla(const CommandOptions &options)
                                                      "Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.")
                              .arg(courses)
                              .arg(levels.incomplete()));
+        // What --sugerir left blank is what the user still has to type.
+        if (options.suggest) {
+            const int notProposed = levels.incomplete();
+            printError(notProposed == 0
+                           ? QCoreApplication::translate("Commands", "--sugerir ha propuesto todo lo que faltaba; revíselo.")
+                       : notProposed == 1
+                           ? QCoreApplication::translate(
+                                 "Commands", "--sugerir no ha podido proponer 1 curso; complete su nivel o su curso.")
+                           : QCoreApplication::translate(
+                                 "Commands", "--sugerir no ha podido proponer %1 cursos; complete su nivel o su curso.")
+                                 .arg(notProposed));
+        }
     });
     return report;
 }

@@ -4,7 +4,7 @@
 #include "platform/Dbf.h"
 #include "platform/WinPath.h"
 
-QHash<QString, LevelAnswer> readKeptAnswers()
+QHash<QString, LevelAnswer> readKeptAnswers(QList<centre_import::KeptLevel> *levels)
 {
     const QString name = QStringLiteral("CURSOST2.DBF");
     QHash<QString, LevelAnswer> kept;
@@ -15,6 +15,9 @@ QHash<QString, LevelAnswer> readKeptAnswers()
     table.open();
     for (table.first(); !table.eof(); table.next()) {
         const QString codi = table.asString(QStringLiteral("CODI"));
+        if (levels)
+            *levels << centre_import::KeptLevel{table.asString(QStringLiteral("DESCRIPCIO")),
+                                                table.asString(QStringLiteral("NIVEL"))};
         if (!kept.contains(codi))
             kept.insert(codi, {table.asString(QStringLiteral("NIVEL")), table.asString(QStringLiteral("CURSO"))});
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/LevelsFile.h"
+#include "import/LevelProposal.h"
 
 #include <QHash>
 #include <QString>
@@ -9,5 +10,6 @@
 // CURSOST2, by course code, as the level and course dialog recovers them: a
 // code's first row. Nothing when the table is not there. Raises the table
 // layer's error when it cannot be read (TableInUseError while another
-// program holds it).
-QHash<QString, LevelAnswer> readKeptAnswers();
+// program holds it). `levels`, where given, receives every row's description
+// and level, in table order, for the proposals in the school's levels.
+QHash<QString, LevelAnswer> readKeptAnswers(QList<centre_import::KeptLevel> *levels = nullptr);

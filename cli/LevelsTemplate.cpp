@@ -38,7 +38,8 @@ int LevelsTemplate::incomplete() const
 }
 
 LevelsTemplate levelsTemplate(const xml::Document &document, const QString &path,
-                              const QHash<QString, LevelAnswer> &kept, bool suggest)
+                              const QHash<QString, LevelAnswer> &kept, bool suggest,
+                              const centre_import::SchoolLevels &school)
 {
     using centre_import::readTrimmed;
     centre_import::requireCentreDocument(document, path);
@@ -58,7 +59,7 @@ LevelsTemplate levelsTemplate(const xml::Document &document, const QString &path
             const LevelAnswer answer = kept.value(codi);
             fillFrom(row, answer.nivel, answer.curso);
             if (suggest) {
-                const centre_import::LevelProposal proposal = centre_import::proposeLevel(descripcio);
+                const centre_import::LevelProposal proposal = school.propose(descripcio);
                 fillFrom(row, proposal.nivel, proposal.curso);
             }
             levels.rows.push_back(row);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/LevelsFile.h"
+#include "import/LevelProposal.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -37,11 +38,12 @@ struct LevelsTemplate {
 // The courses of a GestIB centre document (an error of kind RefusedDocument
 // for another document), each filled with the answer kept for its code and,
 // where `suggest`, each cell still empty with the proposal read from its
-// description. A code that several courses share gets one line, with the
-// first course's description and every course's groups, since the levels
-// file answers a code once.
+// description in the school's levels (`school`). A code that several courses
+// share gets one line, with the first course's description and every
+// course's groups, since the levels file answers a code once.
 LevelsTemplate levelsTemplate(const xml::Document &document, const QString &path,
-                              const QHash<QString, LevelAnswer> &kept, bool suggest);
+                              const QHash<QString, LevelAnswer> &kept, bool suggest,
+                              const centre_import::SchoolLevels &school = centre_import::SchoolLevels());
 
 // The file's bytes: a header line, then the rows; UTF-8 with a byte order
 // mark and CRLF line ends, so that a spreadsheet opens it with its accents;

@@ -2,6 +2,8 @@
 
 #include "import/TableLayouts.h"
 
+#include "run/Trimming.h"
+
 #include <QRegularExpression>
 
 namespace centre_import {
@@ -27,9 +29,15 @@ int widthInCursos(const QString &field)
     }
     return 0;
 }
-} // namespace
 
-LevelProposal proposeLevel(const QString &descripcio)
+struct Reading {
+    LevelProposal proposal;
+    // The description's words without the ordinal, plain and upper-cased:
+    // "1r Batxillerat Ciències" and "2n batxillerat ciencies" read alike.
+    QString withoutOrdinal;
+};
+
+Reading readDescription(const QString &descripcio)
 {
     // Digits and then, optionally, a Catalan or Spanish ordinal ending.
     static const QRegularExpression ordinal(QStringLiteral("^(\\d{1,3})(?:r|n|t|er|on|rt|º|ª|o|a|\\.)?$"),
@@ -42,10 +50,54 @@ LevelProposal proposeLevel(const QString &descripcio)
         const QString level = plainUpperWord(words[i + 1]);
         if (level.isEmpty())
             continue;
-        return {level.left(widthInCursos(QStringLiteral("NIVEL"))),
-                match.captured(1).left(widthInCursos(QStringLiteral("CURSO")))};
+        QStringList rest;
+        for (qsizetype j = 0; j < words.size(); ++j) {
+            const QString plain = j == i ? QString() : plainUpperWord(words[j]);
+            if (!plain.isEmpty())
+                rest << plain;
+        }
+        return {{level.left(widthInCursos(QStringLiteral("NIVEL"))),
+                 match.captured(1).left(widthInCursos(QStringLiteral("CURSO")))},
+                rest.join(u' ')};
     }
     return {};
+}
+} // namespace
+
+LevelProposal proposeLevel(const QString &descripcio)
+{
+    return readDescription(descripcio).proposal;
+}
+
+SchoolLevels::SchoolLevels(const QList<KeptLevel> &kept)
+{
+    for (const KeptLevel &level : kept) {
+        const QString nivel = trimControl(level.nivel);
+        const Reading reading = readDescription(level.descripcio);
+        if (nivel.isEmpty() || reading.proposal.nivel.isEmpty())
+            continue;
+        // The first kept row of a description wins, as the table's look-ups find it.
+        if (!m_byDescription.contains(reading.withoutOrdinal))
+            m_byDescription.insert(reading.withoutOrdinal, nivel);
+        const auto known = m_byKey.constFind(reading.proposal.nivel);
+        if (known == m_byKey.cend())
+            m_byKey.insert(reading.proposal.nivel, nivel);
+        else if (*known != nivel)
+            m_byKey.insert(reading.proposal.nivel, QString());
+    }
+}
+
+LevelProposal SchoolLevels::propose(const QString &descripcio) const
+{
+    Reading reading = readDescription(descripcio);
+    LevelProposal &proposal = reading.proposal;
+    if (proposal.nivel.isEmpty())
+        return proposal;
+    if (const auto same = m_byDescription.constFind(reading.withoutOrdinal); same != m_byDescription.cend())
+        proposal.nivel = *same;
+    else if (const auto key = m_byKey.constFind(proposal.nivel); key != m_byKey.cend())
+        proposal.nivel = *key;
+    return proposal;
 }
 
 } // namespace centre_import

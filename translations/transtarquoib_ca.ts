@@ -492,6 +492,18 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <source>Plantilla de niveles: 1 curso, %1 sin nivel o sin curso.</source>
         <translation>Plantilla de nivells: 1 curs, %1 sense nivell o sense curs.</translation>
     </message>
+    <message>
+        <source>--sugerir ha propuesto todo lo que faltaba; revíselo.</source>
+        <translation>--sugerir ha proposat tot el que faltava; revisau-ho.</translation>
+    </message>
+    <message>
+        <source>--sugerir no ha podido proponer 1 curso; complete su nivel o su curso.</source>
+        <translation>--sugerir no ha pogut proposar 1 curs; completau-ne el nivell o el curs.</translation>
+    </message>
+    <message>
+        <source>--sugerir no ha podido proponer %1 cursos; complete su nivel o su curso.</source>
+        <translation>--sugerir no ha pogut proposar %1 cursos; completau-ne el nivell o el curs.</translation>
+    </message>
 </context>
 <context>
     <name>ControlCursosWindow</name>
@@ -1511,6 +1523,18 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>y %1 cursos más</source>
         <translation>i %1 cursos més</translation>
+    </message>
+    <message>
+        <source>«Sugerir»: todos propuestos; revise las celdas en verde.</source>
+        <translation>«Suggerir»: tots proposats; revisau les cel·les en verd.</translation>
+    </message>
+    <message>
+        <source>«Sugerir»: 1 curso sin propuesta; complete su NIVEL o CURSO.</source>
+        <translation>«Suggerir»: 1 curs sense proposta; completau-ne el NIVEL o el CURSO.</translation>
+    </message>
+    <message>
+        <source>«Sugerir»: %1 cursos sin propuesta; complete su NIVEL o CURSO.</source>
+        <translation>«Suggerir»: %1 cursos sense proposta; completau-ne el NIVEL o el CURSO.</translation>
     </message>
 </context>
 <context>

@@ -413,6 +413,16 @@ void ControlCursosWindow::buildLabels()
     m_refusedLine->setFont(boldFont(font()));
     m_refusedLine->setStyleSheet(QStringLiteral("color: #000080; background-color: #ffffff;"));
     m_refusedLine->hide();
+
+    // Beside "Sugerir", what its last click could not propose; it stays
+    // while the user completes those courses.
+    m_suggestionLine = new QLabel(panel);
+    m_suggestionLine->setObjectName(QStringLiteral("LabelSugerir"));
+    m_suggestionLine->setGeometry(scaled({459, 27, 215, 28}));
+    m_suggestionLine->setWordWrap(true);
+    m_suggestionLine->setFont(boldFont(font()));
+    m_suggestionLine->setStyleSheet(QStringLiteral("color: #000080; background-color: #ffffff;"));
+    m_suggestionLine->hide();
 }
 
 // Shows what the dialog's logic now holds: rows, current row, the shown and
@@ -432,6 +442,8 @@ void ControlCursosWindow::sync()
     m_collisionLine->setToolTip(collisions);
     m_collisionLine->setVisible(!collisions.isEmpty());
     m_suggest->setEnabled(m_dialog.wwDataSource1.isActive());
+    m_suggestionLine->setText(m_dialog.suggestionLine());
+    m_suggestionLine->setVisible(!m_dialog.suggestionLine().isEmpty());
     for (size_t i = 0; i < std::size(navigatorButtons); ++i)
         m_navigator[i]->setEnabled(m_dialog.wwDataSource1.canAct(navigatorButtons[i].action));
     const int row = m_dialog.wwDataSource1.currentRow();

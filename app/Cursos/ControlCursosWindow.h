@@ -56,6 +56,7 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QLabel *m_collisionLine = nullptr;
     QLabel *m_refusedLine = nullptr;
+    QLabel *m_suggestionLine = nullptr;
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
     QLabel *m_label8 = nullptr;

@@ -55,6 +55,42 @@ QHash<QString, int> rowsByCode(dbf::Table &kept)
     return firstRowByKey<int>(kept, CODI, [](const dbf::Table &row) { return row.recNo() - 1; });
 }
 
+// The levels confirmed in earlier imports, for "Sugerir" to propose in the
+// school's own terms. Read from the open CURSOST2 after a recovery, else
+// from the file, opened shared only for the reading; nothing without it
+// (after a No, the user chose to start again).
+QList<KeptLevel> keptLevels(dbf::Table &opened)
+{
+    const auto read = [](dbf::Table &kept) {
+        QList<KeptLevel> levels;
+        for (kept.first(); !kept.eof(); kept.next())
+            levels << KeptLevel{kept.asString(DESCRIPCIO), kept.asString(NIVEL)};
+        return levels;
+    };
+    if (opened.isOpen())
+        return read(opened);
+    if (!winpath::fileExists(cursost2File))
+        return {};
+    dbf::Table kept({}, working_folder::path, QStringLiteral("CURSOST2.DBF"), false);
+    OpenTables tables({&kept});
+    QList<KeptLevel> levels = read(kept);
+    tables.close();
+    return levels;
+}
+
+QString notProposedLine(int count)
+{
+    if (count == 0)
+        return QCoreApplication::translate("TControlCursos",
+                                           "«Sugerir»: todos propuestos; revise las celdas en verde.");
+    if (count == 1)
+        return QCoreApplication::translate("TControlCursos",
+                                           "«Sugerir»: 1 curso sin propuesta; complete su NIVEL o CURSO.");
+    return QCoreApplication::translate("TControlCursos",
+                                       "«Sugerir»: %1 cursos sin propuesta; complete su NIVEL o CURSO.")
+        .arg(count);
+}
+
 void moveToRow(dbf::Table &table, int row)
 {
     table.first();
@@ -222,10 +258,16 @@ void TControlCursos::BSugerirClick()
         if (!source.isActive())
             return;
         const int back = source.currentRow();
+        const SchoolLevels school(wwTableCursosT2 ? keptLevels(*wwTableCursosT2) : QList<KeptLevel>{});
+        int notProposed = 0;
         for (int row = 0; row < source.recordCount(); ++row) {
-            const LevelProposal proposal = proposeLevel(source.text(row, DESCRIPCIO));
-            const bool nivel = !proposal.nivel.isEmpty() && trimControl(source.text(row, NIVEL)).isEmpty();
-            const bool curso = !proposal.curso.isEmpty() && trimControl(source.text(row, CURSO)).isEmpty();
+            const LevelProposal proposal = school.propose(source.text(row, DESCRIPCIO));
+            const bool blankNivel = trimControl(source.text(row, NIVEL)).isEmpty();
+            const bool blankCurso = trimControl(source.text(row, CURSO)).isEmpty();
+            const bool nivel = !proposal.nivel.isEmpty() && blankNivel;
+            const bool curso = !proposal.curso.isEmpty() && blankCurso;
+            if ((blankNivel && !nivel) || (blankCurso && !curso))
+                ++notProposed;
             if (!nivel && !curso)
                 continue;
             source.moveTo(row);
@@ -242,7 +284,13 @@ void TControlCursos::BSugerirClick()
         source.leaveRow();
         if (back >= 0)
             source.moveTo(back);
+        m_suggestionLine = notProposedLine(notProposed);
     });
+}
+
+QString TControlCursos::suggestionLine() const
+{
+    return m_suggestionLine;
 }
 
 void TControlCursos::typeInto(int row, const QString &field, const QString &text)

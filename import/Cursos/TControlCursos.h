@@ -74,8 +74,10 @@ public:
     void BitBtn1Click();
     void BitBtn2Click();
     // "Sugerir": fills every blank level and course with what the row's
-    // description proposes; each filled cell stays marked until the user
-    // confirms its row.
+    // description proposes, in the levels the school kept in CURSOST2 where
+    // it has them (SchoolLevels); each filled cell stays marked until the
+    // user confirms its row. Then suggestionLine() says how many courses it
+    // could not complete.
     void BSugerirClick();
     void CursosTDBGridEnter();
     void CursosTDBGridExit();
@@ -98,6 +100,9 @@ public:
     // whose groups will get the same short codes (empty when there are none).
     QList<CursoMarks> rowMarks() const;
     QString collisionLine() const;
+    // After "Sugerir": how many courses still lack a level or a course number
+    // because nothing was proposed for them (empty before the first click).
+    QString suggestionLine() const;
 
     // Runs what the user does in the grid or the navigator as a handler
     // runs: an error is shown by the standard error report.
@@ -124,6 +129,7 @@ private:
     bool m_gridHasFocus = false;
     int m_firstIncompleteRow = -1;
     PendingProposals m_proposals;
+    QString m_suggestionLine;
     std::function<void()> m_listener;
 };
 

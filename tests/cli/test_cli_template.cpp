@@ -153,6 +153,14 @@ TEST(CliTemplate, HoldsTheKeptAnswersAndTouchesNothing)
                                             "301;;;1r FP Bàsica;A\r\n");
     EXPECT_EQ(shown.out, expected);
     EXPECT_TRUE(shown.err.contains(QStringLiteral("4 cursos, 1 sin nivel o sin curso"))) << shown.err.toStdString();
+    EXPECT_FALSE(shown.err.contains(QStringLiteral("--sugerir"))) << shown.err.toStdString();
+
+    // --sugerir fills the new course and says that nothing is left to type.
+    const cli::Result suggested = cli::run({"plantilla", second, "--sugerir"});
+    ASSERT_EQ(suggested.status, 0) << suggested.err.toStdString();
+    EXPECT_TRUE(suggested.out.contains(QStringLiteral("301;FP;1;1r FP Bàsica;A\r\n"))) << suggested.out.toStdString();
+    EXPECT_TRUE(suggested.err.contains(QStringLiteral("--sugerir ha propuesto todo lo que faltaba")))
+        << suggested.err.toStdString();
 
     // -o writes the same text after a byte order mark, named by a Windows path too.
     ASSERT_EQ(cli::run({"plantilla", second, "-o", "C:\\niveles.csv"}).status, 0);

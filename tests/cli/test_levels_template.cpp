@@ -21,11 +21,12 @@ const QByteArray centre = R"xml(<?xml version="1.0" encoding="UTF-8"?>
   <CURS codi="101" descripcio="1r ESO (tarda)"><GRUP codi="6" nom="C"/></CURS>
 </CURSOS></CENTRE>)xml";
 
-LevelsTemplate templateOf(const QHash<QString, LevelAnswer> &kept, bool suggest)
+LevelsTemplate templateOf(const QHash<QString, LevelAnswer> &kept, bool suggest,
+                          const QList<centre_import::KeptLevel> &school = {})
 {
     xml::Document document;
     document.loadBytes(centre, QStringLiteral("centre.xml"));
-    return levelsTemplate(document, QStringLiteral("centre.xml"), kept, suggest);
+    return levelsTemplate(document, QStringLiteral("centre.xml"), kept, suggest, centre_import::SchoolLevels(school));
 }
 
 QStringList lines(const QByteArray &text)
@@ -42,6 +43,7 @@ struct TemplateCase {
     QHash<QString, LevelAnswer> kept;
     bool suggest;
     QStringList expected; // the lines after the header
+    QList<centre_import::KeptLevel> school = {}; // the levels kept in CURSOST2
 };
 
 class LevelsTemplateText : public testing::TestWithParam<TemplateCase> {};
@@ -49,7 +51,7 @@ class LevelsTemplateText : public testing::TestWithParam<TemplateCase> {};
 TEST_P(LevelsTemplateText, IsEveryCourseFilledAsTheDialogWouldBe)
 {
     const TemplateCase &c = GetParam();
-    const QStringList written = lines(levelsTemplateText(templateOf(c.kept, c.suggest)));
+    const QStringList written = lines(levelsTemplateText(templateOf(c.kept, c.suggest, c.school)));
     ASSERT_FALSE(written.isEmpty());
     EXPECT_EQ(written.first(), QStringLiteral("CODI;NIVEL;CURSO;DESCRIPCIO;GRUPOS"));
     EXPECT_EQ(written.mid(1), c.expected);
@@ -82,7 +84,22 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"101", {"ESOA", ""}}, {"102", {"", "9"}}},
                      true,
                      {"101;ESOA;1;1r ESO;A, B, C", R"(102;ESO;9;"2n ESO; grup ""PMAR""";A)",
-                      "AB1;BATXI;1;1r Batxillerat;A", "301;;;Aula Enllaç;"}}),
+                      "AB1;BATXI;1;1r Batxillerat;A", "301;;;Aula Enllaç;"}},
+        // The school's own levels: by the same description but for the
+        // ordinal (1r ESO, 1r Batxillerat), else by the word read (2n ESO; ...).
+        TemplateCase{"ProposalsInTheSchoolsLevels",
+                     {},
+                     true,
+                     {"101;SEC;1;1r ESO;A, B, C", R"(102;SEC;2;"2n ESO; grup ""PMAR""";A)",
+                      "AB1;BAT;1;1r Batxillerat;A", "301;;;Aula Enllaç;"},
+                     {{"2n Batxillerat", "BAT"}, {"3r ESO", "SEC"}}},
+        // Without --sugerir the school's levels propose nothing either.
+        TemplateCase{"SchoolsLevelsOnlyWhenSuggesting",
+                     {},
+                     false,
+                     {"101;;;1r ESO;A, B, C", R"(102;;;"2n ESO; grup ""PMAR""";A)", "AB1;;;1r Batxillerat;A",
+                      "301;;;Aula Enllaç;"},
+                     {{"2n Batxillerat", "BAT"}, {"3r ESO", "SEC"}}}),
     [](const testing::TestParamInfo<TemplateCase> &info) { return std::string(info.param.name); });
 
 TEST(LevelsTemplate, NamesTheCoursesItLeavesOutAndCountsTheIncompleteOnes)

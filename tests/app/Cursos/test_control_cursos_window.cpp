@@ -625,8 +625,12 @@ TEST(ControlCursosWindow, SuggestFillsBlankCellsOnClick)
         auto *suggest = child<QPushButton>("BSugerir");
         ASSERT_NE(suggest, nullptr);
         EXPECT_EQ(suggest->text(), QStringLiteral("&Sugerir"));
+        EXPECT_FALSE(isShownWidget("LabelSugerir"));
         grid->setCurrentIndex(model->index(2, CursosTableModel::ColNivel));
         click("BSugerir");
+        ASSERT_TRUE(isShownWidget("LabelSugerir"));
+        EXPECT_EQ(child<QLabel>("LabelSugerir")->text(),
+                  QStringLiteral("«Sugerir»: 1 curso sin propuesta; complete su NIVEL o CURSO."));
         EXPECT_TRUE(focusInGrid());
         EXPECT_EQ(grid->currentIndex().row(), 2);
         EXPECT_EQ(cell(0, CursosTableModel::ColNivel), "ESO");

@@ -607,3 +607,58 @@ TEST(ControlCursos, SuggestFillsOnlyBlankCells)
                     {"104", "Aula Enllaç", "", ""}, {"105", "3r ESO", "EDSO", "3"},
                     {"106", "1º FP Básica", "FP", "1"}}));
 }
+
+// "Sugerir" proposes in the levels the school kept in CURSOST2, whether the
+// user recovered them or not, and says how many courses it left blank; after
+// a No the kept levels are gone and the descriptions alone propose.
+TEST(ControlCursos, SuggestUsesTheSchoolsKeptLevelsAndCountsWhatItCouldNot)
+{
+    const Rows kept = {{"B1C", "1r Batxillerat Ciències", "BCT", "1"},
+                       {"B1H", "1r Batxillerat Humanitats", "BHC", "1"}};
+    const Rows cursost = {{"B2C", "2n Batxillerat Ciències", "", ""},
+                          {"B2H", "2n Batxillerat Humanitats", "", ""},
+                          {"B2A", "2n Batxillerat Arts", "", ""},
+                          {"AE", "Aula Enllaç", "", ""},
+                          {"E1", "1r ESO", "", ""}};
+    struct Case {
+        const char *name;
+        UserInteraction::Answer recovery;
+        Rows after;       // CURSOST's levels and courses after "Sugerir"
+        QString line;     // what the dialog says beside the button
+    };
+    const std::vector<Case> cases = {
+        {"recovered", UserInteraction::Answer::Yes,
+         {{"BCT", "2"}, {"BHC", "2"}, {"", "2"}, {"", ""}, {"ESO", "1"}},
+         QStringLiteral("«Sugerir»: 2 cursos sin propuesta; complete su NIVEL o CURSO.")},
+        {"kept but not recovered", UserInteraction::Answer::Closed,
+         {{"BCT", "2"}, {"BHC", "2"}, {"", "2"}, {"", ""}, {"ESO", "1"}},
+         QStringLiteral("«Sugerir»: 2 cursos sin propuesta; complete su NIVEL o CURSO.")},
+        {"forgotten", UserInteraction::Answer::No,
+         {{"BATXI", "2"}, {"BATXI", "2"}, {"BATXI", "2"}, {"", ""}, {"ESO", "1"}},
+         QStringLiteral("«Sugerir»: 1 curso sin propuesta; complete su NIVEL o CURSO.")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Pass pass(cursost, kept);
+        pass.user.answers = {c.recovery};
+        pass.run([&](TControlCursos &d) {
+            EXPECT_TRUE(d.suggestionLine().isEmpty()) << "nothing is said before the click";
+            d.BSugerirClick();
+            for (int row = 0; row < int(c.after.size()); ++row) {
+                SCOPED_TRACE(row);
+                EXPECT_EQ(d.wwDataSource1.text(row, NIVEL), c.after[row][0]);
+                EXPECT_EQ(d.wwDataSource1.text(row, CURSO), c.after[row][1]);
+            }
+            EXPECT_EQ(d.suggestionLine(), c.line);
+            d.pressForcedExit();
+        });
+    }
+
+    // Nothing left blank is said as well.
+    Pass pass({{"E1", "1r ESO", "", ""}});
+    pass.run([](TControlCursos &d) {
+        d.BSugerirClick();
+        EXPECT_EQ(d.suggestionLine(), QStringLiteral("«Sugerir»: todos propuestos; revise las celdas en verde."));
+        d.pressForcedExit();
+    });
+}
