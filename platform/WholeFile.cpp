@@ -19,6 +19,26 @@ std::optional<QString> writeWholeFile(const QString &path, const QByteArray &byt
     return file.errorReason();
 }
 
+namespace {
+// Reads the open file `fd` to its end, a block at a time, giving each block
+// to `take`, which returns false to stop. Returns the system's error, 0 when
+// the whole file was read or `take` stopped.
+template <class Take>
+int readBlocks(int fd, Take take)
+{
+    char block[256 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0 || !take(QByteArrayView(block, n)))
+            return 0;
+    }
+}
+} // namespace
+
 std::optional<QString> readWholeFile(const QString &path, QByteArray &bytes)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
@@ -31,17 +51,11 @@ std::optional<QString> readWholeFile(const QString &path, QByteArray &bytes)
     QByteArray data;
     if (error == 0 && S_ISREG(info.st_mode))
         data.reserve(qsizetype(info.st_size));
-    while (error == 0) {
-        char block[64 * 1024];
-        const ssize_t n = ::read(fd, block, sizeof block);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            error = errno;
-        if (n <= 0)
-            break;
-        data.append(block, n);
-    }
+    if (error == 0)
+        error = readBlocks(fd, [&](QByteArrayView block) {
+            data.append(block);
+            return true;
+        });
     ::close(fd);
     if (error != 0)
         return systemReason(error);
@@ -55,25 +69,14 @@ std::optional<QString> copyWholeFile(const QString &from, const QString &to)
     if (fd < 0)
         return systemReason(errno);
     AtomicFile copy(to);
-    int error = copy.open() ? 0 : -1;
-    while (error == 0) {
-        char block[256 * 1024];
-        const ssize_t n = ::read(fd, block, sizeof block);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            error = errno;
-        else if (n == 0)
-            error = copy.commit() ? 0 : -1;
-        if (n <= 0)
-            break;
-        if (!copy.write(QByteArrayView(block, n)))
-            error = -1;
-    }
+    bool written = copy.open();
+    const int error = written ? readBlocks(fd, [&](QByteArrayView block) { return written = copy.write(block); }) : 0;
     ::close(fd);
-    if (error > 0)
+    if (error == 0 && written)
+        written = copy.commit();
+    if (error != 0)
         return systemReason(error);
-    if (error < 0)
+    if (!written)
         return copy.errorReason();
     return std::nullopt;
 }

@@ -244,23 +244,21 @@ QStringList ImportSummary::replacementWarnings() const
         if (before <= 0 || t.rows < 0)
             continue;
         // What the timetabling program writes after an import, which no import brings back.
-        if ((t.table == u"DIASHORAST" || t.table == u"ASIGT") && t.rows < before)
-            out << QCoreApplication::translate("ImportSummary",
-                                               "%1 (%2) tenía %3 filas, que Velarix pudo haber completado, y ahora "
-                                               "tiene %4: se han perdido %5.%6")
-                       .arg(t.table, tableContents(t.table))
-                       .arg(before)
-                       .arg(t.rows)
-                       .arg(before - t.rows)
-                       .arg(hint);
-        else if (t.rows * 2 < before && !(t.rows == 0 && isSectionTable(t.table))) // an empty one is warned of above
-            out << QCoreApplication::translate("ImportSummary",
-                                               "%1 (%2) tenía %3 filas y ahora tiene %4, menos de la mitad: "
-                                               "compruebe que el documento de GestIB está completo.%5")
-                       .arg(t.table, tableContents(t.table))
-                       .arg(before)
-                       .arg(t.rows)
-                       .arg(hint);
+        const bool filledByVelarix = (t.table == u"DIASHORAST" || t.table == u"ASIGT") && t.rows < before;
+        // An emptied section table is warned of above.
+        const bool halved = t.rows * 2 < before && !(t.rows == 0 && isSectionTable(t.table));
+        if (!filledByVelarix && !halved)
+            continue;
+        const QString table = tableContents(t.table), was = QString::number(before), now = QString::number(t.rows);
+        out << (filledByVelarix
+                    ? QCoreApplication::translate("ImportSummary",
+                                                  "%1 (%2) tenía %3 filas, que Velarix pudo haber completado, y ahora "
+                                                  "tiene %4: se han perdido %5.%6")
+                          .arg(t.table, table, was, now, QString::number(before - t.rows), hint)
+                    : QCoreApplication::translate("ImportSummary",
+                                                  "%1 (%2) tenía %3 filas y ahora tiene %4, menos de la mitad: "
+                                                  "compruebe que el documento de GestIB está completo.%5")
+                          .arg(t.table, table, was, now, hint));
     }
     return out;
 }

@@ -7,6 +7,7 @@
 #include "import/CentreImport.h"
 #include "tests/support/CentreDocuments.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/FinishedImport.h"
 #include "tests/support/FolderSnapshot.h"
 #include "tests/support/LockHolder.h"
 #include "tests/support/QStringPrinter.h"
@@ -28,25 +29,7 @@ namespace {
 
 const QString runLogName = QStringLiteral("TransTarquoIB.log");
 
-ImportSummary importFinished(const QString &file)
-{
-    MainFormState form;
-    ScriptedInteraction ui;
-    ui.fileChoices = {file};
-    ui.answers = {UserInteraction::Answer::Yes, UserInteraction::Answer::Yes};
-    centre_import::BExportarClick(form, ui);
-    EXPECT_EQ(ui.errors(), QStringList());
-    return ui.importSummary.value_or(ImportSummary());
-}
 
-QMap<QString, QByteArray> workingSet(const QString &vtemp)
-{
-    QMap<QString, QByteArray> bytes;
-    for (const auto &[name, state] : snapshotFolder(vtemp).asKeyValueRange())
-        if (name != runLogName)
-            bytes.insert(name, state.bytes);
-    return bytes;
-}
 
 // Acts on the next modal window that `matches`, once it is up. Each call has
 // its own timer, so an action may open a window that a later call answers.
@@ -101,7 +84,7 @@ protected:
     void SetUp() override
     {
         importFinished(centreFixture(QStringLiteral("centre-escola.xml")));
-        first = workingSet(prefix.vtemp());
+        first = workingSetBytes(prefix.vtemp());
         second = importFinished(centreFixture(QStringLiteral("centre-escola-seguent.xml")));
         ASSERT_FALSE(second.backup.isEmpty());
     }
@@ -179,7 +162,7 @@ TEST_F(UndoFromSummaryWindow, YesRestoresTheFirstSetByteForByteAndLogsIt)
     EXPECT_TRUE(seen.restoreDetails.last().startsWith(QStringLiteral("Copia de las tablas sustituidas: C:\\VTEMP\\Copias\\")));
     EXPECT_FALSE(seen.importWindowOpenAfterwards) << "the import's summary no longer describes the working tables";
 
-    EXPECT_EQ(workingSet(prefix.vtemp()), first) << "the first import's set is back, byte for byte";
+    EXPECT_EQ(workingSetBytes(prefix.vtemp()), first) << "the first import's set is back, byte for byte";
     const QString log = QString::fromUtf8(readFileBytes(prefix.vtempFile(runLogName)));
     const qsizetype restore = log.lastIndexOf(QStringLiteral("  Restauración de una copia\r\n"));
     ASSERT_GT(restore, 0) << log.toStdString();

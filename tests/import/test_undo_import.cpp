@@ -9,6 +9,7 @@
 #include "import/UndoImport.h"
 #include "tests/support/CentreDocuments.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/FinishedImport.h"
 #include "tests/support/FolderSnapshot.h"
 #include "tests/support/LockHolder.h"
 #include "tests/support/QStringPrinter.h"
@@ -26,26 +27,7 @@ namespace {
 
 const QString runLogName = QStringLiteral("TransTarquoIB.log");
 
-ImportSummary importFinished(const QString &file)
-{
-    MainFormState form;
-    ScriptedInteraction ui;
-    ui.fileChoices = {file};
-    ui.answers = {Answer::Yes, Answer::Yes};
-    BExportarClick(form, ui);
-    EXPECT_EQ(ui.errors(), QStringList());
-    return ui.importSummary.value_or(ImportSummary());
-}
 
-// The working tables and their manifest, without the run log.
-QMap<QString, QByteArray> workingSet(const QString &vtemp)
-{
-    QMap<QString, QByteArray> bytes;
-    for (const auto &[name, state] : snapshotFolder(vtemp).asKeyValueRange())
-        if (name != runLogName)
-            bytes.insert(name, state.bytes);
-    return bytes;
-}
 
 QString runLog(const TempWinePrefix &prefix) { return QString::fromUtf8(readFileBytes(prefix.vtempFile(runLogName))); }
 
@@ -55,7 +37,7 @@ protected:
     void SetUp() override
     {
         importFinished(centreFixture(QStringLiteral("centre-escola.xml")));
-        first = workingSet(prefix.vtemp());
+        first = workingSetBytes(prefix.vtemp());
         second = importFinished(centreFixture(QStringLiteral("centre-escola-seguent.xml")));
         ASSERT_FALSE(second.backup.isEmpty());
     }
@@ -68,14 +50,14 @@ protected:
 
 TEST_F(UndoImport, YesPutsTheReplacedSetBackAndShowsAndLogsTheRestore)
 {
-    const QMap<QString, QByteArray> imported = workingSet(prefix.vtemp());
+    const QMap<QString, QByteArray> imported = workingSetBytes(prefix.vtemp());
     const backups::Backup undone = backups::list().first();
     ScriptedInteraction ui;
     ui.answers = {Answer::Yes};
 
     EXPECT_EQ(undoImport(second.backup, ui), UndoOutcome::Restored);
 
-    EXPECT_EQ(workingSet(prefix.vtemp()), first) << "the first import's set is back, byte for byte";
+    EXPECT_EQ(workingSetBytes(prefix.vtemp()), first) << "the first import's set is back, byte for byte";
     ASSERT_EQ(ui.shown.size(), 2u);
     const ScriptedInteraction::Shown &question = ui.shown.front();
     EXPECT_EQ(question.kind, ScriptedInteraction::Shown::Question);
