@@ -1,9 +1,9 @@
 #include "app/Help.h"
 
+#include "app/SystemViewer.h"
 #include "run/UserInteraction.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 
@@ -27,9 +27,16 @@ QString findHelp(const QString &programFolder, const QString &workingFolder, Int
 
 QUrl helpUrl(const QString &file, const QString &section)
 {
+    const QFileInfo help(file);
+    if (section.isEmpty() || help.suffix().compare(QStringLiteral("html"), Qt::CaseInsensitive) != 0)
+        return QUrl::fromLocalFile(file);
+    // Some browsers drop the fragment of a file address; the section's own
+    // page beside the manual leads there without one.
+    const QFileInfo sectionPage(help.dir().filePath(section + QStringLiteral(".html")));
+    if (sectionPage.isFile())
+        return QUrl::fromLocalFile(sectionPage.absoluteFilePath());
     QUrl url = QUrl::fromLocalFile(file);
-    if (!section.isEmpty() && QFileInfo(file).suffix().compare(QStringLiteral("html"), Qt::CaseInsensitive) == 0)
-        url.setFragment(section);
+    url.setFragment(section);
     return url;
 }
 
@@ -40,7 +47,8 @@ void showHelp(UserInteraction &ui, const QString &section)
         ui.showMessage(QCoreApplication::translate("Help", "No se encuentra el archivo de ayuda %1").arg(helpFileName));
         return;
     }
-    if (!QDesktopServices::openUrl(helpUrl(file, section)))
+    SystemViewer::open(helpUrl(file, section), QCoreApplication::instance(), [&ui, file] {
         ui.showMessage(QCoreApplication::translate("Help", "No hay ningún visor para el archivo de ayuda %1")
                            .arg(QDir::toNativeSeparators(file)));
+    });
 }

@@ -26,12 +26,12 @@ inline const QString cursosHelpSection = QStringLiteral("cursos");
 QString findHelp(const QString &programFolder, const QString &workingFolder,
                  InterfaceLanguage language = currentInterfaceLanguage());
 
-// Where to open the help file found: our HTML manual at the given section;
-// compiled HTML help has no portable way to open a given topic, so it opens
-// at its start.
+// Where to open the help file found: our HTML manual at the given section,
+// through the section's own page beside it where there is one; compiled HTML
+// help has no portable way to open a given topic, so it opens at its start.
 QUrl helpUrl(const QString &file, const QString &section);
 
 // Opens the help found for this process, at `section` where the help allows
 // it, with the system's viewer for it. When there is no help or no viewer,
-// the user is told so.
+// the user is told so; of a viewer that fails, once it has failed.
 void showHelp(UserInteraction &ui, const QString &section = {});

@@ -11,6 +11,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QSpacerItem>
 
 const QString QtInteraction::applicationTitle = QStringLiteral("TransTarquoIB");
 
@@ -71,11 +75,32 @@ UserInteraction::Answer answerOf(int button)
 QMessageBox::Icon messageIcon(UserInteraction::Icon icon)
 {
     switch (icon) {
+    case UserInteraction::Icon::Information: return QMessageBox::Information;
     case UserInteraction::Icon::Warning: return QMessageBox::Warning;
     case UserInteraction::Icon::Error: return QMessageBox::Critical;
     case UserInteraction::Icon::None: break;
     }
     return QMessageBox::NoIcon;
+}
+
+// Qt fits a message box to its text and leaves little more than the caption's
+// own width for it, while the window manager's title bar also holds an icon
+// and buttons: a long caption over a short text ("Recuperación de Niveles y
+// Cursos importados anteriormente"), or even the application title over a
+// one-word text, would lose its end. A title bar's font is usually bold.
+void makeRoomForCaption(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    int width = metrics.horizontalAdvance(box.windowTitle()) + QtInteraction::titleBarAllowance * metrics.height();
+    if (const QScreen *screen = box.screen())
+        width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
 
 // The normal pointer while the user is waited for, over the hourglass of a
@@ -142,6 +167,20 @@ std::unique_ptr<QFileDialog> QtInteraction::fileDialog(const OpenFileDialog &dia
     // The runs test the file's existence themselves and answer "No existe archivo".
     fileDialog->setFileMode(QFileDialog::AnyFile);
     fileDialog->setDefaultSuffix(dialog.defaultExtension);
+    if (!dialog.note.isEmpty()) {
+        // Qt's own dialog, which a line can be added to; a system's dialog
+        // would leave it out.
+        fileDialog->setOption(QFileDialog::DontUseNativeDialog);
+        if (auto *grid = qobject_cast<QGridLayout *>(fileDialog->layout())) {
+            auto *note = new QLabel(dialog.note, fileDialog.get());
+            note->setObjectName(QStringLiteral("purposeNote"));
+            note->setWordWrap(true);
+            QFont bold = note->font();
+            bold.setBold(true);
+            note->setFont(bold);
+            grid->addWidget(note, grid->rowCount(), 0, 1, grid->columnCount());
+        }
+    }
     return fileDialog;
 }
 
@@ -151,6 +190,7 @@ std::unique_ptr<QMessageBox> QtInteraction::messageBox(QMessageBox::Icon icon, c
 {
     auto box = std::make_unique<QMessageBox>(icon, caption, displayText(text), buttons, dialogParent());
     box->setDefaultButton(defaultButton);
+    makeRoomForCaption(*box);
     return box;
 }
 
@@ -165,6 +205,17 @@ std::optional<QString> QtInteraction::chooseOpenFile(const OpenFileDialog &dialo
 void QtInteraction::showMessage(const QString &text)
 {
     execWaitingForTheUser(*messageBox(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, QMessageBox::Ok));
+}
+
+void QtInteraction::showNoFile(const QString &text, const QString &path, const QString &hint)
+{
+    const QString where = path.isEmpty() ? text : text + QLatin1Char('\n') + QDir::toNativeSeparators(path);
+    const std::unique_ptr<QMessageBox> box
+        = messageBox(QMessageBox::Information, applicationTitle, where, QMessageBox::Ok, QMessageBox::Ok);
+    // Paths have no blanks to break at: the box grows with them instead.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setInformativeText(displayText(hint));
+    execWaitingForTheUser(*box);
 }
 
 std::unique_ptr<SummaryWindow> QtInteraction::summaryWindow(const QString &text, const RunSummary &summary)

@@ -28,6 +28,7 @@ public:
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
+    void showNoFile(const QString &text, const QString &path, const QString &hint) override;
     void showSummary(const QString &text, const RunSummary &summary) override;
     Answer ask(const Question &question) override;
     void showError(const QString &text) override;
@@ -42,6 +43,10 @@ public:
     // An import's summary that names a backup of the set it replaced offers
     // to undo the import.
     std::unique_ptr<SummaryWindow> summaryWindow(const QString &text, const RunSummary &summary);
+
+    // What a message box allows beside its caption for the title bar's icon
+    // and buttons, in lines of the caption's font.
+    static constexpr int titleBarAllowance = 6;
 
     // The caption of every plain message and error report.
     static const QString applicationTitle;

@@ -1,5 +1,7 @@
 #include "app/SummaryWindow.h"
 
+#include "app/SystemViewer.h"
+
 #include "run/RunLog.h"
 #include "run/RunSummary.h"
 
@@ -123,11 +125,12 @@ QString SummaryWindow::wholeText() const
 void SummaryWindow::openLog()
 {
     const QString log = runLogPath();
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(log)))
+    SystemViewer::open(QUrl::fromLocalFile(log), this, [this, log] {
         QMessageBox::warning(this, windowTitle(),
                              tr("No se puede abrir el registro %1: ningún programa del sistema abre este "
-                                            "tipo de archivo.")
+                                "tipo de archivo.")
                                  .arg(QDir::toNativeSeparators(log)));
+    });
 }
 
 QSize SummaryWindow::areaSize(int columns, int lines) const

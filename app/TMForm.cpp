@@ -53,10 +53,14 @@ QLabel *caption(const QString &name, const QString &text, QWidget *parent, const
     return l;
 }
 
-// The program's name and version in red on the bottom band.
+// The program's name and version in red on the bottom band. It wraps rather
+// than lose its end where a language or a font makes it longer than the room
+// left of the buttons.
 QLabel *signature(const QString &name, const QString &text, QWidget *parent, const QRect &geometry)
 {
     QLabel *l = label(name, text, parent, geometry);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette palette = l->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
     l->setPalette(palette);
@@ -122,8 +126,16 @@ TMForm::TMForm(UserInteraction &ui, const QStringList &parameters, const QString
     BImportar = buttonWithGlyph(QStringLiteral("BImportar"), QStringLiteral("OK"), QStyle::SP_DialogApplyButton,
                                 Draw3D3, QRect(108, 134, 100, 34));
     Label1 = signature(QStringLiteral("Label1"), tr("TransVelarixGestIB para VX18 V-1.0"), Draw3D1,
-                       QRect(12, 24, 240, 24));
+                       QRect(8, 4, 252, 66));
     Button1 = button(QStringLiteral("Button1"), tr("F1 AYUDA"), Draw3D1, QRect(266, 40, 100, 28));
+    // Both run buttons stay off after a run for the rest of the process; the
+    // band says why, and what to do instead.
+    finishedNote = label(QStringLiteral("finishedNote"),
+                         tr("Para otra transformación, cierre y vuelva a abrir el programa."), Draw3D1,
+                         QRect(376, 4, 248, 66));
+    finishedNote->setWordWrap(true);
+    finishedNote->setAlignment(Qt::AlignCenter);
+    finishedNote->hide();
 
     connect(BExportar, &QPushButton::clicked, this, [this] { BExportarClick(); });
     connect(BImportar, &QPushButton::clicked, this, [this] { BImportarClick(); });
@@ -205,6 +217,7 @@ void TMForm::runEventHandler(const std::function<void()> &handler)
     --m_handlerDepth;
     BExportar->setEnabled(m_state.runButtonsEnabled);
     BImportar->setEnabled(m_state.runButtonsEnabled);
+    finishedNote->setVisible(!m_state.runButtonsEnabled);
     if (m_handlerDepth == 0 && m_quitPending) {
         m_quitPending = false;
         QCoreApplication::quit();

@@ -59,6 +59,8 @@ public:
     QPushButton *BImportar;
     QLabel *Label1;
     QPushButton *Button1;
+    // Shown once a run has finished: how to start another.
+    QLabel *finishedNote;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -3,6 +3,7 @@
 #include "app/NoMinimiseFilter.h"
 #include "app/QtInteraction.h"
 #include "app/SpanishTranslations.h"
+#include "app/SystemViewer.h"
 #include "app/TMForm.h"
 #include "run/HandlerBoundary.h"
 #include "run/InterfaceLanguage.h"
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(TRANSTARQUOIB_VERSION));
     setApplicationIcon();
     NoMinimiseFilter::install();
+    SystemViewer::install();
     const InterfaceLanguage language = interfaceLanguage();
     installInterfaceLanguage(language);
     installQtTranslations(language);

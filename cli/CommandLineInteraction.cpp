@@ -17,9 +17,6 @@
 using centre_import::TControlCursos;
 
 namespace {
-// The run's own text, as the run translates it, to tell its message apart.
-QString noFile() { return QCoreApplication::translate("RunFrame", "No existe archivo"); }
-
 QString answerName(UserInteraction::Answer answer)
 {
     switch (answer) {
@@ -82,11 +79,16 @@ std::optional<QString> CommandLineInteraction::chooseOpenFile(const OpenFileDial
     return m_answers.file;
 }
 
-// The window's "No existe archivo" leaves the user to guess which file; the
-// command names the one it was given, and the cause when it is not a missing file.
 void CommandLineInteraction::showMessage(const QString &text)
 {
-    printError(text == noFile() && m_answers.file ? unusableFileText(*m_answers.file) : text);
+    printError(text);
+}
+
+// The command names the file as it was given, and the cause when it is not a
+// missing file.
+void CommandLineInteraction::showNoFile(const QString &text, const QString &, const QString &)
+{
+    printError(m_answers.file ? unusableFileText(*m_answers.file) : text);
 }
 
 // The message goes as any other; the command reports the figures itself.

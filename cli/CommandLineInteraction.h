@@ -50,6 +50,7 @@ public:
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
+    void showNoFile(const QString &text, const QString &path, const QString &hint) override;
     void showSummary(const QString &text, const RunSummary &summary) override;
     Answer ask(const Question &question) override;
     void showError(const QString &text) override;

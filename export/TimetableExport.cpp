@@ -125,7 +125,16 @@ int sessionsIn(const QString &path)
 
 void BImportarClick(MainFormState &form, UserInteraction &ui)
 {
-    if (!chooseArchivoXML(form, ui, 0))
+    // The dialog is the centre import's, which asks for the GestIB file; here
+    // the user also needs to know that any file of the folder will do.
+    const FilePurpose purpose{
+        QCoreApplication::translate("TimetableExport",
+                                    "«SolucioHorari.xml» se guarda en la carpeta del archivo que elija: el archivo "
+                                    "de GestIB o cualquier otro de esa carpeta."),
+        QCoreApplication::translate("TimetableExport",
+                                    "Elija el archivo de GestIB o cualquier archivo de la carpeta donde quiere "
+                                    "«SolucioHorari.xml».")};
+    if (!chooseArchivoXML(form, ui, 0, purpose))
         return;
     // The chosen file only says where GestIB expects the timetable: it is never read.
     exportTimetable(form, ui, QFileInfo(winpath::toLocal(form.ArchivoXML)).path());

@@ -20,9 +20,11 @@ void closeInDrivenMode(MainFormState &form, UserInteraction &ui)
 }
 } // namespace
 
-bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult)
+bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult, const FilePurpose &purpose)
 {
-    const std::optional<QString> chosen = ui.chooseOpenFile(OpenDialogXML());
+    UserInteraction::OpenFileDialog dialog = OpenDialogXML();
+    dialog.note = purpose.inDialog;
+    const std::optional<QString> chosen = ui.chooseOpenFile(dialog);
     if (chosen) {
         form.ArchivoXML = *chosen;
         if (winpath::fileExists(form.ArchivoXML))
@@ -34,7 +36,8 @@ bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFile
     }
     // Driven mode reports a cancel as a missing file, so that the timetabling
     // program reads the outcome it always read for it.
-    ui.showMessage(QCoreApplication::translate("RunFrame", "No existe archivo"));
+    ui.showNoFile(QCoreApplication::translate("RunFrame", "No existe archivo"), chosen.value_or(QString()),
+                  purpose.whenMissing);
     if (form.ModoAutomatico == drivenMode)
         form.ResultadoTransformacion = drivenNoFileResult;
     closeInDrivenMode(form, ui);

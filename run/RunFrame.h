@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class RunSummary;
 class UserInteraction;
 struct MainFormState;
@@ -12,7 +14,15 @@ struct MainFormState;
 // Otherwise (no such file, or a cancel in driven mode) "No existe archivo"
 // has been shown and, in driven mode, ResultadoTransformacion is
 // `drivenNoFileResult` and the main window has been asked to close.
-bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult);
+//
+// `purpose`, where a run gives it, says what the chosen file is for: a line in
+// the dialog, and what to choose instead under "No existe archivo".
+struct FilePurpose {
+    QString inDialog;
+    QString whenMissing;
+};
+bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult,
+                      const FilePurpose &purpose = {});
 
 // The end of a finished run: result 1, the summary appended to the run log,
 // "Proceso finalizado" (with the count of warnings, if any) and the summary

@@ -17,7 +17,7 @@ class TControlCursos;
 class UserInteraction {
 public:
     enum class Buttons { YesNo, OkCancel };
-    enum class Icon { None, Warning, Error };
+    enum class Icon { None, Information, Warning, Error };
     enum class Answer { Ok, Cancel, Yes, No, Closed };
 
     struct OpenFileDialog {
@@ -25,6 +25,7 @@ public:
         QString filter;           // "*.xml|*.xml": description|pattern
         QString defaultExtension; // "xml"
         QString initialFolder;    // a local path
+        QString note = {};        // a line in the dialog on what the file is for; none when empty
     };
 
     // What a question decides, so that a front end that answers by itself
@@ -47,6 +48,13 @@ public:
 
     // A plain message: the application title as caption, no icon, one OK button.
     virtual void showMessage(const QString &text) = 0;
+
+    // No file where a run looked: `text` ("No existe archivo") first, then
+    // `path`, the file looked for (none after a cancelled dialog), then `hint`
+    // on what to choose instead (none when empty), with the information icon,
+    // the application title as caption and one OK button. Without a window of
+    // its own, the interaction shows them as one message, a line each.
+    virtual void showNoFile(const QString &text, const QString &path, const QString &hint);
 
     // The end of a finished run: `text` ("Proceso finalizado", with the
     // count of warnings when there are any) and the summary's details. A

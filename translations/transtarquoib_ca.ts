@@ -1563,6 +1563,10 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <source>F1 AYUDA</source>
         <translation>F1 AJUDA</translation>
     </message>
+    <message>
+        <source>Para otra transformación, cierre y vuelva a abrir el programa.</source>
+        <translation>Per a una altra transformació, tancau i tornau a obrir el programa.</translation>
+    </message>
 </context>
 <context>
     <name>TimetableExport</name>
@@ -1577,6 +1581,14 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>El archivo %1 está en uso por otro programa. Cierre ese programa y vuelva a intentarlo; no se ha modificado nada.</source>
         <translation>El fitxer %1 és en ús per un altre programa. Tancau aquest programa i tornau-ho a provar; no s&apos;ha modificat res.</translation>
+    </message>
+    <message>
+        <source>«SolucioHorari.xml» se guarda en la carpeta del archivo que elija: el archivo de GestIB o cualquier otro de esa carpeta.</source>
+        <translation>«SolucioHorari.xml» es desa a la carpeta del fitxer que triïu: el fitxer de GestIB o qualsevol altre d&apos;aquesta carpeta.</translation>
+    </message>
+    <message>
+        <source>Elija el archivo de GestIB o cualquier archivo de la carpeta donde quiere «SolucioHorari.xml».</source>
+        <translation>Triau el fitxer de GestIB o qualsevol fitxer de la carpeta on voleu «SolucioHorari.xml».</translation>
     </message>
 </context>
 <context>

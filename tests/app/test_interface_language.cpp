@@ -86,6 +86,33 @@ TEST_F(InterfaceTexts, MainWindowCaptions)
     }
 }
 
+// Whether a label shows its whole text within its own geometry: wrapped at
+// blanks where it wraps, on one line where it does not.
+bool showsWholeText(const QLabel &label)
+{
+    const QRect room = label.contentsRect();
+    const int wrap = label.wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+    const QRect needed = QFontMetrics(label.font()).boundingRect(room, wrap | label.alignment(), label.text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+// No label of the main window loses its end, in either language, the note
+// shown after a run included.
+TEST_F(InterfaceTexts, MainWindowLabelsShowTheirWholeText)
+{
+    for (const InterfaceLanguage language : {InterfaceLanguage::Catalan, InterfaceLanguage::Spanish}) {
+        speak(language);
+        ScriptedInteraction user;
+        TMForm form(user, {});
+        const QList<QLabel *> labels = form.findChildren<QLabel *>();
+        ASSERT_EQ(labels.size(), 4);
+        for (const QLabel *label : labels)
+            EXPECT_TRUE(showsWholeText(*label))
+                << languageCode(language).toStdString() << " " << label->objectName().toStdString() << ": "
+                << label->text().toStdString();
+    }
+}
+
 TEST_F(InterfaceTexts, QtsOwnTextsFollow)
 {
     speak(InterfaceLanguage::Catalan);

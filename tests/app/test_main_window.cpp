@@ -179,6 +179,7 @@ TEST_F(MainWindow, FinishedInteractiveRunDisablesBothRunButtons)
     TMForm form(user, {}, iniPath());
     form.show();
     user.fileChoices = {sample};
+    EXPECT_FALSE(form.finishedNote->isVisible()) << "nothing to say before a run";
 
     form.BExportar->click();
 
@@ -201,6 +202,9 @@ TEST_F(MainWindow, FinishedInteractiveRunDisablesBothRunButtons)
     EXPECT_EQ(user.hourglassDepth, 0);
     EXPECT_FALSE(form.BExportar->isEnabled());
     EXPECT_FALSE(form.BImportar->isEnabled());
+    EXPECT_TRUE(form.finishedNote->isVisible());
+    EXPECT_EQ(form.finishedNote->text(),
+              QStringLiteral("Para otra transformación, cierre y vuelva a abrir el programa."));
     EXPECT_TRUE(form.isVisible()) << "interactive use leaves the window open";
 
     EXPECT_TRUE(form.close());

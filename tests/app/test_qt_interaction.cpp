@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -134,6 +135,52 @@ TEST_F(QtDialogs, MessagesAndErrorReportsBearTheApplicationTitleAlone)
     }
 }
 
+// "No existe archivo" first, the file looked for under it, what to choose
+// instead below, beside the information icon.
+TEST_F(QtDialogs, NoFileNamesThePathWithTheInformationIcon)
+{
+    const QString path = QStringLiteral("/home/ana/horaris/nou.xml");
+    const QString hint = QStringLiteral("Elija el archivo de GestIB.");
+    QString informative;
+    Seen seen;
+    whenUp(seen, [&](QWidget *modal) {
+        informative = static_cast<QMessageBox *>(modal)->informativeText();
+        static_cast<QMessageBox *>(modal)->defaultButton()->click();
+    });
+
+    ui.showNoFile(QStringLiteral("No existe archivo"), path, hint);
+
+    EXPECT_EQ(seen.caption, QStringLiteral("TransTarquoIB"));
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+    EXPECT_EQ(seen.text.split(u'\n'), (QStringList{QStringLiteral("No existe archivo"), path}));
+    EXPECT_EQ(informative, hint);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+}
+
+// However short its text, a message box leaves its caption the room of the
+// caption and a title bar's icon and buttons.
+TEST_F(QtDialogs, MessageBoxesLeaveRoomForTheirCaption)
+{
+    const struct {
+        QString caption, text;
+    } cases[] = {
+        {QStringLiteral("TransTarquoIB"), QStringLiteral("No")},
+        {QStringLiteral("Recuperación de Niveles y Cursos importados anteriormente"), QStringLiteral("¿Sí?")},
+        {QStringLiteral("Recuperació de Nivells i Cursos importats anteriorment"), QStringLiteral("Sí?")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        const auto box = ui.messageBox(QMessageBox::Warning, c.caption, c.text, QMessageBox::Yes | QMessageBox::No,
+                                       QMessageBox::Yes);
+        box->show();
+        QFont bold = box->font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        EXPECT_GE(box->width(), metrics.horizontalAdvance(c.caption) + 4 * metrics.height());
+        box->close();
+    }
+}
+
 // A display name would be appended by the window system to every caption.
 TEST_F(QtDialogs, TheApplicationHasATitleButNoDisplayName)
 {
@@ -160,6 +207,25 @@ TEST_F(QtDialogs, FileDialogOpensInTheFolderWithTheFilterAndExtension)
     EXPECT_EQ(dialog->directory().absolutePath(), saga);
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile) << "the runs test the file's existence themselves";
+    EXPECT_EQ(dialog->findChild<QLabel *>(QStringLiteral("purposeNote")), nullptr) << "no note asked for";
+}
+
+// A run that says what the file is for gets a line in the dialog.
+TEST_F(QtDialogs, FileDialogShowsTheNoteOfItsPurpose)
+{
+    UserInteraction::OpenFileDialog request{QStringLiteral("Elegir"), QStringLiteral("*.xml|*.xml"),
+                                            QStringLiteral("xml"), QDir::tempPath()};
+    request.note = QStringLiteral("«SolucioHorari.xml» se guarda en la carpeta del archivo que elija.");
+
+    const auto dialog = ui.fileDialog(request);
+    dialog->show();
+
+    const auto *note = dialog->findChild<QLabel *>(QStringLiteral("purposeNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(), request.note);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Elegir"));
+    dialog->close();
 }
 
 // A user of the converter started from Wine may also type the file's Windows

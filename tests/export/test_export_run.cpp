@@ -117,7 +117,20 @@ TEST_P(RunEnd, ResultMessageCloseAndFile)
     BImportarClick(form, ui);
 
     EXPECT_EQ(ui.lastFileDialog.title, QStringLiteral("Seleccionar Archivo XML obtenido de GESTIB"));
+    EXPECT_TRUE(ui.lastFileDialog.note.contains(QStringLiteral("«SolucioHorari.xml» se guarda en la carpeta")))
+        << "the dialog says the file only names the output's folder";
     EXPECT_EQ(ui.messages(), c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList());
+    // "No existe archivo" names the file looked for, and what would have done.
+    if (c.message && QString::fromUtf8(c.message) == u"No existe archivo") {
+        const auto message = std::find_if(ui.shown.begin(), ui.shown.end(),
+                                          [](const auto &s) { return s.kind == ScriptedInteraction::Shown::Message; });
+        ASSERT_NE(message, ui.shown.end());
+        const auto &shown = *message;
+        EXPECT_EQ(shown.icon, UserInteraction::Icon::Information);
+        EXPECT_EQ(shown.path, c.choice == Choice::MissingFile ? missing : QString());
+        EXPECT_EQ(shown.hint, QStringLiteral("Elija el archivo de GestIB o cualquier archivo de la carpeta donde "
+                                             "quiere «SolucioHorari.xml»."));
+    }
     EXPECT_EQ(form.ResultadoTransformacion, c.result);
     EXPECT_EQ(ui.closeRequests(), c.closeRequests);
     EXPECT_EQ(form.runButtonsEnabled, c.buttonsEnabled);

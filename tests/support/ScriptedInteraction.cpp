@@ -57,6 +57,15 @@ void ScriptedInteraction::showMessage(const QString &text)
     record({Shown::Message, text, {}, Buttons::YesNo, Answer::Ok, Icon::None});
 }
 
+// Recorded as a message (through showMessage, as below) with its icon, path and hint.
+void ScriptedInteraction::showNoFile(const QString &text, const QString &path, const QString &hint)
+{
+    showMessage(text);
+    shown.back().icon = Icon::Information;
+    shown.back().path = path;
+    shown.back().hint = hint;
+}
+
 // Shown as a plain message (through showMessage, so that a test's own
 // recording of messages sees it too), with the warning icon when the run has
 // warnings, and the summary's details.

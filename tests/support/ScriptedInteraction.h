@@ -38,6 +38,8 @@ public:
         Answer defaultButton = Answer::Ok;
         Icon icon = Icon::None;
         bool hourglass = false; // whether the run had the hourglass on meanwhile
+        QString path = {};      // the file a no-file message names
+        QString hint = {};      // and what it says to choose instead
     };
     std::vector<Shown> shown;
     int hourglassDepth = 0; // on minus off
@@ -57,6 +59,7 @@ public:
 
     std::optional<QString> chooseOpenFile(const OpenFileDialog &dialog) override;
     void showMessage(const QString &text) override;
+    void showNoFile(const QString &text, const QString &path, const QString &hint) override;
     void showSummary(const QString &text, const RunSummary &summary) override;
     Answer ask(const Question &question) override;
     void showError(const QString &text) override;
