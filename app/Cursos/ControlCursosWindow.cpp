@@ -398,31 +398,26 @@ void ControlCursosWindow::buildLabels()
     for (QLabel *hidden : {m_label2, m_label3, m_label8})
         hidden->hide();
 
+    // Lines that the dialog shows only while they have something to say.
+    const auto noteLine = [&](const char *name, QRect geometry, bool wrap, const char *style) {
+        auto *line = new QLabel(panel);
+        line->setObjectName(QLatin1String(name));
+        line->setGeometry(scaled(geometry));
+        line->setWordWrap(wrap);
+        line->setFont(boldFont(font()));
+        line->setStyleSheet(QLatin1String(style));
+        line->hide();
+        return line;
+    };
     // Below the grid: the courses whose groups will get the same codes, and
     // why a cell refused what was typed.
-    m_collisionLine = new QLabel(panel);
-    m_collisionLine->setObjectName(QStringLiteral("LabelColision"));
-    m_collisionLine->setGeometry(scaled({7, 447, 448, 28}));
-    m_collisionLine->setWordWrap(true);
-    m_collisionLine->setFont(boldFont(font()));
-    m_collisionLine->setStyleSheet(QStringLiteral("color: #800000; background-color: rgb(255, 200, 110);"));
-    m_collisionLine->hide();
-    m_refusedLine = new QLabel(panel);
-    m_refusedLine->setObjectName(QStringLiteral("LabelAviso"));
-    m_refusedLine->setGeometry(scaled({7, 477, 448, 16}));
-    m_refusedLine->setFont(boldFont(font()));
-    m_refusedLine->setStyleSheet(QStringLiteral("color: #000080; background-color: #ffffff;"));
-    m_refusedLine->hide();
-
+    m_collisionLine = noteLine("LabelColision", {7, 447, 448, 28}, true,
+                               "color: #800000; background-color: rgb(255, 200, 110);");
+    m_refusedLine = noteLine("LabelAviso", {7, 477, 448, 16}, false, "color: #000080; background-color: #ffffff;");
     // Beside "Sugerir", what its last click could not propose; it stays
     // while the user completes those courses.
-    m_suggestionLine = new QLabel(panel);
-    m_suggestionLine->setObjectName(QStringLiteral("LabelSugerir"));
-    m_suggestionLine->setGeometry(scaled({459, 27, 215, 28}));
-    m_suggestionLine->setWordWrap(true);
-    m_suggestionLine->setFont(boldFont(font()));
-    m_suggestionLine->setStyleSheet(QStringLiteral("color: #000080; background-color: #ffffff;"));
-    m_suggestionLine->hide();
+    m_suggestionLine
+        = noteLine("LabelSugerir", {459, 27, 215, 28}, true, "color: #000080; background-color: #ffffff;");
 }
 
 // Shows what the dialog's logic now holds: rows, current row, the shown and
