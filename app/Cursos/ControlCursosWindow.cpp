@@ -310,11 +310,12 @@ void ControlCursosWindow::buildGrid()
     titles->setFixedHeight(2 * QFontMetrics(boldFont(font())).height() + 6);
     titles->setStretchLastSection(false);
     const QFontMetrics cells(font());
-    const QFontMetrics bold(boldFont(font()));
+    // The header's own measure of a title, with the style sheet's bold font
+    // and padding, so that no language's title runs into the next one.
+    m_grid->ensurePolished();
     for (int column = 0; column < CursosTableModel::ColumnCount; ++column) {
-        const int text = cells.averageCharWidth() * CursosTableModel::widthInCharacters(column);
-        const int title = bold.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString());
-        m_grid->setColumnWidth(column, std::max(text, title) + 16);
+        const int text = cells.averageCharWidth() * CursosTableModel::widthInCharacters(column) + 16;
+        m_grid->setColumnWidth(column, std::max(text, titles->sectionSizeHint(column)));
     }
     m_grid->verticalHeader()->setDefaultSectionSize(cells.height() + 6);
 

@@ -313,6 +313,27 @@ TEST(ControlCursosWindow, TheRefusalNamesTheColumnAsItsTitleReads)
     installInterfaceLanguage(InterfaceLanguage::Spanish);
 }
 
+// Every column is at least as wide as its title needs, in either language,
+// so that no title runs into the next ("CODI GESTIB" in Catalan).
+TEST(ControlCursosWindow, EveryTitleFitsItsColumn)
+{
+    for (const InterfaceLanguage language : {InterfaceLanguage::Spanish, InterfaceLanguage::Catalan}) {
+        SCOPED_TRACE(languageCode(language).toStdString());
+        ASSERT_TRUE(installInterfaceLanguage(language));
+        WindowPass pass(threeCourses);
+        pass.run([&] {
+            const QHeaderView *header = child<QTableView>("CursosTDBGrid")->horizontalHeader();
+            // What the header itself needs to show a title whole: its style's
+            // font, padding and margins.
+            for (int column = 0; column < CursosTableModel::ColumnCount; ++column)
+                EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column))
+                    << header->model()->headerData(column, Qt::Horizontal).toString().toStdString();
+            press(Qt::Key_Escape);
+        });
+    }
+    installInterfaceLanguage(InterfaceLanguage::Spanish);
+}
+
 // BitBtn2, Label8, Label3 and Label2 through a failed pass, the pass after it
 // and a column change.
 TEST(ControlCursosWindow, ShownAndHiddenThroughAFailedPass)
