@@ -194,7 +194,8 @@ Las órdenes valen en mayúsculas o minúsculas (EXPORTAR, Comprobar).
       -o, --salida ARCHIVO
                           El archivo que se escribe; sin él, la salida estándar.
       --sugerir           Propone, donde falten, el nivel y el curso leídos de
-                          la descripción (&quot;1r ESO&quot;: ESO y 1); revíselos.
+                          la descripción (&quot;1r ESO&quot;: ESO y 1), con los niveles
+                          que el centro ya usó (CURSOST2); revíselos.
   copias                Lista las copias de las tablas que cada importación
                         sustituyó, en C:\VTEMP\Copias (se guardan las 10 más
                         recientes): fecha, centro y filas.
@@ -271,7 +272,8 @@ Ordres:
       -o, --salida FITXER
                           El fitxer que s&apos;escriu; sense ell, la sortida estàndard.
       --sugerir           Proposa, on faltin, el nivell i el curs llegits de
-                          la descripció (&quot;1r ESO&quot;: ESO i 1); revisau-los.
+                          la descripció (&quot;1r ESO&quot;: ESO i 1), amb els nivells
+                          que el centre ja va emprar (CURSOST2); revisau-los.
   copias                Llista les còpies de les taules que cada importació
                         va substituir, a C:\VTEMP\Copias (es guarden les 10 més
                         recents): data, centre i files.
