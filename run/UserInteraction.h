@@ -33,12 +33,12 @@ public:
     enum class Topic { Other, RecoverLevels, CreateLines, UndoImport };
 
     struct Question {
-        Topic topic = Topic::Other;
         QString caption;
         QString text;
         Buttons buttons = Buttons::YesNo;
         Answer defaultButton = Answer::Yes;
         Icon icon = Icon::Warning;
+        Topic topic = Topic::Other;
     };
 
     virtual ~UserInteraction() = default;
