@@ -1,8 +1,8 @@
 #include "import/CompareSets.h"
 
 #include "platform/Dbf.h"
+#include "platform/WinPath.h"
 
-#include <QDir>
 #include <QHash>
 
 #include <vector>
@@ -31,13 +31,10 @@ constexpr qsizetype shownChanges = 5;
 template <class Row>
 void readRows(const QString &folder, const NamedTable &named, Row row)
 {
-    const QStringList files = QDir(folder).entryList({named.table + QStringLiteral(".DBF")}, QDir::Files);
-    if (files.isEmpty())
+    const QString file = named.table + QStringLiteral(".DBF");
+    if (!winpath::fileExists(winpath::fileInFolder(folder, file)))
         return;
-    dbf::Table table;
-    table.setFolder(folder);
-    table.setTableName(files.first());
-    table.setExclusive(false);
+    dbf::Table table({}, folder, file, false);
     table.open();
     QString code, name;
     for (table.first(); !table.eof(); table.next()) {

@@ -90,14 +90,6 @@ void ImportSummary::addShortCodeChanges(const QString &table, QList<ShortCodeCha
 }
 
 namespace {
-int rowsIn(const QList<ImportSummary::TableRows> &tables, const QString &table)
-{
-    for (const ImportSummary::TableRows &t : tables)
-        if (t.table == table)
-            return t.rows;
-    return -1;
-}
-
 // Where the user finds what the import replaced, and how to put it back.
 QString undoHint(const QString &backup)
 {
@@ -110,7 +102,13 @@ QString undoHint(const QString &backup)
 }
 } // namespace
 
-int ImportSummary::rowsOf(const QString &table) const { return rowsIn(tableRows, table); }
+int ImportSummary::rowsOf(const QString &table) const
+{
+    for (const TableRows &t : tableRows)
+        if (t.table == table)
+            return t.rows;
+    return -1;
+}
 
 QString ImportSummary::title() const
 {
