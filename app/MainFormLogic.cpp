@@ -1,7 +1,7 @@
 #include "app/MainFormLogic.h"
 
 #include "run/MainFormState.h"
-#include "run/UserInteraction.h"
+#include "import/ImportInteraction.h"
 #include "export/TimetableExport.h"
 #include "import/CentreImport.h"
 #include "platform/IniFile.h"
@@ -32,7 +32,7 @@ void FormCreate(MainFormState &form, const QStringList &parameters)
         form.ModoAutomatico = drivenMode;
 }
 
-void FormShow(MainFormState &form, UserInteraction &ui, const QStringList &parameters, const QString &resultFile)
+void FormShow(MainFormState &form, centre_import::ImportInteraction &ui, const QStringList &parameters, const QString &resultFile)
 {
     if (!isDriven(parameters))
         return;

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-class UserInteraction;
 struct MainFormState;
+namespace centre_import {
+class ImportInteraction;
+}
 
 // The main window's own handlers, without widgets. `parameters` are the
 // command-line parameters after the program's name, once Qt has taken its own
@@ -19,7 +21,7 @@ void FormCreate(MainFormState &form, const QStringList &parameters);
 // 1 names ("importar" or "exportar", letters A to Z in any case); anything else
 // runs nothing. A result file that cannot be written raises ini::IniError
 // before any run starts.
-void FormShow(MainFormState &form, UserInteraction &ui, const QStringList &parameters, const QString &resultFile);
+void FormShow(MainFormState &form, centre_import::ImportInteraction &ui, const QStringList &parameters, const QString &resultFile);
 
 // In driven mode, writes the outcome as "Transformado" in section
 // "Transformadores" of the result file; raises ini::IniError when it cannot.

@@ -2,7 +2,7 @@
 
 #include "app/Cursos/ControlCursosWindow.h"
 #include "app/SummaryWindow.h"
-#include "run/ImportSummary.h"
+#include "import/ImportSummary.h"
 #include "run/RunSummary.h"
 #include "import/UndoImport.h"
 #include "platform/WinPath.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run/UserInteraction.h"
+#include "import/ImportInteraction.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -19,7 +19,7 @@ class QWidget;
 // the screen while the main window is hidden (a driven run happens before it
 // appears), and shows the normal pointer even while a run has the hourglass
 // on; the hourglass comes back when the user has answered.
-class QtInteraction : public UserInteraction {
+class QtInteraction : public centre_import::ImportInteraction {
 public:
     explicit QtInteraction(QWidget *mainWindow = nullptr);
 

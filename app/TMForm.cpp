@@ -3,7 +3,7 @@
 #include "app/GradientPanel.h"
 #include "app/Help.h"
 #include "run/HandlerBoundary.h"
-#include "run/UserInteraction.h"
+#include "import/ImportInteraction.h"
 #include "export/TimetableExport.h"
 #include "import/CentreImport.h"
 
@@ -92,7 +92,7 @@ QPushButton *buttonWithGlyph(const QString &name, const QString &text, QStyle::S
 }
 } // namespace
 
-TMForm::TMForm(UserInteraction &ui, const QStringList &parameters, const QString &resultFile)
+TMForm::TMForm(centre_import::ImportInteraction &ui, const QStringList &parameters, const QString &resultFile)
     : QWidget(nullptr,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint)

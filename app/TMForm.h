@@ -11,7 +11,9 @@
 class GradientPanel;
 class QLabel;
 class QPushButton;
-class UserInteraction;
+namespace centre_import {
+class ImportInteraction;
+}
 
 // The main window MForm: one button per direction, help and close, and the
 // run state both runs work on. The runs ask the user through the interaction
@@ -29,7 +31,7 @@ class TMForm : public QWidget {
 public:
     // `parameters`: the command line after the program's name and Qt's own
     // options. `resultFile`: where driven mode writes its outcome.
-    TMForm(UserInteraction &ui, const QStringList &parameters, const QString &resultFile = velarixIniPath());
+    TMForm(centre_import::ImportInteraction &ui, const QStringList &parameters, const QString &resultFile = velarixIniPath());
     ~TMForm() override;
 
     MainFormState &state() { return m_state; }
@@ -74,7 +76,7 @@ private:
     void acceptClose();
     void centreOnScreen();
 
-    UserInteraction &m_ui;
+    centre_import::ImportInteraction &m_ui;
     MainFormState m_state;
     QStringList m_parameters;
     QString m_resultFile;

@@ -61,7 +61,6 @@ public:
     Answer ask(const Question &) override { return Answer::Ok; }
     void showError(const QString &) override {}
     void setHourglass(bool) override {}
-    void showControlCursos(centre_import::TControlCursos &) override {}
     void closeMainWindow() override {}
 
 private:

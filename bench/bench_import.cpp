@@ -6,7 +6,6 @@
 #include "bench/CentreGenerator.h"
 #include "bench/CentreWorkspace.h"
 
-#include "run/MainFormState.h"
 #include "import/CrearAsignaturas.h"
 #include "import/CrearAulas.h"
 #include "import/CrearProfesores.h"
@@ -47,16 +46,15 @@ void BM_ParseCentreDocument(benchmark::State &state)
 void BM_SubjectsTeachersRooms(benchmark::State &state)
 {
     const bench::Workspace &w = bench::workspace(int(state.range(0)));
-    MainFormState form;
     const CentreDocument document = readCentreDocument(w.file());
     for (auto _ : state) {
         // The steps let go of the records they write.
         state.PauseTiming();
-        form.DocXML = std::make_shared<CentreDocument>(document);
+        CentreDocument DocXML = document;
         state.ResumeTiming();
-        CrearAsignaturas(*form.DocXML);
-        CrearProfesores(*form.DocXML);
-        CrearAulas(*form.DocXML);
+        CrearAsignaturas(DocXML);
+        CrearProfesores(DocXML);
+        CrearAulas(DocXML);
     }
     countElements(state);
 }

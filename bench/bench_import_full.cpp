@@ -1,7 +1,7 @@
 // The whole centre import of a large school at 1x, 10x and 100x its size,
 // with the level and course dialog filled and the subject lines accepted,
 // against its floor: load the document with libxml2, visit every attribute,
-// and write the same bytes of the nine tables and the index; and against a
+// and write the same bytes of the tables and the index; and against a
 // second floor that reads the document with libxml2's stream reader instead,
 // holding no tree. Each floor is also reported followed by what its safe
 // commit needs at the least (x_durable_floor). Also the one-pass read of the
@@ -13,11 +13,12 @@
 #include "bench/Floor.h"
 
 #include "run/MainFormState.h"
-#include "run/UserInteraction.h"
+#include "import/ImportInteraction.h"
 #include "import/CentreDocument.h"
 #include "import/CentreImport.h"
 #include "import/CompareSets.h"
 #include "import/CrearGrupos.h"
+#include "import/ImportedTables.h"
 #include "import/CrearLineasAsignaturas.h"
 #include "import/Cursos/TControlCursos.h"
 #include "platform/WinPath.h"
@@ -50,7 +51,7 @@ namespace {
 // The user of a first import: picks the file, gives every course the level
 // and number its description names ("2n Batx." is BATX 2), refuses an earlier
 // import's answers and accepts the proposed lines.
-class BenchInteraction : public UserInteraction {
+class BenchInteraction : public centre_import::ImportInteraction {
 public:
     explicit BenchInteraction(QString file) : m_file(std::move(file)) {}
 
@@ -117,9 +118,17 @@ void runImport(const bench::Workspace &w)
         throw std::runtime_error("the import did not finish");
 }
 
-// What the import writes: the nine tables and MATIB's index.
-const char *const writtenFiles[] = {"ASIGNOMT.DBF", "PROFT.DBF",   "AULAT.DBF", "CURSOST.DBF", "CURSOST2.DBF",
-                                    "GRUPOST.DBF",  "MATIB.DBF",   "MATIB.MDX", "ASIGT.DBF",   "DIASHORAST.DBF"};
+// What the import writes: its tables and the indexes its steps make.
+QStringList writtenFiles()
+{
+    QStringList files;
+    for (const centre_import::ImportedTable &table : centre_import::importedTableSet()) {
+        files << table.name + QStringLiteral(".DBF");
+        if (table.writesIndex)
+            files << table.name + QStringLiteral(".MDX");
+    }
+    return files;
+}
 
 struct Written {
     QString name;
@@ -133,11 +142,11 @@ const std::vector<Written> &writtenBy(const bench::Workspace &w, int scale)
     std::vector<Written> &files = written[scale];
     if (files.empty()) {
         runImport(w);
-        for (const char *name : writtenFiles) {
-            QFile file(w.prefix() + QStringLiteral("/drive_c/VTEMP/") + QLatin1String(name));
+        for (const QString &name : writtenFiles()) {
+            QFile file(w.prefix() + QStringLiteral("/drive_c/VTEMP/") + name);
             if (!file.open(QIODevice::ReadOnly))
-                throw std::runtime_error(std::string("the import did not write ") + name);
-            files.push_back({QLatin1String(name), file.readAll()});
+                throw std::runtime_error("the import did not write " + name.toStdString());
+            files.push_back({name, file.readAll()});
         }
     }
     return files;
@@ -298,8 +307,9 @@ void BM_GroupsAndLines(benchmark::State &state)
     MainFormState form;
     BenchInteraction user(w.file());
     BExportarClick(form, user);
+    const CentreDocument DocXML = readCentreDocument(w.file());
     for (auto _ : state) {
-        CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
+        CrearGrupos(DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
         CrearLineasAsignaturas(form.wwTableGrupos, form.wwTableProfesor, form.wwTableAulas, form.wwTableNomAsg, user);
     }
     countRows(state);

@@ -1,7 +1,7 @@
 #include "cli/CommandLineInteraction.h"
 
 #include "cli/PathProblem.h"
-#include "run/ImportSummary.h"
+#include "import/ImportSummary.h"
 #include "run/RunSummary.h"
 #include "run/WorkingFolder.h"
 #include "import/CompareSets.h"

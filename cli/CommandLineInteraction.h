@@ -4,7 +4,7 @@
 
 #include "cli/CursosAnswers.h"
 #include "cli/LevelsFile.h"
-#include "run/UserInteraction.h"
+#include "import/ImportInteraction.h"
 
 #include <QHash>
 #include <QJsonObject>
@@ -18,7 +18,7 @@
 // The user of a run started from the command line: every answer comes from
 // the command's arguments and options, and whatever the window would show
 // goes to standard error. Nothing waits for a person.
-class CommandLineInteraction : public UserInteraction {
+class CommandLineInteraction : public centre_import::ImportInteraction {
 public:
     struct Answers {
         std::optional<QString> file;             // the file dialog's answer

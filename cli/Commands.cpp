@@ -9,6 +9,7 @@
 #include "run/MainFormState.h"
 #include "run/WorkingFolder.h"
 #include "import/CentreImport.h"
+#include "import/ImportedTables.h"
 #include "export/TimetableExport.h"
 #include "platform/Dbf.h"
 #include "platform/Error.h"

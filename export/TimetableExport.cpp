@@ -2,7 +2,7 @@
 
 #include "run/MainFormState.h"
 #include "run/Hourglass.h"
-#include "run/ExportSummary.h"
+#include "export/ExportSummary.h"
 #include "run/OpenTables.h"
 #include "run/TablesHold.h"
 #include "run/RunFrame.h"
@@ -147,9 +147,7 @@ void exportTimetable(MainFormState &form, UserInteraction &ui, const QString &lo
         const Hourglass hourglass(ui);
         const QString output = winpath::fileInFolder(localFolder, QStringLiteral("SolucioHorari.xml"));
         summary.outputPath = winpath::toWindows(output);
-        // The timetable goes straight to its file: no document is kept, and
-        // the centre document of an earlier import is let go.
-        form.DocXML.reset();
+        // The timetable goes straight to its file: no document is kept.
         const std::vector<dbf::Table *> openOrder = {&form.wwTableSoluc, &form.wwTableProfesor, &form.wwTableAulas,
                                                      &form.wwTableNomAsg, &form.wwTableGrupos, &form.wwTableDiasHoras};
         requireFree(openOrder);

@@ -3,11 +3,10 @@
 #include "run/BackupManifest.h"
 #include "run/Backups.h"
 #include "run/Hourglass.h"
-#include "run/ImportSummary.h"
+#include "import/ImportSummary.h"
 #include "run/MainFormState.h"
 #include "run/RunFrame.h"
 #include "run/StagedRun.h"
-#include "run/UserInteraction.h"
 #include "run/WorkingFolder.h"
 #include "import/CentreDocument.h"
 #include "import/CompareSets.h"
@@ -19,6 +18,8 @@
 #include "import/CrearLineasAsignaturas.h"
 #include "import/CrearProfesores.h"
 #include "import/ImportFigures.h"
+#include "import/ImportInteraction.h"
+#include "import/ImportedTables.h"
 #include "import/RecreateTable.h"
 #include "platform/Error.h"
 #include "platform/WinPath.h"
@@ -44,12 +45,11 @@ BackupManifest manifestOf(const ImportSummary &summary, const CentreDocument &do
     return manifest;
 }
 
-// The seven steps in their order, noting in the summary what only the steps
+// The steps in their order, noting in the summary what only the steps
 // know. False when the user forced the exit from the level and course
 // dialog: no later step runs on incomplete levels.
-bool runSteps(MainFormState &form, UserInteraction &ui, ImportSummary &summary)
+bool runSteps(MainFormState &form, CentreDocument &DocXML, ImportInteraction &ui, ImportSummary &summary)
 {
-    CentreDocument &DocXML = *form.DocXML;
     summary.addShortCodeChanges(QStringLiteral("ASIGNOMT"), CrearAsignaturas(DocXML));
     summary.addShortCodeChanges(QStringLiteral("PROFT"), CrearProfesores(DocXML));
     summary.addShortCodeChanges(QStringLiteral("AULAT"), CrearAulas(DocXML));
@@ -64,19 +64,21 @@ bool runSteps(MainFormState &form, UserInteraction &ui, ImportSummary &summary)
 }
 } // namespace
 
-void BExportarClick(MainFormState &form, UserInteraction &ui)
+void BExportarClick(MainFormState &form, ImportInteraction &ui)
 {
     if (!chooseArchivoXML(form, ui, -1))
         return;
 
-    form.DocXML = std::make_shared<CentreDocument>(readCentreDocument(form.ArchivoXML));
-    requireCentreDocument(*form.DocXML, form.ArchivoXML);
+    // What the import read of its document; the steps that write a
+    // section's table let go of its records.
+    CentreDocument DocXML = readCentreDocument(form.ArchivoXML);
+    requireCentreDocument(DocXML, form.ArchivoXML);
 
     ImportSummary summary;
     // Named as the user's programs name it, whatever way it was chosen or typed.
     summary.document = winpath::toWindows(QFileInfo(winpath::toLocal(form.ArchivoXML)).absoluteFilePath());
-    summary.codi = form.DocXML->codi;
-    summary.any = form.DocXML->any;
+    summary.codi = DocXML.codi;
+    summary.any = DocXML.any;
     const QString workingFolder = winpath::toLocal(working_folder::path);
     if (!QFileInfo(workingFolder).isDir())
         summary.createdFolder = workingFolder;
@@ -87,11 +89,11 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
         // while the user answers the level dialog.
         StagedRun staged(replacedFiles(), {keptAnswers});
         const Hourglass hourglass(ui);
-        finished = runSteps(form, ui, summary);
+        finished = runSteps(form, DocXML, ui, summary);
         if (finished) {
             summary.replaced = backups::describeSet(workingFolder, importedTables());
             readBackImportFigures(summary);
-            backup = staged.commit(manifestOf(summary, *form.DocXML).toText(), importedTables());
+            backup = staged.commit(manifestOf(summary, DocXML).toText(), importedTables());
             if (!backup.isEmpty())
                 summary.backup = backups::shownPath(backup);
         }
@@ -105,28 +107,6 @@ void BExportarClick(MainFormState &form, UserInteraction &ui)
         return;
     }
     finishRun(form, ui, summary);
-}
-
-const QStringList &importedTables()
-{
-    static const QStringList tables = {
-        QStringLiteral("ASIGNOMT"), QStringLiteral("PROFT"),   QStringLiteral("AULAT"),
-        QStringLiteral("CURSOST"),  QStringLiteral("CURSOST2"), QStringLiteral("GRUPOST"),
-        QStringLiteral("MATIB"),    QStringLiteral("ASIGT"),   QStringLiteral("DIASHORAST"),
-    };
-    return tables;
-}
-
-QStringList replacedFiles()
-{
-    QStringList files;
-    for (const QString &table : importedTables()) {
-        files << table + QStringLiteral(".DBF");
-        // The dialog keeps CURSOST2 and whatever index another program gave it.
-        if (table != QLatin1String("CURSOST2"))
-            files << table + QStringLiteral(".MDX");
-    }
-    return files;
 }
 
 } // namespace centre_import

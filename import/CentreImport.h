@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QStringList>
-
-class UserInteraction;
 struct MainFormState;
 
 namespace centre_import {
+
+class ImportInteraction;
 
 // The centre import (GestIB → tables); the name speaks from the timetabling program's side.
 // The GestIB centre document chosen by the user becomes the working tables,
@@ -15,15 +14,6 @@ namespace centre_import {
 // the working folder's tables, all of them at once, and keeps the replaced
 // ones in a backup. A run that ends otherwise leaves the working folder as
 // it was.
-void BExportarClick(MainFormState &form, UserInteraction &ui);
-
-// The nine tables the import writes, in the order the steps write them
-// (CURSOST2 only when the level dialog is confirmed).
-const QStringList &importedTables();
-
-// Every file of the working folder that an import replaces: the nine tables
-// and the index files that the steps delete with them ("MATIB.MDX" among
-// them, which the import writes anew).
-QStringList replacedFiles();
+void BExportarClick(MainFormState &form, ImportInteraction &ui);
 
 } // namespace centre_import

@@ -1,5 +1,6 @@
 #include "import/CompareSets.h"
 
+#include "import/ImportedTables.h"
 #include "platform/Dbf.h"
 #include "platform/WinPath.h"
 
@@ -11,27 +12,15 @@ namespace centre_import {
 
 namespace {
 
-// The tables whose rows stand for something the school names, with the
-// field that names it.
-struct NamedTable {
-    QString table;
-    QString nameField;
-};
-const QList<NamedTable> namedTables = {
-    {QStringLiteral("ASIGNOMT"), QStringLiteral("NOMBRE")}, {QStringLiteral("PROFT"), QStringLiteral("NOMBRE")},
-    {QStringLiteral("AULAT"), QStringLiteral("NOMBRE")},    {QStringLiteral("CURSOST"), QStringLiteral("DESCRIPCIO")},
-    {QStringLiteral("GRUPOST"), QStringLiteral("DESCRIP")},
-};
-
 // Enough of each kind to recognise what happened; the counts say the rest.
 constexpr qsizetype shownChanges = 5;
 
 // Calls `row(code, name)` for each row of the table in record order; nothing
 // when the folder has no such table.
 template <class Row>
-void readRows(const QString &folder, const NamedTable &named, Row row)
+void readRows(const QString &folder, const ImportedTable &named, Row row)
 {
-    const QString file = named.table + QStringLiteral(".DBF");
+    const QString file = named.name + QStringLiteral(".DBF");
     if (!winpath::fileExists(winpath::fileInFolder(folder, file)))
         return;
     dbf::Table table({}, folder, file, false);
@@ -50,7 +39,7 @@ void note(QList<CodeChanges::Entry> &shown, CodeChanges::Entry entry)
         shown.append(std::move(entry));
 }
 
-CodeChanges compareTable(const QString &earlierFolder, const QString &laterFolder, const NamedTable &named)
+CodeChanges compareTable(const QString &earlierFolder, const QString &laterFolder, const ImportedTable &named)
 {
     struct Entry {
         QString codi, name;
@@ -67,7 +56,7 @@ CodeChanges compareTable(const QString &earlierFolder, const QString &laterFolde
     });
 
     CodeChanges changes;
-    changes.table = named.table;
+    changes.table = named.name;
     readRows(laterFolder, named, [&](const QString &code, const QString &name) {
         const auto found = byCode.constFind(code);
         if (found == byCode.cend()) {
@@ -100,7 +89,9 @@ CodeChanges compareTable(const QString &earlierFolder, const QString &laterFolde
 QList<CodeChanges> compareSets(const QString &earlierFolder, const QString &laterFolder)
 {
     QList<CodeChanges> all;
-    for (const NamedTable &named : namedTables) {
+    for (const ImportedTable &named : importedTableSet()) {
+        if (named.nameField.isEmpty())
+            continue;
         // Only an account of what changed: a table that cannot be read is
         // left out of it, and the import stands.
         try {

@@ -1,7 +1,7 @@
 #include "import/CrearCursos.h"
 
 #include "run/OpenTables.h"
-#include "run/UserInteraction.h"
+#include "import/ImportInteraction.h"
 #include "import/CentreDocument.h"
 #include "import/Cursos/TControlCursos.h"
 #include "import/RecreateTable.h"
@@ -11,7 +11,7 @@
 
 namespace centre_import {
 
-CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, UserInteraction &ui)
+CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, ImportInteraction &ui)
 {
     const QString CODI = QStringLiteral("CODI");
     const QString DESCRIPCIO = QStringLiteral("DESCRIPCIO");

@@ -1,8 +1,8 @@
 #pragma once
 
-class UserInteraction;
-
 namespace centre_import {
+
+class ImportInteraction;
 
 struct CentreDocument;
 
@@ -16,6 +16,6 @@ enum class CursosOutcome { Continue, ForcedExit };
 // sets `result`, the main window's flag the next pass reads. A forced exit
 // leaves the loop at once: the levels are incomplete, so the run must write
 // nothing more from them.
-[[nodiscard]] CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, UserInteraction &ui);
+[[nodiscard]] CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, ImportInteraction &ui);
 
 } // namespace centre_import

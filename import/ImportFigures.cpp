@@ -1,7 +1,7 @@
 #include "import/ImportFigures.h"
 
-#include "run/ImportSummary.h"
-#include "import/CentreImport.h"
+#include "import/ImportSummary.h"
+#include "import/ImportedTables.h"
 #include "import/CourseLevels.h"
 #include "import/RecreateTable.h"
 #include "platform/Dbf.h"

@@ -5,7 +5,7 @@ class ImportSummary;
 namespace centre_import {
 
 // Reads back what a finished import left in the working folder: the rows of
-// each of the nine tables, and from CURSOST the courses without level or
+// each imported table, and from CURSOST the courses without level or
 // course and those whose groups' short codes start alike. The figures then
 // match the tables whatever path each step took. A table that cannot be read
 // (another program took it meanwhile) is shown as such; the import itself is

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run/ImportSummary.h"
+#include "import/ImportSummary.h"
 
 #include <QHash>
 #include <QSet>

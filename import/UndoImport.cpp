@@ -2,9 +2,9 @@
 
 #include "run/Backups.h"
 #include "run/Hourglass.h"
-#include "run/RestoreRun.h"
+#include "import/RestoreRun.h"
 #include "run/UserInteraction.h"
-#include "import/CentreImport.h"
+#include "import/ImportedTables.h"
 #include "platform/Error.h"
 #include "platform/WinPath.h"
 

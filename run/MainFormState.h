@@ -6,10 +6,6 @@
 
 #include <memory>
 
-namespace centre_import {
-struct CentreDocument;
-}
-
 // The main window's state without its widgets: the run state of the unit
 // MainForm, the public field `result` and the seven table components. Both
 // runs work on it and hand each step what that step reads and writes; the
@@ -21,9 +17,6 @@ struct MainFormState {
     int ModoAutomatico = 0;          // 2 in driven mode
     int ResultadoTransformacion = 0; // written as "Transformado" in driven mode
     QString ArchivoXML;              // the path last confirmed in OpenDialogXML
-    // What the last import read of its document; the steps that write a
-    // section's table let go of its records.
-    std::shared_ptr<centre_import::CentreDocument> DocXML;
 
     // TMForm.result: set by CrearCursos after a failed dialog pass, read by the dialog.
     bool result = false;

@@ -6,11 +6,8 @@
 #include <optional>
 
 class RunSummary;
-namespace centre_import {
-class TControlCursos;
-}
 
-// Everything a run asks of the user or shows to the user. Run logic never opens
+// What every run asks of the user or shows to the user. Run logic never opens
 // a window itself: the main window implements this with Qt widgets, tests
 // implement it with a script of answers and a record of what was shown.
 // Texts arrive exactly as the user must see them (line breaks are LF CR).
@@ -70,9 +67,6 @@ public:
 
     // The hourglass pointer, on or back to normal.
     virtual void setHourglass(bool on) = 0;
-
-    // Shows the level and course dialog modally and returns once it has closed.
-    virtual void showControlCursos(centre_import::TControlCursos &dialog) = 0;
 
     // Asks the main window to close: its close handling runs at once, and the
     // program ends once control is back in the event loop. Without a main

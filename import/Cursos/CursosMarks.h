@@ -1,7 +1,7 @@
 #pragma once
 
 #include "import/Cursos/TableDataSource.h"
-#include "run/ImportSummary.h"
+#include "import/ImportSummary.h"
 
 #include <QList>
 #include <QSet>

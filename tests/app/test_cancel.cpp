@@ -37,7 +37,7 @@ std::map<QString, QByteArray> snapshot(const QString &driveC)
 
 struct CancelCase {
     const char *name;
-    std::function<void(MainFormState &, UserInteraction &)> run;
+    std::function<void(MainFormState &, ScriptedInteraction &)> run;
     QStringList parameters;
     QStringList messages;
     int result;

@@ -3,8 +3,8 @@
 // details area a school's summary fits in, and its two buttons.
 #include "app/QtInteraction.h"
 #include "app/SummaryWindow.h"
-#include "run/ExportSummary.h"
-#include "run/ImportSummary.h"
+#include "export/ExportSummary.h"
+#include "import/ImportSummary.h"
 #include "run/RunLog.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/QtTestApp.h"

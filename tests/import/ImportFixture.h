@@ -60,8 +60,14 @@ inline QStringList groupRow(const QString &abrev, const QString &nivel, const QS
             QStringLiteral("G") + abrev, codicurs};
 }
 
+// The main window's state with the centre document the steps read, as the
+// import run holds it.
+struct FormWithDocument : MainFormState {
+    std::shared_ptr<centre_import::CentreDocument> DocXML;
+};
+
 // Reads the document text into form.DocXML, from memory.
-inline void loadDocument(MainFormState &form, const QString &text)
+inline void loadDocument(FormWithDocument &form, const QString &text)
 {
     form.DocXML = std::make_shared<centre_import::CentreDocument>(
         centre_import::readCentreDocument(text.toUtf8(), QStringLiteral("centre.xml")));

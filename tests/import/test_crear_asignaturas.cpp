@@ -84,7 +84,7 @@ class SubjectsTable : public testing::TestWithParam<SubjectsCase> {};
 TEST_P(SubjectsTable, HoldsTheSubjectsThenTheActivities)
 {
     TempWinePrefix prefix;
-    MainFormState form;
+    fixture::FormWithDocument form;
     fixture::loadDocument(form, GetParam().document);
     CrearAsignaturas(*form.DocXML);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("ASIGNOMT")), GetParam().rows);
@@ -104,7 +104,7 @@ TEST(SubjectsTable, ReplacesAnEarlierTableAndItsIndex)
     mdx.write("left by the timetabling program");
     mdx.close();
 
-    MainFormState form;
+    fixture::FormWithDocument form;
     fixture::loadDocument(form, centre("<MATERIES><MATERIA codi='1' curs='62' descripcio='Física' curta='FIS'/></MATERIES>"));
     CrearAsignaturas(*form.DocXML);
 

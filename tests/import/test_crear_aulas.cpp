@@ -59,7 +59,7 @@ class RoomsTable : public testing::TestWithParam<RoomsCase> {};
 TEST_P(RoomsTable, HoldsOneRowPerRoom)
 {
     TempWinePrefix prefix;
-    MainFormState form;
+    fixture::FormWithDocument form;
     fixture::loadDocument(form, GetParam().document);
     CrearAulas(*form.DocXML);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("AULAT")), GetParam().rows);

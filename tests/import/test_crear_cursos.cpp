@@ -40,7 +40,7 @@ void okWithABlank(TControlCursos &d)
 TEST(CrearCursos, WritesOneBlankRowPerCourse)
 {
     TempWinePrefix wine;
-    MainFormState form;
+    fixture::FormWithDocument form;
     ScriptedInteraction user;
     const QString longCode = QString(25, QLatin1Char('C'));
     const QString longDescription = QString(60, QLatin1Char('d')) + QString(60, QLatin1Char('e'));
@@ -110,7 +110,7 @@ TEST(CrearCursos, DialogLoop)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         TempWinePrefix wine;
-        MainFormState form;
+        fixture::FormWithDocument form;
         ScriptedInteraction user;
         fixture::loadDocument(form, twoCourses);
         user.cursosPasses.assign(c.passes.begin(), c.passes.end());
@@ -131,7 +131,7 @@ TEST(CrearCursos, DialogLoop)
 TEST(CrearCursos, NextPassOpensOnTheIncompleteCourse)
 {
     TempWinePrefix wine;
-    MainFormState form;
+    fixture::FormWithDocument form;
     ScriptedInteraction user;
     fixture::loadDocument(form, QStringLiteral(R"(<CENTRE><CURSOS>
 <CURS codi="101" descripcio="1r ESO"/><CURS codi="102" descripcio="2n ESO"/><CURS codi="103" descripcio="3r ESO"/>
@@ -158,7 +158,7 @@ TEST(CrearCursos, NextPassOpensOnTheIncompleteCourse)
 TEST(CrearCursos, ForcedExitKeepsWhatWasPosted)
 {
     TempWinePrefix wine;
-    MainFormState form;
+    fixture::FormWithDocument form;
     ScriptedInteraction user;
     fixture::loadDocument(form, twoCourses);
     user.cursosPasses = {okWithABlank, [](TControlCursos &d) {
@@ -176,7 +176,7 @@ TEST(CrearCursos, ForcedExitKeepsWhatWasPosted)
 TEST(CrearCursos, AnswersAreKeptFromOneImportToTheNext)
 {
     TempWinePrefix wine;
-    MainFormState form;
+    fixture::FormWithDocument form;
     ScriptedInteraction user;
     fixture::loadDocument(form, twoCourses);
     EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue); // the default pass: ESO 1, ESO 2
@@ -207,7 +207,7 @@ TEST(CrearCursos, AnswersAreKeptFromOneImportToTheNext)
 TEST(CrearCursos, NoStartsTheKeptAnswersAgain)
 {
     TempWinePrefix wine;
-    MainFormState form;
+    fixture::FormWithDocument form;
     ScriptedInteraction user;
     fixture::loadDocument(form, QStringLiteral(R"(<CENTRE><CURSOS><CURS codi="900" descripcio="vell"/></CURSOS></CENTRE>)"));
     EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
@@ -222,7 +222,7 @@ TEST(CrearCursos, NoStartsTheKeptAnswersAgain)
 TEST(CrearCursos, PassesShowGroupsAndMarkWhatAFailedPassLeftIncomplete)
 {
     TempWinePrefix wine;
-    MainFormState form;
+    fixture::FormWithDocument form;
     ScriptedInteraction user;
     fixture::loadDocument(form, QStringLiteral(R"(<CENTRE><CURSOS>
 <CURS codi="101" descripcio="1r ESO"><GRUP codi="G1" nom=" A "/><GRUP codi="G2" nom="B"/></CURS>

@@ -100,7 +100,7 @@ QString centreDocument(const QString &cursos)
     return QStringLiteral("<CENTRE><CURSOS>") + cursos + QStringLiteral("</CURSOS></CENTRE>");
 }
 
-void writeInputs(MainFormState &form, const QList<QStringList> &cursost, const QString &cursos,
+void writeInputs(fixture::FormWithDocument &form, const QList<QStringList> &cursost, const QString &cursos,
                  const QList<QStringList> &asignomt)
 {
     fixture::writeTable(QStringLiteral("CURSOST"), cursosFields(), cursost);
@@ -131,7 +131,7 @@ TEST(CrearGrupos, WritesGroupsLevelSubjectsAndLevelsOfSubjects)
     for (const GroupsCase &c : groupsCases) {
         SCOPED_TRACE(c.name);
         TempWinePrefix prefix;
-        MainFormState form;
+        fixture::FormWithDocument form;
         writeInputs(form, c.cursost, c.cursos, c.asignomt);
 
         CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
@@ -147,7 +147,7 @@ TEST(CrearGrupos, WritesGroupsLevelSubjectsAndLevelsOfSubjects)
 TEST(CrearGrupos, ReplacesTablesWithTheirLayoutsAndIndexesMatibByAbrev)
 {
     TempWinePrefix prefix;
-    MainFormState form;
+    fixture::FormWithDocument form;
     // Leftovers of an earlier import: a GRUPOST index, and MATIB rows.
     fixture::writeTable("GRUPOST", grupostFields(), {fixture::groupRow("OLD", "X", "1", "A", "1")});
     QFile(prefix.vtempFile("GRUPOST.MDX")).open(QIODevice::WriteOnly);
@@ -188,7 +188,7 @@ TEST(CrearGrupos, ReplacesTablesWithTheirLayoutsAndIndexesMatibByAbrev)
 TEST(CrearGrupos, EmptyAsignomtGivesAnEmptyIndexedMatib)
 {
     TempWinePrefix prefix;
-    MainFormState form;
+    fixture::FormWithDocument form;
     writeInputs(form, {}, {}, {});
 
     CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
@@ -201,7 +201,7 @@ TEST(CrearGrupos, EmptyAsignomtGivesAnEmptyIndexedMatib)
 TEST(CrearGrupos, ReleasesCursostSoThatALaterImportReadsItAgain)
 {
     TempWinePrefix prefix;
-    MainFormState form;
+    fixture::FormWithDocument form;
     const QString document = R"(<CURS codi="101"><GRUP codi="G1" nom="A"/></CURS>)";
 
     // An import that fails while reading CURSOST, which lacks a field.

@@ -68,7 +68,7 @@ class TeachersTable : public testing::TestWithParam<TeachersCase> {};
 TEST_P(TeachersTable, HoldsOneRowPerPost)
 {
     TempWinePrefix prefix;
-    MainFormState form;
+    fixture::FormWithDocument form;
     fixture::loadDocument(form, GetParam().document);
     CrearProfesores(*form.DocXML);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("PROFT")), GetParam().rows);

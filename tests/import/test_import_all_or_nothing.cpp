@@ -9,6 +9,7 @@
 #include "run/RunLog.h"
 #include "run/WorkingFolderRecovery.h"
 #include "import/CentreImport.h"
+#include "import/ImportedTables.h"
 #include "import/Cursos/TControlCursos.h"
 #include "platform/Dbf.h"
 #include "platform/Error.h"

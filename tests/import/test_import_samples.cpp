@@ -68,13 +68,11 @@ TEST_P(Centres, GiveEveryElementARowAndAUniqueCode)
         SKIP_WITHOUT_GESTIB_SAMPLES();
     const QString file = QString::fromUtf8(sample.file);
     TempWinePrefix prefix;
-    MainFormState form;
-    form.DocXML = std::make_shared<CentreDocument>(
-        readCentreDocument(sample.realExport ? gestibSample(file) : centreFixture(file)));
+    CentreDocument document = readCentreDocument(sample.realExport ? gestibSample(file) : centreFixture(file));
 
-    CrearAsignaturas(*form.DocXML);
-    CrearProfesores(*form.DocXML);
-    CrearAulas(*form.DocXML);
+    CrearAsignaturas(document);
+    CrearProfesores(document);
+    CrearAulas(document);
 
     const int rowCounts[] = {sample.subjectsAndActivities, sample.posts, sample.rooms};
     for (std::size_t t = 0; t < std::size(tables); ++t) {

@@ -1,5 +1,5 @@
 // The run log "TransTarquoIB.log" in the working folder.
-#include "run/ExportSummary.h"
+#include "export/ExportSummary.h"
 #include "run/RunLog.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/TempWinePrefix.h"

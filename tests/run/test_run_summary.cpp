@@ -1,7 +1,7 @@
 // The run summary as the user reads it in the details of "Proceso finalizado"
 // and as the command line prints it.
-#include "run/ExportSummary.h"
-#include "run/ImportSummary.h"
+#include "export/ExportSummary.h"
+#include "import/ImportSummary.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <QJsonArray>

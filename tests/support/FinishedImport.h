@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run/ImportSummary.h"
+#include "import/ImportSummary.h"
 #include "run/MainFormState.h"
 #include "import/CentreImport.h"
 #include "tests/support/FolderSnapshot.h"

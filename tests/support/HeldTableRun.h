@@ -18,7 +18,7 @@
 // another program holds `table`, and checks that the run was refused for that
 // table: the refusal names it, and nothing was shown, no outcome set and no
 // close asked for. What the files hold afterwards is the caller's to check.
-inline void expectRefusedForHeldTable(const std::function<void(MainFormState &, UserInteraction &)> &run,
+inline void expectRefusedForHeldTable(const std::function<void(MainFormState &, ScriptedInteraction &)> &run,
                                       const QString &file, const char *table)
 {
     constexpr int untouchedResult = 7;
@@ -43,7 +43,7 @@ inline void expectRefusedForHeldTable(const std::function<void(MainFormState &, 
 // The same, while another program holds the working folder's table (in
 // `vtemp`) as `held` says; afterwards every folder of `watched` holds what it
 // held before: nothing was written, replaced, created or deleted there.
-inline void expectRefusedWhileHeld(const std::function<void(MainFormState &, UserInteraction &)> &run,
+inline void expectRefusedWhileHeld(const std::function<void(MainFormState &, ScriptedInteraction &)> &run,
                                    const QString &file, const QString &vtemp, const HeldTable &held,
                                    const QStringList &watched)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "run/ExportSummary.h"
-#include "run/ImportSummary.h"
-#include "run/UserInteraction.h"
+#include "export/ExportSummary.h"
+#include "import/ImportSummary.h"
+#include "import/ImportInteraction.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +14,7 @@
 
 // The user, scripted: answers come from queues filled by the test, and
 // everything shown is recorded in order, texts exactly as they were shown.
-class ScriptedInteraction : public UserInteraction {
+class ScriptedInteraction : public centre_import::ImportInteraction {
 public:
     // What the file dialog returns, in order; nothing (cancel) when the queue is empty.
     std::deque<std::optional<QString>> fileChoices;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "run/Backups.h"
-#include "run/RestoreSummary.h"
+#include "import/RestoreSummary.h"
 
 #include <QString>
 #include <QStringList>

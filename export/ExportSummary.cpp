@@ -1,4 +1,4 @@
-#include "run/ExportSummary.h"
+#include "export/ExportSummary.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -58,7 +58,7 @@ public:
     QString document;                 // the GestIB file read
     QString codi;                     // its centre
     QString any;                      // its school year
-    QList<TableRows> tableRows;       // the nine tables, in the order the steps write them
+    QList<TableRows> tableRows;       // the imported tables, in the order the steps write them
     QList<ShortCodeChange> shortCodeChanges;
     QList<CourseRef> coursesWithoutLevel;
     QList<LevelCollision> levelCollisions;
@@ -76,9 +76,6 @@ public:
     void addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes);
     // The rows counted in a table, -1 when it was not read back.
     int rowsOf(const QString &table) const;
-    // What one of the nine tables holds, as a user who does not know the
-    // table names reads it ("profesores").
-    static QString tableContents(const QString &table);
 
     QString title() const override;
     QStringList lines() const override;

@@ -1,10 +1,14 @@
-#include "run/ImportSummary.h"
+#include "import/ImportSummary.h"
+
+#include "import/ImportedTables.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 
 #include <algorithm>
+
+using centre_import::tableContents;
 
 namespace {
 
@@ -24,26 +28,6 @@ QString counted(qsizetype count, const QString &one, const QString &many)
     return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
 }
 
-// The tables that one section of the centre document fills alone, and what
-// the document lacks when one of them is empty.
-struct SectionTable {
-    QString table;
-    const char *missing;
-};
-const QList<SectionTable> sectionTables = {
-    {QStringLiteral("ASIGNOMT"), QT_TRANSLATE_NOOP("ImportSummary", "ni asignaturas ni actividades")},
-    {QStringLiteral("PROFT"), QT_TRANSLATE_NOOP("ImportSummary", "profesores")},
-    {QStringLiteral("AULAT"), QT_TRANSLATE_NOOP("ImportSummary", "aulas")},
-    {QStringLiteral("CURSOST"), QT_TRANSLATE_NOOP("ImportSummary", "cursos")},
-    {QStringLiteral("GRUPOST"), QT_TRANSLATE_NOOP("ImportSummary", "grupos")},
-};
-
-bool isSectionTable(const QString &table)
-{
-    return std::any_of(sectionTables.cbegin(), sectionTables.cend(),
-                       [&](const SectionTable &section) { return section.table == table; });
-}
-
 // What the user can do about short codes that differ from their base: those
 // of groups come from the levels given in the dialog, the others from GestIB.
 QString shortCodeRemedy(const QString &table)
@@ -58,22 +42,6 @@ QString shortCodeRemedy(const QString &table)
 }
 
 } // namespace
-
-QString ImportSummary::tableContents(const QString &table)
-{
-    static const QHash<QString, const char *> contents = {
-        {QStringLiteral("ASIGNOMT"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas y actividades")},
-        {QStringLiteral("PROFT"), QT_TRANSLATE_NOOP("ImportSummary", "profesores")},
-        {QStringLiteral("AULAT"), QT_TRANSLATE_NOOP("ImportSummary", "aulas")},
-        {QStringLiteral("CURSOST"), QT_TRANSLATE_NOOP("ImportSummary", "cursos")},
-        {QStringLiteral("CURSOST2"), QT_TRANSLATE_NOOP("ImportSummary", "niveles y cursos guardados")},
-        {QStringLiteral("GRUPOST"), QT_TRANSLATE_NOOP("ImportSummary", "grupos")},
-        {QStringLiteral("MATIB"), QT_TRANSLATE_NOOP("ImportSummary", "asignaturas por nivel y curso")},
-        {QStringLiteral("ASIGT"), QT_TRANSLATE_NOOP("ImportSummary", "líneas de asignaturas")},
-        {QStringLiteral("DIASHORAST"), QT_TRANSLATE_NOOP("ImportSummary", "días y horas")},
-    };
-    return QCoreApplication::translate("ImportSummary", contents.value(table));
-}
 
 void ImportSummary::addShortCodeChanges(const QString &table, QList<ShortCodeChange> changes)
 {
@@ -204,14 +172,14 @@ QStringList ImportSummary::warnings() const
                                 QCoreApplication::translate("ImportSummary", "abreviaturas distintas de su base")),
                         shortCodeRemedy(table));
 
-    for (const SectionTable &section : sectionTables)
-        if (rowsOf(section.table) == 0)
+    for (const centre_import::ImportedTable &table : centre_import::importedTableSet())
+        if (table.missingSection && rowsOf(table.name) == 0)
             out << QCoreApplication::translate(
                        "ImportSummary",
                        "%1 (%2): 0, el documento no trae %3; compruebe la exportación del centro en "
                        "GestIB y repita la importación.")
-                       .arg(section.table, tableContents(section.table),
-                            QCoreApplication::translate("ImportSummary", section.missing));
+                       .arg(table.name, tableContents(table.name),
+                            QCoreApplication::translate("ImportSummary", table.missingSection));
     out << replacementWarnings();
     return out;
 }
@@ -242,9 +210,10 @@ QStringList ImportSummary::replacementWarnings() const
         if (before <= 0 || t.rows < 0)
             continue;
         // What the timetabling program writes after an import, which no import brings back.
-        const bool filledByVelarix = (t.table == u"DIASHORAST" || t.table == u"ASIGT") && t.rows < before;
+        const centre_import::ImportedTable *imported = centre_import::importedTable(t.table);
+        const bool filledByVelarix = imported && imported->filledByTimetabler && t.rows < before;
         // An emptied section table is warned of above.
-        const bool halved = t.rows * 2 < before && !(t.rows == 0 && isSectionTable(t.table));
+        const bool halved = t.rows * 2 < before && !(t.rows == 0 && imported && imported->missingSection);
         if (!filledByVelarix && !halved)
             continue;
         const QString table = tableContents(t.table), was = QString::number(before), now = QString::number(t.rows);

@@ -1,6 +1,6 @@
-#include "run/RestoreSummary.h"
+#include "import/RestoreSummary.h"
 
-#include "run/ImportSummary.h"
+#include "import/ImportedTables.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +19,7 @@ QStringList RestoreSummary::lines() const
     for (const auto &[table, rows] : restored.rows) {
         const QString count = rows < 0 ? QCoreApplication::translate("RestoreSummary", "no se ha podido leer")
                                        : QString::number(rows);
-        out << QStringLiteral("    %1 (%2): %3").arg(table, ImportSummary::tableContents(table), count);
+        out << QStringLiteral("    %1 (%2): %3").arg(table, centre_import::tableContents(table), count);
     }
     if (!kept.isEmpty())
         out << QCoreApplication::translate("RestoreSummary", "Copia de las tablas sustituidas: %1").arg(kept);

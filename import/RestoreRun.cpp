@@ -1,4 +1,4 @@
-#include "run/RestoreRun.h"
+#include "import/RestoreRun.h"
 
 #include "run/RestoreBackup.h"
 #include "run/RunLog.h"
