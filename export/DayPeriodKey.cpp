@@ -43,13 +43,6 @@ long long periodNumber(double hora, bool halfHourMode)
     return hasFraction(hora) ? 2 * whole : 2 * whole - 1;
 }
 
-QString dayPeriodKey(QStringView dayText, long long period)
-{
-    QString key;
-    writeDayPeriodKey(dayText, period, key);
-    return key;
-}
-
 void writeDayPeriodKey(QStringView dayText, long long period, QString &key)
 {
     char digits[24];

@@ -23,8 +23,7 @@ long long periodNumber(double hora, bool halfHourMode);
 // The day's text immediately followed by the period number, as DIASHORAST's
 // DIHO holds it: day 2, period 5 give "25" (day 1, period 12 and day 11,
 // period 2 both give "112", as the timetabling program keys them).
-QString dayPeriodKey(QStringView dayText, long long period);
-// The same into `key`, reusing its storage: a solution asks for a key per session.
+// Written into `key`, reusing its storage: a solution asks for a key per session.
 void writeDayPeriodKey(QStringView dayText, long long period, QString &key);
 
 } // namespace timetable_export

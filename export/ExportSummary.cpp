@@ -131,6 +131,8 @@ QJsonObject ExportSummary::toJson() const
             found.insert(QStringLiteral("aviso"), warning);
         lookups.insert(QLatin1String(namesOf(lookup).key), found);
     }
+    // The run named as the command and the timetabling program's parameter
+    // name it: from that program's side, handing its timetable to GestIB is "importar".
     return {{QStringLiteral("proceso"), QStringLiteral("importar")},
             {QStringLiteral("archivo"), outputPath},
             {QStringLiteral("sesionesEscritas"), sessionsWritten},

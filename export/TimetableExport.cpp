@@ -101,8 +101,15 @@ void appendSessions(MainFormState &form, SolucioHorari &document, ExportSummary 
         const QStringList &diaHora = lookUp(diasHoras, key, Lookup::DiaHora, summary);
         const QStringList &aula = lookUp(aulas, aulaCode, Lookup::Aula, summary);
         const QStringList &asignatura = lookUp(asignaturas, asig, Lookup::Asignatura, summary);
-        document.append({profesor[0], grupo[0], grupo[1], diaHora[0], diaHora[1], diaHora[2], aula[0], asignatura[0],
-                         tarea});
+        document.append({.placa = profesor[0],
+                         .curs = grupo[0],
+                         .grup = grupo[1],
+                         .dia = diaHora[0],
+                         .hora = diaHora[1],
+                         .durada = diaHora[2],
+                         .aula = aula[0],
+                         .materia = asignatura[0],
+                         .activitat = tarea});
         ++summary.sessionsWritten;
     }
 }
@@ -134,7 +141,7 @@ void BImportarClick(MainFormState &form, UserInteraction &ui)
         QCoreApplication::translate("TimetableExport",
                                     "Elija el archivo de GestIB o cualquier archivo de la carpeta donde quiere "
                                     "«SolucioHorari.xml».")};
-    if (!chooseArchivoXML(form, ui, 0, purpose))
+    if (!chooseArchivoXML(form, ui, DrivenNoFile::NotDone, purpose))
         return;
     // The chosen file only says where GestIB expects the timetable: it is never read.
     exportTimetable(form, ui, QFileInfo(winpath::toLocal(form.ArchivoXML)).path());

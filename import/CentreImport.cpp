@@ -66,7 +66,7 @@ bool runSteps(MainFormState &form, CentreDocument &DocXML, ImportInteraction &ui
 
 void BExportarClick(MainFormState &form, ImportInteraction &ui)
 {
-    if (!chooseArchivoXML(form, ui, -1))
+    if (!chooseArchivoXML(form, ui, DrivenNoFile::NoDocument))
         return;
 
     // What the import read of its document; the steps that write a

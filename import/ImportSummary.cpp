@@ -308,6 +308,8 @@ QJsonObject ImportSummary::toJson() const
                                    {QStringLiteral("porTabla"), codeChangesJson(codeChanges)}};
     }
 
+    // The run named as the command and the timetabling program's parameter
+    // name it: from that program's side, taking GestIB's data in is "exportar".
     return {{QStringLiteral("proceso"), QStringLiteral("exportar")},
             {QStringLiteral("cambios"), replacedJson},
             {QStringLiteral("carpetaCreada"), createdFolder.isEmpty() ? QJsonValue() : QJsonValue(createdFolder)},

@@ -20,7 +20,7 @@ void closeInDrivenMode(MainFormState &form, UserInteraction &ui)
 }
 } // namespace
 
-bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult, const FilePurpose &purpose)
+bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, DrivenNoFile drivenNoFile, const FilePurpose &purpose)
 {
     UserInteraction::OpenFileDialog dialog = OpenDialogXML();
     dialog.note = purpose.inDialog;
@@ -39,7 +39,7 @@ bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFile
     ui.showNoFile(QCoreApplication::translate("RunFrame", "No existe archivo"), chosen.value_or(QString()),
                   purpose.whenMissing);
     if (form.ModoAutomatico == drivenMode)
-        form.ResultadoTransformacion = drivenNoFileResult;
+        form.ResultadoTransformacion = static_cast<int>(drivenNoFile);
     closeInDrivenMode(form, ui);
     return false;
 }

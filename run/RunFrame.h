@@ -13,7 +13,7 @@ struct MainFormState;
 // whatever an earlier run chose, and in interactive use says nothing.
 // Otherwise (no such file, or a cancel in driven mode) "No existe archivo"
 // has been shown and, in driven mode, ResultadoTransformacion is
-// `drivenNoFileResult` and the main window has been asked to close.
+// `drivenNoFile` and the main window has been asked to close.
 //
 // `purpose`, where a run gives it, says what the chosen file is for: a line in
 // the dialog, and what to choose instead under "No existe archivo".
@@ -21,7 +21,11 @@ struct FilePurpose {
     QString inDialog;
     QString whenMissing;
 };
-bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, int drivenNoFileResult,
+// What the timetabling program reads as "Transformado" when a driven run
+// finds no file: the import has always told it apart as -1, the export
+// reports it as any run that did not finish.
+enum class DrivenNoFile { NoDocument = -1, NotDone = 0 };
+bool chooseArchivoXML(MainFormState &form, UserInteraction &ui, DrivenNoFile drivenNoFile,
                       const FilePurpose &purpose = {});
 
 // The end of a finished run: result 1, the summary appended to the run log,

@@ -48,8 +48,9 @@ bool isIncomplete(const dbf::Table &cursos)
     return lacksLevelOrCourse(cursos.asString(NIVEL), cursos.asString(CURSO));
 }
 
-// The row (0-based) of each code in CURSOST2: each course then finds its
-// kept answers at once, where a locate for each course read the whole table again.
+// The row (0-based) of each code in CURSOST2, read in one pass: each course
+// then finds its kept answers at once, where a locate per course would read
+// the whole table for each one.
 QHash<QString, int> rowsByCode(dbf::Table &kept)
 {
     return firstRowByKey<int>(kept, CODI, [](const dbf::Table &row) { return row.recNo() - 1; });
@@ -345,11 +346,6 @@ void TControlCursos::leaveGrid()
     // The grid itself drops a new row nobody typed into before its exit handler posts.
     guarded([this] { wwDataSource1.dropUntouchedNewRow(); });
     CursosTDBGridExit();
-}
-
-bool TControlCursos::gridHasFocus() const
-{
-    return m_gridHasFocus;
 }
 
 void TControlCursos::pressOk()

@@ -86,7 +86,6 @@ public:
     // What the user does, as the window turns it into handler calls.
     void enterGrid(); // the grid receives the focus
     void leaveGrid(); // the grid loses the focus: an untouched new row is dropped first
-    bool gridHasFocus() const;
     void pressOk();          // the focus leaves the grid, BitBtn1Click, then the dialog closes with OK
     void pressForcedExit();  // the focus leaves the grid, then BitBtn2Click closes the dialog
     // The close box (or Escape): the focus leaves the grid and the rows are

@@ -53,10 +53,18 @@ TEST(Period, HoraWithoutAnExactIntegerPartIsAnError)
         EXPECT_THROW(periodNumber(hora, true), ExportError) << hora;
 }
 
+QString keyOf(QStringView dayText, long long period)
+{
+    QString key = QStringLiteral("a longer key of an earlier session");
+    writeDayPeriodKey(dayText, period, key);
+    return key;
+}
+
 TEST(DayPeriodKey, DayTextThenPeriodWithoutSeparator)
 {
-    EXPECT_EQ(dayPeriodKey(QStringLiteral("2"), 5), QStringLiteral("25"));
-    EXPECT_EQ(dayPeriodKey(QStringLiteral("1"), 12), dayPeriodKey(QStringLiteral("11"), 2));
+    EXPECT_EQ(keyOf(u"2", 5), QStringLiteral("25"));
+    EXPECT_EQ(keyOf(u"1", 12), keyOf(u"11", 2));
+    EXPECT_EQ(keyOf(u"5", 1234567890123), QStringLiteral("51234567890123"));
 }
 
 } // namespace
