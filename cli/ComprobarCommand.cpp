@@ -120,7 +120,9 @@ CommandReport ComprobarCommand::run(const CommandOptions &options) const
     }
     if (report.status == ExitStatus::Done && hasWarnings(report))
         report.status = ExitStatus::Warnings;
-    if (report.summary)
+    if (report.summary) {
         report.summaryLines = checkLines(report.summaryLines, report.status == ExitStatus::Warnings);
+        report.verdictFirst = true;
+    }
     return report;
 }
