@@ -17,6 +17,8 @@ struct OptionSpec {
     QString valueName;  // empty for an option that takes no value
 };
 
+// Every option but --help and --version, in the order of CommandOption, which
+// is the order the checks go through them.
 const OptionSpec optionSpecs[] = {
     {CommandOption::Niveles, {QStringLiteral("niveles")}, QStringLiteral("archivo")},
     {CommandOption::Solucion, {QStringLiteral("solucion")}, QStringLiteral("archivo")},
