@@ -1,73 +1,79 @@
 #include "cli/CommandLine.h"
 
+#include "cli/Commands.h"
 #include "platform/WinPath.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <iterator>
+#include <utility>
 
 namespace {
 
-using Command = CommandOptions::Command;
+struct OptionSpec {
+    CommandOption option;
+    QStringList names;  // the long name last, as messages name the option when it was not typed
+    QString valueName;  // empty for an option that takes no value
+};
 
-const QString niveles = QStringLiteral("niveles");
-const QString solucion = QStringLiteral("solucion");
-const QString carpeta = QStringLiteral("carpeta");
-const QString recuperar = QStringLiteral("recuperar");
-const QString noRecuperar = QStringLiteral("no-recuperar");
-const QString lineas = QStringLiteral("lineas");
-const QString sinLineas = QStringLiteral("sin-lineas");
-const QString json = QStringLiteral("json");
-const QString salida = QStringLiteral("salida");
-const QString sugerir = QStringLiteral("sugerir");
+// Every option but --help and --version, in the order of CommandOption, which
+// is the order the checks go through them.
+const OptionSpec optionSpecs[] = {
+    {CommandOption::Niveles, {QStringLiteral("niveles")}, QStringLiteral("archivo")},
+    {CommandOption::Solucion, {QStringLiteral("solucion")}, QStringLiteral("archivo")},
+    {CommandOption::Carpeta, {QStringLiteral("carpeta")}, QStringLiteral("carpeta")},
+    {CommandOption::Recuperar, {QStringLiteral("recuperar")}, {}},
+    {CommandOption::NoRecuperar, {QStringLiteral("no-recuperar")}, {}},
+    {CommandOption::Lineas, {QStringLiteral("lineas")}, {}},
+    {CommandOption::SinLineas, {QStringLiteral("sin-lineas")}, {}},
+    {CommandOption::Json, {QStringLiteral("json")}, {}},
+    {CommandOption::Salida, {QStringLiteral("o"), QStringLiteral("salida")}, QStringLiteral("archivo")},
+    {CommandOption::Sugerir, {QStringLiteral("sugerir")}, {}},
+};
+
+// Options that answer the same question both ways.
+const std::pair<CommandOption, CommandOption> opposites[]
+    = {{CommandOption::Recuperar, CommandOption::NoRecuperar}, {CommandOption::Lineas, CommandOption::SinLineas}};
+
 const QString help = QStringLiteral("help");
 const QString version = QStringLiteral("version");
 
-// Options that only some commands take, and the options that take a value.
-const QStringList commandOptions
-    = {niveles, solucion, recuperar, noRecuperar, lineas, sinLineas, json, salida, sugerir};
-const QStringList valueOptions = {niveles, solucion, carpeta, salida};
-
-struct CommandName {
-    const char *name;
-    Command command;
-};
-const CommandName commands[] = {
-    {"exportar", Command::Exportar},
-    {"importar", Command::Importar},
-    {"comprobar", Command::Comprobar},
-    {"plantilla", Command::Plantilla},
-    {"copias", Command::Copias},
-    {"restaurar", Command::Restaurar},
-    {"comparar", Command::Comparar},
-};
-
-// The options each command accepts besides --carpeta, --help and --version.
-QStringList optionsOf(Command command)
+const OptionSpec &specOf(CommandOption option)
 {
-    switch (command) {
-    case Command::Exportar: return {niveles, recuperar, noRecuperar, lineas, sinLineas, json};
-    case Command::Comprobar: return {niveles, solucion, recuperar, noRecuperar, lineas, sinLineas, json};
-    case Command::Importar: return {json};
-    case Command::Plantilla: return {salida, sugerir};
-    case Command::Copias: return {json};
-    case Command::Restaurar: return {json};
-    case Command::Comparar: return {json};
-    }
-    return {};
+    return *std::find_if(std::begin(optionSpecs), std::end(optionSpecs),
+                         [&](const OptionSpec &spec) { return spec.option == option; });
 }
 
-void rejectBoth(const QCommandLineParser &parser, const QString &a, const QString &b)
+QString longName(CommandOption option)
 {
-    if (parser.isSet(a) && parser.isSet(b))
-        throw UsageError(QCoreApplication::translate("CommandLine", "--%1 y --%2 no pueden ir juntas").arg(a, b));
+    return specOf(option).names.constLast();
 }
 
-QString localPath(const QString &argument)
+// "exportar, importar, … o comparar": every command, in the help's order.
+QString commandNames()
 {
-    return winpath::toLocal(argument);
+    QStringList names;
+    for (const Command *command : commands())
+        names << command->name();
+    const QString last = names.takeLast();
+    //: The last two of a list of commands: "exportar, importar, restaurar" and "comparar".
+    return QCoreApplication::translate("CommandLine", "%1 o %2").arg(names.join(QStringLiteral(", ")), last);
+}
+
+const Command *commandNamed(const QString &typed)
+{
+    for (const Command *command : commands())
+        if (typed.compare(command->name(), Qt::CaseInsensitive) == 0)
+            return command;
+    return nullptr;
+}
+
+void rejectBoth(const QCommandLineParser &parser, CommandOption a, CommandOption b)
+{
+    if (parser.isSet(longName(a)) && parser.isSet(longName(b)))
+        throw UsageError(QCoreApplication::translate("CommandLine", "--%1 y --%2 no pueden ir juntas")
+                             .arg(longName(a), longName(b)));
 }
 
 // The option's name in an argument: "--niveles=x" and "-niveles" name "niveles".
@@ -95,19 +101,16 @@ QString typedOption(const QStringList &arguments, const QStringList &names)
     return QStringLiteral("--") + names.constLast();
 }
 
-// The names of an option: -o is --salida.
-QStringList namesOf(const QString &option)
-{
-    return option == salida ? QStringList{QStringLiteral("o"), salida} : QStringList{option};
-}
-
 bool takesValue(const QString &name)
 {
-    return valueOptions.contains(name) || name == QLatin1String("o");
+    return std::any_of(std::begin(optionSpecs), std::end(optionSpecs), [&](const OptionSpec &spec) {
+        return !spec.valueName.isEmpty() && spec.names.contains(name);
+    });
 }
 
-// What the parser refused, said in Spanish: an unknown option, a value given
-// to an option that takes none, or a value option at the end without its value.
+// What the parser refused, said in the user's words: an unknown option, a
+// value given to an option that takes none, or a value option at the end
+// without its value.
 [[noreturn]] void refuse(const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (!parser.unknownOptionNames().isEmpty())
@@ -126,42 +129,29 @@ bool takesValue(const QString &name)
 // An empty value ("--niveles=", "--carpeta ''") would read as no option at all.
 void requireValues(const QCommandLineParser &parser, const QStringList &arguments)
 {
-    for (const QString &name : valueOptions)
-        if (parser.isSet(name) && parser.value(name).isEmpty())
+    for (const OptionSpec &spec : optionSpecs)
+        if (!spec.valueName.isEmpty() && parser.isSet(spec.names.constLast())
+            && parser.value(spec.names.constLast()).isEmpty())
             throw UsageError(QCoreApplication::translate("CommandLine", "falta el valor de la opción %1")
-                                 .arg(typedOption(arguments, namesOf(name))));
+                                 .arg(typedOption(arguments, spec.names)));
+}
+
+// A path option's value as a local path, empty when the option was not given.
+QString localValue(const QCommandLineParser &parser, CommandOption option)
+{
+    return parser.isSet(longName(option)) ? winpath::toLocal(parser.value(longName(option))) : QString();
 }
 
 } // namespace
-
-UsageError::UsageError(const QString &message)
-    : std::runtime_error(message.toStdString())
-{
-}
-
-QString UsageError::message() const
-{
-    return QString::fromStdString(what());
-}
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({
-        {niveles, {}, QStringLiteral("archivo")},
-        {solucion, {}, QStringLiteral("archivo")},
-        {carpeta, {}, QStringLiteral("carpeta")},
-        {recuperar, {}},
-        {noRecuperar, {}},
-        {lineas, {}},
-        {sinLineas, {}},
-        {json, {}},
-        {{QStringLiteral("o"), salida}, {}, QStringLiteral("archivo")},
-        {sugerir, {}},
-        {{QStringLiteral("h"), help}, {}},
-        {version, {}},
-    });
+    for (const OptionSpec &spec : optionSpecs)
+        parser.addOption(QCommandLineOption(spec.names, {}, spec.valueName));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), help}));
+    parser.addOption(QCommandLineOption(version));
     if (!parser.parse(arguments))
         refuse(parser, arguments);
 
@@ -178,59 +168,33 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        throw UsageError(QCoreApplication::translate(
-            "CommandLine", "falta la orden: exportar, importar, comprobar, plantilla, copias, restaurar o comparar"));
+        throw UsageError(QCoreApplication::translate("CommandLine", "falta la orden: %1").arg(commandNames()));
+    const Command *command = commandNamed(positional.at(0));
+    if (!command)
+        throw UsageError(QCoreApplication::translate("CommandLine", "orden desconocida: %1 (%2)")
+                             .arg(positional.at(0), commandNames()));
+    parsed.command = command;
     CommandOptions &options = parsed.options;
-    const QString command = positional.at(0);
-    const auto named = std::find_if(std::begin(commands), std::end(commands), [&](const CommandName &c) {
-        return command.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0;
-    });
-    if (named == std::end(commands))
-        throw UsageError(
-            QCoreApplication::translate(
-                "CommandLine", "orden desconocida: %1 (exportar, importar, comprobar, plantilla, copias, restaurar o comparar)")
-                .arg(command));
-    options.command = named->command;
-    // copias takes no argument; restaurar names a backup or takes the newest;
-    // comparar names up to two sets.
-    const qsizetype wanted = options.command == Command::Copias ? 1 : options.command == Command::Comparar ? 3 : 2;
-    const bool argumentOptional = options.command == Command::Restaurar || options.command == Command::Comparar;
-    if (positional.size() < wanted && !argumentOptional)
-        throw UsageError(options.command == Command::Importar
-                             ? QCoreApplication::translate(
-                                 "CommandLine", "importar necesita la carpeta o un archivo de la carpeta de GestIB")
-                             : QCoreApplication::translate("CommandLine", "%1 necesita el archivo XML del centro")
-                                   .arg(QLatin1String(named->name)));
-    if (positional.size() > wanted)
-        throw UsageError(
-            QCoreApplication::translate("CommandLine", "sobra el argumento %1").arg(positional.at(wanted)));
+    command->readArguments(positional.mid(1), options);
 
-    const QStringList accepted = optionsOf(options.command);
-    for (const QString &name : commandOptions)
-        if (parser.isSet(name) && !accepted.contains(name))
+    // --carpeta is every command's.
+    const QList<CommandOption> accepted = command->options();
+    for (const OptionSpec &spec : optionSpecs)
+        if (spec.option != CommandOption::Carpeta && parser.isSet(spec.names.constLast())
+            && !accepted.contains(spec.option))
             throw UsageError(QCoreApplication::translate("CommandLine", "la orden %1 no admite %2")
-                                 .arg(QLatin1String(named->name), typedOption(arguments, namesOf(name))));
-    rejectBoth(parser, recuperar, noRecuperar);
-    rejectBoth(parser, lineas, sinLineas);
+                                 .arg(command->name(), typedOption(arguments, spec.names)));
+    for (const auto &[yes, no] : opposites)
+        rejectBoth(parser, yes, no);
 
-    if (options.command == Command::Restaurar || options.command == Command::Comparar) {
-        options.target = positional.value(1); // a backup's name, as copias lists it
-        options.second = positional.value(2);
-    }
-    else if (positional.size() > 1)
-        options.target = localPath(positional.at(1));
-    if (parser.isSet(niveles))
-        options.niveles = localPath(parser.value(niveles));
-    if (parser.isSet(solucion))
-        options.solucion = localPath(parser.value(solucion));
-    if (parser.isSet(carpeta))
-        options.carpeta = localPath(parser.value(carpeta));
-    if (parser.isSet(salida))
-        options.salida = localPath(parser.value(salida));
-    options.recover = !parser.isSet(noRecuperar);
-    options.createLines = !parser.isSet(sinLineas);
-    options.json = parser.isSet(json);
-    options.suggest = parser.isSet(sugerir);
+    options.niveles = localValue(parser, CommandOption::Niveles);
+    options.solucion = localValue(parser, CommandOption::Solucion);
+    options.carpeta = localValue(parser, CommandOption::Carpeta);
+    options.salida = localValue(parser, CommandOption::Salida);
+    options.recover = !parser.isSet(longName(CommandOption::NoRecuperar));
+    options.createLines = !parser.isSet(longName(CommandOption::SinLineas));
+    options.json = parser.isSet(longName(CommandOption::Json));
+    options.suggest = parser.isSet(longName(CommandOption::Sugerir));
     return parsed;
 }
 
@@ -241,63 +205,16 @@ QString versionText()
 
 QString helpText()
 {
-    return QCoreApplication::translate("CommandLine",
+    QString text = QCoreApplication::translate("CommandLine",
         "Uso: transtarquoib-cli ORDEN ARCHIVO [OPCIONES]\n"
         "\n"
         "Convierte entre GestIB y Velarix sin ventanas, como TransTarquoIB.\n"
         "Las órdenes valen en mayúsculas o minúsculas (EXPORTAR, Comprobar).\n"
         "\n"
-        "Órdenes:\n"
-        "  exportar CENTRE.xml   Pasa el archivo del centro exportado de GestIB a las\n"
-        "                        tablas de trabajo de Velarix (la importación del centro).\n"
-        "      --niveles ARCHIVO   Niveles y cursos en CSV: CODI;NIVEL;CURSO, un curso\n"
-        "                          por línea, UTF-8, con o sin línea de cabecera; con\n"
-        "                          cabecera, las demás columnas (las de la plantilla)\n"
-        "                          no se usan. NIVEL admite 5 caracteres y CURSO 3: un\n"
-        "                          valor más largo se rechaza. Un código que el\n"
-        "                          documento no tiene se avisa y no se usa.\n"
-        "      --recuperar         Recupera los niveles y cursos de una importación\n"
-        "                          anterior (CURSOST2); es lo predeterminado.\n"
-        "      --no-recuperar      No los recupera y borra CURSOST2, como el No del diálogo.\n"
-        "      --lineas            Crea las líneas de asignaturas (predeterminado).\n"
-        "      --sin-lineas        No las crea.\n"
-        "    Los valores de --niveles prevalecen sobre los recuperados. Si algún curso\n"
-        "    queda sin nivel o sin curso, no se crean los grupos, se listan esos cursos\n"
-        "    y la salida es 3.\n"
-        "  importar CARPETA|ARCHIVO\n"
-        "                        Pasa el horario de Velarix (SOLUC) a GestIB: escribe\n"
-        "                        \"SolucioHorari.xml\" en la carpeta indicada o en la\n"
-        "                        carpeta del archivo indicado.\n"
-        "  comprobar CENTRE.xml  Lee el archivo del centro y dice qué escribiría\n"
-        "                        exportar, sin tocar nada: filas por tabla, códigos\n"
-        "                        cortos numerados, cursos sin nivel y niveles que\n"
-        "                        coinciden en sus 5 primeros caracteres. Admite\n"
-        "                        --niveles, --recuperar/--no-recuperar, --lineas/--sin-lineas y\n"
-        "      --solucion ARCHIVO  una tabla SOLUC cuyos códigos se buscan en las tablas.\n"
-        "                        Si hay avisos, la salida es 6.\n"
-        "  plantilla CENTRE.xml  Escribe el archivo de niveles para --niveles:\n"
-        "                        CODI;NIVEL;CURSO;DESCRIPCIO;GRUPOS, un curso del\n"
-        "                        documento por línea, con los niveles y cursos de una\n"
-        "                        importación anterior (CURSOST2) ya puestos. UTF-8 con\n"
-        "                        BOM, para abrirlo y completarlo en una hoja de cálculo.\n"
-        "      -o, --salida ARCHIVO\n"
-        "                          El archivo que se escribe; sin él, la salida estándar.\n"
-        "      --sugerir           Propone, donde falten, el nivel y el curso leídos de\n"
-        "                          la descripción (\"1r ESO\": ESO y 1), con los niveles\n"
-        "                          que el centro ya usó (CURSOST2); revíselos.\n"
-        "  copias                Lista las copias de las tablas que cada importación\n"
-        "                        sustituyó, en C:\\VTEMP\\Copias (se guardan las 10 más\n"
-        "                        recientes): fecha, centro y filas.\n"
-        "  restaurar [COPIA]     Vuelve a poner en la carpeta de trabajo las tablas de\n"
-        "                        una copia (por su fecha, como la lista copias; sin\n"
-        "                        ella, la más reciente), todas a la vez; las tablas\n"
-        "                        que sustituye quedan a su vez en otra copia.\n"
-        "  comparar [A] [B]      Compara dos juegos de tablas por sus códigos de GestIB:\n"
-        "                        profesores, asignaturas, aulas, cursos y grupos\n"
-        "                        nuevos, desaparecidos o con otro nombre, y las filas\n"
-        "                        de cada tabla. A y B son copias (por su fecha) o\n"
-        "                        \"actual\", la carpeta de trabajo; sin ellas, la copia\n"
-        "                        más reciente con la carpeta de trabajo.\n"
+        "Órdenes:\n");
+    for (const Command *command : commands())
+        text += command->help();
+    return text + QCoreApplication::translate("CommandLine",
         "\n"
         "Opciones comunes:\n"
         "  --carpeta CARPETA     Carpeta de trabajo en lugar de C:\\VTEMP.\n"

@@ -37,10 +37,9 @@ QStringList reportWarnings(const CommandReport &report)
 
 QString reportText(const CommandReport &report)
 {
-    // A check's verdict comes before the warnings it speaks of.
     QStringList summaryLines = report.summaryLines;
     QStringList lines;
-    if (report.command == QLatin1String("comprobar") && !summaryLines.isEmpty())
+    if (report.verdictFirst && !summaryLines.isEmpty())
         lines << summaryLines.takeFirst();
     for (const QString &warning : reportWarnings(report))
         lines << RunSummary::warningPrefix() + warning;

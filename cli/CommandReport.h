@@ -18,6 +18,9 @@ struct CommandReport {
     // The run's own summary, as the window shows it, once the run finished.
     std::optional<QJsonObject> summary;
     QStringList summaryLines;
+    // comprobar: the first of the summary's lines is the check's verdict,
+    // which comes before the warnings it speaks of.
+    bool verdictFirst = false;
     // What the run's summary warns of, each line saying what to do.
     QStringList warnings;
     // The courses left without level or course, which stopped the import.

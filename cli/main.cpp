@@ -1,7 +1,5 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandLineInteraction.h"
-#include "cli/BackupCommands.h"
-#include "cli/Commands.h"
 #include "cli/LevelsFile.h"
 #include "cli/PathProblem.h"
 #include "run/InterfaceLanguage.h"
@@ -21,20 +19,6 @@ namespace {
 int exitWith(ExitStatus status)
 {
     return static_cast<int>(status);
-}
-
-CommandReport runCommand(const CommandOptions &options)
-{
-    switch (options.command) {
-    case CommandOptions::Command::Exportar: return runExportar(options);
-    case CommandOptions::Command::Importar: return runImportar(options);
-    case CommandOptions::Command::Comprobar: return runComprobar(options);
-    case CommandOptions::Command::Plantilla: return runPlantilla(options);
-    case CommandOptions::Command::Copias: return runCopias(options);
-    case CommandOptions::Command::Restaurar: return runRestaurar(options);
-    case CommandOptions::Command::Comparar: return runComparar(options);
-    }
-    return {};
 }
 
 void printOut(const QString &text)
@@ -103,7 +87,7 @@ int main(int argc, char *argv[])
 
     CommandReport report;
     try {
-        report = runCommand(options);
+        report = parsed.command->run(options);
     } catch (const LevelsFileError &e) {
         printFailure(e.message());
         return exitWith(ExitStatus::BadUsage);

@@ -2,11 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca_ES">
 <context>
-    <name>BackupCommands</name>
-    <message>
-        <source>%1  %2  %3 filas</source>
-        <translation>%1  %2  %3 files</translation>
-    </message>
+    <name>BackupListing</name>
     <message>
         <source>No hay copias de tablas sustituidas en %1</source>
         <translation>No hi ha còpies de taules substituïdes a %1</translation>
@@ -14,50 +10,6 @@
     <message>
         <source>No existe la copia %1 en %2</source>
         <translation>No existeix la còpia %1 a %2</translation>
-    </message>
-    <message>
-        <source>No son copias completas, y no se usan: %1</source>
-        <translation>No són còpies completes, i no s&apos;empren: %1</translation>
-    </message>
-    <message>
-        <source>La copia %1 de %2 no está completa: no se restaura</source>
-        <translation>La còpia %1 de %2 no és completa: no es restaura</translation>
-    </message>
-    <message>
-        <source>%1  %2  1 fila</source>
-        <translation>%1  %2  1 fila</translation>
-    </message>
-    <message>
-        <source>La copia %1 de %2 no está completa: no se compara</source>
-        <translation>La còpia %1 de %2 no és completa: no es compara</translation>
-    </message>
-    <message>
-        <source>sin tablas</source>
-        <translation>sense taules</translation>
-    </message>
-    <message>
-        <source>la carpeta de trabajo (%1)</source>
-        <translation>la carpeta de treball (%1)</translation>
-    </message>
-    <message>
-        <source>la copia %1 (%2)</source>
-        <translation>la còpia %1 (%2)</translation>
-    </message>
-    <message>
-        <source>De %1 a %2:</source>
-        <translation>De %1 a %2:</translation>
-    </message>
-    <message>
-        <source>Filas de cada tabla:</source>
-        <translation>Files de cada taula:</translation>
-    </message>
-    <message>
-        <source>Los mismos códigos, con los mismos nombres.</source>
-        <translation>Els mateixos codis, amb els mateixos noms.</translation>
-    </message>
-    <message>
-        <source>Cambios por código:</source>
-        <translation>Canvis per codi:</translation>
     </message>
 </context>
 <context>
@@ -111,6 +63,17 @@ Provau «transtarquoib-cli --help».</translation>
     </message>
 </context>
 <context>
+    <name>Command</name>
+    <message>
+        <source>%1 necesita el archivo XML del centro</source>
+        <translation>%1 necessita el fitxer XML del centre</translation>
+    </message>
+    <message>
+        <source>sobra el argumento %1</source>
+        <translation>sobra l&apos;argument %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--%1 y --%2 no pueden ir juntas</source>
@@ -129,28 +92,21 @@ Provau «transtarquoib-cli --help».</translation>
         <translation>falta el valor de l&apos;opció %1</translation>
     </message>
     <message>
-        <source>importar necesita la carpeta o un archivo de la carpeta de GestIB</source>
-        <translation>importar necessita la carpeta o un fitxer de la carpeta de GestIB</translation>
-    </message>
-    <message>
-        <source>%1 necesita el archivo XML del centro</source>
-        <translation>%1 necessita el fitxer XML del centre</translation>
-    </message>
-    <message>
-        <source>sobra el argumento %1</source>
-        <translation>sobra l&apos;argument %1</translation>
-    </message>
-    <message>
         <source>la orden %1 no admite %2</source>
         <translation>l&apos;ordre %1 no admet %2</translation>
     </message>
     <message>
-        <source>falta la orden: exportar, importar, comprobar, plantilla, copias, restaurar o comparar</source>
-        <translation>falta l&apos;ordre: exportar, importar, comprobar, plantilla, copias, restaurar o comparar</translation>
+        <source>%1 o %2</source>
+        <extracomment>The last two of a list of commands: &quot;exportar, importar, restaurar&quot; and &quot;comparar&quot;.</extracomment>
+        <translation>%1 o %2</translation>
     </message>
     <message>
-        <source>orden desconocida: %1 (exportar, importar, comprobar, plantilla, copias, restaurar o comparar)</source>
-        <translation>ordre desconeguda: %1 (exportar, importar, comprobar, plantilla, copias, restaurar o comparar)</translation>
+        <source>falta la orden: %1</source>
+        <translation>falta l&apos;ordre: %1</translation>
+    </message>
+    <message>
+        <source>orden desconocida: %1 (%2)</source>
+        <translation>ordre desconeguda: %1 (%2)</translation>
     </message>
     <message>
         <source>Uso: transtarquoib-cli ORDEN ARCHIVO [OPCIONES]
@@ -159,57 +115,17 @@ Convierte entre GestIB y Velarix sin ventanas, como TransTarquoIB.
 Las órdenes valen en mayúsculas o minúsculas (EXPORTAR, Comprobar).
 
 Órdenes:
-  exportar CENTRE.xml   Pasa el archivo del centro exportado de GestIB a las
-                        tablas de trabajo de Velarix (la importación del centro).
-      --niveles ARCHIVO   Niveles y cursos en CSV: CODI;NIVEL;CURSO, un curso
-                          por línea, UTF-8, con o sin línea de cabecera; con
-                          cabecera, las demás columnas (las de la plantilla)
-                          no se usan. NIVEL admite 5 caracteres y CURSO 3: un
-                          valor más largo se rechaza. Un código que el
-                          documento no tiene se avisa y no se usa.
-      --recuperar         Recupera los niveles y cursos de una importación
-                          anterior (CURSOST2); es lo predeterminado.
-      --no-recuperar      No los recupera y borra CURSOST2, como el No del diálogo.
-      --lineas            Crea las líneas de asignaturas (predeterminado).
-      --sin-lineas        No las crea.
-    Los valores de --niveles prevalecen sobre los recuperados. Si algún curso
-    queda sin nivel o sin curso, no se crean los grupos, se listan esos cursos
-    y la salida es 3.
-  importar CARPETA|ARCHIVO
-                        Pasa el horario de Velarix (SOLUC) a GestIB: escribe
-                        &quot;SolucioHorari.xml&quot; en la carpeta indicada o en la
-                        carpeta del archivo indicado.
-  comprobar CENTRE.xml  Lee el archivo del centro y dice qué escribiría
-                        exportar, sin tocar nada: filas por tabla, códigos
-                        cortos numerados, cursos sin nivel y niveles que
-                        coinciden en sus 5 primeros caracteres. Admite
-                        --niveles, --recuperar/--no-recuperar, --lineas/--sin-lineas y
-      --solucion ARCHIVO  una tabla SOLUC cuyos códigos se buscan en las tablas.
-                        Si hay avisos, la salida es 6.
-  plantilla CENTRE.xml  Escribe el archivo de niveles para --niveles:
-                        CODI;NIVEL;CURSO;DESCRIPCIO;GRUPOS, un curso del
-                        documento por línea, con los niveles y cursos de una
-                        importación anterior (CURSOST2) ya puestos. UTF-8 con
-                        BOM, para abrirlo y completarlo en una hoja de cálculo.
-      -o, --salida ARCHIVO
-                          El archivo que se escribe; sin él, la salida estándar.
-      --sugerir           Propone, donde falten, el nivel y el curso leídos de
-                          la descripción (&quot;1r ESO&quot;: ESO y 1), con los niveles
-                          que el centro ya usó (CURSOST2); revíselos.
-  copias                Lista las copias de las tablas que cada importación
-                        sustituyó, en C:\VTEMP\Copias (se guardan las 10 más
-                        recientes): fecha, centro y filas.
-  restaurar [COPIA]     Vuelve a poner en la carpeta de trabajo las tablas de
-                        una copia (por su fecha, como la lista copias; sin
-                        ella, la más reciente), todas a la vez; las tablas
-                        que sustituye quedan a su vez en otra copia.
-  comparar [A] [B]      Compara dos juegos de tablas por sus códigos de GestIB:
-                        profesores, asignaturas, aulas, cursos y grupos
-                        nuevos, desaparecidos o con otro nombre, y las filas
-                        de cada tabla. A y B son copias (por su fecha) o
-                        &quot;actual&quot;, la carpeta de trabajo; sin ellas, la copia
-                        más reciente con la carpeta de trabajo.
+</source>
+        <translation>Ús: transtarquoib-cli ORDRE FITXER [OPCIONS]
 
+Converteix entre GestIB i Velarix sense finestres, com TransTarquoIB.
+Les ordres valen en majúscules o minúscules (EXPORTAR, Comprobar).
+
+Ordres:
+</translation>
+    </message>
+    <message>
+        <source>
 Opciones comunes:
   --carpeta CARPETA     Carpeta de trabajo en lugar de C:\VTEMP.
   --json                El resumen en JSON por la salida estándar (no en
@@ -231,63 +147,7 @@ Salida:
      que no están en las tablas, cursos del archivo de niveles que el
      documento no tiene)
 </source>
-        <translation>Ús: transtarquoib-cli ORDRE FITXER [OPCIONS]
-
-Converteix entre GestIB i Velarix sense finestres, com TransTarquoIB.
-Les ordres valen en majúscules o minúscules (EXPORTAR, Comprobar).
-
-Ordres:
-  exportar CENTRE.xml   Passa el fitxer del centre exportat de GestIB a les
-                        taules de treball de Velarix (la importació del centre).
-      --niveles FITXER    Nivells i cursos en CSV: CODI;NIVEL;CURSO, un curs
-                          per línia, UTF-8, amb línia de capçalera o sense; amb
-                          capçalera, les altres columnes (les de la plantilla)
-                          no s&apos;usen. NIVEL admet 5 caràcters i CURSO 3: un
-                          valor més llarg es rebutja. D&apos;un codi que el
-                          document no té se n&apos;avisa i no s&apos;usa.
-      --recuperar         Recupera els nivells i cursos d&apos;una importació
-                          anterior (CURSOST2); és el valor per defecte.
-      --no-recuperar      No els recupera i esborra CURSOST2, com el No del diàleg.
-      --lineas            Crea les línies d&apos;assignatures (per defecte).
-      --sin-lineas        No les crea.
-    Els valors de --niveles prevalen sobre els recuperats. Si algun curs
-    queda sense nivell o sense curs, no es creen els grups, es llisten aquests
-    cursos i la sortida és 3.
-  importar CARPETA|FITXER
-                        Passa l&apos;horari de Velarix (SOLUC) a GestIB: escriu
-                        &quot;SolucioHorari.xml&quot; a la carpeta indicada o a la
-                        carpeta del fitxer indicat.
-  comprobar CENTRE.xml  Llegeix el fitxer del centre i diu què escriuria
-                        exportar, sense tocar res: files per taula, codis
-                        curts numerats, cursos sense nivell i nivells que
-                        coincideixen en els 5 primers caràcters. Admet
-                        --niveles, --recuperar/--no-recuperar, --lineas/--sin-lineas i
-      --solucion FITXER   una taula SOLUC els codis de la qual es cerquen a les taules.
-                        Si hi ha avisos, la sortida és 6.
-  plantilla CENTRE.xml  Escriu el fitxer de nivells per a --niveles:
-                        CODI;NIVEL;CURSO;DESCRIPCIO;GRUPOS, un curs del
-                        document per línia, amb els nivells i cursos d&apos;una
-                        importació anterior (CURSOST2) ja posats. UTF-8 amb
-                        BOM, per obrir-lo i completar-lo en un full de càlcul.
-      -o, --salida FITXER
-                          El fitxer que s&apos;escriu; sense ell, la sortida estàndard.
-      --sugerir           Proposa, on faltin, el nivell i el curs llegits de
-                          la descripció (&quot;1r ESO&quot;: ESO i 1), amb els nivells
-                          que el centre ja va emprar (CURSOST2); revisau-los.
-  copias                Llista les còpies de les taules que cada importació
-                        va substituir, a C:\VTEMP\Copias (es guarden les 10 més
-                        recents): data, centre i files.
-  restaurar [CÒPIA]     Torna a posar a la carpeta de treball les taules d&apos;una
-                        còpia (per la seva data, com la llista copias; sense
-                        ella, la més recent), totes alhora; les taules que
-                        substitueix queden al seu torn en una altra còpia.
-  comparar [A] [B]      Compara dos jocs de taules pels seus codis de GestIB:
-                        professors, assignatures, aules, cursos i grups
-                        nous, desapareguts o amb un altre nom, i les files
-                        de cada taula. A i B són còpies (per la seva data) o
-                        &quot;actual&quot;, la carpeta de treball; sense elles, la
-                        còpia més recent amb la carpeta de treball.
-
+        <translation>
 Opcions comunes:
   --carpeta CARPETA     Carpeta de treball en lloc de C:\VTEMP.
   --json                El resum en JSON per la sortida estàndard (no a
@@ -453,58 +313,87 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
 </context>
 <context>
-    <name>Commands</name>
+    <name>CompararCommand</name>
+    <message>
+        <source>La copia %1 de %2 no está completa: no se compara</source>
+        <translation>La còpia %1 de %2 no és completa: no es compara</translation>
+    </message>
+    <message>
+        <source>sin tablas</source>
+        <translation>sense taules</translation>
+    </message>
+    <message>
+        <source>la carpeta de trabajo (%1)</source>
+        <translation>la carpeta de treball (%1)</translation>
+    </message>
+    <message>
+        <source>la copia %1 (%2)</source>
+        <translation>la còpia %1 (%2)</translation>
+    </message>
+    <message>
+        <source>  comparar [A] [B]      Compara dos juegos de tablas por sus códigos de GestIB:
+                        profesores, asignaturas, aulas, cursos y grupos
+                        nuevos, desaparecidos o con otro nombre, y las filas
+                        de cada tabla. A y B son copias (por su fecha) o
+                        &quot;actual&quot;, la carpeta de trabajo; sin ellas, la copia
+                        más reciente con la carpeta de trabajo.
+</source>
+        <translation>  comparar [A] [B]      Compara dos jocs de taules pels seus codis de GestIB:
+                        professors, assignatures, aules, cursos i grups
+                        nous, desapareguts o amb un altre nom, i les files
+                        de cada taula. A i B són còpies (per la seva data) o
+                        &quot;actual&quot;, la carpeta de treball; sense elles, la
+                        còpia més recent amb la carpeta de treball.
+</translation>
+    </message>
+    <message>
+        <source>De %1 a %2:</source>
+        <translation>De %1 a %2:</translation>
+    </message>
+    <message>
+        <source>Filas de cada tabla:</source>
+        <translation>Files de cada taula:</translation>
+    </message>
+    <message>
+        <source>Los mismos códigos, con los mismos nombres.</source>
+        <translation>Els mateixos codis, amb els mateixos noms.</translation>
+    </message>
+    <message>
+        <source>Cambios por código:</source>
+        <translation>Canvis per codi:</translation>
+    </message>
+</context>
+<context>
+    <name>ComprobarCommand</name>
     <message>
         <source>No se puede leer la solución %1: %2</source>
         <translation>No es pot llegir la solució %1: %2</translation>
     </message>
     <message>
-        <source>No se puede escribir la plantilla %1: %2</source>
-        <translation>No es pot escriure la plantilla %1: %2</translation>
-    </message>
-    <message>
-        <source>en la salida estándar</source>
-        <translation>a la sortida estàndard</translation>
-    </message>
-    <message>
-        <source>la carpeta %1: %2</source>
-        <translation>la carpeta %1: %2</translation>
+        <source>  comprobar CENTRE.xml  Lee el archivo del centro y dice qué escribiría
+                        exportar, sin tocar nada: filas por tabla, códigos
+                        cortos numerados, cursos sin nivel y niveles que
+                        coinciden en sus 5 primeros caracteres. Admite
+                        --niveles, --recuperar/--no-recuperar, --lineas/--sin-lineas y
+      --solucion ARCHIVO  una tabla SOLUC cuyos códigos se buscan en las tablas.
+                        Si hay avisos, la salida es 6.
+</source>
+        <translation>  comprobar CENTRE.xml  Llegeix el fitxer del centre i diu què escriuria
+                        exportar, sense tocar res: files per taula, codis
+                        curts numerats, cursos sense nivell i nivells que
+                        coincideixen en els 5 primers caràcters. Admet
+                        --niveles, --recuperar/--no-recuperar, --lineas/--sin-lineas i
+      --solucion FITXER   una taula SOLUC els codis de la qual es cerquen a les taules.
+                        Si hi ha avisos, la sortida és 6.
+</translation>
     </message>
     <message>
         <source>No se puede crear una carpeta temporal: %1</source>
         <translation>No es pot crear una carpeta temporal: %1</translation>
     </message>
     <message>
-        <source>-o %1 es el propio documento del centro; la plantilla necesita otro archivo</source>
-        <translation>-o %1 és el mateix document del centre; la plantilla necessita un altre fitxer</translation>
-    </message>
-    <message>
-        <source>Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.</source>
-        <translation>Avís: el curs «%1» no té codi en el document; la plantilla no el du.</translation>
-    </message>
-    <message>
-        <source>Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.</source>
-        <translation>Plantilla de nivells: %1 cursos, %2 sense nivell o sense curs.</translation>
-    </message>
-    <message>
         <source>No se puede copiar %1 a una carpeta temporal: %2</source>
         <translation>No es pot copiar %1 a una carpeta temporal: %2</translation>
-    </message>
-    <message>
-        <source>Plantilla de niveles: 1 curso, %1 sin nivel o sin curso.</source>
-        <translation>Plantilla de nivells: 1 curs, %1 sense nivell o sense curs.</translation>
-    </message>
-    <message>
-        <source>--sugerir ha propuesto todo lo que faltaba; revíselo.</source>
-        <translation>--sugerir ha proposat tot el que faltava; revisau-ho.</translation>
-    </message>
-    <message>
-        <source>--sugerir no ha podido proponer 1 curso; complete su nivel o su curso.</source>
-        <translation>--sugerir no ha pogut proposar 1 curs; completau-ne el nivell o el curs.</translation>
-    </message>
-    <message>
-        <source>--sugerir no ha podido proponer %1 cursos; complete su nivel o su curso.</source>
-        <translation>--sugerir no ha pogut proposar %1 cursos; completau-ne el nivell o el curs.</translation>
     </message>
 </context>
 <context>
@@ -608,6 +497,31 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     <message>
         <source>%1 admite %2 caracteres</source>
         <translation>%1 admet %2 caràcters</translation>
+    </message>
+</context>
+<context>
+    <name>CopiasCommand</name>
+    <message>
+        <source>%1  %2  1 fila</source>
+        <translation>%1  %2  1 fila</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3 filas</source>
+        <translation>%1  %2  %3 files</translation>
+    </message>
+    <message>
+        <source>  copias                Lista las copias de las tablas que cada importación
+                        sustituyó, en C:\VTEMP\Copias (se guardan las 10 más
+                        recientes): fecha, centro y filas.
+</source>
+        <translation>  copias                Llista les còpies de les taules que cada importació
+                        va substituir, a C:\VTEMP\Copias (es guarden les 10 més
+                        recents): data, centre i files.
+</translation>
+    </message>
+    <message>
+        <source>No son copias completas, y no se usan: %1</source>
+        <translation>No són còpies completes, i no s&apos;empren: %1</translation>
     </message>
 </context>
 <context>
@@ -940,6 +854,45 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
 </context>
 <context>
+    <name>ExportarCommand</name>
+    <message>
+        <source>  exportar CENTRE.xml   Pasa el archivo del centro exportado de GestIB a las
+                        tablas de trabajo de Velarix (la importación del centro).
+      --niveles ARCHIVO   Niveles y cursos en CSV: CODI;NIVEL;CURSO, un curso
+                          por línea, UTF-8, con o sin línea de cabecera; con
+                          cabecera, las demás columnas (las de la plantilla)
+                          no se usan. NIVEL admite 5 caracteres y CURSO 3: un
+                          valor más largo se rechaza. Un código que el
+                          documento no tiene se avisa y no se usa.
+      --recuperar         Recupera los niveles y cursos de una importación
+                          anterior (CURSOST2); es lo predeterminado.
+      --no-recuperar      No los recupera y borra CURSOST2, como el No del diálogo.
+      --lineas            Crea las líneas de asignaturas (predeterminado).
+      --sin-lineas        No las crea.
+    Los valores de --niveles prevalecen sobre los recuperados. Si algún curso
+    queda sin nivel o sin curso, no se crean los grupos, se listan esos cursos
+    y la salida es 3.
+</source>
+        <translation>  exportar CENTRE.xml   Passa el fitxer del centre exportat de GestIB a les
+                        taules de treball de Velarix (la importació del centre).
+      --niveles FITXER    Nivells i cursos en CSV: CODI;NIVEL;CURSO, un curs
+                          per línia, UTF-8, amb línia de capçalera o sense; amb
+                          capçalera, les altres columnes (les de la plantilla)
+                          no s&apos;usen. NIVEL admet 5 caràcters i CURSO 3: un
+                          valor més llarg es rebutja. D&apos;un codi que el
+                          document no té se n&apos;avisa i no s&apos;usa.
+      --recuperar         Recupera els nivells i cursos d&apos;una importació
+                          anterior (CURSOST2); és el valor per defecte.
+      --no-recuperar      No els recupera i esborra CURSOST2, com el No del diàleg.
+      --lineas            Crea les línies d&apos;assignatures (per defecte).
+      --sin-lineas        No les crea.
+    Els valors de --niveles prevalen sobre els recuperats. Si algun curs
+    queda sense nivell o sense curs, no es creen els grups, es llisten aquests
+    cursos i la sortida és 3.
+</translation>
+    </message>
+</context>
+<context>
     <name>FolderCommit</name>
     <message>
         <source>No se puede abrir</source>
@@ -1168,6 +1121,25 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
 </context>
 <context>
+    <name>ImportarCommand</name>
+    <message>
+        <source>  importar CARPETA|ARCHIVO
+                        Pasa el horario de Velarix (SOLUC) a GestIB: escribe
+                        &quot;SolucioHorari.xml&quot; en la carpeta indicada o en la
+                        carpeta del archivo indicado.
+</source>
+        <translation>  importar CARPETA|FITXER
+                        Passa l&apos;horari de Velarix (SOLUC) a GestIB: escriu
+                        &quot;SolucioHorari.xml&quot; a la carpeta indicada o a la
+                        carpeta del fitxer indicat.
+</translation>
+    </message>
+    <message>
+        <source>importar necesita la carpeta o un archivo de la carpeta de GestIB</source>
+        <translation>importar necessita la carpeta o un fitxer de la carpeta de GestIB</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>No se puede escribir en %1</source>
@@ -1287,10 +1259,96 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
     </message>
 </context>
 <context>
+    <name>PlantillaCommand</name>
+    <message>
+        <source>No se puede escribir la plantilla %1: %2</source>
+        <translation>No es pot escriure la plantilla %1: %2</translation>
+    </message>
+    <message>
+        <source>en la salida estándar</source>
+        <translation>a la sortida estàndard</translation>
+    </message>
+    <message>
+        <source>la carpeta %1: %2</source>
+        <translation>la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>  plantilla CENTRE.xml  Escribe el archivo de niveles para --niveles:
+                        CODI;NIVEL;CURSO;DESCRIPCIO;GRUPOS, un curso del
+                        documento por línea, con los niveles y cursos de una
+                        importación anterior (CURSOST2) ya puestos. UTF-8 con
+                        BOM, para abrirlo y completarlo en una hoja de cálculo.
+      -o, --salida ARCHIVO
+                          El archivo que se escribe; sin él, la salida estándar.
+      --sugerir           Propone, donde falten, el nivel y el curso leídos de
+                          la descripción (&quot;1r ESO&quot;: ESO y 1), con los niveles
+                          que el centro ya usó (CURSOST2); revíselos.
+</source>
+        <translation>  plantilla CENTRE.xml  Escriu el fitxer de nivells per a --niveles:
+                        CODI;NIVEL;CURSO;DESCRIPCIO;GRUPOS, un curs del
+                        document per línia, amb els nivells i cursos d&apos;una
+                        importació anterior (CURSOST2) ja posats. UTF-8 amb
+                        BOM, per obrir-lo i completar-lo en un full de càlcul.
+      -o, --salida FITXER
+                          El fitxer que s&apos;escriu; sense ell, la sortida estàndard.
+      --sugerir           Proposa, on faltin, el nivell i el curs llegits de
+                          la descripció (&quot;1r ESO&quot;: ESO i 1), amb els nivells
+                          que el centre ja va emprar (CURSOST2); revisau-los.
+</translation>
+    </message>
+    <message>
+        <source>-o %1 es el propio documento del centro; la plantilla necesita otro archivo</source>
+        <translation>-o %1 és el mateix document del centre; la plantilla necessita un altre fitxer</translation>
+    </message>
+    <message>
+        <source>Aviso: el curso «%1» no tiene código en el documento; la plantilla no lo lleva.</source>
+        <translation>Avís: el curs «%1» no té codi en el document; la plantilla no el du.</translation>
+    </message>
+    <message>
+        <source>Plantilla de niveles: 1 curso, %1 sin nivel o sin curso.</source>
+        <translation>Plantilla de nivells: 1 curs, %1 sense nivell o sense curs.</translation>
+    </message>
+    <message>
+        <source>Plantilla de niveles: %1 cursos, %2 sin nivel o sin curso.</source>
+        <translation>Plantilla de nivells: %1 cursos, %2 sense nivell o sense curs.</translation>
+    </message>
+    <message>
+        <source>--sugerir ha propuesto todo lo que faltaba; revíselo.</source>
+        <translation>--sugerir ha proposat tot el que faltava; revisau-ho.</translation>
+    </message>
+    <message>
+        <source>--sugerir no ha podido proponer 1 curso; complete su nivel o su curso.</source>
+        <translation>--sugerir no ha pogut proposar 1 curs; completau-ne el nivell o el curs.</translation>
+    </message>
+    <message>
+        <source>--sugerir no ha podido proponer %1 cursos; complete su nivel o su curso.</source>
+        <translation>--sugerir no ha pogut proposar %1 cursos; completau-ne el nivell o el curs.</translation>
+    </message>
+</context>
+<context>
     <name>RequireTablesFree</name>
     <message>
         <source>La tabla %1 está en uso por otro programa (%2). Cierre ese programa y vuelva a intentarlo; no se ha modificado nada.</source>
         <translation>La taula %1 és en ús per un altre programa (%2). Tancau aquest programa i tornau-ho a provar; no s&apos;ha modificat res.</translation>
+    </message>
+</context>
+<context>
+    <name>RestaurarCommand</name>
+    <message>
+        <source>  restaurar [COPIA]     Vuelve a poner en la carpeta de trabajo las tablas de
+                        una copia (por su fecha, como la lista copias; sin
+                        ella, la más reciente), todas a la vez; las tablas
+                        que sustituye quedan a su vez en otra copia.
+</source>
+        <translation>  restaurar [CÒPIA]     Torna a posar a la carpeta de treball les taules d&apos;una
+                        còpia (per la seva data, com la llista copias; sense
+                        ella, la més recent), totes alhora; les taules que
+                        substitueix queden al seu torn en una altra còpia.
+</translation>
+    </message>
+    <message>
+        <source>La copia %1 de %2 no está completa: no se restaura</source>
+        <translation>La còpia %1 de %2 no és completa: no es restaura</translation>
     </message>
 </context>
 <context>
