@@ -222,8 +222,10 @@ std::unique_ptr<SummaryWindow> QtInteraction::summaryWindow(const QString &text,
 {
     auto window = std::make_unique<SummaryWindow>(applicationTitle, displayText(text), summary, dialogParent());
     if (const auto *import = dynamic_cast<const ImportSummary *>(&summary); import && !import->backup.isEmpty())
+        // The window's runs work on the usual working folder.
         window->offerUndo([this, backup = import->backup] {
-            return centre_import::undoImport(backup, *this) == centre_import::UndoOutcome::Restored;
+            return centre_import::undoImport(winpath::WorkingFolder(), backup, *this)
+                == centre_import::UndoOutcome::Restored;
         });
     return window;
 }

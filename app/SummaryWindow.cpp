@@ -61,7 +61,7 @@ SummaryWindow::SummaryWindow(const QString &caption, const QString &text, const 
     m_copy->setAutoDefault(false);
     m_openLog->setAutoDefault(false);
     // A log that could not be written has nothing to open.
-    m_openLog->setEnabled(QFileInfo::exists(runLogPath()));
+    m_openLog->setEnabled(QFileInfo::exists(runLogPath(winpath::WorkingFolder())));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(wholeText()); });
     connect(m_openLog, &QPushButton::clicked, this, &SummaryWindow::openLog);
@@ -124,7 +124,8 @@ QString SummaryWindow::wholeText() const
 
 void SummaryWindow::openLog()
 {
-    const QString log = runLogPath();
+    // The window's runs work on the usual working folder.
+    const QString log = runLogPath(winpath::WorkingFolder());
     SystemViewer::open(QUrl::fromLocalFile(log), this, [this, log] {
         QMessageBox::warning(this, windowTitle(),
                              tr("No se puede abrir el registro %1: ningún programa del sistema abre este "

@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     // Before anything else, a replacement of the working tables that was cut
     // short is finished, so that no run starts on a mixed working folder.
     runHandler(ui, [&] {
-        if (const QString finished = recoverWorkingFolder(); !finished.isEmpty())
+        if (const QString finished = recoverWorkingFolder(winpath::WorkingFolder()); !finished.isEmpty())
             ui.showMessage(finished);
     });
     TMForm MForm(ui, parameters);

@@ -52,9 +52,9 @@ void BM_SubjectsTeachersRooms(benchmark::State &state)
         state.PauseTiming();
         CentreDocument DocXML = document;
         state.ResumeTiming();
-        CrearAsignaturas(DocXML);
-        CrearProfesores(DocXML);
-        CrearAulas(DocXML);
+        CrearAsignaturas(DocXML, winpath::WorkingFolder());
+        CrearProfesores(DocXML, winpath::WorkingFolder());
+        CrearAulas(DocXML, winpath::WorkingFolder());
     }
     countElements(state);
 }

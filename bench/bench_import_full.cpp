@@ -309,8 +309,9 @@ void BM_GroupsAndLines(benchmark::State &state)
     BExportarClick(form, user);
     const CentreDocument DocXML = readCentreDocument(w.file());
     for (auto _ : state) {
-        CrearGrupos(DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
-        CrearLineasAsignaturas(form.wwTableGrupos, form.wwTableProfesor, form.wwTableAulas, form.wwTableNomAsg, user);
+        CrearGrupos(DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg, form.workingFolder);
+        CrearLineasAsignaturas(form.wwTableGrupos, form.wwTableProfesor, form.wwTableAulas, form.wwTableNomAsg, user,
+                               form.workingFolder);
     }
     countRows(state);
 }

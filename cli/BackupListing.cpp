@@ -17,18 +17,18 @@ QJsonObject backupJson(const backups::Backup &backup)
             {QStringLiteral("filas"), rows}};
 }
 
-QString shownBackupsFolder()
+QString shownBackupsFolder(const winpath::WorkingFolder &workingFolder)
 {
-    return winpath::toWindows(backups::folder());
+    return winpath::toWindows(backups::folder(workingFolder));
 }
 
-QString noBackupsText()
+QString noBackupsText(const winpath::WorkingFolder &workingFolder)
 {
     return QCoreApplication::translate("BackupListing", "No hay copias de tablas sustituidas en %1")
-        .arg(shownBackupsFolder());
+        .arg(shownBackupsFolder(workingFolder));
 }
 
-QString noSuchBackupText(const QString &name)
+QString noSuchBackupText(const winpath::WorkingFolder &workingFolder, const QString &name)
 {
-    return QCoreApplication::translate("BackupListing", "No existe la copia %1 en %2").arg(name, shownBackupsFolder());
+    return QCoreApplication::translate("BackupListing", "No existe la copia %1 en %2").arg(name, shownBackupsFolder(workingFolder));
 }

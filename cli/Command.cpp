@@ -25,3 +25,8 @@ void Command::takeAtMost(const QStringList &arguments, qsizetype most)
     if (arguments.size() > most)
         throw UsageError(QCoreApplication::translate("Command", "sobra el argumento %1").arg(arguments.at(most)));
 }
+
+winpath::WorkingFolder CommandOptions::workingFolder() const
+{
+    return carpeta.isEmpty() ? winpath::WorkingFolder() : winpath::WorkingFolder(carpeta);
+}

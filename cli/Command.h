@@ -2,6 +2,7 @@
 
 #include "cli/CommandOption.h"
 #include "cli/CommandReport.h"
+#include "platform/WinPath.h"
 
 #include <QList>
 #include <QString>
@@ -21,6 +22,9 @@ struct CommandOptions {
     bool json = false;   // --json
     QString salida;      // plantilla -o/--salida, the template's file; empty for standard output
     bool suggest = false; // plantilla --sugerir
+
+    // The working folder the command works on: --carpeta, or C:\VTEMP.
+    winpath::WorkingFolder workingFolder() const;
 };
 
 // One command of transtarquoib-cli, whole: its name, its part of --help, the

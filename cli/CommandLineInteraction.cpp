@@ -107,7 +107,7 @@ void CommandLineInteraction::showSummary(const QString &text, const RunSummary &
         check->codeChanges.clear();
         check->createdFolder = m_answers.checkedFolderMissing ? m_answers.checkedFolder : QString();
         if (check->replaced)
-            check->codeChanges = centre_import::compareSets(m_answers.checkedFolder, winpath::toLocal(working_folder::path));
+            check->codeChanges = centre_import::compareSets(m_answers.checkedFolder, m_answers.scratchFolder);
     }
     const RunSummary &shown = check ? *check : summary;
     m_summary = shown.toJson();

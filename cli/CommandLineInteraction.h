@@ -32,6 +32,7 @@ public:
         // comprobar: the working folder the check stands for (local path)
         // and the set it holds, since the run itself replaces a scratch copy.
         QString checkedFolder;
+        QString scratchFolder; // where the check's import writes instead
         bool checkedFolderMissing = false;
         std::optional<BackupManifest> checkedSet;
     };

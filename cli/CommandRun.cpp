@@ -61,9 +61,10 @@ void runReporting(CommandReport &report, const MainFormState &form, const Comman
     });
 }
 
-CommandReport importCentre(CommandReport report, CommandLineInteraction::Answers answers)
+CommandReport importCentre(CommandReport report, CommandLineInteraction::Answers answers,
+                           const winpath::WorkingFolder &workingFolder)
 {
-    MainFormState form;
+    MainFormState form(workingFolder);
     report.levelsFile = answers.levelsFile;
     report.lowerCaseLevels = lowerCaseLevels(answers.levels);
     CommandLineInteraction ui(std::move(answers));

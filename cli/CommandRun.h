@@ -28,5 +28,6 @@ void catchingFailures(CommandReport &report, bool readsCentreDocument, const std
 void runReporting(CommandReport &report, const MainFormState &form, const CommandLineInteraction &ui,
                   bool readsCentreDocument, const std::function<void()> &run);
 
-// The centre import into the working folder, with these answers.
-CommandReport importCentre(CommandReport report, CommandLineInteraction::Answers answers);
+// The centre import into `workingFolder`, with these answers.
+CommandReport importCentre(CommandReport report, CommandLineInteraction::Answers answers,
+                           const winpath::WorkingFolder &workingFolder);

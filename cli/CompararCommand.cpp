@@ -21,18 +21,19 @@ struct ComparedSet {
 
 const QString workingSetName = QStringLiteral("actual");
 
-std::optional<ComparedSet> findSet(const QString &name, const QList<backups::Backup> &found, CommandReport &report)
+std::optional<ComparedSet> findSet(const winpath::WorkingFolder &workingFolder, const QString &name, const QList<backups::Backup> &found,
+                                   CommandReport &report)
 {
     if (name.compare(workingSetName, Qt::CaseInsensitive) == 0)
-        return ComparedSet{workingSetName, winpath::toLocal(working_folder::path)};
+        return ComparedSet{workingSetName, workingFolder.local()};
     for (const backups::Backup &backup : found)
         if (backup.name == name)
             return ComparedSet{backup.name, backup.path};
     failCommand(report, ExitStatus::Failed,
-                backups::strayFolders().contains(name)
+                backups::strayFolders(workingFolder).contains(name)
                     ? QCoreApplication::translate("CompararCommand", "La copia %1 de %2 no está completa: no se compara")
-                          .arg(name, shownBackupsFolder())
-                    : noSuchBackupText(name));
+                          .arg(name, shownBackupsFolder(workingFolder))
+                    : noSuchBackupText(workingFolder, name));
     return std::nullopt;
 }
 
@@ -84,19 +85,20 @@ void CompararCommand::readArguments(const QStringList &arguments, CommandOptions
 
 CommandReport CompararCommand::run(const CommandOptions &options) const
 {
+    const winpath::WorkingFolder workingFolder = options.workingFolder();
     CommandReport report = newReport();
-    const QList<backups::Backup> found = backups::list();
+    const QList<backups::Backup> found = backups::list(workingFolder);
     const QString earlierName = options.target.isEmpty() ? (found.isEmpty() ? QString() : found.first().name)
                                                          : options.target;
     if (earlierName.isEmpty()) {
-        failCommand(report, ExitStatus::Failed, noBackupsText());
+        failCommand(report, ExitStatus::Failed, noBackupsText(workingFolder));
         return report;
     }
-    const std::optional<ComparedSet> earlier = findSet(earlierName, found, report);
+    const std::optional<ComparedSet> earlier = findSet(workingFolder, earlierName, found, report);
     if (!earlier)
         return report;
     const std::optional<ComparedSet> later
-        = findSet(options.second.isEmpty() ? workingSetName : options.second, found, report);
+        = findSet(workingFolder, options.second.isEmpty() ? workingSetName : options.second, found, report);
     if (!later)
         return report;
 

@@ -37,7 +37,7 @@ std::optional<QJsonObject> unmatchedCodes(CommandReport &report, const QString &
                         .arg(solution, copy.errorString()));
         return std::nullopt;
     }
-    MainFormState form;
+    MainFormState form{winpath::WorkingFolder(folder)};
     CommandLineInteraction::Answers answers;
     answers.checkOnly = true;
     CommandLineInteraction ui(answers);
@@ -91,7 +91,8 @@ CommandReport ComprobarCommand::run(const CommandOptions &options) const
                         .arg(scratch.errorString()));
         return report;
     }
-    const QString keptAnswers = winpath::fileInFolder(working_folder::path, QStringLiteral("CURSOST2.DBF"));
+    const winpath::WorkingFolder workingFolder = options.workingFolder();
+    const QString keptAnswers = workingFolder.fileInFolder(working_folder::path, QStringLiteral("CURSOST2.DBF"));
     if (QFileInfo(keptAnswers).isFile()) {
         if (const std::optional<QString> problem
             = copyWholeFile(keptAnswers, scratch.filePath(QStringLiteral("CURSOST2.DBF")))) {
@@ -104,12 +105,12 @@ CommandReport ComprobarCommand::run(const CommandOptions &options) const
     }
     CommandLineInteraction::Answers answers = runAnswers(options);
     answers.checkOnly = true;
-    answers.checkedFolder = winpath::toLocal(working_folder::path);
+    answers.checkedFolder = workingFolder.local();
+    answers.scratchFolder = scratch.path();
     answers.checkedFolderMissing = !QFileInfo(answers.checkedFolder).isDir();
     answers.checkedSet = backups::describeSet(answers.checkedFolder, centre_import::importedTables());
-    winpath::setWorkingFolder(scratch.path()); // for the rest of this process
 
-    CommandReport report = importCentre(newReport(), std::move(answers));
+    CommandReport report = importCentre(newReport(), std::move(answers), winpath::WorkingFolder(scratch.path()));
     if (report.status == ExitStatus::Done && !options.solucion.isEmpty()) {
         CommandReport exportReport;
         report.unmatched = unmatchedCodes(exportReport, options.solucion, scratch.path());

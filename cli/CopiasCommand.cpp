@@ -44,18 +44,19 @@ void CopiasCommand::readArguments(const QStringList &arguments, CommandOptions &
     takeAtMost(arguments, 0);
 }
 
-CommandReport CopiasCommand::run(const CommandOptions &) const
+CommandReport CopiasCommand::run(const CommandOptions &options) const
 {
+    const winpath::WorkingFolder workingFolder = options.workingFolder();
     CommandReport report = newReport();
-    const QList<backups::Backup> found = backups::list();
+    const QList<backups::Backup> found = backups::list(workingFolder);
     QJsonArray list;
     for (const backups::Backup &backup : found) {
         list.append(backupJson(backup));
         report.summaryLines << backupLine(backup);
     }
     if (found.isEmpty())
-        report.summaryLines << noBackupsText();
-    const QStringList stray = backups::strayFolders();
+        report.summaryLines << noBackupsText(workingFolder);
+    const QStringList stray = backups::strayFolders(workingFolder);
     if (!stray.isEmpty())
         report.summaryLines << QCoreApplication::translate("CopiasCommand", "No son copias completas, y no se usan: %1")
                                    .arg(stray.join(QStringLiteral(", ")));

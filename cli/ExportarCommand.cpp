@@ -43,5 +43,5 @@ void ExportarCommand::readArguments(const QStringList &arguments, CommandOptions
 
 CommandReport ExportarCommand::run(const CommandOptions &options) const
 {
-    return importCentre(newReport(), runAnswers(options));
+    return importCentre(newReport(), runAnswers(options), options.workingFolder());
 }

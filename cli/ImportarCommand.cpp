@@ -40,7 +40,7 @@ void ImportarCommand::readArguments(const QStringList &arguments, CommandOptions
 CommandReport ImportarCommand::run(const CommandOptions &options) const
 {
     CommandReport report = newReport();
-    MainFormState form;
+    MainFormState form(options.workingFolder());
     CommandLineInteraction ui(runAnswers(options));
     runReporting(report, form, ui, false, [&] {
         if (QFileInfo(options.target).isDir())

@@ -4,14 +4,15 @@
 #include "platform/Dbf.h"
 #include "platform/WinPath.h"
 
-QHash<QString, LevelAnswer> readKeptAnswers(QList<centre_import::KeptLevel> *levels)
+QHash<QString, LevelAnswer> readKeptAnswers(const winpath::WorkingFolder &workingFolder,
+                                            QList<centre_import::KeptLevel> *levels)
 {
     const QString name = QStringLiteral("CURSOST2.DBF");
     QHash<QString, LevelAnswer> kept;
-    if (!winpath::fileExists(winpath::fileInFolder(working_folder::path, name)))
+    if (!winpath::fileExists(workingFolder.fileInFolder(working_folder::path, name)))
         return kept;
     // Opened shared, as the dialog opens it: the table is only read.
-    dbf::Table table({}, working_folder::path, name, false);
+    dbf::Table table({}, working_folder::path, name, false, workingFolder);
     table.open();
     for (table.first(); !table.eof(); table.next()) {
         const QString codi = table.asString(QStringLiteral("CODI"));

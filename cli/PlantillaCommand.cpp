@@ -93,7 +93,7 @@ CommandReport PlantillaCommand::run(const CommandOptions &options) const
         xml::Document document;
         document.load(options.target);
         QList<centre_import::KeptLevel> keptLevels;
-        const QHash<QString, LevelAnswer> kept = readKeptAnswers(&keptLevels);
+        const QHash<QString, LevelAnswer> kept = readKeptAnswers(options.workingFolder(), &keptLevels);
         const LevelsTemplate levels = levelsTemplate(document, options.target, kept, options.suggest,
                                                      centre_import::SchoolLevels(keptLevels));
         writeTemplate(levelsTemplateText(levels), options.salida);

@@ -40,8 +40,9 @@ void RestaurarCommand::readArguments(const QStringList &arguments, CommandOption
 
 CommandReport RestaurarCommand::run(const CommandOptions &options) const
 {
+    const winpath::WorkingFolder workingFolder = options.workingFolder();
     CommandReport report = newReport();
-    const QList<backups::Backup> found = backups::list();
+    const QList<backups::Backup> found = backups::list(workingFolder);
     const QString wanted = options.target;
     auto chosen = found.cbegin();
     if (!wanted.isEmpty())
@@ -49,18 +50,18 @@ CommandReport RestaurarCommand::run(const CommandOptions &options) const
             return b.name == wanted || QFileInfo(b.path) == QFileInfo(wanted);
         });
     if (chosen == found.cend()) {
-        const bool incomplete = !wanted.isEmpty() && backups::strayFolders().contains(wanted);
+        const bool incomplete = !wanted.isEmpty() && backups::strayFolders(workingFolder).contains(wanted);
         failCommand(report, ExitStatus::Failed,
-                    wanted.isEmpty() ? noBackupsText()
+                    wanted.isEmpty() ? noBackupsText(workingFolder)
                     : incomplete     ? QCoreApplication::translate("RestaurarCommand",
                                                                    "La copia %1 de %2 no está completa: no se restaura")
-                                       .arg(wanted, shownBackupsFolder())
-                                     : noSuchBackupText(wanted));
+                                       .arg(wanted, shownBackupsFolder(workingFolder))
+                                     : noSuchBackupText(workingFolder, wanted));
         return report;
     }
     try {
         const RestoreOutcome restored
-            = restoreAndLog(*chosen, centre_import::replacedFiles(), centre_import::importedTables());
+            = restoreAndLog(workingFolder, *chosen, centre_import::replacedFiles(), centre_import::importedTables());
         report.summaryLines << restored.summary.lines();
         report.summary = QJsonObject{{QStringLiteral("restaurada"), backupJson(*chosen)},
                                      {QStringLiteral("copia"), restored.summary.kept.isEmpty()

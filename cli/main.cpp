@@ -72,13 +72,12 @@ int main(int argc, char *argv[])
             printFailure(problem);
             return exitWith(ExitStatus::BadUsage);
         }
-        winpath::setWorkingFolder(options.carpeta);
     }
 
     // Before anything else, a replacement of the working tables that was cut
     // short is finished, so that no command works on a mixed working folder.
     try {
-        if (const QString finished = recoverWorkingFolder(); !finished.isEmpty())
+        if (const QString finished = recoverWorkingFolder(options.workingFolder()); !finished.isEmpty())
             printError(finished);
     } catch (const Error &e) {
         printFailure(e.message());

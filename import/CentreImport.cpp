@@ -45,21 +45,41 @@ BackupManifest manifestOf(const ImportSummary &summary, const CentreDocument &do
     return manifest;
 }
 
-// The steps in their order, noting in the summary what only the steps
-// know. False when the user forced the exit from the level and course
-// dialog: no later step runs on incomplete levels.
-bool runSteps(MainFormState &form, CentreDocument &DocXML, ImportInteraction &ui, ImportSummary &summary)
+// The main window's table components work in the staging folder while the
+// steps write there, and in the working folder again whatever way they end.
+class ComponentsInStaging {
+public:
+    ComponentsInStaging(MainFormState &form, const winpath::WorkingFolder &staging)
+        : m_form(form)
+    {
+        m_form.pointComponentsAt(staging);
+    }
+    ~ComponentsInStaging() { m_form.pointComponentsAt(m_form.workingFolder); }
+    ComponentsInStaging(const ComponentsInStaging &) = delete;
+    ComponentsInStaging &operator=(const ComponentsInStaging &) = delete;
+
+private:
+    MainFormState &m_form;
+};
+
+// The steps in their order, each writing into `folder`, noting in the
+// summary what only the steps know. False when the user forced the exit from
+// the level and course dialog: no later step runs on incomplete levels.
+bool runSteps(MainFormState &form, CentreDocument &DocXML, ImportInteraction &ui, ImportSummary &summary,
+              const winpath::WorkingFolder &folder)
 {
-    summary.addShortCodeChanges(QStringLiteral("ASIGNOMT"), CrearAsignaturas(DocXML));
-    summary.addShortCodeChanges(QStringLiteral("PROFT"), CrearProfesores(DocXML));
-    summary.addShortCodeChanges(QStringLiteral("AULAT"), CrearAulas(DocXML));
-    if (CrearCursos(DocXML, form.result, ui) == CursosOutcome::ForcedExit)
+    const ComponentsInStaging components(form, folder);
+    summary.addShortCodeChanges(QStringLiteral("ASIGNOMT"), CrearAsignaturas(DocXML, folder));
+    summary.addShortCodeChanges(QStringLiteral("PROFT"), CrearProfesores(DocXML, folder));
+    summary.addShortCodeChanges(QStringLiteral("AULAT"), CrearAulas(DocXML, folder));
+    if (CrearCursos(DocXML, form.result, ui, folder) == CursosOutcome::ForcedExit)
         return false;
-    summary.addShortCodeChanges(QStringLiteral("GRUPOST"),
-                                CrearGrupos(DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg));
+    summary.addShortCodeChanges(
+        QStringLiteral("GRUPOST"),
+        CrearGrupos(DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg, folder));
     summary.subjectLinesCreated = CrearLineasAsignaturas(form.wwTableGrupos, form.wwTableProfesor, form.wwTableAulas,
-                                                         form.wwTableNomAsg, ui);
-    CrearDiasHoras();
+                                                         form.wwTableNomAsg, ui, folder);
+    CrearDiasHoras(folder);
     return true;
 }
 } // namespace
@@ -79,7 +99,7 @@ void BExportarClick(MainFormState &form, ImportInteraction &ui)
     summary.document = winpath::toWindows(QFileInfo(winpath::toLocal(form.ArchivoXML)).absoluteFilePath());
     summary.codi = DocXML.codi;
     summary.any = DocXML.any;
-    const QString workingFolder = winpath::toLocal(working_folder::path);
+    const QString workingFolder = form.workingFolder.local();
     if (!QFileInfo(workingFolder).isDir())
         summary.createdFolder = workingFolder;
     bool finished = false;
@@ -87,15 +107,15 @@ void BExportarClick(MainFormState &form, ImportInteraction &ui)
     {
         // Held from here to the last rename: no other program takes a table
         // while the user answers the level dialog.
-        StagedRun staged(replacedFiles(), {keptAnswers});
+        StagedRun staged(form.workingFolder, replacedFiles(), {keptAnswers});
         const Hourglass hourglass(ui);
-        finished = runSteps(form, DocXML, ui, summary);
+        finished = runSteps(form, DocXML, ui, summary, staged.folder());
         if (finished) {
             summary.replaced = backups::describeSet(workingFolder, importedTables());
-            readBackImportFigures(summary);
+            readBackImportFigures(summary, staged.folder());
             backup = staged.commit(manifestOf(summary, DocXML).toText(), importedTables());
             if (!backup.isEmpty())
-                summary.backup = backups::shownPath(backup);
+                summary.backup = backups::shownPath(form.workingFolder, backup);
         }
     }
     // Read once the run no longer holds the replaced tables, now in the backup.

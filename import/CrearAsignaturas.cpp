@@ -18,9 +18,9 @@ const QString defaultHours = QStringLiteral("4");
 // Subjects first, then activities, each in document order: the groups and
 // subject-lines steps read the table in this order. DENIVEL and DECURSO stay
 // blank until the groups step fills them.
-QList<ShortCodeChange> CrearAsignaturas(CentreDocument &DocXML)
+QList<ShortCodeChange> CrearAsignaturas(CentreDocument &DocXML, const winpath::WorkingFolder &folder)
 {
-    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("ASIGNOMT"), asignomtFields());
+    const std::unique_ptr<dbf::Table> table = recreateTable(folder, QStringLiteral("ASIGNOMT"), asignomtFields());
     OpenTables tables({table.get()});
     CodeList codes;
 

@@ -11,9 +11,9 @@ namespace centre_import {
 // A room's short code comes from its description, and its name shows the
 // GestIB code in front, since rooms often share a description ("Pati").
 // EDIFICIO and MAXALUM stay blank: the centre document does not carry them.
-QList<ShortCodeChange> CrearAulas(CentreDocument &DocXML)
+QList<ShortCodeChange> CrearAulas(CentreDocument &DocXML, const winpath::WorkingFolder &folder)
 {
-    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("AULAT"), aulatFields());
+    const std::unique_ptr<dbf::Table> table = recreateTable(folder, QStringLiteral("AULAT"), aulatFields());
     OpenTables tables({table.get()});
     CodeList codes;
 

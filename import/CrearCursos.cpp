@@ -11,7 +11,8 @@
 
 namespace centre_import {
 
-CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, ImportInteraction &ui)
+CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, ImportInteraction &ui,
+                                        const winpath::WorkingFolder &folder)
 {
     const QString CODI = QStringLiteral("CODI");
     const QString DESCRIPCIO = QStringLiteral("DESCRIPCIO");
@@ -21,7 +22,7 @@ CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, ImportInte
     // The names of each course's groups, shown beside the course in the dialog.
     QList<QStringList> courseGroups;
     {
-        const std::unique_ptr<dbf::Table> cursos = recreateTable(QStringLiteral("CURSOST"), cursosFields());
+        const std::unique_ptr<dbf::Table> cursos = recreateTable(folder, QStringLiteral("CURSOST"), cursosFields());
         OpenTables tables({cursos.get()});
         for (const Curs &curs : DocXML.cursos) {
             const QString &codi = curs.codi;
@@ -50,7 +51,7 @@ CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, ImportInte
     // or rewriting it.
     int incompleteRow = -1;
     for (;;) {
-        const auto dialog = std::make_unique<TControlCursos>(result, ui);
+        const auto dialog = std::make_unique<TControlCursos>(result, ui, folder);
         dialog->openOnRow = incompleteRow;
         dialog->markIncompleteRows = incompleteRow >= 0;
         dialog->courseGroups = courseGroups;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WinPath.h"
+
 namespace centre_import {
 
 class ImportInteraction;
@@ -16,6 +18,7 @@ enum class CursosOutcome { Continue, ForcedExit };
 // sets `result`, the main window's flag the next pass reads. A forced exit
 // leaves the loop at once: the levels are incomplete, so the run must write
 // nothing more from them.
-[[nodiscard]] CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, ImportInteraction &ui);
+[[nodiscard]] CursosOutcome CrearCursos(const CentreDocument &DocXML, bool &result, ImportInteraction &ui,
+                                        const winpath::WorkingFolder &folder);
 
 } // namespace centre_import

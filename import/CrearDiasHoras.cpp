@@ -5,10 +5,10 @@
 
 namespace centre_import {
 
-void CrearDiasHoras()
+void CrearDiasHoras(const winpath::WorkingFolder &folder)
 {
     // The centre document holds no days or periods: the table is only created.
-    recreateTable(QStringLiteral("DIASHORAST"), diashorastFields());
+    recreateTable(folder, QStringLiteral("DIASHORAST"), diashorastFields());
 }
 
 } // namespace centre_import

@@ -27,9 +27,10 @@ struct LevelAndCourse {
 // The courses component goes with this function, also when an error ends it:
 // a later import in this process must read the CURSOST that its own courses
 // step writes, not a table held from here.
-QList<ShortCodeChange> writeGroups(const CentreDocument &DocXML, const std::unique_ptr<dbf::Table> wwTableCursos)
+QList<ShortCodeChange> writeGroups(const CentreDocument &DocXML, const std::unique_ptr<dbf::Table> wwTableCursos,
+                                   const winpath::WorkingFolder &folder)
 {
-    const std::unique_ptr<dbf::Table> grupos = recreateTable(QStringLiteral("GRUPOST"), grupostFields());
+    const std::unique_ptr<dbf::Table> grupos = recreateTable(folder, QStringLiteral("GRUPOST"), grupostFields());
     OpenTables tables({grupos.get()});
     CodeList codes;
     QHash<QString, Course> coursesByCodi;
@@ -73,10 +74,11 @@ QList<ShortCodeChange> writeGroups(const CentreDocument &DocXML, const std::uniq
 
 // MATIB lists each subject once with the level and course of its course's
 // first group, and ASIGNOMT keeps the same pair in DENIVEL and DECURSO.
-void writeLevelSubjects(dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg)
+void writeLevelSubjects(dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg,
+                                   const winpath::WorkingFolder &folder)
 {
     const std::unique_ptr<dbf::Table> matib = recreateTable(
-        QStringLiteral("MATIB"), matibFields(), {dbf::IndexDef{QStringLiteral("ABREV"), QStringLiteral("ABREV")}});
+        folder, QStringLiteral("MATIB"), matibFields(), {dbf::IndexDef{QStringLiteral("ABREV"), QStringLiteral("ABREV")}});
     OpenTables tables({matib.get(), &wwTableGrupos, &wwTableNomAsg});
 
     const QHash<QString, LevelAndCourse> firstGroupByCourse =
@@ -109,10 +111,11 @@ void writeLevelSubjects(dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg)
 } // namespace
 
 QList<ShortCodeChange> CrearGrupos(const CentreDocument &DocXML, std::unique_ptr<dbf::Table> wwTableCursos,
-                                   dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg)
+                                   dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg,
+                                   const winpath::WorkingFolder &folder)
 {
-    QList<ShortCodeChange> changes = writeGroups(DocXML, std::move(wwTableCursos));
-    writeLevelSubjects(wwTableGrupos, wwTableNomAsg);
+    QList<ShortCodeChange> changes = writeGroups(DocXML, std::move(wwTableCursos), folder);
+    writeLevelSubjects(wwTableGrupos, wwTableNomAsg, folder);
     return changes;
 }
 

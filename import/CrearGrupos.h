@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/ImportSummary.h"
+#include "platform/WinPath.h"
 
 #include <memory>
 
@@ -21,6 +22,7 @@ struct CentreDocument;
 // once the groups are written, or when an error ends the step. Returns the
 // groups' short codes that had to differ from their base.
 QList<ShortCodeChange> CrearGrupos(const CentreDocument &DocXML, std::unique_ptr<dbf::Table> wwTableCursos,
-                                   dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg);
+                                   dbf::Table &wwTableGrupos, dbf::Table &wwTableNomAsg,
+                                   const winpath::WorkingFolder &folder);
 
 } // namespace centre_import

@@ -166,9 +166,9 @@ void appendLines(dbf::Table &lineas, dbf::Table &grupos, dbf::Table &asignaturas
 } // namespace
 
 bool CrearLineasAsignaturas(dbf::Table &wwTableGrupos, dbf::Table &wwTableProfesor, dbf::Table &wwTableAulas,
-                            dbf::Table &wwTableNomAsg, UserInteraction &ui)
+                            dbf::Table &wwTableNomAsg, UserInteraction &ui, const winpath::WorkingFolder &folder)
 {
-    const std::unique_ptr<dbf::Table> lineas = recreateTable(QStringLiteral("ASIGT"), asigtFields());
+    const std::unique_ptr<dbf::Table> lineas = recreateTable(folder, QStringLiteral("ASIGT"), asigtFields());
     // Nothing is read from PROFT and AULAT, but opening them exclusively makes
     // the step fail at once while another program holds them.
     OpenTables tables({lineas.get(), &wwTableGrupos, &wwTableProfesor, &wwTableAulas, &wwTableNomAsg});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WinPath.h"
+
 class UserInteraction;
 namespace dbf {
 class Table;
@@ -14,6 +16,6 @@ namespace centre_import {
 // QLocale) and their weekly session pattern. PROFT and AULAT are only opened.
 // True when the user answered OK and the lines were proposed.
 bool CrearLineasAsignaturas(dbf::Table &wwTableGrupos, dbf::Table &wwTableProfesor, dbf::Table &wwTableAulas,
-                            dbf::Table &wwTableNomAsg, UserInteraction &ui);
+                            dbf::Table &wwTableNomAsg, UserInteraction &ui, const winpath::WorkingFolder &folder);
 
 } // namespace centre_import

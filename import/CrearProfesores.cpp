@@ -23,9 +23,9 @@ QString shortenedDescription(const QString &descripcio)
 } // namespace
 
 // DNI and EMAIL stay blank: the centre document does not carry them.
-QList<ShortCodeChange> CrearProfesores(CentreDocument &DocXML)
+QList<ShortCodeChange> CrearProfesores(CentreDocument &DocXML, const winpath::WorkingFolder &folder)
 {
-    const std::unique_ptr<dbf::Table> table = recreateTable(QStringLiteral("PROFT"), proftFields());
+    const std::unique_ptr<dbf::Table> table = recreateTable(folder, QStringLiteral("PROFT"), proftFields());
     OpenTables tables({table.get()});
     CodeList codes;
 

@@ -23,17 +23,18 @@ QList<CourseLevel> readCourseLevels(dbf::Table &cursos)
 
 } // namespace
 
-void readBackImportFigures(ImportSummary &summary)
+void readBackImportFigures(ImportSummary &summary, const winpath::WorkingFolder &folder)
 {
     for (const QString &name : importedTables()) {
         const QString file = name + QStringLiteral(".DBF");
         // A missing table holds no rows: CURSOST2 is only made by a confirmed dialog.
-        if (!winpath::fileExists(winpath::fileInFolder(working_folder::path, file))) {
+        if (!winpath::fileExists(folder.fileInFolder(working_folder::path, file))) {
             summary.tableRows.append({name, 0});
             continue;
         }
         dbf::Table table;
         table.setFolder(working_folder::path);
+        table.setWorkingFolder(folder);
         table.setTableName(file);
         table.setExclusive(false);
         try {

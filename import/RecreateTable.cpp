@@ -10,21 +10,21 @@ namespace {
 // file held by another program stops the run; the outcome of the deletion
 // itself is not examined, and a file that cannot be opened is left to the
 // create that follows.
-void deleteUnlessHeld(const QString &windowsPath, dbf::DbfFile &lock)
+void deleteUnlessHeld(const winpath::WorkingFolder &folder, const QString &windowsPath, dbf::DbfFile &lock)
 {
-    if (!winpath::fileExists(windowsPath))
+    if (!folder.fileExists(windowsPath))
         return;
     try {
-        lock.open(winpath::toLocal(windowsPath), dbf::DbfFile::Lock::Exclusive);
+        lock.open(folder.toLocal(windowsPath), dbf::DbfFile::Lock::Exclusive);
     } catch (const dbf::TableInUseError &) {
         throw;
     } catch (const dbf::DbfError &) {
     }
-    winpath::deleteFile(windowsPath);
+    folder.deleteFile(windowsPath);
 }
 } // namespace
 
-std::unique_ptr<dbf::Table> recreateTable(const QString &name, const std::vector<dbf::FieldDef> &fields,
+std::unique_ptr<dbf::Table> recreateTable(const winpath::WorkingFolder &folder, const QString &name, const std::vector<dbf::FieldDef> &fields,
                                           const std::vector<dbf::IndexDef> &indexes)
 {
     const QString base = working_folder::path + QLatin1Char('\\') + name;
@@ -33,12 +33,13 @@ std::unique_ptr<dbf::Table> recreateTable(const QString &name, const std::vector
         // exclusively first, which fails while another program holds it, and
         // stays locked until it is gone.
         dbf::DbfFile oldTable, oldIndex;
-        deleteUnlessHeld(base + QStringLiteral(".DBF"), oldTable);
-        deleteUnlessHeld(base + QStringLiteral(".MDX"), oldIndex);
+        deleteUnlessHeld(folder, base + QStringLiteral(".DBF"), oldTable);
+        deleteUnlessHeld(folder, base + QStringLiteral(".MDX"), oldIndex);
     }
 
     auto table = std::make_unique<dbf::Table>();
     table->setFolder(working_folder::path);
+    table->setWorkingFolder(folder);
     table->setTableName(name + QStringLiteral(".DBF"));
     table->fieldDefs() = fields;
     table->indexDefs() = indexes;

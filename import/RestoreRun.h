@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-// A backup put back as a run of its own: restored as restoreBackup does
+// A backup of `workingFolder` put back as a run of its own: restored as restoreBackup does
 // (`names` and `tables` are the set's), then written to the run log like any
 // finished run, so that the log tells which tables the working folder holds.
 struct RestoreOutcome {
@@ -15,4 +15,5 @@ struct RestoreOutcome {
 };
 
 // Raises as restoreBackup does, having changed nothing and logged nothing.
-RestoreOutcome restoreAndLog(const backups::Backup &backup, const QStringList &names, const QStringList &tables);
+RestoreOutcome restoreAndLog(const winpath::WorkingFolder &workingFolder, const backups::Backup &backup,
+                             const QStringList &names, const QStringList &tables);

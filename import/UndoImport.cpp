@@ -17,9 +17,9 @@
 namespace centre_import {
 
 namespace {
-std::optional<backups::Backup> wholeBackupAt(const QString &localPath)
+std::optional<backups::Backup> wholeBackupAt(const winpath::WorkingFolder &workingFolder, const QString &localPath)
 {
-    const QList<backups::Backup> found = backups::list();
+    const QList<backups::Backup> found = backups::list(workingFolder);
     const auto backup = std::find_if(found.cbegin(), found.cend(), [&](const backups::Backup &b) {
         return QFileInfo(b.path) == QFileInfo(localPath);
     });
@@ -46,10 +46,10 @@ UserInteraction::Question confirmation(const backups::Backup &backup)
 }
 } // namespace
 
-UndoOutcome undoImport(const QString &backup, UserInteraction &ui)
+UndoOutcome undoImport(const winpath::WorkingFolder &workingFolder, const QString &backup, UserInteraction &ui)
 {
     // Ten newer backups since the import, or a hand that removed it.
-    const std::optional<backups::Backup> found = wholeBackupAt(winpath::toLocal(backup));
+    const std::optional<backups::Backup> found = wholeBackupAt(workingFolder, workingFolder.toLocal(backup));
     if (!found) {
         ui.showError(standardErrorText(
             QCoreApplication::translate("UndoImport", "La copia %1 ya no existe o no está completa: no se puede "
@@ -63,7 +63,7 @@ UndoOutcome undoImport(const QString &backup, UserInteraction &ui)
     std::optional<RestoreOutcome> outcome;
     try {
         const Hourglass hourglass(ui);
-        outcome = restoreAndLog(*found, replacedFiles(), importedTables());
+        outcome = restoreAndLog(workingFolder, *found, replacedFiles(), importedTables());
     } catch (const Error &e) {
         ui.showError(standardErrorText(e.message()));
         return UndoOutcome::Failed;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WinPath.h"
+
 #include <QString>
 
 class UserInteraction;
@@ -13,10 +15,10 @@ enum class UndoOutcome {
 };
 
 // Undoes a finished import by putting back the backup it made of the set it
-// replaced (`backup`, as the import's summary names it), after the user has
+// replaced in `workingFolder` (`backup`, as the import's summary names it), after the user has
 // confirmed. What the undo replaces is kept as a backup in its turn, so the
 // undo can itself be undone with "restaurar". While another program holds a
 // table, the user is told and nothing changes.
-UndoOutcome undoImport(const QString &backup, UserInteraction &ui);
+UndoOutcome undoImport(const winpath::WorkingFolder &workingFolder, const QString &backup, UserInteraction &ui);
 
 } // namespace centre_import

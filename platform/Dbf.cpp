@@ -55,6 +55,7 @@ QString productionIndexPath(const QString &tablePath)
 struct Table::Impl {
     QString componentName;
     QString folder;
+    winpath::WorkingFolder workingFolder;
     QString tableName;
     bool exclusive = true;
     bool openShared = false;
@@ -102,7 +103,7 @@ struct Table::Impl {
     static constexpr std::size_t kCacheWays = 4;
     mutable std::array<CachedLookup, kCacheSlots> lookupCache{};
 
-    QString tablePath() const { return winpath::fileInFolder(folder, tableName); }
+    QString tablePath() const { return workingFolder.fileInFolder(folder, tableName); }
 
     // Names the table at localPath as messages do, worked out once for each
     // path: the Windows name of a file takes several file-system look-ups,
@@ -421,9 +422,11 @@ Table::Table(QString componentName) : d(std::make_unique<Impl>())
     d->componentName = std::move(componentName);
 }
 
-Table::Table(QString componentName, QString windowsFolder, QString tableName, bool exclusive)
+Table::Table(QString componentName, QString windowsFolder, QString tableName, bool exclusive,
+             winpath::WorkingFolder workingFolder)
     : Table(std::move(componentName))
 {
+    d->workingFolder = std::move(workingFolder);
     setFolder(windowsFolder);
     setTableName(tableName);
     setExclusive(exclusive);
@@ -439,6 +442,8 @@ Table::~Table()
 }
 
 void Table::setFolder(const QString &windowsFolder) { d->folder = windowsFolder; }
+
+void Table::setWorkingFolder(const winpath::WorkingFolder &workingFolder) { d->workingFolder = workingFolder; }
 
 void Table::setTableName(const QString &tableName)
 {

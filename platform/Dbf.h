@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Error.h"
+#include "platform/WinPath.h"
 
 #include <QString>
 
@@ -54,7 +55,9 @@ struct IndexDef {
 // A table component: names its table by a folder and a table name and opens
 // it exclusively or shared. The same type serves the main window's components
 // (folder "\vtemp", name "ASIGNOMT", exclusive) and the steps' own objects
-// (folder "C:\VTEMP", name "ASIGNOMT.DBF").
+// (folder "C:\VTEMP", name "ASIGNOMT.DBF"). Which local folder those names
+// lead to is the working folder the table is given: a run gives its own to
+// every table it uses.
 //
 // Navigation and editing follow the data-set model the dialog's grid needs:
 // Browse, Edit (current record changed in a buffer) and Insert (appended
@@ -71,12 +74,15 @@ public:
 
     // A named component prefixes "Name: " to the message of a missing field.
     explicit Table(QString componentName = {});
-    Table(QString componentName, QString windowsFolder, QString tableName, bool exclusive);
+    Table(QString componentName, QString windowsFolder, QString tableName, bool exclusive,
+          winpath::WorkingFolder workingFolder = {});
     ~Table(); // closes the table (an unposted buffer is discarded)
     Table(const Table &) = delete;
     Table &operator=(const Table &) = delete;
 
     void setFolder(const QString &windowsFolder);
+    // Where the working folder's names lead for this table; takes effect at the next open.
+    void setWorkingFolder(const winpath::WorkingFolder &workingFolder);
     void setTableName(const QString &tableName); // ".DBF" is added when there is no extension
     void setExclusive(bool exclusive);
     QString componentName() const;

@@ -136,30 +136,17 @@ QString resolveBelow(QString path, const QString &relative)
 
 bool isDriveLetter(QChar c) { return c.isLetter() && c.unicode() < 0x80; }
 
-QString &workingFolderOverride()
-{
-    static QString folder;
-    return folder;
-}
-
-// The local path of a path inside the working folder ("C:\VTEMP\x",
-// "c:/vtemp", "\vtemp", any letter case) when the working folder has been
-// moved; nothing otherwise.
-std::optional<QString> inMovedWorkingFolder(const QString &windowsPath)
+// The part of a path inside the working folder ("C:\VTEMP\x", "c:/vtemp",
+// "\vtemp", any letter case) below that folder ("x", or "" for the folder
+// itself); nothing for any other path.
+std::optional<QString> inWorkingFolder(const QString &windowsPath)
 {
     static const QRegularExpression workingPath(QStringLiteral("^(?:c:[\\\\/]|\\\\)vtemp(?:[\\\\/](.*))?$"),
                                                 QRegularExpression::CaseInsensitiveOption);
-    const QString &folder = workingFolderOverride();
-    if (folder.isEmpty())
-        return std::nullopt;
     const QRegularExpressionMatch match = workingPath.match(windowsPath);
     if (!match.hasMatch())
         return std::nullopt;
-#ifdef Q_OS_WIN
-    return QDir(folder).filePath(match.captured(1));
-#else
-    return resolveBelow(folder, match.captured(1));
-#endif
+    return match.captured(1);
 }
 
 } // namespace
@@ -174,8 +161,6 @@ bool isWindowsPath(const QString &path)
 
 QString toLocal(const QString &windowsPath)
 {
-    if (const std::optional<QString> moved = inMovedWorkingFolder(windowsPath))
-        return *moved;
 #ifdef Q_OS_WIN
     return windowsPath;
 #else
@@ -243,8 +228,36 @@ bool deleteFile(const QString &path)
 
 void ensureFolder(const QString &localFolder) { QDir().mkpath(localFolder); }
 
-void setWorkingFolder(const QString &localFolder) { workingFolderOverride() = localFolder; }
+WorkingFolder::WorkingFolder(const QString &localFolder)
+    : m_moved(localFolder)
+{
+}
 
-QString movedWorkingFolder() { return workingFolderOverride(); }
+QString WorkingFolder::local() const { return isMoved() ? m_moved : winpath::toLocal(QStringLiteral("C:\\VTEMP")); }
+
+QString WorkingFolder::toLocal(const QString &windowsPath) const
+{
+    if (isMoved()) {
+        if (const std::optional<QString> below = inWorkingFolder(windowsPath)) {
+#ifdef Q_OS_WIN
+            return QDir(m_moved).filePath(*below);
+#else
+            return resolveBelow(m_moved, *below);
+#endif
+        }
+    }
+    return winpath::toLocal(windowsPath);
+}
+
+QString WorkingFolder::fileInFolder(const QString &windowsFolder, const QString &name) const
+{
+    if (isMoved() && inWorkingFolder(windowsFolder))
+        return toLocal(windowsFolder + QLatin1Char('\\') + name);
+    return winpath::fileInFolder(windowsFolder, name);
+}
+
+bool WorkingFolder::fileExists(const QString &path) const { return winpath::fileExists(toLocal(path)); }
+
+bool WorkingFolder::deleteFile(const QString &path) const { return winpath::deleteFile(toLocal(path)); }
 
 } // namespace winpath

@@ -43,13 +43,34 @@ bool deleteFile(const QString &path);
 // Creates the folder and its parents when missing (used before a table is created).
 void ensureFolder(const QString &localFolder);
 
-// Puts the working folder "C:\VTEMP" (also named "\VTEMP", from the root of
-// the current drive) at another local folder for the rest of the process, so
-// that a run started from the command line can work on any folder while the
-// runs keep naming their tables as the timetabling program does. An empty
-// folder brings back the usual mapping.
-void setWorkingFolder(const QString &localFolder);
-// The folder set by setWorkingFolder, empty when the usual mapping holds.
-QString movedWorkingFolder();
+// The timetabling program's working folder as one run reaches it. A run
+// names its tables and files as that program does ("C:\VTEMP\ASIGNOMT.DBF",
+// "\vtemp", "\VTEMP", in any letter case); this says where those names lead:
+// where drive C: puts them, or another local folder (the staging folder a run
+// writes into, a folder named on the command line). Every other path is
+// mapped as the free functions above map it. A value: two runs on two folders
+// each carry their own.
+class WorkingFolder {
+public:
+    // "C:\VTEMP" where drive C: puts it.
+    WorkingFolder() = default;
+    // The working folder's names lead to `localFolder` instead.
+    explicit WorkingFolder(const QString &localFolder);
+
+    // Whether the names lead somewhere other than drive C:'s "VTEMP".
+    bool isMoved() const { return !m_moved.isEmpty(); }
+    // The local path of "C:\VTEMP".
+    QString local() const;
+
+    // As the free functions of the same names, with the working folder's
+    // names leading here.
+    QString toLocal(const QString &windowsPath) const;
+    QString fileInFolder(const QString &windowsFolder, const QString &name) const;
+    bool fileExists(const QString &path) const;
+    bool deleteFile(const QString &path) const;
+
+private:
+    QString m_moved; // empty where drive C: puts it
+};
 
 } // namespace winpath

@@ -34,16 +34,16 @@ bool newerFirst(const QString &a, const QString &b)
     return suffix(a) > suffix(b);
 }
 
-QStringList folderNames()
+QStringList folderNames(const winpath::WorkingFolder &workingFolder)
 {
-    return QDir(folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    return QDir(folder(workingFolder)).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
-QStringList wholeBackupNames()
+QStringList wholeBackupNames(const winpath::WorkingFolder &workingFolder)
 {
     QStringList names;
-    for (const QString &name : folderNames()) {
-        if (isWhole(QDir(folder()).filePath(name)))
+    for (const QString &name : folderNames(workingFolder)) {
+        if (isWhole(QDir(folder(workingFolder)).filePath(name)))
             names << name;
     }
     std::sort(names.begin(), names.end(), newerFirst);
@@ -74,11 +74,14 @@ QStringList tablesIn(const QString &path)
 }
 } // namespace
 
-QString folder() { return winpath::fileInFolder(working_folder::path, QStringLiteral("Copias")); }
-
-QString newFolder(const QDateTime &when)
+QString folder(const winpath::WorkingFolder &workingFolder)
 {
-    const QString base = QDir(folder()).filePath(when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
+    return workingFolder.fileInFolder(working_folder::path, QStringLiteral("Copias"));
+}
+
+QString newFolder(const winpath::WorkingFolder &workingFolder, const QDateTime &when)
+{
+    const QString base = QDir(folder(workingFolder)).filePath(when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
     QString path = base;
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = base + QStringLiteral(" (%1)").arg(n);
@@ -91,18 +94,18 @@ bool isWhole(const QString &path)
     return info.isDir() && isBackupName(info.fileName()) && QFileInfo(QDir(path).filePath(BackupManifest::fileName)).isFile();
 }
 
-QString shownPath(const QString &localPath)
+QString shownPath(const winpath::WorkingFolder &workingFolder, const QString &localPath)
 {
-    if (!winpath::movedWorkingFolder().isEmpty())
+    if (workingFolder.isMoved())
         return localPath;
     return working_folder::path + QStringLiteral("\\Copias\\") + QFileInfo(localPath).fileName();
 }
 
-QList<Backup> list()
+QList<Backup> list(const winpath::WorkingFolder &workingFolder)
 {
     QList<Backup> found;
-    for (const QString &name : wholeBackupNames()) {
-        const QString path = QDir(folder()).filePath(name);
+    for (const QString &name : wholeBackupNames(workingFolder)) {
+        const QString path = QDir(folder(workingFolder)).filePath(name);
         QFile manifest(QDir(path).filePath(BackupManifest::fileName));
         found.append({name, path,
                       manifest.open(QIODevice::ReadOnly) ? BackupManifest::fromText(manifest.readAll())
@@ -111,31 +114,31 @@ QList<Backup> list()
     return found;
 }
 
-QStringList strayFolders()
+QStringList strayFolders(const winpath::WorkingFolder &workingFolder)
 {
     QStringList stray;
-    for (const QString &name : folderNames()) {
-        if (!isWhole(QDir(folder()).filePath(name)))
+    for (const QString &name : folderNames(workingFolder)) {
+        if (!isWhole(QDir(folder(workingFolder)).filePath(name)))
             stray << name;
     }
     return stray;
 }
 
-void keepNewest()
+void keepNewest(const winpath::WorkingFolder &workingFolder)
 {
-    const QStringList names = wholeBackupNames();
+    const QStringList names = wholeBackupNames(workingFolder);
     for (qsizetype i = kept; i < names.size(); ++i)
-        QDir(QDir(folder()).filePath(names[i])).removeRecursively();
+        QDir(QDir(folder(workingFolder)).filePath(names[i])).removeRecursively();
 }
 
-void tidy()
+void tidy(const winpath::WorkingFolder &workingFolder)
 {
-    for (const QString &name : folderNames()) {
-        const QDir backup(QDir(folder()).filePath(name));
+    for (const QString &name : folderNames(workingFolder)) {
+        const QDir backup(QDir(folder(workingFolder)).filePath(name));
         if (!isBackupName(name) || backup.exists(BackupManifest::fileName))
             continue;
         if (backup.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
-            QDir(folder()).rmdir(name);
+            QDir(folder(workingFolder)).rmdir(name);
         else if (const QStringList tables = tablesIn(backup.path()); !tables.isEmpty())
             (void)writeWholeFile(backup.filePath(BackupManifest::fileName),
                                  describeUnknownSet(backup.path(), tables).toText());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "run/BackupManifest.h"
+#include "platform/WinPath.h"
 
 #include <QDateTime>
 #include <QList>
@@ -24,34 +25,37 @@ struct Backup {
     BackupManifest manifest;
 };
 
+// The backups of the working folder `workingFolder`, whose functions below
+// all take it first.
+
 // The local path of "C:\VTEMP\Copias".
-QString folder();
+QString folder(const winpath::WorkingFolder &workingFolder);
 
 // A new backup folder's local path for a replacement at `when`, not yet
 // made; a second replacement within the same second gets " (2)" and so on.
-QString newFolder(const QDateTime &when);
+QString newFolder(const winpath::WorkingFolder &workingFolder, const QDateTime &when);
 
 // Whether the folder at `path` is a whole backup: named as one, with its manifest.
 bool isWhole(const QString &path);
 
 // A backup's path as the user's programs name it: "C:\VTEMP\Copias\<name>"
 // while the working folder is the usual one, else the local path.
-QString shownPath(const QString &localPath);
+QString shownPath(const winpath::WorkingFolder &workingFolder, const QString &localPath);
 
 // The whole backups, newest first.
-QList<Backup> list();
+QList<Backup> list(const winpath::WorkingFolder &workingFolder);
 
 // The names of the folders in "Copias" that are not whole backups, which
 // nothing uses.
-QStringList strayFolders();
+QStringList strayFolders(const winpath::WorkingFolder &workingFolder);
 
 // Removes all but the `kept` newest whole backups.
-void keepNewest();
+void keepNewest(const winpath::WorkingFolder &workingFolder);
 
 // What an earlier version left in "Copias": a folder named as a backup that
 // a run cut short left empty goes; one that holds tables but no manifest
 // (it replaced a set that had none) gets one, rows counted, no centre.
-void tidy();
+void tidy(const winpath::WorkingFolder &workingFolder);
 
 // The set of tables in `folder` as it stands: centre, school year and
 // document from its manifest (empty without one), rows counted from the

@@ -11,7 +11,11 @@
 // runs work on it and hand each step what that step reads and writes; the
 // main window shows it.
 struct MainFormState {
-    MainFormState();
+    // The runs work on `workingFolder`: where drive C: puts "C:\VTEMP", or
+    // another folder for a run from the command line.
+    explicit MainFormState(winpath::WorkingFolder workingFolder = {});
+
+    const winpath::WorkingFolder workingFolder;
 
     // Run state.
     int ModoAutomatico = 0;          // 2 in driven mode
@@ -38,4 +42,12 @@ struct MainFormState {
     // wwTableCursos for the step that releases it, made again when an
     // earlier import has released it; the window holds none afterwards.
     std::unique_ptr<dbf::Table> takeTableCursos();
+
+    // Points the closed table components at `folder` (a run's staging folder
+    // while it writes there), until pointed back at workingFolder.
+    void pointComponentsAt(const winpath::WorkingFolder &folder);
+
+private:
+    std::vector<dbf::Table *> components();
+    winpath::WorkingFolder m_componentsFolder;
 };

@@ -11,7 +11,8 @@
 #include <QDir>
 #include <QFile>
 
-QString restoreBackup(const QString &backupPath, const QStringList &names, const QStringList &tables)
+QString restoreBackup(const winpath::WorkingFolder &workingFolder, const QString &backupPath, const QStringList &names,
+                      const QStringList &tables)
 {
     const QDir backup(backupPath);
     if (!backup.exists())
@@ -21,7 +22,7 @@ QString restoreBackup(const QString &backupPath, const QStringList &names, const
         throw dbf::DbfError(QCoreApplication::translate("RestoreBackup",
                                                         "La copia %1 no está completa: no se restaura")
                                 .arg(winpath::toWindows(backupPath)));
-    StagedRun staged(names, {});
+    StagedRun staged(workingFolder, names, {});
     const QDir staging(staged.stagingPath());
     for (const QString &name : names) {
         // Found whatever its letter case; staged by the name the set gives it.

@@ -49,7 +49,7 @@ void finishRun(MainFormState &form, UserInteraction &ui, const RunSummary &summa
     form.ResultadoTransformacion = 1;
     dbf::Table::flushAll();
     // Logged before the message, which the user may leave unanswered.
-    const QString logProblem = appendToRunLog(summary, QDateTime::currentDateTime());
+    const QString logProblem = appendToRunLog(form.workingFolder, summary, QDateTime::currentDateTime());
     ui.showSummary(summary.finishedText(), summary);
     // The run itself is done; a log that cannot be written is only reported.
     if (!logProblem.isEmpty())

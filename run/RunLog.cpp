@@ -14,14 +14,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-QString runLogPath()
+QString runLogPath(const winpath::WorkingFolder &workingFolder)
 {
-    return winpath::fileInFolder(working_folder::path, QStringLiteral("TransTarquoIB.log"));
+    return workingFolder.fileInFolder(working_folder::path, QStringLiteral("TransTarquoIB.log"));
 }
 
-QString appendToRunLog(const RunSummary &summary, const QDateTime &when)
+QString appendToRunLog(const winpath::WorkingFolder &workingFolder, const RunSummary &summary, const QDateTime &when)
 {
-    const QString path = runLogPath();
+    const QString path = runLogPath(workingFolder);
     // Windows line ends: the log is read with the tools of the timetabling program's system.
     const QString eol = QStringLiteral("\r\n");
     QString entry = when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral("  ") + summary.title() + eol;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WinPath.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -11,7 +13,7 @@ class RunSummary;
 // looked at afterwards.
 // Each entry is written whole in one append; earlier entries are never touched.
 // Returns an empty text, or what kept the entry from being written.
-QString appendToRunLog(const RunSummary &summary, const QDateTime &when);
+QString appendToRunLog(const winpath::WorkingFolder &workingFolder, const RunSummary &summary, const QDateTime &when);
 
 // The log's local path.
-QString runLogPath();
+QString runLogPath(const winpath::WorkingFolder &workingFolder);

@@ -14,11 +14,11 @@
 #include <QFileInfo>
 
 namespace {
-QStringList pathsIn(const QString &windowsFolder, const QStringList &names)
+QStringList pathsIn(const winpath::WorkingFolder &workingFolder, const QStringList &names)
 {
     QStringList paths;
     for (const QString &name : names)
-        paths << winpath::fileInFolder(windowsFolder, name);
+        paths << workingFolder.fileInFolder(working_folder::path, name);
     return paths;
 }
 } // namespace
@@ -26,15 +26,16 @@ QStringList pathsIn(const QString &windowsFolder, const QStringList &names)
 // Hidden, so that neither Wine's file dialogs nor a listing of the folder show it.
 const QString StagedRun::stagingPrefix = QStringLiteral(".TransTarquoIB-");
 
-StagedRun::StagedRun(const QStringList &names, const QStringList &carried)
-    : m_folder(winpath::toLocal(working_folder::path))
+StagedRun::StagedRun(const winpath::WorkingFolder &workingFolder, const QStringList &names,
+                     const QStringList &carried)
+    : m_workingFolder(workingFolder)
+    , m_folder(workingFolder.local())
     , m_names(names + QStringList{BackupManifest::fileName})
-    , m_hold(pathsIn(working_folder::path, m_names))
+    , m_hold(pathsIn(workingFolder, m_names))
     , m_staging(m_folder, stagingPrefix)
-    , m_previousOverride(winpath::movedWorkingFolder())
 {
     for (const QString &name : carried) {
-        const QString from = winpath::fileInFolder(working_folder::path, name);
+        const QString from = workingFolder.fileInFolder(working_folder::path, name);
         if (!QFileInfo(from).isFile())
             continue;
         if (const std::optional<QString> problem = copyWholeFile(from, QDir(m_staging.path()).filePath(name)))
@@ -42,26 +43,20 @@ StagedRun::StagedRun(const QStringList &names, const QStringList &carried)
                 QCoreApplication::translate("StagedRun", "No se puede copiar %1 a la carpeta provisional %2: %3")
                     .arg(winpath::toWindows(from), winpath::toWindows(m_staging.path()), *problem));
     }
-    winpath::setWorkingFolder(m_staging.path());
-    m_redirected = true;
 }
 
-StagedRun::~StagedRun() { restoreWorkingFolder(); }
-
-void StagedRun::restoreWorkingFolder()
+StagedRun::~StagedRun()
 {
-    if (!m_redirected)
-        return;
-    // Whatever a table still gathers belongs to the staging folder.
+    // Whatever a table still gathers belongs to the staging folder, written
+    // before the folder goes.
     dbf::Table::flushAll();
-    winpath::setWorkingFolder(m_previousOverride);
-    m_redirected = false;
 }
 
 QString StagedRun::commit(const QByteArray &manifest, const QStringList &tables)
 {
     const QString staged = QDir(m_staging.path()).filePath(BackupManifest::fileName);
-    restoreWorkingFolder();
+    // Whatever a table still gathers belongs to the staging folder.
+    dbf::Table::flushAll();
     if (const std::optional<QString> problem = writeWholeFile(staged, manifest))
         throw dbf::DbfError(QCoreApplication::translate("StagedRun", "No se puede escribir %1: %2")
                                 .arg(winpath::toWindows(staged), *problem));
@@ -70,13 +65,13 @@ QString StagedRun::commit(const QByteArray &manifest, const QStringList &tables)
     // A set from before manifests (or from another program) is described as
     // it stands, so that its backup has a manifest like every other.
     QByteArray description;
-    if (!QFileInfo::exists(winpath::fileInFolder(working_folder::path, BackupManifest::fileName)))
+    if (!QFileInfo::exists(m_workingFolder.fileInFolder(working_folder::path, BackupManifest::fileName)))
         description = backups::describeUnknownSet(m_folder, tables).toText();
     const folder_commit::CommitResult result = folder_commit::commit(
         {m_folder, m_staging.path(), QDir(m_staging.path()).filePath(QStringLiteral("Copia")),
-         backups::newFolder(QDateTime::currentDateTime()), m_names, BackupManifest::fileName, description});
+         backups::newFolder(m_workingFolder, QDateTime::currentDateTime()), m_names, BackupManifest::fileName, description});
     if (result.backup.isEmpty())
         return {};
-    backups::keepNewest();
+    backups::keepNewest(m_workingFolder);
     return result.backup;
 }

@@ -10,14 +10,14 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-QString recoverWorkingFolder()
+QString recoverWorkingFolder(const winpath::WorkingFolder &workingFolder)
 {
-    const QString folder = winpath::toLocal(working_folder::path);
+    const QString folder = workingFolder.local();
     if (!QFileInfo(folder).isDir())
         return {};
     const bool finished = folder_commit::recoverFolderCommit(folder);
     removeAbandonedStagingFolders(folder, StagedRun::stagingPrefix);
-    backups::tidy();
+    backups::tidy(workingFolder);
     if (!finished)
         return {};
     return QCoreApplication::translate(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WinPath.h"
+
 #include <QString>
 
 // What the program does first at every start, window or command line:
@@ -9,4 +11,4 @@
 // version left in the backups' folder. Returns a line for the
 // user when a replacement was finished, else nothing; raises an Error when
 // the working folder cannot be put right.
-QString recoverWorkingFolder();
+QString recoverWorkingFolder(const winpath::WorkingFolder &workingFolder);

@@ -60,7 +60,7 @@ QHash<QString, int> rowsByCode(dbf::Table &kept)
 // school's own terms. Read from the open CURSOST2 after a recovery, else
 // from the file, opened shared only for the reading; nothing without it
 // (after a No, the user chose to start again).
-QList<KeptLevel> keptLevels(dbf::Table &opened)
+QList<KeptLevel> keptLevels(dbf::Table &opened, const winpath::WorkingFolder &folder)
 {
     const auto read = [](dbf::Table &kept) {
         QList<KeptLevel> levels;
@@ -70,9 +70,9 @@ QList<KeptLevel> keptLevels(dbf::Table &opened)
     };
     if (opened.isOpen())
         return read(opened);
-    if (!winpath::fileExists(cursost2File))
+    if (!folder.fileExists(cursost2File))
         return {};
-    dbf::Table kept({}, working_folder::path, QStringLiteral("CURSOST2.DBF"), false);
+    dbf::Table kept({}, working_folder::path, QStringLiteral("CURSOST2.DBF"), false, folder);
     OpenTables tables({&kept});
     QList<KeptLevel> levels = read(kept);
     tables.close();
@@ -132,14 +132,15 @@ void keepAnswers(dbf::Table &cursos, dbf::Table &kept)
 const QString TControlCursos::Caption
     = QString::fromUtf8(QT_TRANSLATE_NOOP("TControlCursos", "Asignación de Niveles y Cursos"));
 
-TControlCursos::TControlCursos(bool MFormResult, UserInteraction &ui)
+TControlCursos::TControlCursos(bool MFormResult, UserInteraction &ui, const winpath::WorkingFolder &folder)
     : wwTableCursosT(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT"), working_folder::dialogCourses,
-                                                  QStringLiteral("CURSOST.DBF"), false))
+                                                  QStringLiteral("CURSOST.DBF"), false, folder))
     , wwTableCursosT2(std::make_unique<dbf::Table>(QStringLiteral("wwTableCursosT2"), working_folder::path,
-                                                   QStringLiteral("CURSOST2.DBF"), false))
+                                                   QStringLiteral("CURSOST2.DBF"), false, folder))
     , wwDataSource1({CODI, DESCRIPCIO, NIVEL, CURSO})
     , m_mformResult(MFormResult)
     , m_ui(ui)
+    , m_folder(folder)
 {
     wwDataSource1.attach(wwTableCursosT.get());
 }
@@ -158,7 +159,7 @@ void TControlCursos::FormShow()
         dbf::Table &cursos = *wwTableCursosT;
         cursos.open();
         wwDataSource1.reload();
-        if (winpath::fileExists(cursost2File)) {
+        if (m_folder.fileExists(cursost2File)) {
             // Only an explicit No forgets the earlier answers: a question
             // closed without an answer recovers nothing and deletes nothing.
             const UserInteraction::Answer answer = m_ui.ask(recoveryQuestion());
@@ -177,9 +178,9 @@ void TControlCursos::FormShow()
                     }
                 }
                 wwDataSource1.reload();
-            } else if (answer == UserInteraction::Answer::No && winpath::fileExists(cursost2File)) {
+            } else if (answer == UserInteraction::Answer::No && m_folder.fileExists(cursost2File)) {
                 // A file another program holds stays, and that is not reported.
-                winpath::deleteFile(cursost2File);
+                m_folder.deleteFile(cursost2File);
             }
         }
         if (m_mformResult) {
@@ -203,11 +204,11 @@ void TControlCursos::BitBtn1Click()
         if (!wwTableCursosT)
             return;
         if (!checkFails()) {
-            if (!winpath::fileExists(cursost2File)) {
+            if (!m_folder.fileExists(cursost2File)) {
                 wwTableCursosT2->fieldDefs() = cursosFields();
                 wwTableCursosT2->createTable();
             }
-            if (winpath::fileExists(cursost2File)) {
+            if (m_folder.fileExists(cursost2File)) {
                 keepAnswers(*wwTableCursosT, *wwTableCursosT2);
                 wwTableCursosT2.reset();
             }
@@ -259,7 +260,7 @@ void TControlCursos::BSugerirClick()
         if (!source.isActive())
             return;
         const int back = source.currentRow();
-        const SchoolLevels school(wwTableCursosT2 ? keptLevels(*wwTableCursosT2) : QList<KeptLevel>{});
+        const SchoolLevels school(wwTableCursosT2 ? keptLevels(*wwTableCursosT2, m_folder) : QList<KeptLevel>{});
         int notProposed = 0;
         for (int row = 0; row < source.recordCount(); ++row) {
             const LevelProposal proposal = school.propose(source.text(row, DESCRIPCIO));

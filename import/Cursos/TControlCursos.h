@@ -35,7 +35,8 @@ public:
 
     // MFormResult: the main window's `result`, true once an earlier pass of
     // this import ended with a blank; the pass then offers its forced exit at once.
-    TControlCursos(bool MFormResult, UserInteraction &ui);
+    // `folder`: the working folder of the run, whose CURSOST and CURSOST2 the dialog works on.
+    TControlCursos(bool MFormResult, UserInteraction &ui, const winpath::WorkingFolder &folder);
     ~TControlCursos();
     TControlCursos(const TControlCursos &) = delete;
     TControlCursos &operator=(const TControlCursos &) = delete;
@@ -123,6 +124,7 @@ private:
 
     const bool m_mformResult;
     UserInteraction &m_ui;
+    const winpath::WorkingFolder m_folder;
     bool m_shown[4] = {false, false, false, false};
     Ending m_ending = Ending::Open;
     bool m_gridHasFocus = false;

@@ -444,7 +444,7 @@ TEST_F(MainWindow, WindowsShowOurIcon)
     setApplicationIcon();
     TMForm form(user, {}, iniPath());
     writeCursosTable(QStringLiteral("CURSOST.DBF"), {{"101", "1r ESO", "", ""}});
-    centre_import::TControlCursos cursos(false, user);
+    centre_import::TControlCursos cursos(false, user, winpath::WorkingFolder());
     ControlCursosWindow dialog(cursos, &form);
 
     for (const QWidget *window : {static_cast<QWidget *>(&form), static_cast<QWidget *>(&dialog)}) {

@@ -314,7 +314,7 @@ TEST_F(QtDialogs, NormalPointerWhileTheUserIsWaitedFor)
     // Complete, so that closing the dialog ends it without a further message.
     writeCursosTable(QStringLiteral("CURSOST.DBF"), {{"101", "1r ESO", "ESO", "1"}});
     MainFormState form;
-    TControlCursos cursos(form.result, ui);
+    TControlCursos cursos(form.result, ui, form.workingFolder);
     const std::pair<const char *, std::function<void()>> waits[] = {
         {"question", [&] { ui.ask({QStringLiteral("Pregunta"), QStringLiteral("¿Sí?")}); }},
         {"message", [&] { ui.showMessage(QStringLiteral("Proceso finalizado")); }},

@@ -176,7 +176,7 @@ TEST_F(SummaryWindowTest, CopiesTheWholeTextAndOpensTheLog)
     EXPECT_EQ(window->copyButton()->text(), QStringLiteral("Copiar"));
     EXPECT_EQ(window->openLogButton()->text(), QStringLiteral("Abrir registro"));
 
-    ASSERT_EQ(appendToRunLog(*summary, QDateTime::currentDateTime()), QString());
+    ASSERT_EQ(appendToRunLog(winpath::WorkingFolder(), *summary, QDateTime::currentDateTime()), QString());
     window = ui.summaryWindow(summary->finishedText(), *summary);
     window->show();
 

@@ -238,7 +238,7 @@ TEST_F(WindowManagerHints, LevelAndCourseDialog)
     MainFormState form;
     ScriptedInteraction user;
     writeCursosTable(QStringLiteral("CURSOST.DBF"), {{"101", "1r ESO", "", ""}});
-    centre_import::TControlCursos cursos(form.result, user);
+    centre_import::TControlCursos cursos(form.result, user, form.workingFolder);
     bool checked = false;
     QTimer::singleShot(0, [&] {
         for (QWidget *window : QApplication::topLevelWidgets()) {

@@ -86,7 +86,7 @@ TEST_P(SubjectsTable, HoldsTheSubjectsThenTheActivities)
     TempWinePrefix prefix;
     fixture::FormWithDocument form;
     fixture::loadDocument(form, GetParam().document);
-    CrearAsignaturas(*form.DocXML);
+    CrearAsignaturas(*form.DocXML, form.workingFolder);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("ASIGNOMT")), GetParam().rows);
 }
 
@@ -106,7 +106,7 @@ TEST(SubjectsTable, ReplacesAnEarlierTableAndItsIndex)
 
     fixture::FormWithDocument form;
     fixture::loadDocument(form, centre("<MATERIES><MATERIA codi='1' curs='62' descripcio='Física' curta='FIS'/></MATERIES>"));
-    CrearAsignaturas(*form.DocXML);
+    CrearAsignaturas(*form.DocXML, form.workingFolder);
 
     EXPECT_FALSE(QFile::exists(prefix.vtempFile(QStringLiteral("ASIGNOMT.MDX"))));
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("ASIGNOMT")),

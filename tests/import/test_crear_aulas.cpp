@@ -61,7 +61,7 @@ TEST_P(RoomsTable, HoldsOneRowPerRoom)
     TempWinePrefix prefix;
     fixture::FormWithDocument form;
     fixture::loadDocument(form, GetParam().document);
-    CrearAulas(*form.DocXML);
+    CrearAulas(*form.DocXML, form.workingFolder);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("AULAT")), GetParam().rows);
 }
 

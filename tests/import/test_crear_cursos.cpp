@@ -59,7 +59,7 @@ TEST(CrearCursos, WritesOneBlankRowPerCourse)
                                       {"101", "1r ESO bis", "", ""}}));
         ScriptedInteraction::defaultCursosPass(d);
     });
-    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user, form.workingFolder), CursosOutcome::Continue);
     EXPECT_EQ(fixture::readFields(wine, "CURSOST"),
               (QStringList{"CODI C 20", "DESCRIPCIO C 100", "NIVEL C 5", "CURSO C 3"}));
     EXPECT_EQ(passesShown(user), 1);
@@ -114,7 +114,7 @@ TEST(CrearCursos, DialogLoop)
         ScriptedInteraction user;
         fixture::loadDocument(form, twoCourses);
         user.cursosPasses.assign(c.passes.begin(), c.passes.end());
-        EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), c.outcome);
+        EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user, form.workingFolder), c.outcome);
         EXPECT_EQ(passesShown(user), c.shown);
         EXPECT_TRUE(user.cursosPasses.empty());
         EXPECT_EQ(form.result, c.formResult);
@@ -149,7 +149,7 @@ TEST(CrearCursos, NextPassOpensOnTheIncompleteCourse)
                              openedOn = d.wwDataSource1.currentRow();
                              ScriptedInteraction::defaultCursosPass(d);
                          }};
-    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user, form.workingFolder), CursosOutcome::Continue);
     EXPECT_EQ(openedOn, 1);
     EXPECT_EQ(user.messages(), QStringList{QStringLiteral("¡Atención! Falta algún Dato\n\rCurso: 102 - 2n ESO")});
 }
@@ -166,7 +166,7 @@ TEST(CrearCursos, ForcedExitKeepsWhatWasPosted)
                              d.wwDataSource1.setText(QStringLiteral("CURSO"), QStringLiteral("2"));
                              d.pressForcedExit();
                          }};
-    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::ForcedExit);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user, form.workingFolder), CursosOutcome::ForcedExit);
     EXPECT_EQ(fixture::readRows(wine, "CURSOST"), (QList<QStringList>{{"101", "1r ESO", "ESO", ""}, {"102", "2n ESO", "", "2"}}));
     EXPECT_FALSE(QFile::exists(wine.vtempFile("CURSOST2.DBF")));
 }
@@ -179,7 +179,7 @@ TEST(CrearCursos, AnswersAreKeptFromOneImportToTheNext)
     fixture::FormWithDocument form;
     ScriptedInteraction user;
     fixture::loadDocument(form, twoCourses);
-    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue); // the default pass: ESO 1, ESO 2
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user, form.workingFolder), CursosOutcome::Continue); // the default pass: ESO 1, ESO 2
     EXPECT_TRUE(user.questions().isEmpty());
 
     fixture::loadDocument(form, twoCourses);
@@ -196,7 +196,7 @@ TEST(CrearCursos, AnswersAreKeptFromOneImportToTheNext)
                              EXPECT_EQ(d.wwDataSource1.text(0, QStringLiteral("NIVEL")), "ESO");
                              d.pressOk();
                          }};
-    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user, form.workingFolder), CursosOutcome::Continue);
     EXPECT_EQ(user.questions().size(), 2);
     EXPECT_EQ(fixture::readRows(wine, "CURSOST"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
     EXPECT_EQ(fixture::readRows(wine, "CURSOST2"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
@@ -210,10 +210,10 @@ TEST(CrearCursos, NoStartsTheKeptAnswersAgain)
     fixture::FormWithDocument form;
     ScriptedInteraction user;
     fixture::loadDocument(form, QStringLiteral(R"(<CENTRE><CURSOS><CURS codi="900" descripcio="vell"/></CURSOS></CENTRE>)"));
-    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user, form.workingFolder), CursosOutcome::Continue);
     fixture::loadDocument(form, twoCourses);
     user.answers = {UserInteraction::Answer::No};
-    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user, form.workingFolder), CursosOutcome::Continue);
     EXPECT_EQ(fixture::readRows(wine, "CURSOST2"), (QList<QStringList>{{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}}));
 }
 
@@ -249,7 +249,7 @@ TEST(CrearCursos, PassesShowGroupsAndMarkWhatAFailedPassLeftIncomplete)
                              look(d);
                              ScriptedInteraction::defaultCursosPass(d);
                          }};
-    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user), CursosOutcome::Continue);
+    EXPECT_EQ(CrearCursos(*form.DocXML, form.result, user, form.workingFolder), CursosOutcome::Continue);
     const QList<QStringList> expected = {{"A", "B"}, {}, {"CIENCIES"}};
     EXPECT_EQ(groups, (std::vector<QList<QStringList>>{expected, expected}));
     EXPECT_EQ(marked, (std::vector<QList<bool>>{{false, false, false}, {true, false, true}}));

@@ -14,7 +14,7 @@ TEST(CrearDiasHoras, ReplacesTheTableWithAnEmptyOneOfElevenCharacterFields)
                         {{"Dilluns1", "1"}, {"Dilluns2", "1"}});
     QFile(prefix.vtempFile("DIASHORAST.MDX")).open(QIODevice::WriteOnly);
 
-    CrearDiasHoras();
+    CrearDiasHoras(winpath::WorkingFolder());
 
     EXPECT_EQ(fixture::readFields(prefix, "DIASHORAST"), QStringList({"DIHO C 10", "CODDIHO C 10", "DIA C 20", "TEXTODIA C 20", "HORA C 8",
                                    "TEXTOHOR C 8", "HORADESDE C 8", "HORAHASTA C 8", "MINUTOS C 8", "MARCO C 1",

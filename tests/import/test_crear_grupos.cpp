@@ -134,7 +134,7 @@ TEST(CrearGrupos, WritesGroupsLevelSubjectsAndLevelsOfSubjects)
         fixture::FormWithDocument form;
         writeInputs(form, c.cursost, c.cursos, c.asignomt);
 
-        CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
+        CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg, form.workingFolder);
 
         EXPECT_EQ(fixture::readRows(prefix, "GRUPOST"), c.grupost);
         EXPECT_EQ(fixture::readRows(prefix, "MATIB"), c.matib);
@@ -161,7 +161,7 @@ TEST(CrearGrupos, ReplacesTablesWithTheirLayoutsAndIndexesMatibByAbrev)
     writeInputs(form, {{"101", "1r ESO", "ESO", "1"}}, R"(<CURS codi="101"><GRUP codi="G1" nom="A"/></CURS>)",
                 asignomt);
 
-    CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
+    CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg, form.workingFolder);
 
     EXPECT_EQ(fixture::readFields(prefix, "GRUPOST"),
               QStringList({"ABREV C 10", "TURNO C 1", "NIVEL C 5", "CURSO C 3", "GRUPO C 2", "DESCRIP C 80",
@@ -191,7 +191,7 @@ TEST(CrearGrupos, EmptyAsignomtGivesAnEmptyIndexedMatib)
     fixture::FormWithDocument form;
     writeInputs(form, {}, {}, {});
 
-    CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
+    CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg, form.workingFolder);
 
     EXPECT_TRUE(fixture::readRows(prefix, "MATIB").isEmpty());
     const MdxTagInfo tag = MdxReader(prefix.vtempFile("MATIB.MDX").toStdString()).readTag("ABREV");
@@ -208,7 +208,7 @@ TEST(CrearGrupos, ReleasesCursostSoThatALaterImportReadsItAgain)
     fixture::writeTable("CURSOST", {{"CODI", dbf::FieldType::String, 20}}, {{"101"}});
     fixture::writeTable("ASIGNOMT", asignomtFields(), {subjectRow("MAT", "101")});
     fixture::loadDocument(form, centreDocument(document));
-    EXPECT_THROW(CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg), dbf::DbfError);
+    EXPECT_THROW(CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg, form.workingFolder), dbf::DbfError);
     EXPECT_FALSE(form.wwTableCursos);
 
     // Two more imports in the same process, with the levels changed in between.
@@ -216,7 +216,7 @@ TEST(CrearGrupos, ReleasesCursostSoThatALaterImportReadsItAgain)
         SCOPED_TRACE(nivel.toStdString());
         writeInputs(form, {{"101", "1r", nivel, "1"}}, document, {subjectRow("MAT", "101")});
 
-        CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg);
+        CrearGrupos(*form.DocXML, form.takeTableCursos(), form.wwTableGrupos, form.wwTableNomAsg, form.workingFolder);
 
         EXPECT_FALSE(form.wwTableCursos);
         EXPECT_FALSE(form.wwTableGrupos.isOpen());

@@ -43,7 +43,8 @@ QList<QStringList> runStep(StepRun &run, const QList<QStringList> &grupost, cons
     fixture::writeTable("PROFT", {{"ABREV", dbf::FieldType::String, 10}}, {});
     fixture::writeTable("AULAT", {{"ABREV", dbf::FieldType::String, 10}}, {});
     run.user.answers.push_back(answer);
-    CrearLineasAsignaturas(run.form.wwTableGrupos, run.form.wwTableProfesor, run.form.wwTableAulas, run.form.wwTableNomAsg, run.user);
+    CrearLineasAsignaturas(run.form.wwTableGrupos, run.form.wwTableProfesor, run.form.wwTableAulas, run.form.wwTableNomAsg, run.user,
+                           run.form.workingFolder);
     return fixture::readRows(run.prefix, "ASIGT");
 }
 

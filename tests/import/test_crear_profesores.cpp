@@ -70,7 +70,7 @@ TEST_P(TeachersTable, HoldsOneRowPerPost)
     TempWinePrefix prefix;
     fixture::FormWithDocument form;
     fixture::loadDocument(form, GetParam().document);
-    CrearProfesores(*form.DocXML);
+    CrearProfesores(*form.DocXML, form.workingFolder);
     EXPECT_EQ(fixture::readRows(prefix, QStringLiteral("PROFT")), GetParam().rows);
 }
 

@@ -98,8 +98,8 @@ TEST(AllOrNothingImport, FinishedRunReplacesTheSetAndKeepsTheOldOne)
     ASSERT_TRUE(first.contains(QStringLiteral("TransTarquoIB-tablas.txt")));
 
     const ImportSummary summary = importFinished(nextCentre());
-    ASSERT_EQ(backups::list().size(), 1);
-    const backups::Backup backup = backups::list().first();
+    ASSERT_EQ(backups::list(winpath::WorkingFolder()).size(), 1);
+    const backups::Backup backup = backups::list(winpath::WorkingFolder()).first();
     EXPECT_EQ(summary.backup, QStringLiteral("C:\\VTEMP\\Copias\\") + backup.name) << "named as Windows names it";
     EXPECT_EQ(bytesOf(snapshotFolder(backup.path)), bytesOf(first)) << "the backup holds the whole earlier set";
     EXPECT_NE(bytesOf(workingSet(prefix.vtemp())), bytesOf(first));
@@ -124,7 +124,7 @@ TEST(AllOrNothingImport, ElevenImportsKeepTheTenNewestBackups)
     ASSERT_EQ(backupsMade.size(), 10);
     importFinished(firstCentre());
     QStringList listed;
-    for (const backups::Backup &backup : backups::list())
+    for (const backups::Backup &backup : backups::list(winpath::WorkingFolder()))
         listed << backup.name;
     ASSERT_EQ(listed.size(), backups::kept);
     EXPECT_FALSE(listed.contains(backupsMade.first())) << "the oldest goes";
@@ -139,8 +139,8 @@ TEST(AllOrNothingImport, RestoreBringsBackTheReplacedSetByteForByte)
     importFinished(nextCentre());
     const auto second = workingSet(prefix.vtemp());
 
-    const QString newest = backups::list().first().path;
-    const QString keptSecond = restoreBackup(newest, replacedFiles(), importedTables());
+    const QString newest = backups::list(winpath::WorkingFolder()).first().path;
+    const QString keptSecond = restoreBackup(winpath::WorkingFolder(), newest, replacedFiles(), importedTables());
     EXPECT_EQ(bytesOf(workingSet(prefix.vtemp())), bytesOf(first));
     EXPECT_EQ(bytesOf(snapshotFolder(keptSecond)), bytesOf(second)) << "what the restore replaced is kept too";
     EXPECT_EQ(bytesOf(snapshotFolder(newest)), bytesOf(first)) << "the restored backup stays";
@@ -154,7 +154,7 @@ TEST(AllOrNothingImport, RestoreIsRefusedWhileATableIsHeld)
     const auto before = snapshotFolder(prefix.vtemp());
     const LockHolder holder(prefix.vtempFile(QStringLiteral("GRUPOST.DBF")), LockHolder::Kind::RecordPastTheEnd);
     ASSERT_TRUE(holder.holding());
-    EXPECT_THROW(restoreBackup(backups::list().first().path, replacedFiles(), importedTables()),
+    EXPECT_THROW(restoreBackup(winpath::WorkingFolder(), backups::list(winpath::WorkingFolder()).first().path, replacedFiles(), importedTables()),
                  dbf::TableInUseError);
     EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
 }
@@ -164,28 +164,28 @@ TEST(AllOrNothingImport, OnlyWholeBackupsAreListedRestoredOrCounted)
     TempWinePrefix prefix;
     importFinished(firstCentre());
     importFinished(nextCentre());
-    const backups::Backup whole = backups::list().first();
+    const backups::Backup whole = backups::list(winpath::WorkingFolder()).first();
     // What earlier versions could leave: an empty folder of a run cut short,
     // a backup of a set that had no manifest, and something of the user's.
-    const QDir copias(backups::folder());
+    const QDir copias(backups::folder(winpath::WorkingFolder()));
     ASSERT_TRUE(copias.mkdir(QStringLiteral("2030-01-01 00.00.00")));
     ASSERT_TRUE(copias.mkdir(QStringLiteral("2029-01-01 00.00.00")));
     ASSERT_TRUE(QFile::copy(prefix.vtempFile(QStringLiteral("CURSOST.DBF")),
                             copias.filePath(QStringLiteral("2029-01-01 00.00.00/CURSOST.DBF"))));
     ASSERT_TRUE(copias.mkpath(QStringLiteral("2031-01-01 00.00.00 notas/x")));
-    EXPECT_EQ(backups::list().size(), 1) << "neither the empty folder nor the undescribed one is a backup";
+    EXPECT_EQ(backups::list(winpath::WorkingFolder()).size(), 1) << "neither the empty folder nor the undescribed one is a backup";
 
     const auto before = snapshotFolder(prefix.vtemp());
     for (const QString &name : {QStringLiteral("2030-01-01 00.00.00"), QStringLiteral("2031-01-01 00.00.00 notas")}) {
         SCOPED_TRACE(name.toStdString());
-        EXPECT_THROW(restoreBackup(copias.filePath(name), replacedFiles(), importedTables()), dbf::DbfError);
+        EXPECT_THROW(restoreBackup(winpath::WorkingFolder(), copias.filePath(name), replacedFiles(), importedTables()), dbf::DbfError);
         EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
     }
 
     // The next start removes the empty one and describes the other.
-    recoverWorkingFolder();
+    recoverWorkingFolder(winpath::WorkingFolder());
     EXPECT_FALSE(copias.exists(QStringLiteral("2030-01-01 00.00.00")));
-    const QList<backups::Backup> listed = backups::list();
+    const QList<backups::Backup> listed = backups::list(winpath::WorkingFolder());
     ASSERT_EQ(listed.size(), 2);
     EXPECT_EQ(listed.first().name, QStringLiteral("2029-01-01 00.00.00"));
     const BackupManifest working =
@@ -195,7 +195,7 @@ TEST(AllOrNothingImport, OnlyWholeBackupsAreListedRestoredOrCounted)
     ASSERT_NE(cursost, working.rows.cend());
     EXPECT_EQ(listed.first().manifest.rows, (QList<QPair<QString, int>>{*cursost})) << "rows counted from the table";
     EXPECT_EQ(listed.last().name, whole.name);
-    EXPECT_EQ(backups::strayFolders(), QStringList{QStringLiteral("2031-01-01 00.00.00 notas")});
+    EXPECT_EQ(backups::strayFolders(winpath::WorkingFolder()), QStringList{QStringLiteral("2031-01-01 00.00.00 notas")});
 }
 
 // A rename that fails during the commit of an import or of a restore (as a
@@ -213,8 +213,8 @@ TEST(AllOrNothingImport, FailedRenameAddsNoBackup)
             if (restoring)
                 importFinished(nextCentre());
             const auto before = snapshotFolder(prefix.vtemp());
-            const auto backupsBefore = snapshotFolder(backups::folder());
-            const qsizetype listed = backups::list().size();
+            const auto backupsBefore = snapshotFolder(backups::folder(winpath::WorkingFolder()));
+            const qsizetype listed = backups::list(winpath::WorkingFolder()).size();
             folder_commit::setBeforeRenameHook([k](int rename) {
                 if (rename == k)
                     throw Error(Error::Kind::Table, QStringLiteral("No se puede mover: no queda espacio"));
@@ -222,7 +222,7 @@ TEST(AllOrNothingImport, FailedRenameAddsNoBackup)
             bool failed = false;
             try {
                 if (restoring) {
-                    restoreBackup(backups::list().first().path, replacedFiles(), importedTables());
+                    restoreBackup(winpath::WorkingFolder(), backups::list(winpath::WorkingFolder()).first().path, replacedFiles(), importedTables());
                 } else {
                     MainFormState form;
                     ScriptedInteraction ui;
@@ -237,11 +237,11 @@ TEST(AllOrNothingImport, FailedRenameAddsNoBackup)
             if (!failed)
                 continue; // the commit had fewer renames
             ++failures;
-            recoverWorkingFolder();
+            recoverWorkingFolder(winpath::WorkingFolder());
             EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
-            EXPECT_EQ(backups::list().size(), listed);
-            EXPECT_EQ(backups::strayFolders(), QStringList());
-            EXPECT_EQ(bytesOf(snapshotFolder(backups::folder())), bytesOf(backupsBefore));
+            EXPECT_EQ(backups::list(winpath::WorkingFolder()).size(), listed);
+            EXPECT_EQ(backups::strayFolders(winpath::WorkingFolder()), QStringList());
+            EXPECT_EQ(bytesOf(snapshotFolder(backups::folder(winpath::WorkingFolder()))), bytesOf(backupsBefore));
         }
         EXPECT_GT(failures, 10) << "a commit renames each file of the set";
     }
@@ -474,13 +474,13 @@ enum class Outcome { Old, New, Mixed };
 // and one whole backup of the old; nothing else in the backups' folder.
 Outcome outcomeAfterRecovery(const TempWinePrefix &prefix, const ReferenceSets &sets)
 {
-    EXPECT_NO_THROW(recoverWorkingFolder());
+    EXPECT_NO_THROW(recoverWorkingFolder(winpath::WorkingFolder()));
     const auto now = withoutManifest(bytesOf(workingSet(prefix.vtemp())));
     EXPECT_EQ(entriesOf(prefix.vtemp()).filter(QStringLiteral(".TransTarquoIB")), QStringList())
         << "staging folders are cleaned at the next start";
     EXPECT_FALSE(QFile::exists(folder_commit::journalPath(prefix.vtemp())));
-    EXPECT_EQ(backups::strayFolders(), QStringList()) << "only whole backups in Copias";
-    const QList<backups::Backup> kept = backups::list();
+    EXPECT_EQ(backups::strayFolders(winpath::WorkingFolder()), QStringList()) << "only whole backups in Copias";
+    const QList<backups::Backup> kept = backups::list(winpath::WorkingFolder());
     if (now == sets.before) {
         EXPECT_TRUE(kept.isEmpty()) << "a run that did not replace anything adds no backup";
         return Outcome::Old;
@@ -538,7 +538,7 @@ TEST(KilledRestore, AtEachRenameEndsWhollyRestored)
         const auto first = bytesOf(workingSet(prefix.vtemp()));
         importFinished(nextCentre());
         const auto second = bytesOf(workingSet(prefix.vtemp()));
-        const QString restored = backups::list().first().path;
+        const QString restored = backups::list(winpath::WorkingFolder()).first().path;
 
         const pid_t child = fork();
         ASSERT_GE(child, 0);
@@ -548,20 +548,20 @@ TEST(KilledRestore, AtEachRenameEndsWhollyRestored)
                     ::raise(SIGKILL);
             });
             try {
-                restoreBackup(restored, replacedFiles(), importedTables());
+                restoreBackup(winpath::WorkingFolder(), restored, replacedFiles(), importedTables());
             } catch (...) {
                 _exit(2);
             }
             _exit(0);
         }
         ASSERT_TRUE(ended(child));
-        EXPECT_NO_THROW(recoverWorkingFolder());
+        EXPECT_NO_THROW(recoverWorkingFolder(winpath::WorkingFolder()));
         EXPECT_EQ(bytesOf(workingSet(prefix.vtemp())), first);
-        const QList<backups::Backup> kept = backups::list();
+        const QList<backups::Backup> kept = backups::list(winpath::WorkingFolder());
         ASSERT_EQ(kept.size(), 2);
         EXPECT_EQ(kept.last().path, restored);
         EXPECT_EQ(bytesOf(snapshotFolder(kept.first().path)), second) << "what the restore replaced, whole";
-        EXPECT_EQ(backups::strayFolders(), QStringList());
+        EXPECT_EQ(backups::strayFolders(winpath::WorkingFolder()), QStringList());
     }
 }
 

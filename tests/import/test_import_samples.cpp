@@ -70,9 +70,9 @@ TEST_P(Centres, GiveEveryElementARowAndAUniqueCode)
     TempWinePrefix prefix;
     CentreDocument document = readCentreDocument(sample.realExport ? gestibSample(file) : centreFixture(file));
 
-    CrearAsignaturas(document);
-    CrearProfesores(document);
-    CrearAulas(document);
+    CrearAsignaturas(document, winpath::WorkingFolder());
+    CrearProfesores(document, winpath::WorkingFolder());
+    CrearAulas(document, winpath::WorkingFolder());
 
     const int rowCounts[] = {sample.subjectsAndActivities, sample.posts, sample.rooms};
     for (std::size_t t = 0; t < std::size(tables); ++t) {

@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ImportSummaryFigures,
 TEST_F(ImportLog, KeepsEveryRun)
 {
     runImport(UserInteraction::Answer::Cancel);
-    QFile log(runLogPath());
+    QFile log(runLogPath(winpath::WorkingFolder()));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QByteArray first = log.readAll();
     log.close();

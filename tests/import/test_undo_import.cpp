@@ -51,11 +51,11 @@ protected:
 TEST_F(UndoImport, YesPutsTheReplacedSetBackAndShowsAndLogsTheRestore)
 {
     const QMap<QString, QByteArray> imported = workingSetBytes(prefix.vtemp());
-    const backups::Backup undone = backups::list().first();
+    const backups::Backup undone = backups::list(winpath::WorkingFolder()).first();
     ScriptedInteraction ui;
     ui.answers = {Answer::Yes};
 
-    EXPECT_EQ(undoImport(second.backup, ui), UndoOutcome::Restored);
+    EXPECT_EQ(undoImport(winpath::WorkingFolder(), second.backup, ui), UndoOutcome::Restored);
 
     EXPECT_EQ(workingSetBytes(prefix.vtemp()), first) << "the first import's set is back, byte for byte";
     ASSERT_EQ(ui.shown.size(), 2u);
@@ -72,7 +72,7 @@ TEST_F(UndoImport, YesPutsTheReplacedSetBackAndShowsAndLogsTheRestore)
     EXPECT_TRUE(ui.hourglassCalls.size() == 2 && ui.hourglassDepth == 0) << "the hourglass over the restore alone";
 
     // What the undo replaced, the second import's set, is kept as the newest backup.
-    const backups::Backup kept = backups::list().first();
+    const backups::Backup kept = backups::list(winpath::WorkingFolder()).first();
     EXPECT_NE(kept.name, undone.name);
     QMap<QString, QByteArray> keptBytes;
     for (const auto &[name, state] : snapshotFolder(kept.path).asKeyValueRange())
@@ -98,14 +98,14 @@ TEST_F(UndoImport, AnyAnswerButYesChangesNothing)
 {
     for (const Answer answer : {Answer::No, Answer::Closed}) {
         const auto before = snapshotFolder(prefix.vtemp());
-        const QStringList copies = QDir(backups::folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const QStringList copies = QDir(backups::folder(winpath::WorkingFolder())).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         ScriptedInteraction ui;
         ui.answers = {answer};
 
-        EXPECT_EQ(undoImport(second.backup, ui), UndoOutcome::Declined);
+        EXPECT_EQ(undoImport(winpath::WorkingFolder(), second.backup, ui), UndoOutcome::Declined);
 
         EXPECT_EQ(snapshotFolder(prefix.vtemp()), before) << "not even the log is written";
-        EXPECT_EQ(QDir(backups::folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), copies);
+        EXPECT_EQ(QDir(backups::folder(winpath::WorkingFolder())).entryList(QDir::Dirs | QDir::NoDotAndDotDot), copies);
         EXPECT_EQ(ui.questions().size(), 1);
         EXPECT_TRUE(ui.messages().isEmpty());
         EXPECT_TRUE(ui.errors().isEmpty());
@@ -116,14 +116,14 @@ TEST_F(UndoImport, AHeldTableRefusesTheUndoWithNothingChanged)
 {
     for (const char *table : {"ASIGNOMT", "GRUPOST", "DIASHORAST"}) {
         const auto before = snapshotFolder(prefix.vtemp());
-        const QStringList copies = QDir(backups::folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const QStringList copies = QDir(backups::folder(winpath::WorkingFolder())).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         const LockHolder holder(prefix.vtempFile(QLatin1String(table) + QStringLiteral(".DBF")),
                                 LockHolder::Kind::RecordExclusive);
         ASSERT_TRUE(holder.holding());
         ScriptedInteraction ui;
         ui.answers = {Answer::Yes};
 
-        EXPECT_EQ(undoImport(second.backup, ui), UndoOutcome::Failed);
+        EXPECT_EQ(undoImport(winpath::WorkingFolder(), second.backup, ui), UndoOutcome::Failed);
 
         ASSERT_EQ(ui.errors().size(), 1);
         EXPECT_TRUE(ui.errors().first().startsWith(QStringLiteral("La tabla %1 está en uso por otro programa")
@@ -132,19 +132,19 @@ TEST_F(UndoImport, AHeldTableRefusesTheUndoWithNothingChanged)
         EXPECT_TRUE(ui.messages().isEmpty()) << "no \"Proceso finalizado\"";
         EXPECT_EQ(ui.hourglassDepth, 0);
         EXPECT_EQ(snapshotFolder(prefix.vtemp()), before);
-        EXPECT_EQ(QDir(backups::folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), copies);
+        EXPECT_EQ(QDir(backups::folder(winpath::WorkingFolder())).entryList(QDir::Dirs | QDir::NoDotAndDotDot), copies);
     }
 }
 
 TEST_F(UndoImport, ABackupThatIsGoneIsReportedWithoutAQuestion)
 {
-    const backups::Backup backup = backups::list().first();
+    const backups::Backup backup = backups::list(winpath::WorkingFolder()).first();
     ASSERT_TRUE(QFile::remove(QDir(backup.path).filePath(QStringLiteral("TransTarquoIB-tablas.txt"))));
     const auto before = snapshotFolder(prefix.vtemp());
     ScriptedInteraction ui;
     ui.answers = {Answer::Yes};
 
-    EXPECT_EQ(undoImport(second.backup, ui), UndoOutcome::Failed);
+    EXPECT_EQ(undoImport(winpath::WorkingFolder(), second.backup, ui), UndoOutcome::Failed);
 
     EXPECT_TRUE(ui.questions().isEmpty());
     EXPECT_EQ(ui.errors(), QStringList{QStringLiteral("La copia %1 ya no existe o no está completa: no se puede "

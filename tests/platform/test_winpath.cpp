@@ -272,10 +272,17 @@ TEST(WinPath, AMovedWorkingFolderTakesEveryNameOfIt)
         {"C:\\VTEMPS\\A.DBF", wine.driveC() + QStringLiteral("/VTEMPS/A.DBF")},
         {"C:\\OTRA\\VTEMP", wine.driveC() + QStringLiteral("/OTRA/VTEMP")},
     };
-    winpath::setWorkingFolder(moved.path());
+    const winpath::WorkingFolder movedFolder(moved.path());
     for (const Case &c : cases)
-        EXPECT_EQ(QDir::cleanPath(winpath::toLocal(QString::fromLatin1(c.windowsPath))), QDir::cleanPath(c.expected))
+        EXPECT_EQ(QDir::cleanPath(movedFolder.toLocal(QString::fromLatin1(c.windowsPath))), QDir::cleanPath(c.expected))
             << c.windowsPath;
-    winpath::setWorkingFolder({});
+    EXPECT_EQ(QDir::cleanPath(movedFolder.fileInFolder(QStringLiteral("\\vtemp"), QStringLiteral("CURSOST2.DBF"))),
+              QDir::cleanPath(moved.filePath(QStringLiteral("cursost2.dbf"))));
+    EXPECT_EQ(movedFolder.local(), moved.path());
+
+    // The usual working folder, and every path outside a run, keep drive C:'s.
+    const winpath::WorkingFolder usual;
+    EXPECT_EQ(usual.toLocal(QStringLiteral("C:\\VTEMP\\A.DBF")), wine.driveC() + QStringLiteral("/VTEMP/A.DBF"));
+    EXPECT_EQ(usual.local(), wine.driveC() + QStringLiteral("/VTEMP"));
     EXPECT_EQ(winpath::toLocal(QStringLiteral("C:\\VTEMP\\A.DBF")), wine.driveC() + QStringLiteral("/VTEMP/A.DBF"));
 }

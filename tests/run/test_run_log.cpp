@@ -45,9 +45,9 @@ TEST(RunLog, EveryRunAppendsOneEntry)
     TempWinePrefix prefix;
     const QString log = prefix.vtempFile(QStringLiteral("TransTarquoIB.log"));
 
-    EXPECT_EQ(appendToRunLog(exportOf(3), firstRun), QString());
+    EXPECT_EQ(appendToRunLog(winpath::WorkingFolder(), exportOf(3), firstRun), QString());
     EXPECT_EQ(contents(log), entryOf(firstRun, 3));
-    EXPECT_EQ(appendToRunLog(exportOf(4), secondRun), QString());
+    EXPECT_EQ(appendToRunLog(winpath::WorkingFolder(), exportOf(4), secondRun), QString());
     EXPECT_EQ(contents(log), entryOf(firstRun, 3) + entryOf(secondRun, 4));
 }
 
@@ -61,7 +61,7 @@ TEST(RunLog, FindsTheLogWhateverTheLetterCase)
     file.write("older\r\n");
     file.close();
 
-    EXPECT_EQ(appendToRunLog(exportOf(1), firstRun), QString());
+    EXPECT_EQ(appendToRunLog(winpath::WorkingFolder(), exportOf(1), firstRun), QString());
 
     EXPECT_EQ(contents(upper), "older\r\n" + entryOf(firstRun, 1));
     EXPECT_FALSE(QFile::exists(prefix.vtempFile(QStringLiteral("TransTarquoIB.log"))));
@@ -73,7 +73,7 @@ TEST(RunLog, UnwritableLogSaysWhy)
     TempWinePrefix prefix;
     ASSERT_TRUE(QDir().mkpath(prefix.vtempFile(QStringLiteral("TransTarquoIB.log")))); // a folder in its place
 
-    const QString problem = appendToRunLog(exportOf(1), firstRun);
+    const QString problem = appendToRunLog(winpath::WorkingFolder(), exportOf(1), firstRun);
 
     EXPECT_TRUE(problem.startsWith(QStringLiteral("No se puede abrir "))) << problem.toStdString();
     EXPECT_TRUE(problem.contains(QStringLiteral("TransTarquoIB.log"))) << problem.toStdString();
@@ -89,7 +89,7 @@ TEST(RunLog, WarningsComeFirstAsInTheMessage)
     s.noteUnmatched(ExportSummary::Lookup::Profesor, QStringLiteral("QQQ"));
     ASSERT_EQ(s.warnings().size(), 2);
 
-    EXPECT_EQ(appendToRunLog(s, firstRun), QString());
+    EXPECT_EQ(appendToRunLog(winpath::WorkingFolder(), s, firstRun), QString());
 
     QByteArray expected = "2026-09-01 08:05:03  Exportación del horario hacia GestIB\r\n";
     for (const QString &warning : s.warnings())

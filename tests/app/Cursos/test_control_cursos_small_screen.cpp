@@ -66,7 +66,7 @@ TEST(ControlCursosSmallScreen, TheDialogFitsAndScrollsToWhatHasTheFocus)
     MainFormState form;
     ScriptedInteraction user;
     writeCursosTable(QStringLiteral("CURSOST.DBF"), {{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "ESO", "2"}});
-    TControlCursos dialog(form.result, user);
+    TControlCursos dialog(form.result, user, form.workingFolder);
     bool ran = false;
     QTimer::singleShot(0, [&] {
         ran = true;

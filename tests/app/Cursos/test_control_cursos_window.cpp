@@ -74,7 +74,7 @@ struct WindowPass {
     explicit WindowPass(const QList<QStringList> &rows)
     {
         writeCursost(rows);
-        dialog = std::make_unique<TControlCursos>(form.result, user);
+        dialog = std::make_unique<TControlCursos>(form.result, user, form.workingFolder);
     }
 
     void run(std::function<void()> inside)
@@ -347,7 +347,7 @@ TEST(ControlCursosWindow, ShownAndHiddenThroughAFailedPass)
 
     // The next pass, after the run marked the failure.
     pass.form.result = true;
-    pass.dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user);
+    pass.dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user, pass.form.workingFolder);
     pass.run([] {
         EXPECT_TRUE(isShownWidget("BitBtn2"));
         EXPECT_TRUE(isShownWidget("Label8"));
@@ -363,7 +363,7 @@ TEST(ControlCursosWindow, ShownAndHiddenThroughAFailedPass)
     EXPECT_EQ(pass.user.shownDuringMessages[1], (std::vector<bool>{false, false, true, true}));
 
     // Forced exit: the row being typed is posted, the dialog closes.
-    pass.dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user);
+    pass.dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user, pass.form.workingFolder);
     pass.run([] {
         type("EDSO");
         click("BitBtn2");
@@ -529,7 +529,7 @@ TEST(ControlCursosWindow, CloseBoxWithABlankFailsAsOk)
         MainFormState form;
         MarkWatchingUser user;
         writeCursost({{"101", "1r ESO", "ESO", "1"}, {"102", "2n ESO", "", ""}, {"103", "3r ESO", "", "3"}});
-        TControlCursos dialog(form.result, user);
+        TControlCursos dialog(form.result, user, form.workingFolder);
         QTimer::singleShot(0, [&] {
             QWidget *window = openWindow();
             ASSERT_NE(window, nullptr);

@@ -72,7 +72,7 @@ struct Pass {
 
     std::unique_ptr<TControlCursos> run(std::function<void(TControlCursos &)> action)
     {
-        auto dialog = std::make_unique<TControlCursos>(form.result, user);
+        auto dialog = std::make_unique<TControlCursos>(form.result, user, form.workingFolder);
         user.dialog = dialog.get();
         user.cursosPasses.push_back(std::move(action));
         user.showControlCursos(*dialog);
@@ -240,7 +240,7 @@ TEST(ControlCursos, OpensOnTheGivenRow)
         const Rows three = {{"101", "1r ESO", "", ""}, {"102", "2n ESO", "", ""}, {"103", "3r ESO", "", ""}};
         Pass pass(three, recovery ? std::optional<Rows>(Rows{{"101", "1r ESO", "ESO", "1"}}) : std::nullopt);
         pass.user.answers = {UserInteraction::Answer::Yes};
-        auto dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user);
+        auto dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user, pass.form.workingFolder);
         dialog->openOnRow = 1;
         int current = -1;
         bool editing = false;
@@ -396,7 +396,7 @@ TEST(ControlCursos, ErrorsAreReportedAtTheHandler)
         MainFormState form;
         ScriptedInteraction user;
         form.result = true;
-        TControlCursos dialog(form.result, user);
+        TControlCursos dialog(form.result, user, form.workingFolder);
         user.cursosPasses.push_back([](TControlCursos &d) {
             EXPECT_FALSE(d.isShown(Control::BitBtn2)); // the rest of FormShow was skipped
             d.pressOk();
@@ -489,7 +489,7 @@ TEST(ControlCursos, IncompleteRowsAreMarkedAfterAFailedCheck)
     }
     {
         Pass pass(rows);
-        auto dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user);
+        auto dialog = std::make_unique<TControlCursos>(pass.form.result, pass.user, pass.form.workingFolder);
         dialog->markIncompleteRows = true;
         pass.user.cursosPasses.push_back([](TControlCursos &d) {
             EXPECT_EQ(incompleteRows(d), (QList<int>{0, 2}));
