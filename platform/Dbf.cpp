@@ -707,13 +707,6 @@ bool Table::locate(const QString &field, const QString &wanted)
     return false;
 }
 
-bool Table::hasField(const QString &field) const
-{
-    if (d->state == State::Inactive)
-        return false;
-    return d->fieldIndex.contains(field) || d->fieldIndex.contains(field.toUpper());
-}
-
 std::vector<FieldDef> Table::fields() const
 {
     std::vector<FieldDef> defs;

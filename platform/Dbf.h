@@ -150,7 +150,6 @@ public:
     // exactly (text as asString reads it, case-sensitive) becomes current.
     bool locate(const QString &field, const QString &value);
 
-    bool hasField(const QString &field) const;
     std::vector<FieldDef> fields() const; // the open table's fields, as on disk
 
 private:
