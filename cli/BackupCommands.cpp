@@ -7,7 +7,8 @@
 #include "run/ImportSummary.h"
 #include "import/CentreImport.h"
 #include "import/CompareSets.h"
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
+#include "platform/Error.h"
 #include "platform/WinPath.h"
 
 #include <QCoreApplication>

@@ -10,7 +10,7 @@
 #include "run/WorkingFolder.h"
 #include "import/CentreImport.h"
 #include "export/TimetableExport.h"
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/Error.h"
 #include "platform/WholeFile.h"
 #include "platform/WinPath.h"

@@ -1,6 +1,7 @@
 #include "import/CompareSets.h"
 
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/WinPath.h"
 
 #include <QHash>

@@ -1,6 +1,7 @@
 #include "platform/Dbf.h"
 
 #include "platform/DbfCodePage.h"
+#include "platform/DbfError.h"
 #include "platform/DbfFile.h"
 #include "platform/DbfLayout.h"
 #include "platform/DbfValue.h"

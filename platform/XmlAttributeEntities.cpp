@@ -1,6 +1,6 @@
 #include "platform/XmlAttributeEntities.h"
 
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "platform/XmlParser.h"
 
 #include <QCoreApplication>

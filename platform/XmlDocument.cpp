@@ -1,5 +1,6 @@
 #include "platform/XmlDocument.h"
 
+#include "platform/XmlError.h"
 #include "platform/XmlParser.h"
 #include "platform/XmlStreamReader.h"
 

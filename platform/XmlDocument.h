@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/Error.h"
-
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -10,15 +9,6 @@
 // XML documents over libxml2: loading a GestIB document, selecting elements by
 // plain paths of element names, reading attributes.
 namespace xml {
-
-// Every failure of the XML layer.
-class XmlError : public Error {
-public:
-    explicit XmlError(const QString &message)
-        : Error(Kind::Document, message)
-    {
-    }
-};
 
 struct DocumentData; // the libxml2 document, shared by the document and its nodes
 

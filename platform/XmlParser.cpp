@@ -2,7 +2,7 @@
 
 #include "platform/WinPath.h"
 #include "platform/XmlAttributeEntities.h"
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "platform/XmlReason.h"
 
 #include <QCoreApplication>

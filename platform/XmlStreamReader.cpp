@@ -2,7 +2,7 @@
 
 #include "platform/WholeFile.h"
 #include "platform/XmlAttributeEntities.h"
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "platform/XmlParser.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "platform/XmlStreamWriter.h"
 
 #include "platform/XmlCharacters.h"
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "platform/XmlParser.h"
 
 #include <algorithm>

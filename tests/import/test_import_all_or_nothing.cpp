@@ -10,7 +10,7 @@
 #include "run/WorkingFolderRecovery.h"
 #include "import/CentreImport.h"
 #include "import/Cursos/TControlCursos.h"
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/Error.h"
 #include "platform/FolderCommit.h"
 #include "platform/SystemReason.h"

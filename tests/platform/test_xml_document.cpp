@@ -2,6 +2,7 @@
 // malformed input and safe parsing.
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "platform/XmlParser.h"
 #include "tests/support/CentreDocuments.h"
 #include "tests/support/QStringPrinter.h"

@@ -2,7 +2,7 @@
 // python's XML parser reads it back (an independent reader), and the older
 // file whole whenever writing fails.
 #include "platform/WinPath.h"
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "platform/XmlStreamWriter.h"
 
 #include "tests/support/FailedWholeFileWrite.h"
