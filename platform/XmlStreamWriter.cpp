@@ -5,12 +5,12 @@
 #include "platform/XmlError.h"
 #include "platform/XmlParser.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #ifdef __linux__
 #include <fcntl.h>
-
-#include <QCoreApplication>
 #endif
 
 namespace xml {
