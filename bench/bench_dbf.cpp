@@ -4,6 +4,7 @@
 #include "bench/Floor.h"
 
 #include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

@@ -4,6 +4,7 @@
 #include "run/MainFormState.h"
 #include "import/CentreImport.h"
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/Error.h"
 
 CommandLineInteraction::Answers runAnswers(const CommandOptions &options)

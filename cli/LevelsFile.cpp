@@ -3,6 +3,7 @@
 #include "cli/PathProblem.h"
 #include "run/Trimming.h"
 #include "import/TableLayouts.h"
+#include "platform/FieldDef.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -5,6 +5,7 @@
 #include "import/RestoreRun.h"
 #include "import/ImportedTables.h"
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/Error.h"
 
 #include <QCoreApplication>

@@ -13,9 +13,11 @@
 #include "export/RequireFields.h"
 #include "export/SolucioHorari.h"
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/FileHold.h"
 #include "platform/WinPath.h"
 #include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,6 +2,7 @@
 
 #include "import/ImportedTables.h"
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/WinPath.h"
 
 #include <QHash>

@@ -5,6 +5,7 @@
 #include "import/CourseLevels.h"
 #include "import/RecreateTable.h"
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/WinPath.h"
 
 namespace centre_import {

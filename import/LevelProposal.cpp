@@ -3,6 +3,7 @@
 #include "import/TableLayouts.h"
 
 #include "run/Trimming.h"
+#include "platform/FieldDef.h"
 
 #include <QRegularExpression>
 

@@ -1,5 +1,6 @@
 #include "import/RecreateTable.h"
 
+#include "platform/DbfError.h"
 #include "platform/DbfFile.h"
 #include "platform/WinPath.h"
 

@@ -2,6 +2,7 @@
 
 #include "run/WorkingFolder.h"
 #include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "platform/Dbf.h"
 
 #include "platform/DbfCodePage.h"
+#include "platform/DbfError.h"
 #include "platform/DbfFile.h"
 #include "platform/DbfLayout.h"
 #include "platform/DbfValue.h"
@@ -29,8 +30,8 @@ constexpr char kFileEnd = 0x1A;
 constexpr qint64 kProductionIndexFlag = 28; // header byte: 1 when the .MDX must be opened with the table
 
 // Records appended to a table gather up to this many bytes before they are
-// written in one block: one system call per record cost more than the rest of
-// the engine together.
+// written in one block: one system call per record would cost more than the
+// rest of the engine together.
 constexpr qsizetype kWriteBlock = 256 * 1024;
 // Records are read in blocks of about this many bytes: a pass over a table
 // holds one block of it, not the table, and a table of any size opens in the
@@ -710,13 +711,6 @@ bool Table::locate(const QString &field, const QString &wanted)
         }
     }
     return false;
-}
-
-bool Table::hasField(const QString &field) const
-{
-    if (d->state == State::Inactive)
-        return false;
-    return d->fieldIndex.contains(field) || d->fieldIndex.contains(field.toUpper());
 }
 
 std::vector<FieldDef> Table::fields() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Error.h"
+#include "platform/FieldDef.h"
 #include "platform/WinPath.h"
 
 #include <QString>
@@ -14,36 +14,6 @@
 // language driver 0x57) and read whatever dBase level (III+, IV, 5, 7) and code
 // page another engine wrote them with.
 namespace dbf {
-
-// Every failure of the table layer.
-class DbfError : public Error {
-public:
-    explicit DbfError(const QString &message)
-        : Error(Kind::Table, message)
-    {
-    }
-};
-
-// A table that another program holds (it keeps the table open, or has locked
-// it): the operation changed nothing. A kind of its own, so that a caller can
-// tell "close the other program and try again" from other failures.
-class TableInUseError : public DbfError {
-public:
-    using DbfError::DbfError;
-};
-
-enum class FieldType {
-    String,  // character field of the given width (C)
-    Boolean, // logical (L, 1)
-    Integer, // 32-bit integer, stored as N(11,0)
-    Float,   // floating-point number, stored as N(20,4)
-};
-
-struct FieldDef {
-    QString name;
-    FieldType type = FieldType::String;
-    int width = 0; // characters, for String only
-};
 
 // The one index definition the system uses (MATIB's "ABREV" on ABREV):
 // ascending, not unique, kept in the table's production .MDX file.
@@ -156,7 +126,6 @@ public:
     // exactly (text as asString reads it, case-sensitive) becomes current.
     bool locate(const QString &field, const QString &value);
 
-    bool hasField(const QString &field) const;
     std::vector<FieldDef> fields() const; // the open table's fields, as on disk
 
 private:

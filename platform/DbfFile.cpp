@@ -1,6 +1,6 @@
 #include "platform/DbfFile.h"
 
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/FileLock.h"
 #include "platform/SystemReason.h"
 #include "platform/WinPath.h"

@@ -1,5 +1,7 @@
 #include "platform/DbfLayout.h"
 
+#include "platform/DbfError.h"
+
 #include <algorithm>
 
 #include <QCoreApplication>

@@ -1,5 +1,7 @@
 #include "platform/DbfValue.h"
 
+#include "platform/DbfError.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>

@@ -42,7 +42,7 @@ struct Journal {
     QString folder;
     QString staging;
     QString backup;
-    QString published; // empty in journals of commits that wrote the backup in place
+    QString published; // empty: the backup keeps the name it was gathered under
     QList<Move> moves;
 };
 

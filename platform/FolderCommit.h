@@ -20,7 +20,7 @@
 // are flushed to disk before the first rename, the folders after the last.
 namespace folder_commit {
 
-// A failed commit or recovery; the message is the user's.
+// What a commit replaces, by what, and where the replaced files go.
 struct CommitPlan {
     QString folder;  // the folder whose files are replaced (local path)
     QString staging; // the new files, by the names they get in `folder`
@@ -51,6 +51,9 @@ struct CommitResult {
     QString backup;       // the published backup's path; empty when nothing was replaced
 };
 
+// A failed commit raises Error with the message the user reads; the folder is
+// then as it was, or, when even putting it back failed, its journal is left
+// for recoverFolderCommit.
 CommitResult commit(const CommitPlan &plan);
 
 // The journal of a commit in progress in `folder`.
@@ -58,10 +61,9 @@ QString journalPath(const QString &folder);
 
 // Finishes a commit that the journal of `folder` describes and that was cut
 // short, its backup published, then deletes the journal and the staging
-// folder it names. Returns
-// true when there was one to finish. A journal whose staging folder another
-// process still holds (see holdStagingFolder) belongs to a commit in
-// progress and is left alone.
+// folder it names. Returns true when there was one to finish. A journal
+// whose staging folder another process still holds (stagingFolderHeld)
+// belongs to a commit in progress and is left alone.
 bool recoverFolderCommit(const QString &folder);
 
 // Tests only: called before each rename of a commit or recovery, counted from

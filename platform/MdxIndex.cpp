@@ -1,6 +1,6 @@
 #include "platform/MdxIndex.h"
 
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/WholeFile.h"
 #include "platform/WinPath.h"
 

@@ -1,7 +1,7 @@
 #include "platform/XmlAttributeEntities.h"
 
-#include "platform/XmlDocument.h"
-#include "platform/XmlParser.h"
+#include "platform/WinPath.h"
+#include "platform/XmlError.h"
 
 #include <QCoreApplication>
 #include <libxml/entities.h>
@@ -80,7 +80,7 @@ void AttributeEntityExpander::append(xmlNodePtr element, xmlAttrPtr attr, const 
         throw XmlError(QCoreApplication::translate("XmlParser",
                                                    "Error en %1, línea %2: las referencias a entidades del atributo "
                                                    "\"%3\" dan más texto del admitido (%4 bytes)")
-                           .arg(displayName(m_path))
+                           .arg(winpath::toWindows(m_path))
                            .arg(xmlGetLineNo(element))
                            .arg(QString::fromUtf8(reinterpret_cast<const char *>(attr->name)))
                            .arg(maxAttributeExpansion));

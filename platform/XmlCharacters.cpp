@@ -1,6 +1,6 @@
 #include "platform/XmlCharacters.h"
 
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 
 #include <QCoreApplication>
 #include <QList>

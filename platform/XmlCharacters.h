@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// What XML 1.0 can hold, shared by the document and the stream writer
-// (private to the platform layer).
+// What XML 1.0 can hold, checked before the stream writer writes a name or a
+// value (private to the platform layer).
 namespace xml {
 
 // The name in UTF-8; XmlError when it is no valid XML name.

@@ -1,7 +1,6 @@
 #include "platform/XmlDocument.h"
 
-#include "platform/WholeFile.h"
-#include "platform/XmlCharacters.h"
+#include "platform/XmlError.h"
 #include "platform/XmlParser.h"
 #include "platform/XmlStreamReader.h"
 
@@ -9,33 +8,17 @@
 #include <QStringList>
 
 #include <libxml/tree.h>
-#include <libxml/xmlsave.h>
 
 namespace xml {
 
-// The libxml2 document and every element created for it but not (yet) placed
-// in its tree: libxml2 frees only what hangs from the document, so the others
-// are freed here.
+// The libxml2 document, freed with the last document or node that holds it.
 struct DocumentData {
     xmlDocPtr doc = nullptr;
-    std::vector<xmlNodePtr> created;
 
     explicit DocumentData(xmlDocPtr document) : doc(document) {}
     DocumentData(const DocumentData &) = delete;
     DocumentData &operator=(const DocumentData &) = delete;
-    ~DocumentData()
-    {
-        // Only the tops of detached subtrees are freed, and all of them are
-        // found before any is freed: freeing one frees the elements inside it.
-        std::vector<xmlNodePtr> detached;
-        for (xmlNodePtr node : created) {
-            if (node->parent == nullptr)
-                detached.push_back(node);
-        }
-        for (xmlNodePtr node : detached)
-            xmlFreeNode(node);
-        xmlFreeDoc(doc);
-    }
+    ~DocumentData() { xmlFreeDoc(doc); }
 };
 
 namespace {
@@ -189,41 +172,6 @@ NodeList Node::selectNodes(const QString &childName) const
     return list;
 }
 
-void Node::appendChild(const Node &child)
-{
-    if (m_node == nullptr || child.m_node == nullptr)
-        throw XmlError(
-            QCoreApplication::translate("XmlDocument", "No se puede añadir un elemento: no se ha indicado ninguno"));
-    if (m_doc != child.m_doc)
-        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede añadir un elemento de otro documento"));
-    auto *parent = static_cast<xmlNodePtr>(m_node);
-    auto *node = static_cast<xmlNodePtr>(child.m_node);
-    for (xmlNodePtr ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent) {
-        if (ancestor == node)
-            throw XmlError(
-                QCoreApplication::translate("XmlDocument", "No se puede añadir el elemento \"%1\" dentro de sí mismo")
-                    .arg(child.nodeName()));
-    }
-    xmlUnlinkNode(node);
-    xmlAddChild(parent, node);
-}
-
-void Node::setAttribute(const QString &name, const QString &value)
-{
-    if (m_node == nullptr)
-        throw XmlError(QCoreApplication::translate(
-                           "XmlDocument", "No se puede dar valor al atributo \"%1\": no se ha indicado ningún elemento")
-                           .arg(name));
-    const QByteArray utf8Name = checkedName(name);
-    requireXmlCharacters(name, value);
-    // xmlSetProp replaces the value of an existing attribute where it stands
-    // and appends a new one after the others.
-    if (xmlSetProp(static_cast<xmlNodePtr>(m_node), BAD_CAST utf8Name.constData(), BAD_CAST value.toUtf8().constData())
-        == nullptr)
-        throw XmlError(
-            QCoreApplication::translate("XmlDocument", "No se puede dar valor al atributo \"%1\"").arg(name));
-}
-
 // --- Document ---------------------------------------------------------------
 
 Document::Document() : m_doc(newEmptyDocument()) {}
@@ -257,71 +205,6 @@ NodeList Document::selectNodes(const QString &absolutePath) const
 Node Document::selectSingleNode(const QString &absolutePath) const
 {
     return selectNodes(absolutePath).item(0);
-}
-
-Node Document::createElement(const QString &name)
-{
-    const QByteArray utf8 = checkedName(name);
-    xmlNodePtr element = xmlNewDocNode(m_doc->doc, nullptr, BAD_CAST utf8.constData(), nullptr);
-    if (element == nullptr)
-        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede crear el elemento \"%1\"").arg(name));
-    m_doc->created.push_back(element);
-    Node node;
-    node.m_doc = m_doc;
-    node.m_node = element;
-    return node;
-}
-
-void Document::appendChild(const Node &child)
-{
-    if (child.m_node == nullptr)
-        throw XmlError(
-            QCoreApplication::translate("XmlDocument", "No se puede añadir un elemento: no se ha indicado ninguno"));
-    if (child.m_doc != m_doc)
-        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede añadir un elemento de otro documento"));
-    if (xmlDocGetRootElement(m_doc->doc) != nullptr)
-        throw XmlError(
-            QCoreApplication::translate("XmlDocument",
-                                        "No se puede añadir el elemento \"%1\": el documento ya tiene un elemento raíz")
-                .arg(child.nodeName()));
-    auto *node = static_cast<xmlNodePtr>(child.m_node);
-    xmlUnlinkNode(node);
-    xmlDocSetRootElement(m_doc->doc, node);
-}
-
-QByteArray Document::toBytes() const
-{
-    QByteArray bytes;
-    if (xmlDocGetRootElement(m_doc->doc) == nullptr)
-        return bytes;
-    xmlBufferPtr buffer = xmlBufferCreate();
-    if (buffer == nullptr)
-        throw XmlError(
-            QCoreApplication::translate("XmlDocument", "No se puede escribir el documento XML: falta memoria"));
-    // With the encoding set, libxml2 writes non-ASCII characters as UTF-8
-    // instead of character references.
-    xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", XML_SAVE_NO_DECL | XML_SAVE_AS_XML);
-    bool ok = save != nullptr && xmlSaveDoc(save, m_doc->doc) >= 0;
-    if (save != nullptr)
-        ok = xmlSaveClose(save) >= 0 && ok;
-    if (ok)
-        bytes = QByteArray(reinterpret_cast<const char *>(xmlBufferContent(buffer)), xmlBufferLength(buffer));
-    xmlBufferFree(buffer);
-    if (!ok)
-        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede escribir el documento XML"));
-    return bytes;
-}
-
-void Document::save(const QString &path) const
-{
-    if (xmlDocGetRootElement(m_doc->doc) == nullptr)
-        throw XmlError(
-            QCoreApplication::translate("XmlDocument", "No se puede escribir %1: el documento no tiene elemento raíz")
-                .arg(displayName(path)));
-    const QByteArray bytes = toBytes();
-    if (const std::optional<QString> reason = writeWholeFile(path, bytes))
-        throw XmlError(
-            QCoreApplication::translate("XmlDocument", "No se puede escribir %1: %2").arg(displayName(path), *reason));
 }
 
 } // namespace xml

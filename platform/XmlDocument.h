@@ -1,25 +1,14 @@
 #pragma once
 
-#include "platform/Error.h"
-
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
 #include <vector>
 
 // XML documents over libxml2: loading a GestIB document, selecting elements by
-// plain paths of element names, reading attributes, and building and saving
-// the timetable document.
+// plain paths of element names, reading attributes.
 namespace xml {
-
-// Every failure of the XML layer.
-class XmlError : public Error {
-public:
-    explicit XmlError(const QString &message)
-        : Error(Kind::Document, message)
-    {
-    }
-};
 
 struct DocumentData; // the libxml2 document, shared by the document and its nodes
 
@@ -71,9 +60,6 @@ public:
     QString nodeName() const;
     AttributeMap attributes() const;
     NodeList selectNodes(const QString &childName) const; // the element's children of that name
-    void appendChild(const Node &child);                   // child becomes the last child
-    // A new attribute goes after the existing ones; an existing one keeps its place.
-    void setAttribute(const QString &name, const QString &value);
 
 private:
     friend class Document;
@@ -84,7 +70,7 @@ private:
 
 class Document {
 public:
-    Document(); // a new, empty document
+    Document(); // an empty document, without elements until one is loaded
 
     // Reads the file. A file that is not well-formed XML is an error naming
     // the file, line, column and reason. No network access, no external
@@ -97,16 +83,6 @@ public:
     // Every element on an absolute path of element names ("/CENTRE/MATERIES/MATERIA").
     NodeList selectNodes(const QString &absolutePath) const;
     Node selectSingleNode(const QString &absolutePath) const;
-
-    Node createElement(const QString &name); // outside the tree until appended
-    void appendChild(const Node &child);     // becomes the document element
-
-    // The whole document in UTF-8 without an XML declaration; tabs, line
-    // breaks and carriage returns inside attribute values as character
-    // references. An existing file is replaced atomically: if saving fails
-    // the old file stays whole.
-    void save(const QString &path) const;
-    QByteArray toBytes() const;
 
 private:
     std::shared_ptr<DocumentData> m_doc;

@@ -2,7 +2,7 @@
 
 #include "platform/WinPath.h"
 #include "platform/XmlAttributeEntities.h"
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "platform/XmlReason.h"
 
 #include <QCoreApplication>
@@ -63,7 +63,7 @@ QString parseErrorMessage(const QString &path, const ParseErrors &errors)
     if (reason.isEmpty())
         reason = QCoreApplication::translate("XmlParser", "el documento no es XML bien formado");
     return QCoreApplication::translate("XmlParser", "Error en %1, línea %2, columna %3: %4")
-        .arg(displayName(path))
+        .arg(winpath::toWindows(path))
         .arg(errors.line)
         .arg(errors.column)
         .arg(reason);
@@ -81,11 +81,6 @@ void recordContextError(void *userData, xmlErrorPtr error)
 
 } // namespace
 
-QString displayName(const QString &path)
-{
-    return winpath::toWindows(path);
-}
-
 void initLibxml()
 {
     static std::once_flag once;
@@ -100,11 +95,11 @@ xmlDocPtr parseDocument(const QString &path, const QByteArray &bytes)
     initLibxml();
     if (bytes.size() > std::numeric_limits<int>::max())
         throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: el archivo es demasiado grande")
-                           .arg(displayName(path)));
+                           .arg(winpath::toWindows(path)));
     std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)> ctxt(xmlNewParserCtxt(), &xmlFreeParserCtxt);
     if (!ctxt)
-        throw XmlError(
-            QCoreApplication::translate("XmlParser", "No se puede leer %1: falta memoria").arg(displayName(path)));
+        throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: falta memoria")
+                           .arg(winpath::toWindows(path)));
     ParseErrors errors;
     ctxt->_private = &errors;
     // A structured handler of this context takes every report of this parse,

@@ -13,9 +13,6 @@ namespace xml {
 // Initialises libxml2 once per process.
 void initLibxml();
 
-// A file's path as messages to the user show it: its Windows path.
-QString displayName(const QString &path);
-
 // What a parse reports. libxml2 may go on reporting after the first fatal
 // error, and the first one is the one that names the real fault. Encoding
 // errors come without a position; the parser's report that follows them

@@ -1,8 +1,9 @@
 #include "platform/XmlStreamReader.h"
 
 #include "platform/WholeFile.h"
+#include "platform/WinPath.h"
 #include "platform/XmlAttributeEntities.h"
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "platform/XmlParser.h"
 
 #include <QCoreApplication>
@@ -34,7 +35,8 @@ QByteArray readDocumentBytes(const QString &path)
 {
     QByteArray bytes;
     if (const std::optional<QString> reason = readWholeFile(path, bytes))
-        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede leer %1: %2").arg(displayName(path), *reason));
+        throw XmlError(QCoreApplication::translate("XmlDocument", "No se puede leer %1: %2")
+                           .arg(winpath::toWindows(path), *reason));
     return bytes;
 }
 
@@ -82,11 +84,13 @@ StreamReader::StreamReader(const QByteArray &bytes, const QString &path)
 {
     initLibxml();
     if (bytes.size() > std::numeric_limits<int>::max())
-        throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: el archivo es demasiado grande").arg(displayName(path)));
+        throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: el archivo es demasiado grande")
+                           .arg(winpath::toWindows(path)));
     const QByteArray url = QFile::encodeName(path);
     m_state->reader = xmlReaderForMemory(bytes.constData(), int(bytes.size()), url.constData(), nullptr, XML_PARSE_NONET);
     if (m_state->reader == nullptr)
-        throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: falta memoria").arg(displayName(path)));
+        throw XmlError(QCoreApplication::translate("XmlParser", "No se puede leer %1: falta memoria")
+                           .arg(winpath::toWindows(path)));
     // Every report of this parse comes here, so nothing reaches libxml2's
     // default printing on stderr.
     xmlTextReaderSetStructuredErrorHandler(m_state->reader, &recordReaderError, &m_state->errors);

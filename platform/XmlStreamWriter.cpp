@@ -1,15 +1,16 @@
 #include "platform/XmlStreamWriter.h"
 
+#include "platform/WinPath.h"
 #include "platform/XmlCharacters.h"
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "platform/XmlParser.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
 #ifdef __linux__
 #include <fcntl.h>
-
-#include <QCoreApplication>
 #endif
 
 namespace xml {
@@ -176,7 +177,7 @@ void StreamWriter::commit()
     if (!m_open.empty())
         throw XmlError(QCoreApplication::translate("XmlStreamWriter",
                                                    "No se puede escribir %1: el elemento \"%2\" no está cerrado")
-                           .arg(displayName(m_path), QString::fromUtf8(m_open.back())));
+                           .arg(winpath::toWindows(m_path), QString::fromUtf8(m_open.back())));
     put("\n");
     writeOut();
     if (!m_file.commit())
@@ -224,7 +225,8 @@ void StreamWriter::fail()
     const QString reason = m_file.errorReason();
     m_file.cancel();
     throw XmlError(
-        QCoreApplication::translate("XmlStreamWriter", "No se puede escribir %1: %2").arg(displayName(m_path), reason));
+        QCoreApplication::translate("XmlStreamWriter", "No se puede escribir %1: %2")
+            .arg(winpath::toWindows(m_path), reason));
 }
 
 } // namespace xml

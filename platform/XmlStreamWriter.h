@@ -8,11 +8,11 @@
 #include <vector>
 
 // A document written element by element straight into its file, for a
-// document too large to build whole first. The bytes are those that
-// xml::Document::save writes for the same tree: UTF-8 without an XML
-// declaration, no indentation, attributes in the order given with markup
-// characters, tabs and line breaks as references, an element without
-// children as <NAME/>, and a line break after the document element.
+// document too large to build whole first. The bytes are those libxml2 saves
+// for the same tree: UTF-8 without an XML declaration, no indentation,
+// attributes in the order given with markup characters, tabs and line breaks
+// as references, an element without children as <NAME/>, and a line break
+// after the document element.
 //
 // The file replaces an existing one only at commit, in one step: a writer
 // destroyed before commit (a run that fails midway) leaves the older file

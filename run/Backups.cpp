@@ -1,7 +1,7 @@
 #include "run/Backups.h"
 
 #include "run/WorkingFolder.h"
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/DbfLayout.h"
 #include "platform/WholeFile.h"
 #include "platform/WinPath.h"

@@ -3,7 +3,7 @@
 #include "run/BackupManifest.h"
 #include "run/Backups.h"
 #include "run/StagedRun.h"
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/WholeFile.h"
 #include "platform/WinPath.h"
 

@@ -4,6 +4,7 @@
 #include "run/Backups.h"
 #include "run/WorkingFolder.h"
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/FolderCommit.h"
 #include "platform/WholeFile.h"
 #include "platform/WinPath.h"

@@ -1,6 +1,6 @@
 #include "run/TablesHold.h"
 
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/FileHold.h"
 #include "platform/WinPath.h"
 

@@ -1691,52 +1691,8 @@ Sense finestres, per a scripts i servidors: transtarquoib-cli --help.
         <translation>Camí XML no admès &quot;%1&quot;: només s&apos;entenen camins de noms d&apos;elements</translation>
     </message>
     <message>
-        <source>No se puede añadir un elemento: no se ha indicado ninguno</source>
-        <translation>No es pot afegir un element: no se n&apos;ha indicat cap</translation>
-    </message>
-    <message>
-        <source>No se puede añadir un elemento de otro documento</source>
-        <translation>No es pot afegir un element d&apos;un altre document</translation>
-    </message>
-    <message>
-        <source>No se puede añadir el elemento &quot;%1&quot; dentro de sí mismo</source>
-        <translation>No es pot afegir l&apos;element &quot;%1&quot; dins si mateix</translation>
-    </message>
-    <message>
-        <source>No se puede dar valor al atributo &quot;%1&quot;: no se ha indicado ningún elemento</source>
-        <translation>No es pot donar valor a l&apos;atribut &quot;%1&quot;: no s&apos;ha indicat cap element</translation>
-    </message>
-    <message>
-        <source>No se puede dar valor al atributo &quot;%1&quot;</source>
-        <translation>No es pot donar valor a l&apos;atribut &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>No se puede leer %1: %2</source>
         <translation>No es pot llegir %1: %2</translation>
-    </message>
-    <message>
-        <source>No se puede crear el elemento &quot;%1&quot;</source>
-        <translation>No es pot crear l&apos;element &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>No se puede añadir el elemento &quot;%1&quot;: el documento ya tiene un elemento raíz</source>
-        <translation>No es pot afegir l&apos;element &quot;%1&quot;: el document ja té un element arrel</translation>
-    </message>
-    <message>
-        <source>No se puede escribir el documento XML: falta memoria</source>
-        <translation>No es pot escriure el document XML: falta memòria</translation>
-    </message>
-    <message>
-        <source>No se puede escribir el documento XML</source>
-        <translation>No es pot escriure el document XML</translation>
-    </message>
-    <message>
-        <source>No se puede escribir %1: el documento no tiene elemento raíz</source>
-        <translation>No es pot escriure %1: el document no té element arrel</translation>
-    </message>
-    <message>
-        <source>No se puede escribir %1: %2</source>
-        <translation>No es pot escriure %1: %2</translation>
     </message>
 </context>
 <context>

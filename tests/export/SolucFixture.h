@@ -1,7 +1,7 @@
 #pragma once
 
 #include "import/TableLayouts.h"
-#include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 #include "tests/support/SolucLayout.h"
 #include "tests/support/TableRows.h"
 

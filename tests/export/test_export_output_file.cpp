@@ -3,8 +3,8 @@
 // Spanish, naming the file as the timetabling program does.
 #include "run/MainFormState.h"
 #include "export/TimetableExport.h"
-#include "platform/Dbf.h"
-#include "platform/XmlDocument.h"
+#include "platform/DbfError.h"
+#include "platform/XmlError.h"
 #include "tests/export/ExportFolder.h"
 #include "tests/export/SolucFixture.h"
 #include "tests/support/FileSizeLimit.h"

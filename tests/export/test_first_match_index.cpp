@@ -2,6 +2,7 @@
 // each code finds the first record that holds it, and nothing else does.
 #include "export/FirstMatchIndex.h"
 #include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/TempWinePrefix.h"
 

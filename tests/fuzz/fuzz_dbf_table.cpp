@@ -2,6 +2,8 @@
 // in every way a caller may read it. A damaged file may raise DbfError, never
 // anything worse.
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
+#include "platform/FieldDef.h"
 #include "tests/fuzz/FuzzWorkspace.h"
 
 #include <cstddef>

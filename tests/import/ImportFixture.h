@@ -6,7 +6,7 @@
 
 #include "run/MainFormState.h"
 #include "import/TableLayouts.h"
-#include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 #include "import/CentreDocument.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/TableRows.h"

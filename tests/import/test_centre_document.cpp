@@ -4,6 +4,7 @@
 // same refusals with the same messages.
 #include "import/CentreDocument.h"
 #include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "tests/support/CentreDocuments.h"
 
 #include <QStringDecoder>

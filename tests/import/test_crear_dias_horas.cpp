@@ -1,5 +1,6 @@
 #include "import/CrearDiasHoras.h"
 
+#include "platform/FieldDef.h"
 #include "tests/import/ImportFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 #include "import/CrearGrupos.h"
 
+#include "platform/DbfError.h"
+#include "platform/FieldDef.h"
 #include "tests/import/ImportFixture.h"
 #include "tests/support/MdxReader.h"
 

@@ -1,5 +1,6 @@
 #include "import/CrearLineasAsignaturas.h"
 
+#include "platform/FieldDef.h"
 #include "tests/import/ImportFixture.h"
 #include "tests/support/ScriptedInteraction.h"
 

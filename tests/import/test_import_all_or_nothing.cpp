@@ -11,7 +11,7 @@
 #include "import/CentreImport.h"
 #include "import/ImportedTables.h"
 #include "import/Cursos/TControlCursos.h"
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/Error.h"
 #include "platform/FolderCommit.h"
 #include "platform/SystemReason.h"

@@ -2,6 +2,8 @@
 // one opened shared writes each post through. Either way nothing posted is
 // lost, and every byte ends as a record-by-record write would leave it.
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
+#include "platform/FieldDef.h"
 #include "tests/support/MdxReader.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/TempWinePrefix.h"

@@ -1,5 +1,6 @@
 #include "import/TableLayouts.h"
 #include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/SolucLayout.h"

@@ -1,4 +1,5 @@
 #include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 #include "tests/support/MdxReader.h"
 #include "tests/support/TempWinePrefix.h"
 

@@ -1,4 +1,6 @@
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
+#include "platform/FieldDef.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/TempWinePrefix.h"
@@ -244,8 +246,8 @@ TEST_F(DbfNavigation, MisuseGivesClearErrors)
     m_table.open(); // already open: nothing changes
     EXPECT_TRUE(m_table.eof());
     EXPECT_THROW(m_table.setString(kCode, QStringLiteral("X")), DbfError);
-    EXPECT_FALSE(m_table.hasField(QStringLiteral("MISSING")));
-    EXPECT_TRUE(m_table.hasField(QStringLiteral("nivel")));
+    EXPECT_THROW(m_table.asString(QStringLiteral("MISSING")), DbfError);
+    EXPECT_NO_THROW(m_table.asString(QStringLiteral("nivel"))) << "field names are found whatever their case";
 }
 
 TEST_F(DbfNavigation, CreateTableOnAnOpenObjectReplacesTheTable)

@@ -1,7 +1,7 @@
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/Error.h"
 #include "platform/IniFile.h"
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,6 @@
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
+#include "platform/FieldDef.h"
 #include "platform/FileSizeSignal.h"
 #include "tests/support/TempWinePrefix.h"
 

@@ -1,6 +1,6 @@
 // The production index writer, checked through the independent MDX reader of
 // the test support and, for the small layouts, byte by byte.
-#include "platform/Dbf.h"
+#include "platform/Error.h"
 #include "platform/MdxIndex.h"
 #include "platform/WinPath.h"
 #include "tests/support/FileSizeLimit.h"

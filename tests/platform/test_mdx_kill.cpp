@@ -3,6 +3,7 @@
 // then either announces no production index (header byte 28 is 0) or has one
 // that holds exactly its rows.
 #include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 #include "tests/support/MdxReader.h"
 #include "tests/support/TempWinePrefix.h"
 

@@ -2,6 +2,7 @@
 // the production index must hold every row's key, the table must announce
 // it, and python3-dbf must still read the table.
 #include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 #include "tests/support/MdxReader.h"
 #include "tests/support/PyDbf.h"
 #include "tests/support/TempWinePrefix.h"

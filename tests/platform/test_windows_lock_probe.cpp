@@ -1,5 +1,6 @@
 #include "platform/Dbf.h"
 #include "platform/DbfFile.h"
+#include "platform/FieldDef.h"
 #include "tests/support/LockHolder.h"
 #include "tests/support/TempWinePrefix.h"
 #include "tests/support/WineLockProbe.h"

@@ -1,4 +1,5 @@
 #include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 #include "platform/WinPath.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/TempWinePrefix.h"

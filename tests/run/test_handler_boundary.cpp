@@ -1,7 +1,7 @@
 #include "run/HandlerBoundary.h"
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "platform/IniFile.h"
-#include "platform/XmlDocument.h"
+#include "platform/XmlError.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedInteraction.h"
 

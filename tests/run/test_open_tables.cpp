@@ -1,5 +1,7 @@
 #include "run/OpenTables.h"
 #include "platform/Dbf.h"
+#include "platform/DbfError.h"
+#include "platform/FieldDef.h"
 #include "tests/support/TempWinePrefix.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dbf.h"
+#include "platform/DbfError.h"
 #include "run/MainFormState.h"
 #include "tests/support/FolderSnapshot.h"
 #include "tests/support/LockHolder.h"

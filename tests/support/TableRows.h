@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dbf.h"
+#include "platform/FieldDef.h"
 
 #include <QString>
 #include <QStringList>
