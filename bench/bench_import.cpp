@@ -11,6 +11,7 @@
 #include "import/CrearProfesores.h"
 #include "import/ShortCodes.h"
 #include "import/CentreDocument.h"
+#include "platform/XmlDocument.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,6 @@
 
 #include "import/CentreDocument.h"
 #include "import/LevelProposal.h"
-#include "platform/Error.h"
-#include "platform/XmlDocument.h"
 
 #include <QHash>
 
@@ -37,21 +35,19 @@ int LevelsTemplate::incomplete() const
     return count;
 }
 
-LevelsTemplate levelsTemplate(const xml::Document &document, const QString &path,
+LevelsTemplate levelsTemplate(const centre_import::CentreDocument &document, const QString &path,
                               const QHash<QString, LevelAnswer> &kept, bool suggest,
                               const centre_import::SchoolLevels &school)
 {
-    using centre_import::readTrimmed;
     centre_import::requireCentreDocument(document, path);
     LevelsTemplate levels;
     QHash<QString, std::size_t> rowOfCode;
-    const xml::NodeList courses = document.selectNodes(QStringLiteral("/CENTRE/CURSOS/CURS"));
-    centre_import::forEachElement(courses, [&](const xml::Node &course, const xml::AttributeMap &attributes) {
-        const QString codi = readTrimmed(attributes, QStringLiteral("codi"));
-        const QString descripcio = readTrimmed(attributes, QStringLiteral("descripcio"));
+    for (const centre_import::Curs &course : document.cursos) {
+        const QString &codi = course.codi;
+        const QString &descripcio = course.descripcio;
         if (codi.isEmpty()) {
             levels.withoutCode << descripcio;
-            return;
+            continue;
         }
         if (!rowOfCode.contains(codi)) {
             rowOfCode.insert(codi, levels.rows.size());
@@ -65,11 +61,9 @@ LevelsTemplate levelsTemplate(const xml::Document &document, const QString &path
             levels.rows.push_back(row);
         }
         TemplateRow &row = levels.rows.at(rowOfCode.value(codi));
-        centre_import::forEachElement(course.selectNodes(QStringLiteral("GRUP")),
-                                      [&](const xml::Node &, const xml::AttributeMap &group) {
-                                          row.grupos << readTrimmed(group, QStringLiteral("nom"));
-                                      });
-    });
+        for (const centre_import::Grup &group : course.grups)
+            row.grupos << group.nom;
+    }
     return levels;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/LevelsFile.h"
+#include "import/CentreDocument.h"
 #include "import/LevelProposal.h"
 
 #include <QByteArray>
@@ -41,7 +42,7 @@ struct LevelsTemplate {
 // description in the school's levels (`school`). A code that several courses
 // share gets one line, with the first course's description and every
 // course's groups, since the levels file answers a code once.
-LevelsTemplate levelsTemplate(const xml::Document &document, const QString &path,
+LevelsTemplate levelsTemplate(const centre_import::CentreDocument &document, const QString &path,
                               const QHash<QString, LevelAnswer> &kept, bool suggest,
                               const centre_import::SchoolLevels &school = centre_import::SchoolLevels());
 

@@ -5,7 +5,7 @@
 #include "cli/LevelsTemplate.h"
 #include "cli/PathProblem.h"
 #include "platform/WholeFile.h"
-#include "platform/XmlDocument.h"
+#include "import/CentreDocument.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -90,8 +90,7 @@ CommandReport PlantillaCommand::run(const CommandOptions &options) const
         return report;
     }
     catchingFailures(report, true, [&] {
-        xml::Document document;
-        document.load(options.target);
+        const centre_import::CentreDocument document = centre_import::readCentreDocument(options.target);
         QList<centre_import::KeptLevel> keptLevels;
         const QHash<QString, LevelAnswer> kept = readKeptAnswers(options.workingFolder(), &keptLevels);
         const LevelsTemplate levels = levelsTemplate(document, options.target, kept, options.suggest,

@@ -11,14 +11,6 @@ namespace centre_import {
 
 namespace {
 
-void refuseRoot(const QString &root, const QString &path)
-{
-    throw Error(Error::Kind::RefusedDocument,
-                QCoreApplication::translate("CentreDocument",
-                                            "%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
-                    .arg(winpath::toWindows(path), root));
-}
-
 // The sections under CENTRE that the steps read, and the element each lists.
 enum class Section { Other, Materies, Activitats, Places, Aules, Cursos };
 
@@ -127,22 +119,13 @@ CentreDocument readCentreDocument(const QString &path)
     return readCentreDocument(xml::readDocumentBytes(path), path);
 }
 
-QString readTrimmed(const xml::AttributeMap &attributes, const QString &name)
-{
-    return trimControl(attributes.getNamedItem(name).text());
-}
-
-void requireCentreDocument(const xml::Document &document, const QString &path)
-{
-    const QString root = document.documentElement().nodeName();
-    if (root != u"CENTRE")
-        refuseRoot(root, path);
-}
-
 void requireCentreDocument(const CentreDocument &document, const QString &path)
 {
     if (document.root != u"CENTRE")
-        refuseRoot(document.root, path);
+        throw Error(Error::Kind::RefusedDocument,
+                    QCoreApplication::translate(
+                        "CentreDocument", "%1 no es un documento de centro de GestIB: su elemento raíz es %2, no CENTRE")
+                        .arg(winpath::toWindows(path), document.root));
 }
 
 } // namespace centre_import

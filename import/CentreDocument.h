@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/XmlDocument.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -69,26 +67,9 @@ CentreDocument readCentreDocument(const QString &path);
 // The same of a document held in memory; errors name it `name`.
 CentreDocument readCentreDocument(const QByteArray &bytes, const QString &name);
 
-// The attribute's text with every leading and trailing character up to U+0020
-// removed; a missing attribute reads as empty text.
-QString readTrimmed(const xml::AttributeMap &attributes, const QString &name);
-
-// Calls read(element, its attribute map) for every element of the selection,
-// in document order.
-template <class Read>
-void forEachElement(const xml::NodeList &selection, Read read)
-{
-    const int count = selection.length();
-    for (int i = 0; i < count; ++i) {
-        const xml::Node element = selection.item(i);
-        read(element, element.attributes());
-    }
-}
-
 // Refuses a document whose root is not CENTRE, naming the file at `path`:
 // every step re-creates its tables before it reads the document, so another
 // kind of document would end in empty tables and a finished run.
-void requireCentreDocument(const xml::Document &document, const QString &path);
 void requireCentreDocument(const CentreDocument &document, const QString &path);
 
 } // namespace centre_import

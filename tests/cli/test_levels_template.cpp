@@ -24,8 +24,7 @@ const QByteArray centre = R"xml(<?xml version="1.0" encoding="UTF-8"?>
 LevelsTemplate templateOf(const QHash<QString, LevelAnswer> &kept, bool suggest,
                           const QList<centre_import::KeptLevel> &school = {})
 {
-    xml::Document document;
-    document.loadBytes(centre, QStringLiteral("centre.xml"));
+    const centre_import::CentreDocument document = centre_import::readCentreDocument(centre, QStringLiteral("centre.xml"));
     return levelsTemplate(document, QStringLiteral("centre.xml"), kept, suggest, centre_import::SchoolLevels(school));
 }
 
@@ -124,8 +123,8 @@ TEST(LevelsTemplate, ReadsBackAsTheLevelsFile)
 
 TEST(LevelsTemplate, RefusesADocumentThatIsNoCentre)
 {
-    xml::Document document;
-    document.loadBytes("<HORARI><SESSIONS/></HORARI>", QStringLiteral("horari.xml"));
+    const centre_import::CentreDocument document
+        = centre_import::readCentreDocument("<HORARI><SESSIONS/></HORARI>", QStringLiteral("horari.xml"));
     try {
         levelsTemplate(document, QStringLiteral("horari.xml"), {}, false);
         FAIL() << "accepted";

@@ -5,6 +5,7 @@
 #include "import/CentreDocument.h"
 #include "platform/XmlDocument.h"
 #include "platform/XmlError.h"
+#include "run/Trimming.h"
 #include "tests/support/CentreDocuments.h"
 
 #include <QStringDecoder>
@@ -15,6 +16,22 @@
 using namespace centre_import;
 
 namespace {
+
+// The attribute's text as the stream read trims it; a missing one reads as empty.
+QString readTrimmed(const xml::AttributeMap &attributes, const QString &name)
+{
+    return trimControl(attributes.getNamedItem(name).text());
+}
+
+// Calls read(element, its attribute map) for every element of the selection, in document order.
+template <class Read>
+void forEachElement(const xml::NodeList &selection, Read read)
+{
+    for (int i = 0; i < selection.length(); ++i) {
+        const xml::Node element = selection.item(i);
+        read(element, element.attributes());
+    }
+}
 
 // What the steps read, as text: one line per record, each list in order.
 QStringList describe(const CentreDocument &d)
