@@ -3,7 +3,6 @@
 #include "cli/LevelsFile.h"
 #include "run/MainFormState.h"
 #include "import/CentreImport.h"
-#include "platform/Dbf.h"
 #include "platform/DbfError.h"
 #include "platform/Error.h"
 

@@ -4,7 +4,6 @@
 #include "cli/CommandRun.h"
 #include "import/RestoreRun.h"
 #include "import/ImportedTables.h"
-#include "platform/Dbf.h"
 #include "platform/DbfError.h"
 #include "platform/Error.h"
 

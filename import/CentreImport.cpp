@@ -33,12 +33,12 @@ namespace {
 const QString keptAnswers = QStringLiteral("CURSOST2.DBF");
 
 // What the manifest kept with the new tables says of them.
-BackupManifest manifestOf(const ImportSummary &summary, const CentreDocument &document)
+BackupManifest manifestOf(const ImportSummary &summary)
 {
     BackupManifest manifest;
     manifest.document = summary.document;
-    manifest.codi = document.codi;
-    manifest.any = document.any;
+    manifest.codi = summary.codi;
+    manifest.any = summary.any;
     manifest.written = QDateTime::currentDateTime();
     for (const ImportSummary::TableRows &table : summary.tableRows)
         manifest.rows.append({table.table, table.rows});
@@ -113,7 +113,7 @@ void BExportarClick(MainFormState &form, ImportInteraction &ui)
         if (finished) {
             summary.replaced = backups::describeSet(workingFolder, importedTables());
             readBackImportFigures(summary, staged.folder());
-            backup = staged.commit(manifestOf(summary, DocXML).toText(), importedTables());
+            backup = staged.commit(manifestOf(summary).toText(), importedTables());
             if (!backup.isEmpty())
                 summary.backup = backups::shownPath(form.workingFolder, backup);
         }

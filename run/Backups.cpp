@@ -34,18 +34,26 @@ bool newerFirst(const QString &a, const QString &b)
     return suffix(a) > suffix(b);
 }
 
-QStringList folderNames(const winpath::WorkingFolder &workingFolder)
+QStringList folderNames(const QDir &copias)
 {
-    return QDir(folder(workingFolder)).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    return copias.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+// The folders of "Copias" that are whole backups (`whole`) or that are not.
+QStringList foldersThatAre(const winpath::WorkingFolder &workingFolder, bool whole)
+{
+    const QDir copias(folder(workingFolder));
+    QStringList names;
+    for (const QString &name : folderNames(copias)) {
+        if (isWhole(copias.filePath(name)) == whole)
+            names << name;
+    }
+    return names;
 }
 
 QStringList wholeBackupNames(const winpath::WorkingFolder &workingFolder)
 {
-    QStringList names;
-    for (const QString &name : folderNames(workingFolder)) {
-        if (isWhole(QDir(folder(workingFolder)).filePath(name)))
-            names << name;
-    }
+    QStringList names = foldersThatAre(workingFolder, true);
     std::sort(names.begin(), names.end(), newerFirst);
     return names;
 }
@@ -103,9 +111,10 @@ QString shownPath(const winpath::WorkingFolder &workingFolder, const QString &lo
 
 QList<Backup> list(const winpath::WorkingFolder &workingFolder)
 {
+    const QDir copias(folder(workingFolder));
     QList<Backup> found;
     for (const QString &name : wholeBackupNames(workingFolder)) {
-        const QString path = QDir(folder(workingFolder)).filePath(name);
+        const QString path = copias.filePath(name);
         QFile manifest(QDir(path).filePath(BackupManifest::fileName));
         found.append({name, path,
                       manifest.open(QIODevice::ReadOnly) ? BackupManifest::fromText(manifest.readAll())
@@ -116,29 +125,26 @@ QList<Backup> list(const winpath::WorkingFolder &workingFolder)
 
 QStringList strayFolders(const winpath::WorkingFolder &workingFolder)
 {
-    QStringList stray;
-    for (const QString &name : folderNames(workingFolder)) {
-        if (!isWhole(QDir(folder(workingFolder)).filePath(name)))
-            stray << name;
-    }
-    return stray;
+    return foldersThatAre(workingFolder, false);
 }
 
 void keepNewest(const winpath::WorkingFolder &workingFolder)
 {
+    const QDir copias(folder(workingFolder));
     const QStringList names = wholeBackupNames(workingFolder);
     for (qsizetype i = kept; i < names.size(); ++i)
-        QDir(QDir(folder(workingFolder)).filePath(names[i])).removeRecursively();
+        QDir(copias.filePath(names[i])).removeRecursively();
 }
 
 void tidy(const winpath::WorkingFolder &workingFolder)
 {
-    for (const QString &name : folderNames(workingFolder)) {
-        const QDir backup(QDir(folder(workingFolder)).filePath(name));
+    QDir copias(folder(workingFolder));
+    for (const QString &name : folderNames(copias)) {
+        const QDir backup(copias.filePath(name));
         if (!isBackupName(name) || backup.exists(BackupManifest::fileName))
             continue;
         if (backup.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
-            QDir(folder(workingFolder)).rmdir(name);
+            copias.rmdir(name);
         else if (const QStringList tables = tablesIn(backup.path()); !tables.isEmpty())
             (void)writeWholeFile(backup.filePath(BackupManifest::fileName),
                                  describeUnknownSet(backup.path(), tables).toText());

@@ -8,6 +8,10 @@ QString centreFixture(const QString &name)
     return QStringLiteral(TESTS_SOURCE_DIR "/data/") + name;
 }
 
+// Nothing here reads the real exports: it only names where they would be.
+// Every test that opens one first calls SKIP_WITHOUT_GESTIB_SAMPLES()
+// (CentreDocuments.h), which ends it with GTEST_SKIP() naming the folder
+// when a clone has no ../shared beside it.
 QString gestibSamplesDir()
 {
     const QString fromEnvironment = qEnvironmentVariable("GESTIB_SAMPLES_DIR");
